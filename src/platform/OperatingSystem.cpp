@@ -1,0 +1,85 @@
+#include "platform/OperatingSystem.h"
+
+#include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <system_error>
+
+namespace qm {
+
+namespace fs = std::filesystem;
+
+fs::path TPosixOperatingSystem::ProgramFolder() {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return fs::current_path(ec);
+  return exe.parent_path();
+}
+
+std::vector<std::optional<fs::path>> TPosixOperatingSystem::SaveRootCandidates() {
+  // The per-user data folder; $XDG_DATA_HOME wins over the default below $HOME.
+  std::optional<fs::path> fromHome;
+  if (const char* home = std::getenv("HOME"); home && *home) fromHome = fs::path(home) / ".local" / "share";
+  std::optional<fs::path> fromXdg;
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) fromXdg = fs::path(xdg);
+  return {fromHome, fromXdg};
+}
+
+bool TPosixOperatingSystem::SetCurrentDirectory(const fs::path& folder) {
+  std::error_code ec;
+  fs::current_path(folder, ec);
+  return !ec;
+}
+
+bool TPosixOperatingSystem::DirectoryExists(const fs::path& folder) {
+  std::error_code ec;
+  return fs::is_directory(folder, ec);
+}
+
+bool TPosixOperatingSystem::CreateDirectory(const fs::path& folder) {
+  std::error_code ec;
+  fs::create_directory(folder, ec);
+  return !ec && fs::is_directory(folder, ec);
+}
+
+bool TPosixOperatingSystem::FileExists(const fs::path& file) {
+  std::error_code ec;
+  return fs::exists(file, ec);
+}
+
+bool TPosixOperatingSystem::CanOpenReadWrite(const fs::path& file) {
+  int fd = ::open(file.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
+std::vector<TDisplayMode> TPosixOperatingSystem::DisplayModes() {
+  // The dummy driver (headless runs) offers only made-up modes; it stands
+  // for a display that has the game's own size.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr || std::string_view(driver) == "dummy") return {{1366, 768}};
+  std::vector<TDisplayMode> modes;
+  int count = SDL_GetNumDisplayModes(0);
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDisplayMode(0, i, &mode) == 0) modes.push_back({mode.w, mode.h});
+  }
+  return modes;
+}
+
+TOsVersion TPosixOperatingSystem::Version() {
+  // Reduced-effects mode exists for one family of other systems; Linux never
+  // asks for it.
+  return TOsVersion{};
+}
+
+bool TTestOperatingSystem::CanOpenReadWrite(const fs::path& file) {
+  if (std::find(ReadOnlyFiles.begin(), ReadOnlyFiles.end(), file) != ReadOnlyFiles.end()) return false;
+  return TPosixOperatingSystem::CanOpenReadWrite(file);
+}
+
+}  // namespace qm

@@ -1,0 +1,7 @@
+#include "Fonts.h"
+
+namespace contentgen {
+
+void GenerateFonts(const std::filesystem::path&) {}
+
+}  // namespace contentgen

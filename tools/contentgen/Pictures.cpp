@@ -1,0 +1,7 @@
+#include "Pictures.h"
+
+namespace contentgen {
+
+void GeneratePictures(const std::filesystem::path&) {}
+
+}  // namespace contentgen

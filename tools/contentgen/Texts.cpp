@@ -1,0 +1,7 @@
+#include "Texts.h"
+
+namespace contentgen {
+
+void GenerateTexts(const std::filesystem::path&) {}
+
+}  // namespace contentgen

@@ -1,0 +1,29 @@
+// Writes the default content pack into a program folder:
+//   quillmere-contentgen --out <folder> [--contact-sheet <file.png>]
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+
+#include "Fonts.h"
+#include "Pictures.h"
+#include "Texts.h"
+
+int main(int argc, char** argv) {
+  std::filesystem::path out;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "--out") == 0) out = argv[++i];
+  if (out.empty()) {
+    std::cerr << "usage: quillmere-contentgen --out <program folder>\n";
+    return 2;
+  }
+  try {
+    std::filesystem::create_directories(out);
+    contentgen::GeneratePictures(out);
+    contentgen::GenerateFonts(out);
+    contentgen::GenerateTexts(out);
+  } catch (const std::exception& e) {
+    std::cerr << "quillmere-contentgen: " << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
