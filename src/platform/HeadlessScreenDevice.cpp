@@ -47,7 +47,8 @@ void THeadlessScreenDevice::SetGammaRamp(const std::uint16_t (&ramp)[3][256]) {
 std::unique_ptr<IScreenDevice> THeadlessGraphics::CreateDevice(IWindow&, const TPresentParameters& params,
                                                                TDeviceType type) {
   Requests.push_back(type);
-  if ((type == TDeviceType::dtHardware && FailHardware) || (type == TDeviceType::dtReference && FailReference))
+  if ((type == TDeviceType::dtHardware && FailHardware) || (type == TDeviceType::dtSoftware && FailSoftware) ||
+      (type == TDeviceType::dtReference && FailReference))
     return nullptr;
   auto device = std::make_unique<THeadlessScreenDevice>(params);
   LastDevice = device.get();

@@ -25,6 +25,7 @@ class THeadlessScreenDevice : public IScreenDevice {
   bool Reset(const TPresentParameters& params) override;
   TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) override;
   void DestroyTexture(TTextureId texture) override { Textures.erase(texture); }
+  std::uint32_t TextureGeneration() const override { return Generation; }
   void BeginScene() override { ++ScenesBegun; }
   void EndScene() override { ++ScenesEnded; }
   void Present() override { ++FramesPresented; }
@@ -45,6 +46,7 @@ class THeadlessScreenDevice : public IScreenDevice {
   // Factor pairs this device refuses, to test the fallback to normal blending.
   bool RefuseCustomBlending = false;
   bool RecordQuads = true;
+  std::uint32_t Generation = 0;
 
   int ScenesBegun = 0, ScenesEnded = 0, FramesPresented = 0, Resets = 0, SetBlendCalls = 0;
   long long QuadsDrawn = 0;
@@ -70,6 +72,7 @@ class THeadlessGraphics : public IGraphics {
   // Device creation fails for these types (to test the software retry).
   bool FailHardware = false;
   bool FailReference = false;
+  bool FailSoftware = false;
   int Beeps = 0;
   bool CursorShown = true;
   std::vector<TDeviceType> Requests;

@@ -43,7 +43,7 @@ struct TPresentParameters {
   bool DepthBuffer = false;
 };
 
-enum class TDeviceType { dtHardware, dtReference };
+enum class TDeviceType { dtHardware, dtSoftware, dtReference };
 
 enum class TCooperativeLevel { clOk, clLost, clNotReset };
 
@@ -63,6 +63,9 @@ class IScreenDevice {
   // caller's (power-of-two) choice.
   virtual TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) = 0;
   virtual void DestroyTexture(TTextureId texture) = 0;
+  // Changes when a real device loss took every texture with it; owners of
+  // textures then make theirs again (a mode switch keeps them).
+  virtual std::uint32_t TextureGeneration() const = 0;
 
   virtual void BeginScene() = 0;
   virtual void EndScene() = 0;

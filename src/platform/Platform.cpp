@@ -1,0 +1,78 @@
+#include "platform/Platform.h"
+
+#include <SDL.h>
+
+#include "platform/HeadlessScreenDevice.h"
+#include "platform/SdlApplication.h"
+#include "platform/SdlClock.h"
+#include "platform/SdlMessageBox.h"
+#include "platform/SdlScreenDevice.h"
+#include "platform/SdlWindow.h"
+
+namespace qm {
+
+namespace {
+
+bool InitSdlVideo() {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) == 0;
+}
+
+}  // namespace
+
+TPlatform::~TPlatform() {
+  // The window and its device go before SDL itself.
+  Graphics.reset();
+  Window.reset();
+  Application.reset();
+  if (SDL_WasInit(0) != 0) SDL_Quit();
+}
+
+std::unique_ptr<TPlatform> CreateSdlPlatform() {
+  auto platform = std::make_unique<TPlatform>();
+  platform->System = std::make_unique<TPosixOperatingSystem>();
+  platform->Clock = std::make_unique<TSdlClock>();
+  auto messageBox = std::make_unique<TSdlMessageBox>();
+  if (InitSdlVideo()) {
+    auto window = std::make_unique<TSdlWindow>();
+    auto application = std::make_unique<TSdlApplication>();
+    application->AttachWindow(window.get());
+    messageBox->SetParent(window->Handle());
+    if (window->Valid()) platform->Graphics = std::make_unique<TSdlGraphics>();
+    platform->Window = std::move(window);
+    platform->Application = std::move(application);
+  } else {
+    // No display: the screen reports it and the game ends with its message.
+    SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS);
+    platform->Window = std::make_unique<THeadlessWindow>();
+    platform->Application = std::make_unique<TSdlApplication>();
+  }
+  platform->MessageBox = std::move(messageBox);
+  return platform;
+}
+
+std::unique_ptr<TPlatform> CreateHeadlessPlatform() {
+  auto platform = std::make_unique<TPlatform>();
+  platform->System = std::make_unique<TTestOperatingSystem>();
+  platform->Clock = std::make_unique<TFakeClock>();
+  platform->Application = std::make_unique<THeadlessApplication>();
+  platform->Window = std::make_unique<THeadlessWindow>();
+  platform->Graphics = std::make_unique<THeadlessGraphics>();
+  platform->MessageBox = std::make_unique<THeadlessMessageBox>();
+  return platform;
+}
+
+std::unique_ptr<TPlatform> CreateRenderingTestPlatform() {
+  auto platform = CreateHeadlessPlatform();
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  if (!InitSdlVideo()) return platform;
+  auto window = std::make_unique<TSdlWindow>();
+  if (window->Valid()) {
+    platform->Window = std::move(window);
+    platform->Graphics = std::make_unique<TSdlGraphics>();
+  }
+  return platform;
+}
+
+}  // namespace qm

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <atomic>
+#include <unordered_map>
+
+#include "platform/ScreenDevice.h"
+
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace qm {
+
+class TSdlWindow;
+
+// Draws through an SDL renderer into a render target of the back buffer's
+// size, then shows that target letterboxed in the window. Reading the frame
+// back therefore gives exactly what the game drew.
+class TSdlScreenDevice : public IScreenDevice {
+ public:
+  TSdlScreenDevice(TSdlWindow& window, SDL_Renderer* renderer, const TPresentParameters& params);
+  ~TSdlScreenDevice() override;
+
+  bool Ready() const { return FTarget != nullptr && FWhite != nullptr; }
+
+  TCooperativeLevel TestCooperativeLevel() override;
+  bool Reset(const TPresentParameters& params) override;
+  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) override;
+  void DestroyTexture(TTextureId texture) override;
+  std::uint32_t TextureGeneration() const override { return FGeneration; }
+  void BeginScene() override;
+  void EndScene() override {}
+  void Present() override;
+  void Clear(std::uint32_t argb) override;
+  bool SetBlendFactors(TBlendFactor source, TBlendFactor destination) override;
+  void SetLinearFiltering(bool linear) override { FLinear = linear; }
+  void SetTexture(TTextureId texture) override { FBound = texture; }
+  void DrawQuad(const TScreenVertex (&vertices)[4]) override;
+  void SetGammaRamp(const std::uint16_t (&ramp)[3][256]) override;
+  std::optional<TRgbaImage> ReadFrame() override;
+
+ private:
+  static int WatchEvents(void* self, SDL_Event* event);
+  bool MakeTarget();
+  SDL_Texture* TextureFor(TTextureId id);
+
+  TSdlWindow& FWindow;
+  SDL_Renderer* FRenderer;
+  TPresentParameters FParams;
+  SDL_Texture* FTarget = nullptr;
+  SDL_Texture* FWhite = nullptr;  // solid fills are drawn textured, see DrawQuad
+  std::unordered_map<TTextureId, SDL_Texture*> FTextures;
+  TTextureId FNextTexture = 1;
+  TTextureId FBound = NoTexture;
+  int FBlendMode = 0;  // SDL_BlendMode
+  bool FLinear = false;
+  std::uint32_t FGeneration = 0;
+  std::atomic<bool> FDeviceReset{false};
+};
+
+class TSdlGraphics : public IGraphics {
+ public:
+  std::unique_ptr<IScreenDevice> CreateDevice(IWindow& window, const TPresentParameters& params,
+                                              TDeviceType type) override;
+  void Beep() override;
+  void ShowCursor(bool show) override;
+};
+
+}  // namespace qm
