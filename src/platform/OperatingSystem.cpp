@@ -45,6 +45,12 @@ bool TPosixOperatingSystem::CreateDirectory(const fs::path& folder) {
   return !ec && fs::is_directory(folder, ec);
 }
 
+bool TPosixOperatingSystem::CreateDirectories(const fs::path& folder) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  return !ec && fs::is_directory(folder, ec);
+}
+
 bool TPosixOperatingSystem::FileExists(const fs::path& file) {
   std::error_code ec;
   return fs::exists(file, ec);

@@ -34,6 +34,8 @@ class IOperatingSystem {
   virtual bool SetCurrentDirectory(const std::filesystem::path& folder) = 0;
   virtual bool DirectoryExists(const std::filesystem::path& folder) = 0;
   virtual bool CreateDirectory(const std::filesystem::path& folder) = 0;
+  // Creates the folder and any missing parents.
+  virtual bool CreateDirectories(const std::filesystem::path& folder) = 0;
   virtual bool FileExists(const std::filesystem::path& file) = 0;
   // True when the existing file can be opened for reading and writing.
   virtual bool CanOpenReadWrite(const std::filesystem::path& file) = 0;
@@ -49,6 +51,7 @@ class TPosixOperatingSystem : public IOperatingSystem {
   bool SetCurrentDirectory(const std::filesystem::path& folder) override;
   bool DirectoryExists(const std::filesystem::path& folder) override;
   bool CreateDirectory(const std::filesystem::path& folder) override;
+  bool CreateDirectories(const std::filesystem::path& folder) override;
   bool FileExists(const std::filesystem::path& file) override;
   bool CanOpenReadWrite(const std::filesystem::path& file) override;
   std::vector<TDisplayMode> DisplayModes() override;

@@ -1,0 +1,249 @@
+#include "shell/FormMain.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "engine/EffectsMode.h"
+#include "shell/BackBufferChoice.h"
+
+namespace qm {
+
+TFormMain::TFormMain(TPlatform& platform) : FPlatform(platform) {
+  OmegaScreen1 = std::make_unique<TOmegaScreen>(platform.Graphics.get(), *platform.Window, *platform.MessageBox,
+                                                *platform.Application);
+  OmegaScreen1->Width = kFrameWidth;
+  OmegaScreen1->Height = kFrameHeight;
+  OmegaScreen1->SetBpp(32);
+  OmegaScreen1->ZBuffer = false;
+
+  OmegaTimer1 = std::make_unique<TOmegaTimer>(*platform.Clock, *platform.Application);
+  OmegaTimer1->SetTargetFPS(33);
+  OmegaTimer1->SetMinFPS(10);
+  OmegaTimer1->SetMaxFPS(0);
+  OmegaTimer1->SetFPSWarningFrames(10);
+  OmegaTimer1->SetLossyMode(false);
+  OmegaTimer1->OnTimer = [this] { OmegaTimer1Timer(); };
+
+  const char* showFps = std::getenv("QUILLMERE_SHOW_FPS");
+  FShowFps = showFps != nullptr && *showFps != '\0' && *showFps != '0';
+#ifndef NDEBUG
+  FShowFps = true;
+#endif
+}
+
+TFormMain::~TFormMain() {
+  if (FTimer1) FPlatform.Application->KillTimer(*FTimer1);
+  // The timer goes first: no tick may run into half-destroyed components.
+  OmegaTimer1.reset();
+  GameScene.reset();
+  OmegaScreen1.reset();
+}
+
+void TFormMain::FormCreate() {
+  FormWin10Confirm = std::make_unique<TFormWin10Confirm>();
+  FormWin10Confirm->OnShowModal = OnShowStartupDialog;
+  ForceFullEffects = false;
+  DecideEffectsMode();
+  EnterProgramFolder();
+  try {
+    BuildFolderNames();
+  } catch (const ENoSaveRoot& error) {
+    // Without a save folder the game cannot keep anything: say so and end.
+    FPlatform.MessageBox->Show(error.what(), "Error", TMessageBoxKind::mbError);
+    FPlatform.Application->Terminate();
+    return;
+  }
+  InstallApplicationEvents();
+  CreateSaveFolders(*FPlatform.System, *FPlatform.MessageBox, Folders);
+  ChooseSaveFolder();
+  ResetShellState();
+  ChooseBackBuffer();
+  InitScreen();
+  WireWindowEvents();
+  // The text tables, pictures, game components and the players are made
+  // here, in this order, by the units that own them.
+  GameScene = std::make_unique<TGameScene>(gsCompanyLogos);
+  DecideStartFullScreen();
+  GameScene->SetValue(gsCompanyLogos);
+}
+
+void TFormMain::DecideEffectsMode() {
+  ReducedEffectsMode = ReducedEffectsWanted(FPlatform.System->Version());
+  if (!ReducedEffectsMode) FPlatform.Window->SetFixedBorder(true);
+  if (ReducedEffectsMode) FormWin10Confirm->ShowModal();
+  if (FormWin10Confirm->ForceFullEffectsChecked) {
+    ReducedEffectsMode = false;
+    ForceFullEffects = true;
+  }
+}
+
+void TFormMain::EnterProgramFolder() {
+  if (!FPlatform.System->SetCurrentDirectory(FPlatform.System->ProgramFolder())) {
+    FPlatform.MessageBox->Show(kNonAsciiFolderMessage, "Quillmere", TMessageBoxKind::mbPlain);
+    FPlatform.Application->Terminate();
+  }
+}
+
+void TFormMain::BuildFolderNames() {
+  Folders = TGameFolders::Build(FPlatform.System->ProgramFolder(), ChooseSaveRoot(*FPlatform.System));
+}
+
+void TFormMain::InstallApplicationEvents() {
+  IApplication& application = *FPlatform.Application;
+  application.OnDeactivate = [this] { AppDeactivate(); };
+  application.OnActivate = [this] { AppActivate(); };
+  application.OnRestore = [this] { AppRestore(); };
+  // Whatever escapes every other guard is dropped without a word.
+  application.OnException = [](std::exception_ptr) {};
+}
+
+void TFormMain::ChooseSaveFolder() { Folders.SaveFolder = ChooseUsableSaveFolder(*FPlatform.System, Folders.SaveFolder); }
+
+void TFormMain::ResetShellState() { State = TShellState{}; }
+
+void TFormMain::ChooseBackBuffer() {
+  TDisplayMode size = ChooseBackBufferSize(FPlatform.System->DisplayModes());
+  OmegaScreen1->Width = size.Width;
+  OmegaScreen1->Height = size.Height;
+  OmegaScreen1->ScaleX = float(size.Width) / kFrameWidth;
+  OmegaScreen1->ScaleY = float(size.Height) / kFrameHeight;
+}
+
+void TFormMain::InitScreen() {
+  OmegaScreen1->UseWindow(*FPlatform.Window);
+  OmegaScreen1->InitDevice();
+}
+
+void TFormMain::WireWindowEvents() {
+  IWindow& window = *FPlatform.Window;
+  window.SetTitle("Quillmere");
+  window.OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  window.OnClose = [this] { FormClose(); };
+  window.OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
+}
+
+void TFormMain::DecideStartFullScreen() {
+  // Until players exist the default options apply, and they ask for full
+  // screen.
+  bool fromOptions = true;
+  bool windowTooSmall = FPlatform.Window->ClientWidth() < OmegaScreen1->Width ||
+                        FPlatform.Window->ClientHeight() < OmegaScreen1->Height;
+  State.StartFullScreen = fromOptions || windowTooSmall;
+  if (FormWin10Confirm->Choice() == TFormWin10Confirm::ccRunWindowed) State.StartFullScreen = false;
+}
+
+void TFormMain::FormShow() {
+  FPlatform.Window->Show();
+  OmegaTimer1->SetEnabled(true);
+}
+
+void TFormMain::OmegaTimer1Timer() {
+  try {
+    RunFrame();
+  } catch (const TProgramHalted&) {
+    throw;
+  } catch (...) {
+    // A failing frame is simply lost; the next tick starts afresh.
+  }
+  ++FFramesTicked;
+  if (FShowFps) ReportFramesPerSecond();
+}
+
+void TFormMain::RunFrame() {
+  if (GameScene && GameScene->Value() == gsCompanyLogos && State.StartFullScreen && !State.FullScreenEntered) {
+    State.FullScreenEntered = true;
+    SwitchFullScreen(true);
+  }
+  if (!OmegaScreen1->IsReady()) return;
+  OmegaScreen1->SetSmoothing(true);
+  OmegaScreen1->ClearFrame(0, 0, 0, 255);
+  OmegaScreen1->BeginFrame();
+  OmegaScreen1->EndFrame();
+}
+
+void TFormMain::ReportFramesPerSecond() {
+  std::uint32_t now = FPlatform.Clock->Milliseconds();
+  if (now - FLastFpsReport < 1000) return;
+  FLastFpsReport = now;
+  std::cout << "fps " << OmegaTimer1->CurrentFPS() << std::endl;
+}
+
+void TFormMain::SwitchFullScreen(bool fullScreen) {
+  OmegaScreen1->FullScreen = fullScreen;
+  OmegaScreen1->ResetDevice();
+  if (!fullScreen && State.MinimizeAfterSwitch) {
+    State.MinimizeAfterSwitch = false;
+    FPlatform.Window->Minimize();
+  }
+}
+
+void TFormMain::Suspend() { OmegaTimer1->SetEnabled(false); }
+
+void TFormMain::Resume() { OmegaTimer1->SetEnabled(true); }
+
+void TFormMain::AppDeactivate() {
+  if (AskingDisplayModeQuestion()) return;
+  Suspend();
+  State.ResumeOnActivate = true;
+  bool inLogos = GameScene && GameScene->Value() == gsCompanyLogos;
+  if (OmegaScreen1->FullScreen && !inLogos && !Timer1Running()) {
+    State.ResumeOnActivate = false;
+    FTimer1 = FPlatform.Application->SetTimer(kSwitchDelayMs, [this] { Timer1Timer(); });
+  }
+}
+
+void TFormMain::Timer1Timer() {
+  if (FTimer1) FPlatform.Application->KillTimer(*FTimer1);
+  FTimer1.reset();
+  State.MinimizeAfterSwitch = true;
+  SwitchFullScreen(false);
+}
+
+void TFormMain::AppActivate() {
+  if (AskingDisplayModeQuestion()) return;
+  bool inLogos = GameScene && GameScene->Value() == gsCompanyLogos;
+  if (State.ResumeOnActivate) {
+    Resume();
+    if (!inLogos && State.FullScreenOption && !OmegaScreen1->FullScreen) SwitchFullScreen(true);
+  }
+  if (Timer1Running()) {
+    // Focus came back before the switch to windowed mode: cancel it and go
+    // on playing, rather than leaving the game stopped until the next focus
+    // change.
+    FPlatform.Application->KillTimer(*FTimer1);
+    FTimer1.reset();
+    State.ResumeOnActivate = true;
+    Resume();
+  }
+}
+
+void TFormMain::AppRestore() {
+  if (AskingDisplayModeQuestion()) return;
+  Resume();
+  bool inLogos = GameScene && GameScene->Value() == gsCompanyLogos;
+  if (!inLogos && State.FullScreenOption && !OmegaScreen1->FullScreen) SwitchFullScreen(true);
+}
+
+void TFormMain::FormCloseQuery(bool& canClose) { canClose = true; }
+
+void TFormMain::FormClose() {
+  OmegaTimer1->SetEnabled(false);
+  FPlatform.Application->Terminate();
+}
+
+void TFormMain::FormKeyDown(int& key, TShiftState) {
+  switch (key) {
+    case vk::F10:
+      key = 0;  // never open the window menu
+      break;
+    case vk::F12:
+      SaveScreenshot(Folders.SaveFolder / "Screenshot.png");
+      break;
+    default:
+      break;
+  }
+}
+
+bool TFormMain::SaveScreenshot(const std::filesystem::path&) { return false; }
+
+}  // namespace qm
