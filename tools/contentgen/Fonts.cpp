@@ -41,6 +41,8 @@ constexpr double kMaxStretch = 1.15;
 // Thin letters ("i", "l", "1", "s") get a pixel more ink: a full gap would
 // leave them hairlines.
 constexpr int kNarrowBase = 12;
+// Ink starts this far into its cell, so the first column stays clear.
+constexpr double kInset = 1.25;
 
 using TSurface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
 using TContext = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
@@ -77,10 +79,16 @@ struct TInk {
   double Left, Top, Width, Bottom;
 };
 
+// The outline's own extents: the text extents are rounded and may miss a
+// straight stem by a fraction of a pixel.
 TInk InkOf(cairo_t* cr, const char* utf8) {
-  cairo_text_extents_t e;
-  cairo_text_extents(cr, utf8, &e);
-  return {e.x_bearing, e.y_bearing, e.width, e.y_bearing + e.height};
+  cairo_new_path(cr);
+  cairo_move_to(cr, 0.0, 0.0);
+  cairo_text_path(cr, utf8);
+  double x1, y1, x2, y2;
+  cairo_path_extents(cr, &x1, &y1, &x2, &y2);
+  cairo_new_path(cr);
+  return {x1, y1, x2 - x1, y2};
 }
 
 // The largest size at which every glyph of the sheet, with its outline,
@@ -96,9 +104,9 @@ double FitSize(cairo_t* cr, const TFontSheet& sheet, const std::vector<TGlyph>& 
     top = std::min(top, ink.Top);
     bottom = std::max(bottom, ink.Bottom);
   }
-  const double room = sheet.CellHeight - 2.0 - 2.0 * sheet.OutlineWidth - 1.0;
+  const double room = sheet.CellHeight - 4.0 - 2.0 * sheet.OutlineWidth;
   const double size = std::floor(kProbe * room / (bottom - top));
-  *baseline = std::round(1.0 + sheet.OutlineWidth + 0.5 - top * size / kProbe);
+  *baseline = std::round(1.75 + sheet.OutlineWidth - top * size / kProbe);
   return size;
 }
 
@@ -131,7 +139,7 @@ void DrawSheet(const std::filesystem::path& file, const TFontSheet& sheet,
     const double squeezeFit = std::min(squeeze, (sheet.CellWidth - 3.0 - rim) / ink.Width);
 
     cairo_save(cr.get());
-    cairo_translate(cr.get(), cellX + 1.0 + sheet.OutlineWidth, cellY + baseline);
+    cairo_translate(cr.get(), cellX + kInset + sheet.OutlineWidth, cellY + baseline);
     cairo_scale(cr.get(), squeezeFit, 1.0);
     cairo_move_to(cr.get(), -ink.Left, 0.0);
     cairo_text_path(cr.get(), g.Utf8);
