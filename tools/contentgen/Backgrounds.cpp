@@ -98,7 +98,8 @@ void DrawBuilding(cairo_t* cr, Building kind, double w, double h, const IslandPa
         cairo_save(cr);
         cairo_translate(cr, w * 0.5, h * 0.32);
         cairo_rotate(cr, i * M_PI / 2 + 0.4);
-        cairo_rectangle(cr, 0, -w * 0.05, w * 0.42, w * 0.1);
+        const double sail = std::min(w * 0.42, h * 0.3);
+        cairo_rectangle(cr, 0, -sail * 0.12, sail, sail * 0.24);
         cairo_restore(cr);
         ShadeAndOutline(cr, colour::Cream, 2);
       }
@@ -281,17 +282,18 @@ void IslandShape(cairo_t* cr, double w, double h, const IslandPalette& p, std::u
   const int n = 10;
   auto point = [&](int i, double scale) {
     const double a = i * 2 * M_PI / n;
-    const double k = 0.8 + 0.2 * std::sin(i * 1.7 + seed);
+    const double k = 0.82 + 0.18 * std::sin(i * 1.7 + seed);
     return std::pair{w / 2 + std::cos(a) * w * 0.46 * k * scale, h / 2 + std::sin(a) * h * 0.44 * k * scale};
   };
   for (double scale : {1.0, 0.84}) {
     auto [x0, y0] = point(0, scale);
     cairo_move_to(cr, x0, y0);
     for (int i = 1; i <= n; ++i) {
-      auto [x, y] = point(i, scale);
-      auto [px, py] = point(i - 1, scale);
-      cairo_curve_to(cr, px + (x - px) * 0.3, py + (y - py) * 0.1 - 4, px + (x - px) * 0.7, py + (y - py) * 0.9 + 4,
-                     x, y);
+      auto [x0p, y0p] = point(i - 2, scale);
+      auto [x1, y1] = point(i - 1, scale);
+      auto [x2, y2] = point(i, scale);
+      auto [x3, y3] = point(i + 1, scale);
+      cairo_curve_to(cr, x1 + (x2 - x0p) / 6, y1 + (y2 - y0p) / 6, x2 - (x3 - x1) / 6, y2 - (y3 - y1) / 6, x2, y2);
     }
     cairo_close_path(cr);
     ShadeAndOutline(cr, scale == 1.0 ? Hex(0xf7e0a3) : p.Hill, 2.5);

@@ -22,14 +22,14 @@ void Flash(cairo_t* cr, double w, double h, double t) {
   cairo_save(cr);
   cairo_translate(cr, w / 2, h / 2);
   cairo_scale(cr, w / 2 * (0.5 + 0.5 * t), h / 2 * (0.5 + 0.5 * t));
-  SoftGlow(cr, 0, 0, 1, Hex(0xfffbe0), 0.9 * a);
+  SoftGlow(cr, 0, 0, 1, Hex(0xfffbe0), std::min(1.0, 0.4 + 0.8 * a));
   cairo_restore(cr);
 }
 
 void Web(cairo_t* cr, double w, double h, double strength) {
   const double m = w / 2;
-  cairo_set_line_width(cr, 1.4);
-  SetColor(cr, colour::White, 0.85 * strength);
+  cairo_set_line_width(cr, 1.6);
+  SetColor(cr, Hex(0x404060), 0.5 * strength);
   for (int i = 0; i < 8; ++i) {
     const double a = i * M_PI / 4;
     cairo_move_to(cr, m, h / 2);
@@ -46,6 +46,9 @@ void Web(cairo_t* cr, double w, double h, double strength) {
         cairo_line_to(cr, x, y);
     }
   }
+  cairo_stroke_preserve(cr);
+  cairo_set_line_width(cr, 1.0);
+  SetColor(cr, colour::White, 0.95 * strength);
   cairo_stroke(cr);
 }
 

@@ -147,13 +147,17 @@ void SoftGlow(cairo_t* cr, double cx, double cy, double r, const Rgb& c, double 
 }
 
 void OutlinedText(cairo_t* cr, std::string_view text, double cx, double cy, double size, const Rgb& fill,
-                  const Rgb& outline, double outlineWidth) {
+                  const Rgb& outline, double outlineWidth, double maxWidth) {
   const std::string s(text);
   cairo_save(cr);
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, size);
   cairo_text_extents_t ext;
   cairo_text_extents(cr, s.c_str(), &ext);
+  if (maxWidth > 0 && ext.x_advance + outlineWidth > maxWidth) {
+    cairo_set_font_size(cr, size * (maxWidth - outlineWidth) / (ext.x_advance + outlineWidth));
+    cairo_text_extents(cr, s.c_str(), &ext);
+  }
   cairo_move_to(cr, cx - ext.width / 2 - ext.x_bearing, cy - ext.height / 2 - ext.y_bearing);
   cairo_text_path(cr, s.c_str());
   if (outlineWidth > 0) {

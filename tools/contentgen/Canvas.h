@@ -69,9 +69,10 @@ void ShadeAndOutline(cairo_t* cr, const Rgb& c, double outline = 2.0, double cx 
 void Glint(cairo_t* cr, double x, double y, double rx, double ry, double alpha = 0.6);
 void SoftGlow(cairo_t* cr, double cx, double cy, double r, const Rgb& c, double alpha);
 
-// Text in the pictures' own lettering: bold, light fill, dark outline.
+// Text in the pictures' own lettering: bold, light fill, dark outline; shrunk
+// to maxWidth when one is given.
 void OutlinedText(cairo_t* cr, std::string_view text, double cx, double cy, double size, const Rgb& fill,
-                  const Rgb& outline, double outlineWidth = 3.0);
+                  const Rgb& outline, double outlineWidth = 3.0, double maxWidth = 0);
 
 // Calls draw once per pattern, with the origin at the pattern's top-left
 // corner and drawing clipped to it.

@@ -179,7 +179,7 @@ void Bars(PainterRegistry& r) {
   r.Add("LoadingBarText", [](Canvas& c, const TCatalogueImage& e) {
     ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
       OutlinedText(cr, p == 0 ? "Loading..." : "Click to play!", w / 2, h / 2, h * 0.75, colour::White, colour::Ink,
-                   3);
+                   3, w);
     });
   });
   r.Add("BookProgressTube", [](Canvas& c, const TCatalogueImage& e) {
@@ -277,13 +277,13 @@ void Hud(PainterRegistry& r) {
     const char* words[] = {"Great!", "Super!", "Amazing!", "Fantastic!"};
     const Rgb colours[] = {Hex(0x7ee05a), Hex(0x4fc3ff), Hex(0xffb84d), Hex(0xff5ab4)};
     ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int p, double w, double h) {
-      OutlinedText(cr, words[p], w / 2, h / 2, h * 0.5, colours[p], colour::Ink, 4);
+      OutlinedText(cr, words[p], w / 2, h / 2, h * 0.6, colours[p], colour::Ink, 4, w - 8);
     });
   });
   r.Add("EnergyBonusText", [](Canvas& c, const TCatalogueImage& e) {
     const char* words[] = {"+1 Manna", "+2 Manna", "+3 Manna"};
     ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int p, double w, double h) {
-      OutlinedText(cr, words[p], w / 2, h / 2, h * 0.5, Hex(0x8fe8ff), colour::Ink, 4);
+      OutlinedText(cr, words[p], w / 2, h / 2, h * 0.6, Hex(0x8fe8ff), colour::Ink, 4, w - 8);
     });
   });
   r.Add("Paused", [](Canvas& c, const TCatalogueImage&) {

@@ -31,10 +31,10 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, double ang
 }
 
 void Banana(cairo_t* cr) {
-  cairo_move_to(cr, -38, -28);
-  cairo_curve_to(cr, -40, 20, 0, 44, 40, 22);
-  cairo_curve_to(cr, 34, 14, 20, 20, 4, 14);
-  cairo_curve_to(cr, -18, 6, -26, -10, -28, -32);
+  cairo_move_to(cr, -36, -30);
+  cairo_curve_to(cr, -46, 24, 2, 50, 44, 26);
+  cairo_curve_to(cr, 40, 10, 24, 12, 6, 6);
+  cairo_curve_to(cr, -12, 0, -20, -14, -20, -34);
   cairo_close_path(cr);
   ShadeAndOutline(cr, Hex(0xffe135), kLine);
   cairo_move_to(cr, -36, -18);

@@ -109,9 +109,10 @@ void DrawButton(cairo_t* cr, double x, double y, double w, double h, std::string
   cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
   cairo_fill(cr);
   if (!label.empty()) {
-    const double size = std::min(h * 0.46, w * 1.6 / std::max<double>(4.0, double(label.size())));
+    const double size = h * 0.46;
     OutlinedText(cr, label, x + (w - 4) / 2 + 1, y + (h - 5) / 2 + 1, size,
-                 disabled ? Hex(0xeeeeee) : colour::White, base.Darker(0.65), std::max(2.0, size * 0.16));
+                 disabled ? Hex(0xeeeeee) : colour::White, base.Darker(0.65), std::max(2.0, size * 0.16),
+                 w - h * 0.6);
   }
 }
 
