@@ -1,0 +1,36 @@
+#include "engine/AnimData.h"
+
+namespace qm {
+
+namespace {
+
+int PatternOf(char c) {
+  if (c == '-') return HiddenPattern;
+  if (c >= '1' && c <= '9') return c - '1';
+  if (c >= 'A' && c <= 'Z') return c - 'A';
+  return HiddenPattern;
+}
+
+}  // namespace
+
+void TAnimData::SetSeq(std::string_view value) {
+  value = value.substr(0, MaxSeqLength);
+  FSeq.assign(value);
+  for (char& c : FSeq) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+}
+
+int TAnimData::CurrentFrame() {
+  if (FPosition < 1) FPosition = 1;
+  if (FPosition > static_cast<int>(FSeq.size())) return HiddenPattern;
+  return PatternOf(FSeq[FPosition - 1]);
+}
+
+void TAnimData::Next() {
+  ++FPosition;
+  int length = static_cast<int>(FSeq.size());
+  if (FPosition >= length) FPosition = FLooped ? 1 : length;
+}
+
+}  // namespace qm
