@@ -5,10 +5,10 @@ namespace qm {
 namespace {
 
 int PatternOf(char c) {
-  if (c == '-') return HiddenPattern;
+  if (c == '-') return kPatternNone;
   if (c >= '1' && c <= '9') return c - '1';
   if (c >= 'A' && c <= 'Z') return c - 'A';
-  return HiddenPattern;
+  return kPatternNone;
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ void TAnimData::SetSeq(std::string_view value) {
 
 int TAnimData::CurrentFrame() {
   if (FPosition < 1) FPosition = 1;
-  if (FPosition > static_cast<int>(FSeq.size())) return HiddenPattern;
+  if (FPosition > static_cast<int>(FSeq.size())) return kPatternNone;
   return PatternOf(FSeq[FPosition - 1]);
 }
 

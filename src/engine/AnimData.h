@@ -4,10 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace qm {
+#include "engine/PatternNumbers.h"
 
-// The pattern number that draws nothing.
-constexpr int HiddenPattern = -999;
+namespace qm {
 
 // A frame-by-frame animation written as text: each character is the pattern
 // shown for one tick, so the text fixes both the order of the patterns and
@@ -29,7 +28,7 @@ class TAnimData {
   // Characters outside the code, and a position past the end of a sequence
   // shortened meanwhile, show nothing.
   int CurrentFrame();
-  bool IsHidden() { return CurrentFrame() == HiddenPattern; }
+  bool IsHidden() { return CurrentFrame() == kPatternNone; }
 
   // A looped sequence wraps as soon as it reaches its last character, so
   // that character is never shown; an unlooped one holds it.

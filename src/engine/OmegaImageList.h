@@ -6,15 +6,12 @@
 #include <vector>
 
 #include "engine/OmegaScreen.h"
+#include "engine/PatternNumbers.h"
 #include "platform/RgbaImage.h"
 
 namespace qm {
 
 class TOmegaImageList;
-
-// Special pattern numbers.
-constexpr int kPatternNone = -999;        // draw nothing (a hidden animation frame)
-constexpr int kPatternWholePicture = -1;  // the whole picture in one pattern's quad
 
 // One picture of the list: the decoded picture, its texture and the grid of
 // equal patterns it is cut into.

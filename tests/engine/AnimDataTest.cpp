@@ -45,7 +45,7 @@ TEST(AnimDataCode, DigitsAreOneBasedAndLettersStartAtA) {
 TEST(AnimDataCode, DashDrawsNothing) {
   TAnimData anim = Anim("-", false);
   EXPECT_TRUE(anim.IsHidden());
-  EXPECT_EQ(anim.CurrentFrame(), HiddenPattern);
+  EXPECT_EQ(anim.CurrentFrame(), kPatternNone);
 }
 
 TEST(AnimDataSeq, LowerCaseIsStoredUpperCased) {
