@@ -1,5 +1,7 @@
 #include "engine/ImageCatalogue.h"
 
+#include "engine/SpriteTileCount.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -7,29 +9,6 @@
 namespace qm {
 
 namespace {
-
-// Names the engine's fixed pattern table already carries.
-constexpr std::array<std::string_view, 75> kFixedPatternNames = {
-    "BombParticle",       "LightningEffect",   "BurstingBubble",       "MannaEnergyWave",
-    "DiamondsBig",        "ElementGatherNumber", "ElementPanel",       "TileShine",
-    "BoardBorder",        "CyanParticle",      "ElementIcons",         "ElementsFlashVert",
-    "ElementsFlashHorz",  "TileSelection",     "CollectorWave",        "BubbleInside",
-    "Elements",           "LevelInfoDigit",    "ScreenDustEffect",     "Score",
-    "ScoreBlur",          "MannaEnergy",       "ElementGatherNumberBlur", "DustParticle",
-    "InGameRestartButton", "Web",              "ChainLock",            "SpiderHit",
-    "SpiderWalking",      "SpiderMakingWeb",   "SpiderAnchoring",      "CommentFont",
-    "GlobalFontWhite",    "StoryBGMask",       "MovieEffect",          "LittleStars",
-    "Confetti",           "BookEffectWaves",   "CheckBoxSound",        "CheckBoxMusic",
-    "CheckBoxFullscreen", "CheckBoxTutorial",  "VolumeMinusButton",    "VolumePlusButton",
-    "BuySlotBuyButton",   "BuySlotIcons",      "BuySlotIcons_Gray",    "WindowCancelButton",
-    "Birds",              "ChapterDialogBalloon", "MapArrow",          "Fog",
-    "ComboText",          "EnergyBonusText",   "BookProgressTube",     "BookProgressFillEdge",
-    "LoadingBarText",     "ObjInfoLogo",       "ObjInfoTitle",         "RainDrop",
-    "CollectorTool",      "BombTool",          "BombSparks",           "HammerTool",
-    "HorzLightningTool",  "VertLightningTool", "BigBombTool",          "BackgroundTile",
-    "BrownTile",          "TutorialIcons",     "NameListNewButton",    "NameListDeleteButton",
-    "DiamondButterfly1",  "DiamondButterfly2", "DiamondButterfly3",
-};
 
 constexpr std::array<std::string_view, 5> kCreatureFolders = {"Dragon", "Demon", "Warg", "Griffin", "Spider"};
 
@@ -355,8 +334,7 @@ std::vector<const TCatalogueImage*> ExtraPatternEntries() {
   std::vector<const TCatalogueImage*> extras;
   for (const auto& image : ImageCatalogue()) {
     if (!image.MultiPattern()) continue;
-    if (std::find(kFixedPatternNames.begin(), kFixedPatternNames.end(), image.Name) != kFixedPatternNames.end())
-      continue;
+    if (TSpriteTileCount::InFixedTable(image.Name)) continue;
     if (FindCatalogueImage(image.Name) == &image) extras.push_back(&image);
   }
   return extras;

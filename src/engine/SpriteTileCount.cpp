@@ -1,5 +1,7 @@
 #include "engine/SpriteTileCount.h"
 
+#include "engine/ImageCatalogue.h"
+
 namespace qm {
 
 namespace {
@@ -44,6 +46,13 @@ static_assert(std::size(kFixedTable) == 75);
 TSpriteTileCount::TSpriteTileCount() {
   FEntries.reserve(std::size(kFixedTable));
   for (const auto& entry : kFixedTable) Add(entry.Name, entry.Columns, entry.Rows);
+  for (const TCatalogueImage* image : ExtraPatternEntries()) Add(image->Name, image->Columns, image->Rows);
+}
+
+bool TSpriteTileCount::InFixedTable(std::string_view name) {
+  for (const auto& entry : kFixedTable)
+    if (name == entry.Name) return true;
+  return false;
 }
 
 void TSpriteTileCount::Add(const std::string& name, int columns, int rows) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm {
@@ -16,7 +17,10 @@ class TSpriteTileCount {
     bool Used;
   };
 
+  // The fixed table, then the multi-pattern pictures of our own pack.
   TSpriteTileCount();
+
+  static bool InFixedTable(std::string_view name);
 
   void Add(const std::string& name, int columns, int rows);
   // Exact, case-sensitive, first match; marks the entry used. Unknown names
