@@ -2,9 +2,14 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
+#include "platform/PolygonClip.h"
 #include "platform/SdlWindow.h"
 
 namespace qm {
@@ -32,6 +37,14 @@ SDL_BlendMode SdlBlendMode(TBlendFactor source, TBlendFactor destination) {
   if (source == TBlendFactor::SrcAlpha && destination == TBlendFactor::One) return SDL_BLENDMODE_ADD;
   return SDL_ComposeCustomBlendMode(SdlFactor(source), SdlFactor(destination), SDL_BLENDOPERATION_ADD,
                                     SdlFactor(source), SdlFactor(destination), SDL_BLENDOPERATION_ADD);
+}
+
+// The software rasteriser reads outside its target for textured triangles
+// that reach past the frame's edges, so such quads are cut to the frame.
+bool ReachesOutside(const std::vector<TScreenVertex>& polygon, int width, int height) {
+  for (const auto& v : polygon)
+    if (v.X < 0 || v.X > width || v.Y < 0 || v.Y > height) return true;
+  return false;
 }
 
 SDL_Color SdlColor(std::uint32_t argb) {
@@ -138,14 +151,112 @@ void TSdlScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
   SDL_Texture* texture = TextureFor(FBound);
   SDL_SetTextureBlendMode(texture, SDL_BlendMode(FBlendMode));
   SDL_SetTextureScaleMode(texture, FLinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-  SDL_Vertex geometry[4];
-  for (int i = 0; i < 4; ++i) {
-    geometry[i].position = SDL_FPoint{vertices[i].X, vertices[i].Y};
-    geometry[i].color = SdlColor(vertices[i].Color);
-    geometry[i].tex_coord = SDL_FPoint{vertices[i].U, vertices[i].V};
+  if (!DrawSprite(texture, vertices)) DrawGeometry(texture, vertices);
+}
+
+bool TSdlScreenDevice::DrawSprite(SDL_Texture* texture, const TScreenVertex (&v)[4]) {
+  // A sprite is a rectangle, maybe turned, with one colour and the texture
+  // laid square on it. Those go through the renderer's copy, which every
+  // backend clips and turns reliably.
+  for (int i = 1; i < 4; ++i)
+    if (v[i].Color != v[0].Color) return false;
+  if (v[1].V != v[0].V || v[2].V != v[3].V || v[3].U != v[0].U || v[2].U != v[1].U) return false;
+  float ax = v[1].X - v[0].X, ay = v[1].Y - v[0].Y;  // along the top edge
+  float bx = v[3].X - v[0].X, by = v[3].Y - v[0].Y;  // down the left edge
+  const float tolerance = 0.01f;
+  if (std::fabs(v[2].X - (v[1].X + bx)) > tolerance || std::fabs(v[2].Y - (v[1].Y + by)) > tolerance) return false;
+  if (std::fabs(ax * bx + ay * by) > tolerance * (std::fabs(ax) + std::fabs(ay) + std::fabs(bx) + std::fabs(by)))
+    return false;
+  float width = std::hypot(ax, ay), height = std::hypot(bx, by);
+  if (width <= 0 || height <= 0) return true;
+
+  int textureWidth = 0, textureHeight = 0;
+  SDL_QueryTexture(texture, nullptr, nullptr, &textureWidth, &textureHeight);
+  TSpriteCut cut;
+  cut.Source = SDL_Rect{int(std::lround(std::min(v[0].U, v[1].U) * textureWidth)),
+                        int(std::lround(std::min(v[0].V, v[3].V) * textureHeight)),
+                        int(std::lround(std::fabs(v[1].U - v[0].U) * textureWidth)),
+                        int(std::lround(std::fabs(v[3].V - v[0].V) * textureHeight))};
+  if (cut.Source.w <= 0 || cut.Source.h <= 0) return true;
+  cut.Right = width;
+  cut.Bottom = height;
+  float along[2] = {ax / width, ay / width}, down[2] = {bx / height, by / height};
+  bool textureFlippedH = v[1].U < v[0].U, textureFlippedV = v[3].V < v[0].V;
+  if (width > 2.0f * (FParams.Width + FParams.Height) || height > 2.0f * (FParams.Width + FParams.Height)) {
+    // Turning a sprite many times the frame's size would build a picture
+    // of that size; only the part over the frame is drawn.
+    if (!CropToFrame(v[0].X, v[0].Y, along, down, textureFlippedH, textureFlippedV, cut)) return true;
   }
-  static const int kFan[6] = {0, 1, 2, 0, 2, 3};
-  SDL_RenderGeometry(FRenderer, texture, geometry, 4, kFan, 6);
+
+  int flip = SDL_FLIP_NONE;
+  if (textureFlippedH) flip |= SDL_FLIP_HORIZONTAL;
+  if (textureFlippedV) flip |= SDL_FLIP_VERTICAL;
+  // A mirrored quad is a turned one flipped upside down.
+  if (ax * by - ay * bx < 0) flip ^= SDL_FLIP_VERTICAL;
+  double angle = std::atan2(ay, ax) * 180.0 / M_PI;
+  float middleS = (cut.Left + cut.Right) / 2, middleT = (cut.Top + cut.Bottom) / 2;
+  float centerX = v[0].X + along[0] * middleS + down[0] * middleT;
+  float centerY = v[0].Y + along[1] * middleS + down[1] * middleT;
+  float cutWidth = cut.Right - cut.Left, cutHeight = cut.Bottom - cut.Top;
+  SDL_FRect target{centerX - cutWidth / 2, centerY - cutHeight / 2, cutWidth, cutHeight};
+
+  SDL_Color color = SdlColor(v[0].Color);
+  SDL_SetTextureColorMod(texture, color.r, color.g, color.b);
+  SDL_SetTextureAlphaMod(texture, color.a);
+  SDL_RenderCopyExF(FRenderer, texture, &cut.Source, &target, angle, nullptr, SDL_RendererFlip(flip));
+  SDL_SetTextureColorMod(texture, 255, 255, 255);
+  SDL_SetTextureAlphaMod(texture, 255);
+  return true;
+}
+
+bool TSdlScreenDevice::CropToFrame(float originX, float originY, const float (&along)[2], const float (&down)[2],
+                                   bool flippedH, bool flippedV, TSpriteCut& cut) const {
+  // The frame's corners in the sprite's own axes (s along, t down).
+  float sMin = cut.Right, sMax = 0, tMin = cut.Bottom, tMax = 0;
+  const float corners[4][2] = {{0, 0}, {float(FParams.Width), 0}, {0, float(FParams.Height)},
+                               {float(FParams.Width), float(FParams.Height)}};
+  for (const auto& corner : corners) {
+    float dx = corner[0] - originX, dy = corner[1] - originY;
+    float sValue = dx * along[0] + dy * along[1], tValue = dx * down[0] + dy * down[1];
+    sMin = std::min(sMin, sValue);
+    sMax = std::max(sMax, sValue);
+    tMin = std::min(tMin, tValue);
+    tMax = std::max(tMax, tValue);
+  }
+  sMin = std::max(sMin, 0.0f);
+  tMin = std::max(tMin, 0.0f);
+  sMax = std::min(sMax, cut.Right);
+  tMax = std::min(tMax, cut.Bottom);
+  if (sMin >= sMax || tMin >= tMax) return false;
+  // Whole texels only, so the cut lines up with the picture exactly.
+  float texelW = cut.Right / cut.Source.w, texelH = cut.Bottom / cut.Source.h;
+  int first = int(std::floor(sMin / texelW)), last = std::min(cut.Source.w, int(std::ceil(sMax / texelW)));
+  int top = int(std::floor(tMin / texelH)), bottom = std::min(cut.Source.h, int(std::ceil(tMax / texelH)));
+  cut.Left = first * texelW;
+  cut.Right = last * texelW;
+  cut.Top = top * texelH;
+  cut.Bottom = bottom * texelH;
+  int x = flippedH ? cut.Source.x + cut.Source.w - last : cut.Source.x + first;
+  int y = flippedV ? cut.Source.y + cut.Source.h - bottom : cut.Source.y + top;
+  cut.Source = SDL_Rect{x, y, last - first, bottom - top};
+  return true;
+}
+
+void TSdlScreenDevice::DrawGeometry(SDL_Texture* texture, const TScreenVertex (&vertices)[4]) {
+  std::vector<TScreenVertex> polygon(std::begin(vertices), std::end(vertices));
+  if (ReachesOutside(polygon, FParams.Width, FParams.Height)) {
+    polygon = ClipPolygon(polygon, 0.0f, 0.0f, float(FParams.Width), float(FParams.Height));
+    if (polygon.size() < 3) return;
+  }
+  std::vector<SDL_Vertex> geometry(polygon.size());
+  for (std::size_t i = 0; i < polygon.size(); ++i) {
+    geometry[i].position = SDL_FPoint{polygon[i].X, polygon[i].Y};
+    geometry[i].color = SdlColor(polygon[i].Color);
+    geometry[i].tex_coord = SDL_FPoint{polygon[i].U, polygon[i].V};
+  }
+  std::vector<int> fan;
+  for (int i = 1; i + 1 < int(polygon.size()); ++i) fan.insert(fan.end(), {0, i, i + 1});
+  SDL_RenderGeometry(FRenderer, texture, geometry.data(), int(geometry.size()), fan.data(), int(fan.size()));
 }
 
 void TSdlScreenDevice::Present() {

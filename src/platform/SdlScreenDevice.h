@@ -5,6 +5,8 @@
 
 #include "platform/ScreenDevice.h"
 
+#include <SDL_rect.h>
+
 struct SDL_Renderer;
 struct SDL_Texture;
 union SDL_Event;
@@ -43,6 +45,18 @@ class TSdlScreenDevice : public IScreenDevice {
   static int WatchEvents(void* self, SDL_Event* event);
   bool MakeTarget();
   SDL_Texture* TextureFor(TTextureId id);
+  // The part of a sprite to draw: a rectangle of the texture and where it
+  // lies along the sprite's own axes, in frame pixels from its first corner.
+  struct TSpriteCut {
+    SDL_Rect Source;
+    float Left = 0, Top = 0, Right = 0, Bottom = 0;
+  };
+  // Returns false when the quad is not a plain sprite.
+  bool DrawSprite(SDL_Texture* texture, const TScreenVertex (&vertices)[4]);
+  // False when no part of the sprite lies over the frame.
+  bool CropToFrame(float originX, float originY, const float (&along)[2], const float (&down)[2], bool flippedH,
+                   bool flippedV, TSpriteCut& cut) const;
+  void DrawGeometry(SDL_Texture* texture, const TScreenVertex (&vertices)[4]);
 
   TSdlWindow& FWindow;
   SDL_Renderer* FRenderer;

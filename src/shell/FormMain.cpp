@@ -2,9 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 #include "engine/EffectsMode.h"
+#include "platform/FileLookup.h"
 #include "platform/PngWriter.h"
 #include "shell/BackBufferChoice.h"
 
@@ -17,6 +17,14 @@ TFormMain::TFormMain(TPlatform& platform) : FPlatform(platform) {
   OmegaScreen1->Height = kFrameHeight;
   OmegaScreen1->SetBpp(32);
   OmegaScreen1->ZBuffer = false;
+
+  OmegaImageList1 = std::make_unique<TOmegaImageList>(OmegaScreen1.get());
+  OmegaImageList1->OnTextureFailed = [this](const std::string& name) {
+    FPlatform.MessageBox->Show("Error creating texture " + name, "Error", TMessageBoxKind::mbError);
+    FPlatform.Application->Terminate();
+  };
+  OmegaScreen1->OnReleasePass = [this] { OmegaImageList1->ReleasePass(); };
+  OmegaScreen1->OnRestorePass = [this] { OmegaImageList1->RestorePass(); };
 
   OmegaTimer1 = std::make_unique<TOmegaTimer>(*platform.Clock, *platform.Application);
   OmegaTimer1->SetTargetFPS(33);
@@ -37,7 +45,12 @@ TFormMain::~TFormMain() {
   if (FTimer1) FPlatform.Application->KillTimer(*FTimer1);
   // The timer goes first: no tick may run into half-destroyed components.
   OmegaTimer1.reset();
+  LoadingBar.reset();
+  CompanyLogos.reset();
+  SceneTransition.reset();
   GameScene.reset();
+  ImageLoader.reset();
+  OmegaImageList1.reset();
   OmegaScreen1.reset();
 }
 
@@ -61,10 +74,10 @@ void TFormMain::FormCreate() {
   ResetShellState();
   ChooseBackBuffer();
   InitScreen();
+  CreateTileTable();
+  LoadCompanyLogos();
+  CreateComponents();
   WireWindowEvents();
-  // The text tables, pictures, game components and the players are made
-  // here, in this order, by the units that own them.
-  GameScene = std::make_unique<TGameScene>(gsCompanyLogos);
   DecideStartFullScreen();
   GameScene->SetValue(gsCompanyLogos);
 }
@@ -116,11 +129,64 @@ void TFormMain::InitScreen() {
   OmegaScreen1->InitDevice();
 }
 
+void TFormMain::CreateTileTable() {
+  SpriteTileCount = std::make_unique<TSpriteTileCount>();
+  LoadedImageList = std::make_unique<TLoadedImageList>();
+  ImageLoader = std::make_unique<TImageLoader>(*OmegaImageList1, *SpriteTileCount, *LoadedImageList, Folders);
+}
+
+void TFormMain::LoadCompanyLogos() {
+  try {
+    ImageLoader->LoadJpegFolder(ikLogo, false);
+  } catch (const std::exception& error) {
+    // The logos are not worth ending the game for; the white page still shows.
+    ReportLostFrame(error.what());
+  }
+}
+
+int TFormMain::CountStartupImages() const {
+  return int(ListFiles(Folders.ImagesFolder, ".jpg").size() + ListFiles(Folders.ImagesFolder, ".png").size()) + 1;
+}
+
+void TFormMain::CreateComponents() {
+  GameScene = std::make_unique<TGameScene>(gsCompanyLogos);
+  GameScene->OnChanged = [this](TGameSceneValues oldScene, TGameSceneValues newScene) {
+    GameSceneChanged(oldScene, newScene);
+  };
+
+  SceneTransition = std::make_unique<TSceneTransition>();
+  SceneTransition->OmgImgList = OmegaImageList1.get();
+  SceneTransition->OnStartToSwitch = [this](TGameSceneValues from, TGameSceneValues to) {
+    TransitionStartToSwitch(from, to);
+  };
+  SceneTransition->OnSceneSwitch = [this](TGameSceneValues to) { TransitionSceneSwitch(to); };
+  SceneTransition->OnDrawCaption = [this](float scale, int y) {
+    if (Hooks.DrawTransitionCaption) Hooks.DrawTransitionCaption(scale, y);
+  };
+
+  CompanyLogos = std::make_unique<TCompanyLogos>();
+  CompanyLogos->OmgImgList = OmegaImageList1.get();
+
+  LoadingBar = std::make_unique<TLoadingBar>();
+  LoadingBar->OmgImgList = OmegaImageList1.get();
+  LoadingBar->ImageCountToLoad = CountStartupImages();
+
+  ImageLoader->OnStartupImageLoaded = [this] {
+    LoadingBar->OneImageLoaded();
+    OmegaTimer1Timer();
+  };
+}
+
 void TFormMain::WireWindowEvents() {
   IWindow& window = *FPlatform.Window;
   window.SetTitle("Quillmere");
   window.OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   window.OnClose = [this] { FormClose(); };
+  window.OnMouseDown = [this](TMouseButton button, TShiftState shift, int x, int y) {
+    FormMouseDown(button, shift, x, y);
+  };
+  window.OnMouseMove = [this](TShiftState shift, int x, int y) { FormMouseMove(shift, x, y); };
+  window.OnMouseUp = [this](TMouseButton button, TShiftState shift, int x, int y) { FormMouseUp(button, shift, x, y); };
   window.OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
 }
 
@@ -137,37 +203,6 @@ void TFormMain::DecideStartFullScreen() {
 void TFormMain::FormShow() {
   FPlatform.Window->Show();
   OmegaTimer1->SetEnabled(true);
-}
-
-void TFormMain::OmegaTimer1Timer() {
-  try {
-    RunFrame();
-  } catch (const TProgramHalted&) {
-    throw;
-  } catch (...) {
-    // A failing frame is simply lost; the next tick starts afresh.
-  }
-  ++FFramesTicked;
-  if (FShowFps) ReportFramesPerSecond();
-}
-
-void TFormMain::RunFrame() {
-  if (GameScene && GameScene->Value() == gsCompanyLogos && State.StartFullScreen && !State.FullScreenEntered) {
-    State.FullScreenEntered = true;
-    SwitchFullScreen(true);
-  }
-  if (!OmegaScreen1->IsReady()) return;
-  OmegaScreen1->SetSmoothing(true);
-  OmegaScreen1->ClearFrame(0, 0, 0, 255);
-  OmegaScreen1->BeginFrame();
-  OmegaScreen1->EndFrame();
-}
-
-void TFormMain::ReportFramesPerSecond() {
-  std::uint32_t now = FPlatform.Clock->Milliseconds();
-  if (now - FLastFpsReport < 1000) return;
-  FLastFpsReport = now;
-  std::cout << "fps " << OmegaTimer1->CurrentFPS() << std::endl;
 }
 
 void TFormMain::SwitchFullScreen(bool fullScreen) {
@@ -187,8 +222,7 @@ void TFormMain::AppDeactivate() {
   if (AskingDisplayModeQuestion()) return;
   Suspend();
   State.ResumeOnActivate = true;
-  bool inLogos = GameScene && GameScene->Value() == gsCompanyLogos;
-  if (OmegaScreen1->FullScreen && !inLogos && !Timer1Running()) {
+  if (OmegaScreen1->FullScreen && !InCompanyLogos() && !Timer1Running()) {
     State.ResumeOnActivate = false;
     FTimer1 = FPlatform.Application->SetTimer(kSwitchDelayMs, [this] { Timer1Timer(); });
   }
@@ -203,10 +237,9 @@ void TFormMain::Timer1Timer() {
 
 void TFormMain::AppActivate() {
   if (AskingDisplayModeQuestion()) return;
-  bool inLogos = GameScene && GameScene->Value() == gsCompanyLogos;
   if (State.ResumeOnActivate) {
     Resume();
-    if (!inLogos && State.FullScreenOption && !OmegaScreen1->FullScreen) SwitchFullScreen(true);
+    if (!InCompanyLogos() && State.FullScreenOption && !OmegaScreen1->FullScreen) SwitchFullScreen(true);
   }
   if (Timer1Running()) {
     // Focus came back before the switch to windowed mode: cancel it and go
@@ -222,8 +255,7 @@ void TFormMain::AppActivate() {
 void TFormMain::AppRestore() {
   if (AskingDisplayModeQuestion()) return;
   Resume();
-  bool inLogos = GameScene && GameScene->Value() == gsCompanyLogos;
-  if (!inLogos && State.FullScreenOption && !OmegaScreen1->FullScreen) SwitchFullScreen(true);
+  if (!InCompanyLogos() && State.FullScreenOption && !OmegaScreen1->FullScreen) SwitchFullScreen(true);
 }
 
 void TFormMain::FormCloseQuery(bool& canClose) { canClose = true; }
@@ -231,19 +263,6 @@ void TFormMain::FormCloseQuery(bool& canClose) { canClose = true; }
 void TFormMain::FormClose() {
   OmegaTimer1->SetEnabled(false);
   FPlatform.Application->Terminate();
-}
-
-void TFormMain::FormKeyDown(int& key, TShiftState) {
-  switch (key) {
-    case vk::F10:
-      key = 0;  // never open the window menu
-      break;
-    case vk::F12:
-      SaveScreenshot(NextScreenshotFile());
-      break;
-    default:
-      break;
-  }
 }
 
 std::filesystem::path TFormMain::NextScreenshotFile() const {

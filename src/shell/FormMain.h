@@ -1,19 +1,30 @@
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
+#include <string>
 
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaTimer.h"
+#include "engine/SpriteTileCount.h"
 #include "platform/Platform.h"
+#include "shell/CompanyLogos.h"
 #include "shell/FormWin10Confirm.h"
-#include "shell/GameScene.h"
 #include "shell/GameFolders.h"
+#include "shell/GameScene.h"
+#include "shell/ImageLoader.h"
+#include "shell/LoadedImageList.h"
+#include "shell/LoadingBar.h"
+#include "shell/SceneTransition.h"
 
 namespace qm {
 
 // The main window: owns every game object, wires their events to its own
-// handlers, and runs the frame tick.
+// handlers, runs the frame tick and routes input by scene.
 class TFormMain {
  public:
   static constexpr const char* kAlreadyRunningMessage = "Application is already running.";
@@ -24,6 +35,7 @@ class TFormMain {
   static constexpr int kFrameWidth = 1366;
   static constexpr int kFrameHeight = 768;
   static constexpr unsigned kSwitchDelayMs = 100;
+  static constexpr int kSplashTicksBeforeLoading = 32;
 
   explicit TFormMain(TPlatform& platform);
   ~TFormMain();
@@ -35,6 +47,9 @@ class TFormMain {
   void FormShow();
   void FormCloseQuery(bool& canClose);
   void FormClose();
+  void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  void FormMouseMove(TShiftState shift, int x, int y);
+  void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y);
   void FormKeyDown(int& key, TShiftState shift);
 
   // The frame tick: the only place the game advances.
@@ -55,12 +70,23 @@ class TFormMain {
   bool SaveScreenshot(const std::filesystem::path& file);
   // The first free "ScreenshotNNN.png" in the save folder.
   std::filesystem::path NextScreenshotFile() const;
+  // A window position in frame coordinates (1366 x 768).
+  void WindowToFrame(int& x, int& y) const;
 
   // Design-time components.
   std::unique_ptr<TOmegaScreen> OmegaScreen1;
   std::unique_ptr<TOmegaTimer> OmegaTimer1;
+  std::unique_ptr<TOmegaImageList> OmegaImageList1;
+
+  // Components made at start-up.
   std::unique_ptr<TFormWin10Confirm> FormWin10Confirm;
+  std::unique_ptr<TSpriteTileCount> SpriteTileCount;
+  std::unique_ptr<TLoadedImageList> LoadedImageList;
+  std::unique_ptr<TImageLoader> ImageLoader;
   std::unique_ptr<TGameScene> GameScene;
+  std::unique_ptr<TSceneTransition> SceneTransition;
+  std::unique_ptr<TCompanyLogos> CompanyLogos;
+  std::unique_ptr<TLoadingBar> LoadingBar;
 
   TGameFolders Folders;
 
@@ -84,8 +110,26 @@ class TFormMain {
   };
   TShellState State;
 
+  // What the parts of the game that are not built yet are asked to do: each
+  // hook is connected by the unit that brings the part, and does nothing
+  // until then.
+  struct TPendingHooks {
+    std::function<void()> MusicTick;
+    std::function<void(const std::string& track, int volume)> PlayMusic;
+    std::function<void(const std::string& sound)> PlaySound;
+    std::function<void()> LoadCurrentPlayer;
+    std::function<void()> ShowAddInitialPlayer;
+    std::function<void()> MeasureImageSizes;  // components that read picture sizes after loading
+    std::function<void(float scale, int y)> DrawTransitionCaption;
+    std::function<void(const std::string& text, float x, float y, float scale)> DrawText;
+  };
+  TPendingHooks Hooks;
+
   bool Timer1Running() const { return FTimer1.has_value(); }
   long long FramesTicked() const { return FFramesTicked; }
+  TCursorShape Cursor() const { return FCursor; }
+  // Widgets ask for their cursor while a move is dispatched.
+  void RequestCursor(TCursorShape shape) { FCursor = shape; }
 
  private:
   // Start-up, one step each.
@@ -97,21 +141,44 @@ class TFormMain {
   void ResetShellState();
   void ChooseBackBuffer();
   void InitScreen();
+  void CreateTileTable();
+  void LoadCompanyLogos();
+  void CreateComponents();
   void DecideStartFullScreen();
   void WireWindowEvents();
+  int CountStartupImages() const;
 
+  // The frame and its scene routines.
   void RunFrame();
+  void RunScene(TGameSceneValues scene);
+  void CompanyLogosRoutine();
+  void SplashRoutine();
+  void LoadMainImages();
+  void DrawDeveloperFps();
   void ReportFramesPerSecond();
+  void ReportLostFrame(const char* reason);
+
+  // Scenes.
+  void GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
+  void LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene);
+  void EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene);
+  void TransitionStartToSwitch(TGameSceneValues from, TGameSceneValues to);
+  void TransitionSceneSwitch(TGameSceneValues to);
+  void FreeSplashImages();
+  void SplashClick();
+
   // Switches the display mode without recording it in the player's options.
   void SwitchFullScreen(bool fullScreen);
   bool AskingDisplayModeQuestion() const { return false; }
+  bool InCompanyLogos() const { return GameScene && GameScene->Value() == gsCompanyLogos; }
 
   TPlatform& FPlatform;
   std::optional<int> FTimer1;
   long long FFramesTicked = 0;
   bool FShowFps = false;
-  int FLastFpsShown = -1;
   std::uint32_t FLastFpsReport = 0;
+  TCursorShape FCursor = TCursorShape::crDefault;
+  std::set<std::string> FReportedFailures;
 };
 
 }  // namespace qm

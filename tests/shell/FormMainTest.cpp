@@ -257,7 +257,7 @@ namespace qm {
 namespace {
 
 TEST(Screenshot, F12SavesTheFrameIntoTheSaveFolder) {
-  testing::THeadlessGame game(/*rendering=*/true);
+  testing::THeadlessGame game({.Rendering = true});
   game.Start();
   game.RunTicks(2);
   int key = vk::F12;

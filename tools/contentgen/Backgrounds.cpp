@@ -518,16 +518,24 @@ void RegisterScreens(PainterRegistry& r) {
     for (int i = 0; i < 6; ++i) DrawToolIcon(cr, tools[i], w / 2 - 150 + i * 60, 590, 52);
   });
   r.Add("TransDark", [](Canvas& c, const TCatalogueImage&) {
-    // a dark flower whose petals sweep over the screen as it turns
+    // A dark iris with a small flower-shaped hole: drawn huge it leaves the
+    // scene in view, and as it shrinks the hole closes over the screen. At
+    // its smallest the hole hides behind the spinning flower.
     cairo_t* cr = c.Cr();
-    const double m = c.Width() / 2.0;
-    for (int i = 0; i < 8; ++i) {
-      const double a = i * M_PI / 4;
-      Ellipse(cr, m + std::cos(a) * m * 0.45, m + std::sin(a) * m * 0.45, m * 0.55, m * 0.55);
-    }
-    cairo_arc(cr, m, m, m * 0.7, 0, 2 * M_PI);
+    const double m = c.Width() / 2.0, hole = 26.0;
+    cairo_rectangle(cr, 0, 0, c.Width(), c.Height());
     SetColor(cr, Hex(0x1e1030));
     cairo_fill(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    for (int i = 0; i < 8; ++i) {
+      const double a = i * M_PI / 4;
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, m + std::cos(a) * hole * 0.55, m + std::sin(a) * hole * 0.55, hole * 0.5, 0, 2 * M_PI);
+    }
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, m, m, hole * 0.75, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   });
   r.Add("TransSpin", [](Canvas& c, const TCatalogueImage&) {
     cairo_t* cr = c.Cr();

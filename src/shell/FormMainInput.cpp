@@ -1,0 +1,59 @@
+// Mouse and keyboard: positions scaled to the 1366 x 768 frame, events
+// routed by scene.
+#include "engine/StepHelpers.h"
+#include "shell/FormMain.h"
+
+namespace qm {
+
+void TFormMain::WindowToFrame(int& x, int& y) const {
+  x = RoundToEven(x / double(OmegaScreen1->ScaleX));
+  y = RoundToEven(y / double(OmegaScreen1->ScaleY));
+  IWindow& window = *FPlatform.Window;
+  if (window.ClientWidth() > 0) x = RoundToEven(double(x) * OmegaScreen1->Width / window.ClientWidth());
+  if (window.ClientHeight() > 0) y = RoundToEven(double(y) * OmegaScreen1->Height / window.ClientHeight());
+}
+
+void TFormMain::FormMouseDown(TMouseButton, TShiftState, int x, int y) {
+  if (SceneTransition->IsBlocking()) return;
+  WindowToFrame(x, y);
+  switch (GameScene->Value()) {
+    case gsCompanyLogos:
+      CompanyLogos->SkipHold();
+      break;
+    case gsSplash:
+      SplashClick();
+      break;
+    default:
+      break;
+  }
+}
+
+void TFormMain::FormMouseMove(TShiftState, int x, int y) {
+  FCursor = TCursorShape::crDefault;
+  if (SceneTransition->IsBlocking()) return;
+  WindowToFrame(x, y);
+  FPlatform.Window->SetCursorShape(FCursor);
+}
+
+void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
+  if (SceneTransition->IsBlocking()) return;
+  WindowToFrame(x, y);
+}
+
+void TFormMain::FormKeyDown(int& key, TShiftState) {
+  switch (key) {
+    case vk::F10:
+      key = 0;  // never open the window menu
+      break;
+    case vk::F5:
+      if (State.DeveloperMode) OmegaTimer1->SetTargetFPS(OmegaTimer1->TargetFPS() == 33 ? 0 : 33);
+      break;
+    case vk::F12:
+      SaveScreenshot(NextScreenshotFile());
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace qm

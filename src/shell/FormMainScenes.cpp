@@ -1,0 +1,51 @@
+// Scene changes: what happens when a scene is left and entered, and the
+// animated cover that hides the switch.
+#include <string>
+
+#include "shell/FormMain.h"
+
+namespace qm {
+
+void TFormMain::GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  LeaveScene(oldScene, newScene);
+  EnterScene(oldScene, newScene);
+}
+
+void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  bool leavingSplash = oldScene == gsSplash && newScene != gsAddInitialPlayer;
+  if (leavingSplash || oldScene == gsAddInitialPlayer) FreeSplashImages();
+}
+
+void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  if (newScene == gsMenu && oldScene != gsCredits && oldScene != gsOptions && oldScene != gsHighScores) {
+    if (LoadedImageList->Empty(igMenu)) ImageLoader->LoadImageFolder(ikMenu);
+    if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", -1);
+  }
+}
+
+void TFormMain::FreeSplashImages() {
+  for (int logo = 1; logo <= TCompanyLogos::kMaxLogos; ++logo)
+    OmegaImageList1->FreeImage("CompanyLogo" + std::to_string(logo));
+  for (const char* name : {"LoadingBarBG", "LoadingBarFill", "LoadingBarGlass", "LoadingBarText", "SplashBG"})
+    OmegaImageList1->FreeImage(name);
+}
+
+void TFormMain::TransitionStartToSwitch(TGameSceneValues, TGameSceneValues) {
+  // Panels slide out here once the menu, map and upgrade scene have them.
+}
+
+void TFormMain::TransitionSceneSwitch(TGameSceneValues to) { GameScene->SetValue(to); }
+
+void TFormMain::SplashClick() {
+  if (!LoadingBar->LoadingFinished()) return;
+  LoadingBar->StartSlide();
+  if (State.NoPlayersYet) {
+    GameScene->SetValue(gsAddInitialPlayer);
+    if (Hooks.ShowAddInitialPlayer) Hooks.ShowAddInitialPlayer();
+    return;
+  }
+  if (Hooks.LoadCurrentPlayer) Hooks.LoadCurrentPlayer();
+  SceneTransition->Start(gsSplash, gsMenu);
+}
+
+}  // namespace qm

@@ -1,0 +1,104 @@
+// The frame tick and the scene routines it runs: one step of every visible
+// component, in an order that is both the simulation and the drawing order.
+#include <iostream>
+#include <string>
+
+#include "shell/FormMain.h"
+
+namespace qm {
+
+void TFormMain::OmegaTimer1Timer() {
+  try {
+    RunFrame();
+  } catch (const TProgramHalted&) {
+    throw;
+  } catch (const std::exception& error) {
+    ReportLostFrame(error.what());
+  } catch (...) {
+    ReportLostFrame("unknown error");
+  }
+  ++FFramesTicked;
+  if (FShowFps) ReportFramesPerSecond();
+}
+
+void TFormMain::ReportLostFrame(const char* reason) {
+  // The frame is simply lost and the next tick starts afresh; a failure
+  // that repeats every tick is reported once.
+  if (FReportedFailures.insert(reason).second) std::cerr << "quillmere: frame lost: " << reason << '\n';
+}
+
+void TFormMain::RunFrame() {
+  if (Hooks.MusicTick) Hooks.MusicTick();
+  if (!OmegaScreen1->IsReady()) return;
+  OmegaScreen1->SetSmoothing(true);
+  OmegaScreen1->ClearFrame(0, 0, 0, 255);
+  OmegaScreen1->BeginFrame();
+  RunScene(GameScene->Value());
+  SceneTransition->StepAndDraw();
+  DrawDeveloperFps();
+  OmegaScreen1->EndFrame();
+}
+
+void TFormMain::RunScene(TGameSceneValues scene) {
+  switch (scene) {
+    case gsCompanyLogos:
+      CompanyLogosRoutine();
+      break;
+    case gsSplash:
+      SplashRoutine();
+      break;
+    default:
+      // The other scenes come with the units that draw them.
+      break;
+  }
+}
+
+void TFormMain::CompanyLogosRoutine() {
+  if (State.StartFullScreen && !State.FullScreenEntered) {
+    State.FullScreenEntered = true;
+    State.FullScreenOption = true;
+    SwitchFullScreen(true);
+  }
+  CompanyLogos->StepAndDraw();
+  if (!CompanyLogos->Finished()) return;
+  if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", 50);
+  ImageLoader->LoadJpegFolder(ikSplash, false);
+  ImageLoader->LoadImageFolder(ikSplash);
+  LoadingBar->MeasureFill();
+  GameScene->SetValue(gsSplash);
+}
+
+void TFormMain::SplashRoutine() {
+  DrawImage(*OmegaImageList1, "SplashBG", 0, 0, 0);
+  if (LoadingBar->LoadingMinusOneFinished() && !LoadingBar->LoadingFinished()) LoadingBar->OneImageLoaded();
+  LoadingBar->StepAndDraw();
+  if (!State.MainImagesLoaded) {
+    if (State.SplashFrames > kSplashTicksBeforeLoading)
+      LoadMainImages();
+    else
+      ++State.SplashFrames;
+  }
+  CompanyLogos->StepAndDraw();
+}
+
+void TFormMain::LoadMainImages() {
+  State.MainImagesLoaded = true;
+  ImageLoader->LoadJpegFolder(ikStartup, false);
+  ImageLoader->LoadImageFolder(ikStartup);
+  if (Hooks.MeasureImageSizes) Hooks.MeasureImageSizes();
+}
+
+void TFormMain::DrawDeveloperFps() {
+  if (!State.DeveloperMode || OmegaTimer1->TargetFPS() != 0) return;
+  if (GameScene->Value() == gsCompanyLogos || GameScene->Value() == gsSplash) return;
+  if (Hooks.DrawText) Hooks.DrawText(std::to_string(OmegaTimer1->CurrentFPS()) + " fps", 20, 10, 0.8f);
+}
+
+void TFormMain::ReportFramesPerSecond() {
+  std::uint32_t now = FPlatform.Clock->Milliseconds();
+  if (now - FLastFpsReport < 1000) return;
+  FLastFpsReport = now;
+  std::cout << "fps " << OmegaTimer1->CurrentFPS() << std::endl;
+}
+
+}  // namespace qm
