@@ -145,10 +145,10 @@ TPresentParameters TOmegaScreen::PresentParameters() {
   return params;
 }
 
-void TOmegaScreen::ApplyWindowMode() {
+void TOmegaScreen::ApplyWindowMode(const TPresentParameters& params) {
   // The window follows the presentation: desktop full screen or a window of
-  // the back buffer's size.
-  FWindow->SetClientSize(Width, Height);
+  // the back buffer's size (800 x 600 after an unknown full-screen size).
+  FWindow->SetClientSize(params.Width, params.Height);
   FWindow->SetFullScreen(FullScreen);
 }
 
@@ -167,7 +167,7 @@ void TOmegaScreen::InitDevice() {
     FDevice = FGraphics->CreateDevice(*FWindow, params, TDeviceType::dtSoftware);
     if (!FDevice) Fatal(kNoDeviceMessage);
   }
-  ApplyWindowMode();
+  ApplyWindowMode(params);
   FInitialized = FActive = FCanDraw = true;
   ApplyFixedStates();
   RestorePass();
@@ -197,8 +197,9 @@ bool TOmegaScreen::ResetDevice() {
   FCanDraw = false;
   if (OnUnInit) OnUnInit();
   FDevice->SetTexture(NoTexture);
-  if (!FDevice->Reset(PresentParameters())) return false;
-  ApplyWindowMode();
+  TPresentParameters params = PresentParameters();
+  if (!FDevice->Reset(params)) return false;
+  ApplyWindowMode(params);
   FGraphics->ShowCursor(ShowMouseCursor);
   FCanDraw = true;
   FBlendMode = savedBlendMode;

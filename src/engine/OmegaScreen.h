@@ -112,7 +112,7 @@ class TOmegaScreen {
   void ApplyFixedStates();
   void ApplyBlendFactors(int mode);
   void RestorePass();
-  void ApplyWindowMode();
+  void ApplyWindowMode(const TPresentParameters& params);
   void RepackColor();
   void TransformVertex(const TScreenVertex& in, TScreenVertex& out) const;
 

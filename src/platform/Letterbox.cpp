@@ -22,8 +22,9 @@ void TLetterbox::ToBuffer(int windowX, int windowY, int bufferWidth, int bufferH
     y = windowY;
     return;
   }
-  x = int(std::floor(double(windowX - Left) * bufferWidth / Width));
-  y = int(std::floor(double(windowY - Top) * bufferHeight / Height));
+  // Window pixels are sampled at their centres.
+  x = int(std::floor((windowX - Left + 0.5) * bufferWidth / Width));
+  y = int(std::floor((windowY - Top + 0.5) * bufferHeight / Height));
 }
 
 }  // namespace qm

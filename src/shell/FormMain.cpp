@@ -1,9 +1,11 @@
 #include "shell/FormMain.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
 #include "engine/EffectsMode.h"
+#include "platform/PngWriter.h"
 #include "shell/BackBufferChoice.h"
 
 namespace qm {
@@ -237,13 +239,28 @@ void TFormMain::FormKeyDown(int& key, TShiftState) {
       key = 0;  // never open the window menu
       break;
     case vk::F12:
-      SaveScreenshot(Folders.SaveFolder / "Screenshot.png");
+      SaveScreenshot(NextScreenshotFile());
       break;
     default:
       break;
   }
 }
 
-bool TFormMain::SaveScreenshot(const std::filesystem::path&) { return false; }
+std::filesystem::path TFormMain::NextScreenshotFile() const {
+  for (int n = 1;; ++n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "Screenshot%03d.png", n);
+    std::filesystem::path file = Folders.SaveFolder / name;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return file;
+  }
+}
+
+bool TFormMain::SaveScreenshot(const std::filesystem::path& file) {
+  IScreenDevice* device = OmegaScreen1->Device();
+  if (!device) return false;
+  std::optional<TRgbaImage> frame = device->ReadFrame();
+  return frame && WritePng(file, *frame);
+}
 
 }  // namespace qm

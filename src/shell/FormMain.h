@@ -53,6 +53,8 @@ class TFormMain {
 
   // Saves the frame as it was last drawn; false when there is none.
   bool SaveScreenshot(const std::filesystem::path& file);
+  // The first free "ScreenshotNNN.png" in the save folder.
+  std::filesystem::path NextScreenshotFile() const;
 
   // Design-time components.
   std::unique_ptr<TOmegaScreen> OmegaScreen1;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "engine/EffectsMode.h"
+#include "engine/ImageDecoder.h"
 #include "shell/HeadlessGame.h"
 
 namespace qm {
@@ -247,6 +248,30 @@ TEST(BadStart, ASaveRootThatCannotBeMadeIsReportedAndTheGameGoesOn) {
   game.RunTicks(3);
   EXPECT_TRUE(game.Messages().Shown("Error: could not create game save folder. (#1)"));
   EXPECT_EQ(game.Device()->FramesPresented, 3);
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST(Screenshot, F12SavesTheFrameIntoTheSaveFolder) {
+  testing::THeadlessGame game(/*rendering=*/true);
+  game.Start();
+  game.RunTicks(2);
+  int key = vk::F12;
+  game.Window().OnKeyDown(key, {});
+  auto file = game.Form().Folders.SaveFolder / "Screenshot001.png";
+  ASSERT_TRUE(std::filesystem::exists(file));
+  TRgbaImage shot = DecodeImageFile(file);
+  EXPECT_EQ(shot.Width, 1366);
+  EXPECT_EQ(shot.Height, 768);
+  const std::uint8_t* middle = shot.At(683, 384);
+  EXPECT_EQ(middle[0], 0);
+  EXPECT_EQ(middle[3], 255) << "cleared to opaque black";
+  game.Window().OnKeyDown(key, {});
+  EXPECT_TRUE(std::filesystem::exists(game.Form().Folders.SaveFolder / "Screenshot002.png"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 namespace contentgen {
 
+// Draws every catalogue picture except the bitmap fonts into the program folder.
 void GeneratePictures(const std::filesystem::path& programFolder);
 
 }  // namespace contentgen

@@ -1,7 +1,290 @@
 #include "Texts.h"
 
-namespace contentgen {
+#include <fstream>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
-void GenerateTexts(const std::filesystem::path&) {}
+#include "FontMetrics.h"
+#include "TextContent.h"
+#include "text/GameTextIds.h"
+#include "text/TextTableFiles.h"
+
+namespace contentgen {
+namespace {
+
+using TLines = std::vector<std::string>;
+
+// Where and how big the game draws each kind of text; the wording must fit.
+constexpr int kTitleWidth = 342;  // high-score and credits window titles
+constexpr double kTitleScale = 0.78;
+constexpr int kConfirmTitleWidth = 350;
+constexpr int kConfirmDescWidth = 360;
+constexpr double kConfirmDescScale = 0.55;
+constexpr int kConfirmDescLines = 3;
+constexpr int kNarrationWidth = 920;
+constexpr double kNarrationScale = 0.7;
+constexpr int kNarrationLines = 8;
+constexpr int kNarrationLineLength = 100;
+constexpr int kCreditsWidth = 288;
+constexpr double kCreditsScale = 0.6;
+constexpr double kCreditsHeadingScale = 0.65;
+constexpr int kTutorialTitleWidth = 330;
+constexpr int kTutorialBodyWidth = 370;
+constexpr int kTutorialBodyLines = 7;     // of the narration text's 8, one kept spare
+constexpr int kToolTipWidth = 265;
+constexpr int kToolTipLines = 4;          // the box's OK button sits under the fourth
+constexpr int kUpgradeNameWidth = 116;
+constexpr double kUpgradeNameScale = 0.48;
+constexpr int kUpgradeNameSpacing = -2;
+constexpr int kUpgradeNameLines = 2;
+constexpr int kUpgradeDescWidth = 250;   // the hint panel's four description lines
+constexpr double kUpgradeDescScale = 0.55;
+constexpr int kUpgradeDescLines = 4;
+constexpr int kBalloonWidth = 345;
+constexpr double kBalloonScale = 0.7;
+constexpr int kBalloonLines = 4;          // of 10 possible, so balloons stay small
+constexpr int kPlayerNameLength = 16;
+constexpr int kCommentScreenWidth = 1300;
+
+[[noreturn]] void Fail(std::string_view file, int line, const std::string& why) {
+  throw std::runtime_error(std::string(file) + " line " + std::to_string(line) + ": " + why);
+}
+
+void Require(bool ok, std::string_view file, int line, const std::string& why) {
+  if (!ok) Fail(file, line, why);
+}
+
+int WrappedLineCount(const std::string& text, int spacing, int width, double scale) {
+  return int(WrapNormal(text, spacing, width, scale).size());
+}
+
+// Comments are drawn letter by letter in the capitals font, 40 at most.
+void RequireComment(const std::string& text, double ratio, int extraSpace, std::string_view file,
+                    int line) {
+  Require(int(text.size()) <= qm::CommentTextId::MaxCommentLength, file, line, "comment too long");
+  int width = 0;
+  for (char c : text) {
+    Require(CommentFontHas(std::uint8_t(c)), file, line, "character not in the comment font");
+    width += int(CommentBase(std::uint8_t(c)) * ratio) + extraSpace;
+  }
+  Require(width <= kCommentScreenWidth, file, line, "comment wider than the screen");
+}
+
+TLines PlaceEntries(std::string_view file, int count, const std::vector<TTextEntry>& entries) {
+  TLines lines(count);
+  std::vector<bool> used(count + 1, false);
+  for (const auto& e : entries) {
+    Require(e.Line >= 1 && e.Line <= count, file, e.Line, "no such line");
+    Require(!used[e.Line], file, e.Line, "two texts for one line");
+    used[e.Line] = true;
+    lines[e.Line - 1] = ToCp1252(e.Text);
+  }
+  return lines;
+}
+
+TLines GameTextLines() {
+  namespace id = qm::GameTextId;
+  const auto& f = qm::TextTableFileOf(qm::ttGameTexts);
+  TLines lines = PlaceEntries(f.FileName, f.LineCount, GameTexts());
+  auto at = [&](int n) -> const std::string& { return lines[n - 1]; };
+  for (int n : {id::HighScoresTitle, id::CreditsTitle})
+    Require(MeasureNormal(at(n), 0, kTitleScale) <= kTitleWidth, f.FileName, n, "title too wide");
+  for (int n : {id::HighScorePlaceholder, id::DefaultPlayerName})
+    Require(!at(n).empty() && int(at(n).size()) <= kPlayerNameLength, f.FileName, n,
+            "a player name holds 1 to 16 characters");
+  for (int island = 1; island <= 5; ++island)
+    RequireComment(at(id::IslandMessage(island)), 1.0, 4, f.FileName, id::IslandMessage(island));
+  RequireComment(at(id::AllComplete), 1.0, 4, f.FileName, id::AllComplete);
+  RequireComment(at(id::ChapterCompletePrefix) + "4" + at(id::ChapterCompleteSuffix), 1.0, 4,
+                 f.FileName, id::ChapterCompletePrefix);
+  return lines;
+}
+
+TLines ConfirmLines() {
+  const auto& f = qm::TextTableFileOf(qm::ttGameConfirms);
+  TLines lines = PlaceEntries(f.FileName, f.LineCount, ConfirmTexts());
+  for (int kind = 0; kind <= 8; ++kind) {
+    const int title = qm::ConfirmTextId::TitleOfKind(kind);
+    const int desc = qm::ConfirmTextId::DescOfKind(kind);
+    Require(MeasureNormal(lines[title - 1], -1, kTitleScale) <= kConfirmTitleWidth, f.FileName, title,
+            "title too wide");
+    Require(WrappedLineCount(lines[desc - 1], -1, kConfirmDescWidth, kConfirmDescScale) <= kConfirmDescLines,
+            f.FileName, desc, "description needs more than three lines");
+  }
+  return lines;
+}
+
+TLines CommentLines() {
+  const auto& f = qm::TextTableFileOf(qm::ttGameComments);
+  TLines lines = PlaceEntries(f.FileName, f.LineCount, CommentTexts());
+  for (const auto& e : CommentTexts()) RequireComment(lines[e.Line - 1], 1.15, 6, f.FileName, e.Line);
+  return lines;
+}
+
+TLines NarrationLines() {
+  const auto& f = qm::TextTableFileOf(qm::ttStoryNarrations);
+  TLines lines = PlaceEntries(f.FileName, f.LineCount, NarrationTexts());
+  for (const auto& e : NarrationTexts()) {
+    const auto wrapped = WrapNormal(lines[e.Line - 1], -1, kNarrationWidth, kNarrationScale);
+    Require(int(wrapped.size()) <= kNarrationLines, f.FileName, e.Line, "narration too long");
+    for (const auto& l : wrapped)
+      Require(int(l.size()) <= kNarrationLineLength, f.FileName, e.Line, "narration line too long");
+  }
+  return lines;
+}
+
+TLines CreditsLines() {
+  const auto& f = qm::TextTableFileOf(qm::ttCredits);
+  const auto credits = CreditLines();
+  Require(int(credits.size()) == f.LineCount, f.FileName, int(credits.size()), "wrong number of lines");
+  TLines lines;
+  for (std::string_view text : credits) {
+    lines.push_back(ToCp1252(text));
+    const int n = int(lines.size());
+    const bool heading = !lines.back().empty() && lines.back()[0] == qm::CreditsTextId::HeadingMark;
+    const std::string shown = heading ? lines.back().substr(1) : lines.back();
+    Require(int(shown.size()) <= qm::CreditsTextId::MaxLineLength, f.FileName, n, "credit line too long");
+    Require(MeasureNormal(shown, 0, heading ? kCreditsHeadingScale : kCreditsScale) <= kCreditsWidth,
+            f.FileName, n, "credit line too wide");
+  }
+  return lines;
+}
+
+TLines TutorialLines() {
+  namespace id = qm::TutorialTextId;
+  const auto& f = qm::TextTableFileOf(qm::ttGameTutorial);
+  const auto tutorials = TutorialTexts();
+  Require(int(tutorials.size()) == id::EntryCount, f.FileName, 0, "wrong number of tutorials");
+  std::vector<TTextEntry> entries;
+  for (int entry = 1; entry <= id::EntryCount; ++entry) {
+    entries.push_back({id::TitleLine(entry), tutorials[entry - 1].Title});
+    entries.push_back({id::BodyLine(entry), tutorials[entry - 1].Body});
+  }
+  TLines lines = PlaceEntries(f.FileName, f.LineCount, entries);
+  for (int entry = 1; entry <= id::EntryCount; ++entry) {
+    const auto& title = lines[id::TitleLine(entry) - 1];
+    Require(int(title.size()) <= id::MaxTitleLength && MeasureNormal(title, 0, kTitleScale) <= kTutorialTitleWidth,
+            f.FileName, id::TitleLine(entry), "title too long");
+    Require(WrappedLineCount(lines[id::BodyLine(entry) - 1], -1, kTutorialBodyWidth, kNarrationScale) <=
+                kTutorialBodyLines,
+            f.FileName, id::BodyLine(entry), "body too long");
+  }
+  return lines;
+}
+
+TLines ToolTipLines() {
+  const auto& f = qm::TextTableFileOf(qm::ttTutorialInfo);
+  std::vector<TTextEntry> entries;
+  for (const auto& tip : ToolTipTexts()) entries.push_back({qm::ToolTipTextId::InfoLine(tip.ToolTip), tip.Text});
+  TLines lines = PlaceEntries(f.FileName, f.LineCount, entries);
+  for (int n = 1; n <= f.LineCount; ++n)
+    Require(!lines[n - 1].empty() && WrappedLineCount(lines[n - 1], -1, kToolTipWidth, kNarrationScale) <= kToolTipLines,
+            f.FileName, n, "tool tip missing or too long");
+  return lines;
+}
+
+std::pair<TLines, TLines> UpgradeLines() {
+  const auto& names = qm::TextTableFileOf(qm::ttUpgradeNames);
+  const auto& descs = qm::TextTableFileOf(qm::ttUpgradeDescs);
+  std::vector<TTextEntry> nameEntries, descEntries;
+  for (const auto& u : UpgradeTexts()) {
+    nameEntries.push_back({qm::UpgradeTextId::Entry(u.Island, u.Slot), u.Name});
+    descEntries.push_back({qm::UpgradeTextId::Entry(u.Island, u.Slot), u.Desc});
+  }
+  Require(nameEntries.size() == 20, names.FileName, 0, "every island has four upgrades");
+  TLines nameLines = PlaceEntries(names.FileName, names.LineCount, nameEntries);
+  TLines descLines = PlaceEntries(descs.FileName, descs.LineCount, descEntries);
+  for (const auto& e : nameEntries) {
+    Require(WrappedLineCount(nameLines[e.Line - 1], kUpgradeNameSpacing, kUpgradeNameWidth, kUpgradeNameScale) <=
+                kUpgradeNameLines,
+            names.FileName, e.Line, "name needs more than two lines");
+    Require(WrappedLineCount(descLines[e.Line - 1], -1, kUpgradeDescWidth, kUpgradeDescScale) <= kUpgradeDescLines,
+            descs.FileName, e.Line, "description needs more than four lines");
+  }
+  return {nameLines, descLines};
+}
+
+TLines ChatLines() {
+  namespace id = qm::ChatTextId;
+  const auto& f = qm::TextTableFileOf(qm::ttCharacterChats);
+  const auto conversations = Conversations();
+  Require(int(conversations.size()) == id::ConversationCount, f.FileName, 0, "wrong number of conversations");
+  TLines lines;
+  for (const auto& conv : conversations) {
+    lines.push_back(ToCp1252(conv.Heading));
+    Require(!conv.Lines.empty() && int(conv.Lines.size()) <= id::MaxLinesPerConversation, f.FileName,
+            int(lines.size()), "a conversation has 1 to 20 lines");
+    char client = 0;
+    for (const auto& said : conv.Lines) {
+      const bool isClient = id::ClientCodes.find(said.Speaker) != std::string_view::npos;
+      Require(said.Speaker == id::MainCharacterCode || isClient, f.FileName, int(lines.size()) + 1,
+              "unknown speaker");
+      if (isClient) {
+        Require(client == 0 || client == said.Speaker, f.FileName, int(lines.size()) + 1,
+                "one client per conversation");
+        client = said.Speaker;
+      }
+      const auto wrapped = WrapNormal(ToCp1252(said.Text), 0, kBalloonWidth, kBalloonScale);
+      Require(!wrapped.empty() && int(wrapped.size()) <= kBalloonLines, f.FileName, int(lines.size()) + 1,
+              "balloon text too long");
+      std::string line{said.Speaker, ':'};
+      for (std::size_t i = 0; i < wrapped.size(); ++i) {
+        if (i > 0) line += id::BalloonLineBreak;
+        line += wrapped[i];
+      }
+      lines.push_back(line);
+    }
+    lines.emplace_back();
+  }
+  Require(int(lines.size()) <= f.LineCount, f.FileName, int(lines.size()), "conversations do not fit the file");
+  lines.resize(f.LineCount);
+  return lines;
+}
+
+TLines SettingsLines() {
+  return {"[Quillmere]", "Language=1",         "CharSet=1",          "Reserved=0",
+          "Reserved=0",  "SmallFontSize=10",   "MediumFontSize=12", "LargeFontSize=20"};
+}
+
+// Every line must hold only letters the normal font draws and fit its table.
+void CheckTable(const qm::TTextTableFile& f, const TLines& lines) {
+  Require(int(lines.size()) == f.LineCount, f.FileName, int(lines.size()), "wrong number of lines");
+  for (int n = 1; n <= f.LineCount; ++n) {
+    const auto& line = lines[n - 1];
+    Require(int(line.size()) <= f.MaxLength, f.FileName, n, "line longer than the table keeps");
+    for (char c : line) Require(NormalFontHas(std::uint8_t(c)), f.FileName, n, "character not in the font");
+  }
+}
+
+void WriteLines(const std::filesystem::path& file, const TLines& lines) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  for (const auto& line : lines) out << line << '\n';
+  if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+}  // namespace
+
+void GenerateTexts(const std::filesystem::path& programFolder) {
+  std::map<qm::TTextTable, TLines> tables;
+  tables[qm::ttGameTexts] = GameTextLines();
+  tables[qm::ttGameConfirms] = ConfirmLines();
+  tables[qm::ttGameComments] = CommentLines();
+  tables[qm::ttStoryNarrations] = NarrationLines();
+  tables[qm::ttCredits] = CreditsLines();
+  tables[qm::ttGameTutorial] = TutorialLines();
+  tables[qm::ttTutorialInfo] = ToolTipLines();
+  tables[qm::ttCharacterChats] = ChatLines();
+  std::tie(tables[qm::ttUpgradeNames], tables[qm::ttUpgradeDescs]) = UpgradeLines();
+
+  const auto folder = programFolder / qm::TextsFolderName;
+  std::filesystem::create_directories(folder);
+  for (const auto& f : qm::TextTableFiles()) {
+    CheckTable(f, tables.at(f.Table));
+    WriteLines(folder / f.FileName, tables.at(f.Table));
+  }
+  WriteLines(folder / qm::SettingsFileName, SettingsLines());
+}
 
 }  // namespace contentgen

@@ -4,16 +4,19 @@
 #include <filesystem>
 #include <iostream>
 
+#include "ContactSheet.h"
 #include "Fonts.h"
 #include "Pictures.h"
 #include "Texts.h"
 
 int main(int argc, char** argv) {
-  std::filesystem::path out;
-  for (int i = 1; i + 1 < argc; ++i)
+  std::filesystem::path out, contactSheet;
+  for (int i = 1; i + 1 < argc; ++i) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[++i];
+    else if (std::strcmp(argv[i], "--contact-sheet") == 0) contactSheet = argv[++i];
+  }
   if (out.empty()) {
-    std::cerr << "usage: quillmere-contentgen --out <program folder>\n";
+    std::cerr << "usage: quillmere-contentgen --out <program folder> [--contact-sheet <file.png>]\n";
     return 2;
   }
   try {
@@ -21,6 +24,7 @@ int main(int argc, char** argv) {
     contentgen::GeneratePictures(out);
     contentgen::GenerateFonts(out);
     contentgen::GenerateTexts(out);
+    if (!contactSheet.empty()) contentgen::WriteContactSheet(out, contactSheet);
   } catch (const std::exception& e) {
     std::cerr << "quillmere-contentgen: " << e.what() << '\n';
     return 1;

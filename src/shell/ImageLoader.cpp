@@ -1,0 +1,89 @@
+#include "shell/ImageLoader.h"
+
+#include "engine/EffectsMode.h"
+#include "engine/ImageDecoder.h"
+#include "platform/FileLookup.h"
+
+namespace qm {
+
+namespace fs = std::filesystem;
+
+fs::path TImageLoader::FolderOf(int kind) const {
+  switch (kind) {
+    case ikLogo: return FFolders.LogoFolder;
+    case ikSplash: return FFolders.SplashFolder;
+    case ikStartup: return FFolders.ImagesFolder;
+    case ikUpgradeScene: return FFolders.UpgradeSceneFolder;
+    case ikStory: return ReducedEffectsMode ? FFolders.StoryW10Folder : FFolders.StoryFolder;
+    case ikEnding: return ReducedEffectsMode ? FFolders.EndingW10Folder : FFolders.EndingFolder;
+    case ikCreatures: {
+      const fs::path* creatures[] = {&FFolders.DragonFolder, &FFolders.DemonFolder, &FFolders.WargFolder,
+                                     &FFolders.GriffinFolder, &FFolders.SpiderFolder};
+      return CreatureIndex >= 0 && CreatureIndex < 5 ? *creatures[CreatureIndex] : FFolders.DragonFolder;
+    }
+    case ikMenu: return FFolders.MenuFolder;
+    case ikBoard: return FFolders.BoardFolder;
+    default: return FFolders.ImagesFolder;
+  }
+}
+
+std::optional<int> TImageLoader::GroupOf(int kind) {
+  switch (kind) {
+    case ikUpgradeScene: return igUpgradeScene;
+    case ikStory: return igStory;
+    case ikEnding: return igEnding;
+    case ikCreatures: return igCreatures;
+    case ikMenu: return igMenu;
+    default: return std::nullopt;
+  }
+}
+
+void TImageLoader::ApplyPatternGrid(TImageListItem& item) {
+  int columns = 1, rows = 1;
+  FTiles.Lookup(item.Name, columns, rows);
+  // Leftover pixels at the right and bottom are never shown.
+  item.SetTileWidth(item.PictureWidth() / std::max(1, columns));
+  item.SetTileHeight(item.PictureHeight() / std::max(1, rows));
+}
+
+void TImageLoader::LoadImageFile(int kind, const std::string& fileName, bool lateLoad, bool jpeg) {
+  fs::path folder = lateLoad ? FFolders.LateLoadFolder : FolderOf(kind);
+  fs::path file = FindPath(folder, fileName);
+  if (file.empty()) file = folder / fileName;
+  TRgbaImage picture = DecodeImageFile(file, jpeg);
+
+  std::string name = fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::string();
+  TImageListItem& item = FImages.Add(name);
+  item.SetPicture(picture);
+  ApplyPatternGrid(item);
+  FImages.MakeTexture(item);
+  if (auto group = GroupOf(kind)) FGroups.Record(*group, name);
+  if (kind == ikStartup && OnStartupImageLoaded) OnStartupImageLoaded();
+}
+
+void TImageLoader::LoadImageFolder(int kind) {
+  for (const fs::path& file : ListFiles(FolderOf(kind), ".png"))
+    LoadImageFile(kind, file.filename().string(), false, false);
+}
+
+void TImageLoader::LoadJpegFolder(int kind, bool lateLoad) {
+  fs::path folder = lateLoad ? FFolders.LateLoadFolder : FolderOf(kind);
+  for (const fs::path& file : ListFiles(folder, ".jpg")) LoadImageFile(kind, file.filename().string(), lateLoad, true);
+}
+
+void TImageLoader::EnsureLateImage(const std::string& name, bool jpeg) {
+  if (FImages.FindImage(name)) return;
+  LoadImageFile(ikStartup, name + (jpeg ? ".jpg" : ".png"), true, jpeg);
+}
+
+void TImageLoader::DrawLateImage(const std::string& name, float x, float y, bool jpeg) {
+  EnsureLateImage(name, jpeg);
+  if (TImageListItem* item = FImages.FindImage(name)) item->Draw(x, y, 0);
+}
+
+void TImageLoader::UnloadGroup(int group) {
+  for (const std::string& name : FGroups.Names(group)) FImages.FreeImage(name);
+  FGroups.Clear(group);
+}
+
+}  // namespace qm

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine/OmegaImageList.h"
+#include "engine/SpriteTileCount.h"
+#include "shell/GameFolders.h"
+#include "shell/LoadedImageList.h"
+
+namespace qm {
+
+// What the loader is told to load: each kind has its folder and maybe an
+// unloadable group.
+enum TImageKind {
+  ikLogo = 0,
+  ikSplash = 1,
+  ikStartup = 2,
+  ikUpgradeScene = 3,
+  ikStory = 4,
+  ikEnding = 5,
+  ikCreatures = 6,
+  ikMenu = 7,
+  ikBoard = 8,
+};
+
+// Fills the image list from the picture folders by kind, records scene
+// groups so they can be emptied again, and loads single pictures on first
+// use from the late-load folder.
+class TImageLoader {
+ public:
+  TImageLoader(TOmegaImageList& images, TSpriteTileCount& tiles, TLoadedImageList& groups, const TGameFolders& folders)
+      : FImages(images), FTiles(tiles), FGroups(groups), FFolders(folders) {}
+
+  // The creature folder kind 6 reads: 0 Dragon, 1 Demon, 2 Warg, 3 Griffin, 4 Spider.
+  int CreatureIndex = 0;
+  // After each picture of the start-up set: the loading bar moves and one
+  // whole frame is drawn, so the splash animates while loading goes on.
+  std::function<void()> OnStartupImageLoaded;
+
+  std::filesystem::path FolderOf(int kind) const;
+  static std::optional<int> GroupOf(int kind);
+
+  // Throws the decoder's error for a missing or damaged file.
+  void LoadImageFile(int kind, const std::string& fileName, bool lateLoad, bool jpeg);
+  void LoadImageFolder(int kind);
+  void LoadJpegFolder(int kind, bool lateLoad);
+  void EnsureLateImage(const std::string& name, bool jpeg);
+  void DrawLateImage(const std::string& name, float x, float y, bool jpeg);
+  void UnloadGroup(int group);
+  bool IsInGroup(int group, const std::string& name) const { return FGroups.IsInGroup(group, name); }
+
+ private:
+  void ApplyPatternGrid(TImageListItem& item);
+
+  TOmegaImageList& FImages;
+  TSpriteTileCount& FTiles;
+  TLoadedImageList& FGroups;
+  const TGameFolders& FFolders;
+};
+
+}  // namespace qm

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "engine/OmegaScreen.h"
+#include "platform/Letterbox.h"
+#include "platform/Platform.h"
+#include "platform/SdlScreenDevice.h"
+
+namespace qm {
+namespace {
+
+struct TRgba {
+  int R, G, B, A;
+};
+
+// Opaque colours of the test texture's four quarters.
+constexpr TRgba kRed{255, 0, 0, 255}, kGreen{0, 255, 0, 255}, kBlue{0, 0, 255, 255}, kYellow{255, 255, 0, 255};
+
+// What source-alpha blending gives: the colour weighted by its alpha over
+// the background weighted by the rest.
+int Over(int color, int alpha, int background) { return (color * alpha + background * (255 - alpha)) / 255; }
+
+// What additive blending weighted by the source alpha gives.
+int Added(int color, int alpha, int background) { return std::min(255, background + color * alpha / 255); }
+
+// A vertex channel after the screen's colour step with the default colour.
+int Stepped(int channel) { return channel * 255 / 256; }
+
+class SdlScreenDeviceTest : public testing::Test {
+ protected:
+  static constexpr int kWidth = 64, kHeight = 48;
+
+  void SetUp() override {
+    platform = CreateRenderingTestPlatform();
+    if (!dynamic_cast<TSdlGraphics*>(platform->Graphics.get())) GTEST_SKIP() << "SDL cannot make a window here";
+    screen = std::make_unique<TOmegaScreen>(platform->Graphics.get(), *platform->Window, *platform->MessageBox,
+                                            *platform->Application);
+    screen->Width = kWidth;
+    screen->Height = kHeight;
+    screen->SetBpp(32);
+    screen->ZBuffer = false;
+    screen->InitDevice();
+  }
+  void TearDown() override { screen.reset(); }
+
+  IScreenDevice& Device() { return *screen->Device(); }
+
+  // A quad over (left, top)–(right, bottom) in one vertex colour.
+  static TOmegaRenderer Quad(float left, float top, float right, float bottom, std::uint32_t color = 0xFFFFFFFF) {
+    TOmegaRenderer quad;
+    const float corners[4][2] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    for (int i = 0; i < 4; ++i) {
+      quad.Vertices[i].X = corners[i][0];
+      quad.Vertices[i].Y = corners[i][1];
+      quad.Vertices[i].Color = color;
+    }
+    return quad;
+  }
+
+  // A 4×4 texture: red, green / blue, yellow quarters of 2×2 pixels.
+  TTextureId QuarteredTexture() {
+    TRgbaImage picture(4, 4);
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 4; ++x) {
+        const TRgba& c = y < 2 ? (x < 2 ? kRed : kGreen) : (x < 2 ? kBlue : kYellow);
+        std::uint8_t* p = picture.At(x, y);
+        p[0] = std::uint8_t(c.R);
+        p[1] = std::uint8_t(c.G);
+        p[2] = std::uint8_t(c.B);
+        p[3] = std::uint8_t(c.A);
+      }
+    return Device().CreateTexture(4, 4, picture);
+  }
+
+  // One frame in the shell's order over a background colour.
+  template <typename TDraw>
+  void Frame(TRgba background, TDraw draw) {
+    screen->SetSmoothing(true);
+    screen->ClearFrame(background.R, background.G, background.B, background.A);
+    screen->BeginFrame();
+    draw();
+    screen->EndFrame();
+    frame = Device().ReadFrame();
+    ASSERT_TRUE(frame.has_value());
+  }
+
+  TRgba Pixel(int x, int y) const {
+    const std::uint8_t* p = frame->At(x, y);
+    return TRgba{p[0], p[1], p[2], p[3]};
+  }
+
+  std::unique_ptr<TPlatform> platform;
+  std::unique_ptr<TOmegaScreen> screen;
+  std::optional<TRgbaImage> frame;
+};
+
+void ExpectNear(TRgba actual, TRgba expected, const char* where) {
+  constexpr int kTolerance = 2;
+  EXPECT_LE(std::abs(actual.R - expected.R), kTolerance) << where << ": red " << actual.R << " vs " << expected.R;
+  EXPECT_LE(std::abs(actual.G - expected.G), kTolerance) << where << ": green " << actual.G << " vs " << expected.G;
+  EXPECT_LE(std::abs(actual.B - expected.B), kTolerance) << where << ": blue " << actual.B << " vs " << expected.B;
+  EXPECT_LE(std::abs(actual.A - expected.A), kTolerance) << where << ": alpha " << actual.A << " vs " << expected.A;
+}
+
+constexpr TRgba kBlack{0, 0, 0, 255};
+// A background with a different value on every channel.
+constexpr TRgba kSlate{40, 80, 200, 255};
+
+using SdlScreenClear = SdlScreenDeviceTest;
+using SdlScreenSolidQuads = SdlScreenDeviceTest;
+using SdlScreenTexturedQuads = SdlScreenDeviceTest;
+using SdlScreenBlending = SdlScreenDeviceTest;
+using SdlScreenReset = SdlScreenDeviceTest;
+
+TEST_F(SdlScreenClear, TheFrameIsTheBackBufferClearedToOpaqueBlack) {
+  Frame(kBlack, [] {});
+  EXPECT_EQ(frame->Width, kWidth);
+  EXPECT_EQ(frame->Height, kHeight);
+  ExpectNear(Pixel(0, 0), kBlack, "top-left");
+  ExpectNear(Pixel(kWidth - 1, kHeight - 1), kBlack, "bottom-right");
+  ExpectNear(Pixel(30, 20), kBlack, "middle");
+}
+
+TEST_F(SdlScreenSolidQuads, AWhiteQuadCoversExactlyItsRectangle) {
+  Frame(kBlack, [&] { screen->DrawQuad(Quad(8, 8, 24, 24)); });
+  int white = Over(Stepped(255), Stepped(255), 0);
+  ExpectNear(Pixel(8, 8), {white, white, white, 255}, "first pixel");
+  ExpectNear(Pixel(16, 16), {white, white, white, 255}, "inside");
+  ExpectNear(Pixel(23, 23), {white, white, white, 255}, "last pixel");
+  ExpectNear(Pixel(7, 16), kBlack, "left of it");
+  ExpectNear(Pixel(24, 16), kBlack, "right of it");
+  ExpectNear(Pixel(16, 24), kBlack, "below it");
+}
+
+TEST_F(SdlScreenSolidQuads, TheVertexColourTintsTheQuad) {
+  Frame(kBlack, [&] { screen->DrawQuad(Quad(8, 8, 24, 24, 0xFFFF8000)); });
+  int alpha = Stepped(255);
+  ExpectNear(Pixel(16, 16), {Over(Stepped(255), alpha, 0), Over(Stepped(128), alpha, 0), 0, 255}, "orange");
+}
+
+TEST_F(SdlScreenSolidQuads, ColoursAreInterpolatedBetweenVertices) {
+  TOmegaRenderer quad = Quad(0, 0, 64, 16, 0xFFFF0000);
+  quad.Vertices[1].Color = quad.Vertices[2].Color = 0xFF0000FF;
+  Frame(kBlack, [&] { screen->DrawQuad(quad); });
+  TRgba left = Pixel(2, 8), middle = Pixel(32, 8), right = Pixel(61, 8);
+  EXPECT_GT(left.R, 230);
+  EXPECT_LT(left.B, 25);
+  EXPECT_GT(right.B, 230);
+  EXPECT_LT(right.R, 25);
+  EXPECT_NEAR(middle.R, 127, 10);
+  EXPECT_NEAR(middle.B, 127, 10);
+}
+
+TEST_F(SdlScreenTexturedQuads, TheTextureAppearsWhereTheQuadIs) {
+  TTextureId texture = QuarteredTexture();
+  ASSERT_NE(texture, NoTexture);
+  TOmegaRenderer quad = Quad(16, 16, 32, 32);
+  quad.Texture = texture;
+  Frame(kBlack, [&] { screen->DrawQuad(quad); });
+  auto shown = [](TRgba c) {
+    int alpha = Stepped(255);
+    return TRgba{Over(c.R * Stepped(255) / 255, alpha, 0), Over(c.G * Stepped(255) / 255, alpha, 0),
+                 Over(c.B * Stepped(255) / 255, alpha, 0), 255};
+  };
+  ExpectNear(Pixel(19, 19), shown(kRed), "top-left quarter");
+  ExpectNear(Pixel(28, 19), shown(kGreen), "top-right quarter");
+  ExpectNear(Pixel(19, 28), shown(kBlue), "bottom-left quarter");
+  ExpectNear(Pixel(28, 28), shown(kYellow), "bottom-right quarter");
+  ExpectNear(Pixel(14, 19), kBlack, "left of the quad");
+  ExpectNear(Pixel(33, 28), kBlack, "right of the quad");
+}
+
+TEST_F(SdlScreenTexturedQuads, PartOfATextureIsPickedByItsCoordinates) {
+  TOmegaRenderer quad = Quad(0, 0, 16, 16);
+  quad.Texture = QuarteredTexture();
+  // Only the green quarter.
+  const float uv[4][2] = {{0.5f, 0}, {1, 0}, {1, 0.5f}, {0.5f, 0.5f}};
+  for (int i = 0; i < 4; ++i) {
+    quad.Vertices[i].U = uv[i][0];
+    quad.Vertices[i].V = uv[i][1];
+  }
+  Frame(kBlack, [&] { screen->DrawQuad(quad); });
+  for (TRgba pixel : {Pixel(2, 2), Pixel(13, 2), Pixel(2, 13), Pixel(13, 13)}) {
+    EXPECT_LT(pixel.R, 10);
+    EXPECT_GT(pixel.G, 240);
+  }
+}
+
+TEST_F(SdlScreenBlending, NormalModeWeighsByTheSourceAlpha) {
+  // Half-transparent red.
+  Frame(kSlate, [&] {
+    screen->SetBlendMode(0);
+    screen->DrawQuad(Quad(8, 8, 24, 24, 0x80FF0000));
+  });
+  int alpha = Stepped(128), red = Stepped(255);
+  ExpectNear(Pixel(16, 16), {Over(red, alpha, kSlate.R), Over(0, alpha, kSlate.G), Over(0, alpha, kSlate.B), 255},
+             "blended");
+  ExpectNear(Pixel(30, 30), kSlate, "background");
+}
+
+TEST_F(SdlScreenBlending, AdditiveModeAddsTheColourWeighedByItsAlpha) {
+  Frame(kSlate, [&] {
+    screen->SetBlendMode(2);
+    screen->DrawQuad(Quad(8, 8, 24, 24, 0x80FF0000));
+  });
+  int alpha = Stepped(128), red = Stepped(255);
+  ExpectNear(Pixel(16, 16), {Added(red, alpha, kSlate.R), kSlate.G, kSlate.B, 255}, "added");
+}
+
+TEST_F(SdlScreenBlending, AdditiveModeSaturatesAtWhite) {
+  Frame(kSlate, [&] {
+    screen->SetBlendMode(2);
+    screen->DrawQuad(Quad(8, 8, 24, 24));
+    screen->DrawQuad(Quad(8, 8, 24, 24));
+  });
+  ExpectNear(Pixel(16, 16), {255, 255, 255, 255}, "saturated");
+}
+
+TEST_F(SdlScreenBlending, AModeTheRendererCannotDoDrawsLikeTheNormalOne) {
+  // Mode 11 (destination colour both ways) is beyond the software renderer.
+  Frame(kSlate, [&] {
+    screen->SetBlendMode(0);
+    screen->DrawQuad(Quad(0, 0, 16, 16, 0x80FF0000));
+    screen->SetBlendMode(11);
+    screen->DrawQuad(Quad(32, 0, 48, 16, 0x80FF0000));
+  });
+  TRgba normal = Pixel(8, 8);
+  ExpectNear(Pixel(40, 8), normal, "mode 11");
+}
+
+TEST_F(SdlScreenReset, AModeSwitchKeepsTexturesAndResizesTheFrame) {
+  TTextureId texture = QuarteredTexture();
+  screen->Width = 32;
+  screen->Height = 24;
+  ASSERT_TRUE(screen->ResetDevice());
+  TOmegaRenderer quad = Quad(0, 0, 16, 16);
+  quad.Texture = texture;
+  Frame(kBlack, [&] { screen->DrawQuad(quad); });
+  EXPECT_EQ(frame->Width, 32);
+  EXPECT_EQ(frame->Height, 24);
+  EXPECT_GT(Pixel(3, 3).R, 240) << "the red quarter is still there";
+  EXPECT_GT(Pixel(12, 12).G, 240) << "the yellow quarter is still there";
+}
+
+TEST(Letterbox, AWiderBufferInAFullHdWindowFillsTheWidth) {
+  TLetterbox box = TLetterbox::Fit(1920, 1080, 1366, 768);
+  EXPECT_EQ(box.Left, 0);
+  EXPECT_EQ(box.Width, 1920);
+  EXPECT_LT(box.Height, 1080) << "1366x768 is a hair wider than 16:9";
+  EXPECT_GE(box.Top, 0);
+  EXPECT_LE(box.Top + box.Height, 1080);
+}
+
+TEST(Letterbox, TheWindowCornersOfTheFullHdPictureMapToTheBufferCorners) {
+  TLetterbox box = TLetterbox::Fit(1920, 1080, 1366, 768);
+  int x = -1, y = -1;
+  box.ToBuffer(box.Left, box.Top, 1366, 768, x, y);
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(y, 0);
+  box.ToBuffer(box.Left + box.Width - 1, box.Top + box.Height - 1, 1366, 768, x, y);
+  EXPECT_EQ(x, 1365);
+  EXPECT_EQ(y, 767);
+}
+
+TEST(Letterbox, AFourByThreeWindowGetsBarsAboveAndBelow) {
+  TLetterbox box = TLetterbox::Fit(1024, 768, 1366, 768);
+  EXPECT_EQ(box.Left, 0);
+  EXPECT_EQ(box.Width, 1024);
+  EXPECT_EQ(box.Height, 576);
+  EXPECT_EQ(box.Top, 96);
+  int x = -1, y = -1;
+  box.ToBuffer(0, 96, 1366, 768, x, y);
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(y, 0);
+  box.ToBuffer(512, 384, 1366, 768, x, y);
+  EXPECT_EQ(x, 683);
+  EXPECT_EQ(y, 384);
+}
+
+TEST(Letterbox, AFourByThreeBufferInAFullHdWindowGetsBarsLeftAndRight) {
+  TLetterbox box = TLetterbox::Fit(1920, 1080, 800, 600);
+  EXPECT_EQ(box.Left, 240);
+  EXPECT_EQ(box.Top, 0);
+  EXPECT_EQ(box.Width, 1440);
+  EXPECT_EQ(box.Height, 1080);
+  int x = -1, y = -1;
+  box.ToBuffer(240, 0, 800, 600, x, y);
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(y, 0);
+  box.ToBuffer(1679, 1079, 800, 600, x, y);
+  EXPECT_EQ(x, 799);
+  EXPECT_EQ(y, 599);
+}
+
+TEST(Letterbox, AWindowOfTheBufferSizeMapsOneToOne) {
+  TLetterbox box = TLetterbox::Fit(1280, 720, 1280, 720);
+  EXPECT_EQ(box.Left, 0);
+  EXPECT_EQ(box.Top, 0);
+  EXPECT_EQ(box.Width, 1280);
+  EXPECT_EQ(box.Height, 720);
+  int x = -1, y = -1;
+  box.ToBuffer(640, 360, 1280, 720, x, y);
+  EXPECT_EQ(x, 640);
+  EXPECT_EQ(y, 360);
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,583 @@
+// Full-screen pictures, the map, the town and its stickers, story strips.
+#include <cmath>
+#include <string>
+
+#include "Painters.h"
+#include "Pieces.h"
+#include "Style.h"
+
+namespace contentgen {
+
+namespace {
+
+using qm::TCatalogueImage;
+
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+}
+
+void Vignette(cairo_t* cr, double w, double h, double alpha) {
+  cairo_pattern_t* p = cairo_pattern_create_radial(w / 2, h / 2, h * 0.35, w / 2, h / 2, w * 0.62);
+  cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(p, 1, 0, 0, 0, alpha);
+  cairo_rectangle(cr, 0, 0, w, h);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+void Zeppelin(cairo_t* cr, double cx, double cy, double len) {
+  cairo_move_to(cr, cx - len * 0.5, cy);
+  cairo_line_to(cr, cx - len * 0.62, cy - len * 0.14);
+  cairo_line_to(cr, cx - len * 0.62, cy + len * 0.14);
+  cairo_close_path(cr);
+  ShadeAndOutline(cr, colour::Berry, 2);
+  Ellipse(cr, cx, cy, len * 0.5, len * 0.17);
+  ShadeAndOutline(cr, Hex(0xffd27a), 2.5);
+  for (int i = -2; i <= 2; ++i) {
+    Ellipse(cr, cx + i * len * 0.09, cy, len * 0.03, len * 0.17);
+    SetColor(cr, Hex(0xe0a040), 0.6);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+  }
+  RoundedRect(cr, cx - len * 0.12, cy + len * 0.19, len * 0.24, len * 0.08, len * 0.03);
+  ShadeAndOutline(cr, colour::Wood, 2);
+  cairo_move_to(cr, cx - len * 0.1, cy + len * 0.15);
+  cairo_line_to(cr, cx - len * 0.08, cy + len * 0.19);
+  cairo_move_to(cr, cx + len * 0.1, cy + len * 0.15);
+  cairo_line_to(cr, cx + len * 0.08, cy + len * 0.19);
+  SetColor(cr, colour::Ink);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+}
+
+// ---- town stickers --------------------------------------------------------
+
+enum class Building { House, Windmill, Fountain, Tree, Stall, Tower, Lighthouse, Boat, Bridge, Balloon, Flag };
+
+void House(cairo_t* cr, double w, double h, const Rgb& roof, int floors) {
+  const double bodyTop = h * (0.75 - 0.18 * floors);
+  cairo_rectangle(cr, w * 0.15, bodyTop, w * 0.7, h * 0.95 - bodyTop);
+  ShadeAndOutline(cr, Hex(0xfff0d0), 2.5);
+  cairo_move_to(cr, w * 0.05, bodyTop + 4);
+  cairo_line_to(cr, w * 0.5, h * 0.06);
+  cairo_line_to(cr, w * 0.95, bodyTop + 4);
+  cairo_close_path(cr);
+  ShadeAndOutline(cr, roof, 2.5);
+  for (int f = 0; f < floors; ++f)
+    for (int i = 0; i < 2; ++i) {
+      RoundedRect(cr, w * (0.24 + i * 0.34), bodyTop + h * (0.06 + f * 0.18), w * 0.18, h * 0.1, 3);
+      ShadeAndOutline(cr, Hex(0x8fd8ff), 2);
+    }
+  RoundedRect(cr, w * 0.42, h * 0.74, w * 0.16, h * 0.21, 5);
+  ShadeAndOutline(cr, colour::Wood, 2);
+}
+
+void DrawBuilding(cairo_t* cr, Building kind, double w, double h, const IslandPalette& p) {
+  switch (kind) {
+    case Building::House: return House(cr, w, h, p.Accent.Mix(colour::Berry, 0.3), 1);
+    case Building::Tower:
+      cairo_rectangle(cr, w * 0.3, h * 0.3, w * 0.4, h * 0.65);
+      ShadeAndOutline(cr, Hex(0xe8dcc8), 2.5);
+      cairo_move_to(cr, w * 0.22, h * 0.32);
+      cairo_line_to(cr, w * 0.5, h * 0.02);
+      cairo_line_to(cr, w * 0.78, h * 0.32);
+      cairo_close_path(cr);
+      ShadeAndOutline(cr, p.Hill.Darker(0.1), 2.5);
+      cairo_arc(cr, w * 0.5, h * 0.45, w * 0.08, 0, 2 * M_PI);
+      ShadeAndOutline(cr, colour::White, 2);
+      return;
+    case Building::Windmill:
+      House(cr, w, h, colour::Wood, 1);
+      for (int i = 0; i < 4; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, w * 0.5, h * 0.32);
+        cairo_rotate(cr, i * M_PI / 2 + 0.4);
+        const double sail = std::min(w * 0.42, h * 0.3);
+        cairo_rectangle(cr, 0, -sail * 0.12, sail, sail * 0.24);
+        cairo_restore(cr);
+        ShadeAndOutline(cr, colour::Cream, 2);
+      }
+      return;
+    case Building::Fountain:
+      Ellipse(cr, w * 0.5, h * 0.8, w * 0.45, h * 0.14);
+      ShadeAndOutline(cr, Hex(0xd0d0e0), 2.5);
+      Ellipse(cr, w * 0.5, h * 0.78, w * 0.36, h * 0.08);
+      ShadeAndOutline(cr, p.Water, 1.5);
+      cairo_rectangle(cr, w * 0.45, h * 0.35, w * 0.1, h * 0.42);
+      ShadeAndOutline(cr, Hex(0xd0d0e0), 2);
+      for (int side : {-1, 1}) {
+        cairo_move_to(cr, w * 0.5, h * 0.33);
+        cairo_curve_to(cr, w * (0.5 + side * 0.2), h * 0.1, w * (0.5 + side * 0.35), h * 0.3, w * (0.5 + side * 0.35),
+                       h * 0.72);
+      }
+      SetColor(cr, p.Water.Lighter(0.4));
+      cairo_set_line_width(cr, 4);
+      cairo_stroke(cr);
+      return;
+    case Building::Tree:
+      cairo_rectangle(cr, w * 0.44, h * 0.5, w * 0.12, h * 0.46);
+      ShadeAndOutline(cr, colour::Wood, 2.5);
+      cairo_arc(cr, w * 0.5, h * 0.36, std::min(w, h) * 0.34, 0, 2 * M_PI);
+      ShadeAndOutline(cr, colour::Leaf, 2.5);
+      for (int i = 0; i < 6; ++i)
+        DrawPiece(cr, 2 + (i % 2) * 4, w * (0.3 + (i % 3) * 0.2), h * (0.26 + (i / 3) * 0.18), std::min(w, h) * 0.13);
+      return;
+    case Building::Stall:
+      cairo_rectangle(cr, w * 0.1, h * 0.45, w * 0.8, h * 0.5);
+      ShadeAndOutline(cr, colour::Wood.Lighter(0.3), 2.5);
+      for (int i = 0; i < 6; ++i) {
+        cairo_rectangle(cr, w * (0.05 + i * 0.15), h * 0.2, w * 0.15, h * 0.2);
+        SetColor(cr, i % 2 ? colour::White : colour::Berry);
+        cairo_fill(cr);
+      }
+      cairo_rectangle(cr, w * 0.05, h * 0.2, w * 0.9, h * 0.2);
+      SetColor(cr, colour::Ink);
+      cairo_set_line_width(cr, 2);
+      cairo_stroke(cr);
+      for (int i = 0; i < 4; ++i) DrawPiece(cr, i * 2, w * (0.22 + i * 0.19), h * 0.55, w * 0.16);
+      return;
+    case Building::Lighthouse:
+      cairo_move_to(cr, w * 0.35, h * 0.95);
+      cairo_line_to(cr, w * 0.4, h * 0.25);
+      cairo_line_to(cr, w * 0.6, h * 0.25);
+      cairo_line_to(cr, w * 0.65, h * 0.95);
+      cairo_close_path(cr);
+      ShadeAndOutline(cr, colour::White, 2.5);
+      for (int i = 0; i < 3; ++i) {
+        cairo_rectangle(cr, w * 0.38, h * (0.38 + i * 0.2), w * 0.24, h * 0.08);
+        SetColor(cr, colour::Berry);
+        cairo_fill(cr);
+      }
+      SoftGlow(cr, w * 0.5, h * 0.16, w * 0.3, Hex(0xfff3a0), 0.9);
+      cairo_rectangle(cr, w * 0.4, h * 0.1, w * 0.2, h * 0.14);
+      ShadeAndOutline(cr, colour::Gold, 2);
+      return;
+    case Building::Boat:
+      cairo_move_to(cr, w * 0.05, h * 0.65);
+      cairo_line_to(cr, w * 0.95, h * 0.65);
+      cairo_line_to(cr, w * 0.8, h * 0.92);
+      cairo_line_to(cr, w * 0.2, h * 0.92);
+      cairo_close_path(cr);
+      ShadeAndOutline(cr, colour::Wood, 2.5);
+      cairo_move_to(cr, w * 0.5, h * 0.08);
+      cairo_line_to(cr, w * 0.5, h * 0.6);
+      cairo_line_to(cr, w * 0.85, h * 0.6);
+      cairo_close_path(cr);
+      ShadeAndOutline(cr, colour::Cream, 2.5);
+      return;
+    case Building::Bridge:
+      cairo_move_to(cr, 0, h * 0.55);
+      cairo_curve_to(cr, w * 0.3, h * 0.3, w * 0.7, h * 0.3, w, h * 0.55);
+      cairo_line_to(cr, w, h * 0.75);
+      cairo_curve_to(cr, w * 0.7, h * 0.5, w * 0.3, h * 0.5, 0, h * 0.75);
+      cairo_close_path(cr);
+      ShadeAndOutline(cr, Hex(0xc8b090), 2.5);
+      return;
+    case Building::Balloon:
+      cairo_arc(cr, w * 0.5, h * 0.38, std::min(w, h) * 0.34, 0, 2 * M_PI);
+      ShadeAndOutline(cr, p.Accent, 2.5);
+      RoundedRect(cr, w * 0.4, h * 0.8, w * 0.2, h * 0.14, 3);
+      ShadeAndOutline(cr, colour::Wood, 2);
+      cairo_move_to(cr, w * 0.36, h * 0.62);
+      cairo_line_to(cr, w * 0.42, h * 0.8);
+      cairo_move_to(cr, w * 0.64, h * 0.62);
+      cairo_line_to(cr, w * 0.58, h * 0.8);
+      SetColor(cr, colour::Ink);
+      cairo_set_line_width(cr, 1.5);
+      cairo_stroke(cr);
+      return;
+    case Building::Flag:
+      cairo_rectangle(cr, w * 0.3, h * 0.1, w * 0.08, h * 0.85);
+      ShadeAndOutline(cr, colour::Wood, 2);
+      cairo_move_to(cr, w * 0.38, h * 0.12);
+      cairo_line_to(cr, w * 0.95, h * 0.22);
+      cairo_line_to(cr, w * 0.38, h * 0.34);
+      cairo_close_path(cr);
+      ShadeAndOutline(cr, p.Accent, 2);
+      return;
+  }
+}
+
+struct StickerArt {
+  std::string_view Name;
+  int Island;
+  Building Kind;
+};
+constexpr StickerArt kStickers[] = {
+    {"Upg1-1", 1, Building::House},      {"Upg1-2", 1, Building::Windmill}, {"Upg1-3", 1, Building::Fountain},
+    {"Upg1-4", 1, Building::Tree},       {"Upg2-1", 2, Building::Stall},    {"Upg2-2", 2, Building::House},
+    {"Upg2-3", 2, Building::Fountain},   {"Upg2-4", 2, Building::Tower},    {"Upg3-1", 3, Building::Lighthouse},
+    {"Upg3-2", 3, Building::Boat},       {"Upg3-3a", 3, Building::Bridge},  {"Upg3-3b", 3, Building::Bridge},
+    {"Upg3-4", 3, Building::House},      {"Upg4-1", 4, Building::House},    {"Upg4-2", 4, Building::Tower},
+    {"Upg4-3", 4, Building::Fountain},   {"Upg4-4", 4, Building::Windmill}, {"Upg5-1", 5, Building::Tower},
+    {"Upg5-2", 5, Building::House},      {"Upg5-3", 5, Building::Balloon},  {"Upg5-4a", 5, Building::Flag},
+    {"Upg5-4b", 5, Building::Flag},
+};
+
+// The shop icon of upgrade (island, slot) shows the sticker it reveals.
+const StickerArt& StickerOfSlot(int island, int slot) {
+  const std::string prefix = "Upg" + std::to_string(island) + "-" + std::to_string(slot);
+  for (const auto& s : kStickers)
+    if (s.Name.starts_with(prefix)) return s;
+  return kStickers[0];
+}
+
+void RegisterTown(PainterRegistry& r) {
+  for (const auto& s : kStickers)
+    r.Add(s.Name, [s](Canvas& c, const TCatalogueImage&) {
+      DrawBuilding(c.Cr(), s.Kind, c.Width(), c.Height(), Island(s.Island));
+    });
+  r.Add("Zeppelin", [](Canvas& c, const TCatalogueImage&) {
+    Zeppelin(c.Cr(), c.Width() * 0.52, c.Height() * 0.4, c.Width() * 0.8);
+  });
+  for (bool grey : {false, true})
+    r.Add(grey ? "BuySlotIcons_Gray" : "BuySlotIcons", [grey](Canvas& c, const TCatalogueImage& e) {
+      ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
+        const StickerArt& s = StickerOfSlot(p / 4 + 1, p % 4 + 1);
+        cairo_arc(cr, w / 2, h / 2, w * 0.46, 0, 2 * M_PI);
+        ShadeAndOutline(cr, Island(s.Island).SkyLow, 2.5);
+        cairo_save(cr);
+        cairo_translate(cr, w * 0.18, h * 0.16);
+        DrawBuilding(cr, s.Kind, w * 0.64, h * 0.66, Island(s.Island));
+        cairo_restore(cr);
+      });
+      if (grey) Desaturate(c.Surface(), 0, 0, c.Width(), c.Height(), 0.3);
+    });
+  for (int island = 1; island <= 5; ++island)
+    r.Add("ciBG" + std::to_string(island), [island](Canvas& c, const TCatalogueImage&) {
+      cairo_t* cr = c.Cr();
+      DrawLandscape(cr, c.Width(), c.Height(), Island(island), 500 + island, 0.45);
+      if (island == 5)  // the finished town: garlands over the whole picture
+        for (int i = 0; i < 40; ++i) {
+          StarPath(cr, 30 + i * 34, 40 + 20 * std::sin(i * 0.6), 9, 4, 5);
+          SetColor(cr, i % 2 ? colour::Gold : colour::Berry);
+          cairo_fill(cr);
+        }
+    });
+  r.Add("UpgSceneCloudBG", [](Canvas& c, const TCatalogueImage&) {
+    cairo_t* cr = c.Cr();
+    cairo_rectangle(cr, 0, 0, c.Width(), c.Height());
+    FillVertical(cr, 0, c.Height(), Hex(0x6ec6ff), Hex(0xe6f7ff));
+    cairo_new_path(cr);
+    Lcg rng(77);
+    for (int i = 0; i < 8; ++i)
+      DrawCloud(cr, rng.Range(0, c.Width()), rng.Range(20, c.Height() * 0.7), rng.Range(30, 60), 0.8);
+  });
+  r.Add("UpgSceneCloudCover", [](Canvas& c, const TCatalogueImage&) {
+    Lcg rng(78);
+    for (int i = 0; i < 22; ++i) DrawCloud(c.Cr(), i * 66 + rng.Range(-10, 10), rng.Range(10, 50), rng.Range(40, 70));
+  });
+}
+
+// ---- map -----------------------------------------------------------------
+
+void IslandShape(cairo_t* cr, double w, double h, const IslandPalette& p, std::uint32_t seed) {
+  Lcg rng(seed);
+  const int n = 10;
+  auto point = [&](int i, double scale) {
+    const double a = i * 2 * M_PI / n;
+    const double k = 0.82 + 0.18 * std::sin(i * 1.7 + seed);
+    return std::pair{w / 2 + std::cos(a) * w * 0.46 * k * scale, h / 2 + std::sin(a) * h * 0.44 * k * scale};
+  };
+  for (double scale : {1.0, 0.84}) {
+    auto [x0, y0] = point(0, scale);
+    cairo_move_to(cr, x0, y0);
+    for (int i = 1; i <= n; ++i) {
+      auto [x0p, y0p] = point(i - 2, scale);
+      auto [x1, y1] = point(i - 1, scale);
+      auto [x2, y2] = point(i, scale);
+      auto [x3, y3] = point(i + 1, scale);
+      cairo_curve_to(cr, x1 + (x2 - x0p) / 6, y1 + (y2 - y0p) / 6, x2 - (x3 - x1) / 6, y2 - (y3 - y1) / 6, x2, y2);
+    }
+    cairo_close_path(cr);
+    ShadeAndOutline(cr, scale == 1.0 ? Hex(0xf7e0a3) : p.Hill, 2.5);
+  }
+  for (int i = 0; i < 5; ++i) {
+    const double tx = w * rng.Range(0.3, 0.7), ty = h * rng.Range(0.3, 0.6);
+    cairo_arc(cr, tx, ty, h * 0.1, 0, 2 * M_PI);
+    ShadeAndOutline(cr, p.HillFar.Mix(colour::LeafDark, 0.4), 1.5);
+    cairo_arc(cr, tx + 3, ty - 2, h * 0.025, 0, 2 * M_PI);
+    SetColor(cr, p.Accent);
+    cairo_fill(cr);
+  }
+}
+
+void RegisterMap(PainterRegistry& r) {
+  r.Add("MapBG", [](Canvas& c, const TCatalogueImage&) {
+    cairo_t* cr = c.Cr();
+    const double w = c.Width(), h = c.Height();
+    cairo_rectangle(cr, 0, 0, w, h);
+    FillRadial(cr, w / 2, h / 2, w * 0.7, Hex(0x7fd8f0), Hex(0x2f8fc8));
+    cairo_new_path(cr);
+    Lcg rng(11);
+    for (int i = 0; i < 70; ++i) {
+      const double x = rng.Range(0, w), y = rng.Range(0, h);
+      cairo_move_to(cr, x, y);
+      cairo_curve_to(cr, x + 8, y - 6, x + 16, y - 6, x + 24, y);
+    }
+    SetColor(cr, colour::White, 0.5);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    // compass rose
+    StarPath(cr, w - 120, h - 130, 70, 14, 4);
+    ShadeAndOutline(cr, colour::Cream, 2.5);
+    StarPath(cr, w - 120, h - 130, 44, 10, 4, M_PI / 4);
+    ShadeAndOutline(cr, colour::Gold, 2);
+    // parchment border
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_rectangle(cr, 18, 18, w - 36, h - 36);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    SetColor(cr, colour::Parchment.Darker(0.1));
+    cairo_fill(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    cairo_rectangle(cr, 18, 18, w - 36, h - 36);
+    SetColor(cr, colour::Wood);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+  });
+  for (int island = 1; island <= 5; ++island)
+    r.Add("MapRoom" + std::to_string(island), [island](Canvas& c, const TCatalogueImage&) {
+      IslandShape(c.Cr(), c.Width(), c.Height(), Island(island), 40 + island);
+    });
+  r.Add(qm::img::MapStamp, [](Canvas& c, const TCatalogueImage&) {
+    cairo_t* cr = c.Cr();
+    const double m = c.Width() / 2.0;
+    StarPath(cr, m, m, m - 4, m - 14, 16);
+    SetColor(cr, colour::Berry, 0.85);
+    cairo_fill(cr);
+    cairo_arc(cr, m, m, m - 22, 0, 2 * M_PI);
+    SetColor(cr, colour::White, 0.9);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    cairo_move_to(cr, m * 0.55, m);
+    cairo_line_to(cr, m * 0.9, m * 1.35);
+    cairo_line_to(cr, m * 1.5, m * 0.65);
+    cairo_set_line_width(cr, 12);
+    cairo_stroke(cr);
+  });
+  r.Add(qm::img::MapIslandMarker, [](Canvas& c, const TCatalogueImage& e) {
+    // 0 the pin, 1 its glow
+    ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
+      if (p == 1) {
+        SoftGlow(cr, w / 2, h * 0.4, w * 0.5, Hex(0xfff3a0), 0.9);
+        return;
+      }
+      cairo_move_to(cr, w / 2, h - 3);
+      cairo_curve_to(cr, w * 0.1, h * 0.55, w * 0.05, h * 0.05, w / 2, h * 0.05);
+      cairo_curve_to(cr, w * 0.95, h * 0.05, w * 0.9, h * 0.55, w / 2, h - 3);
+      cairo_close_path(cr);
+      ShadeAndOutline(cr, colour::Berry, 2.5);
+      cairo_arc(cr, w / 2, h * 0.33, w * 0.16, 0, 2 * M_PI);
+      ShadeAndOutline(cr, colour::White, 2);
+    });
+  });
+}
+
+// ---- full screens --------------------------------------------------------
+
+enum class StoryScene { Islands, Town, Monsters, Departure, Arrival, Retreat, Rebuilt, Festival };
+
+void StoryPicture(cairo_t* cr, double w, double h, StoryScene scene, int seed) {
+  switch (scene) {
+    case StoryScene::Islands:
+      cairo_rectangle(cr, 0, 0, w, h);
+      FillVertical(cr, 0, h, Hex(0x8fd3ff), Hex(0x2f8fc8));
+      cairo_new_path(cr);
+      for (int i = 1; i <= 5; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, w * (0.05 + (i - 1) * 0.19), h * (0.45 + 0.1 * ((i % 2) ? 1 : -1)));
+        IslandShape(cr, w * 0.17, h * 0.28, Island(i), 40 + i);
+        cairo_restore(cr);
+      }
+      return;
+    case StoryScene::Town:
+    case StoryScene::Rebuilt:
+      DrawLandscape(cr, w, h, Island(scene == StoryScene::Town ? 1 : 2), seed);
+      for (int i = 0; i < 5; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, w * (0.08 + i * 0.18), h * 0.5);
+        DrawBuilding(cr, i % 2 ? Building::House : Building::Windmill, w * 0.14, h * 0.3, Island(i + 1));
+        cairo_restore(cr);
+      }
+      return;
+    case StoryScene::Monsters:
+      DrawLandscape(cr, w, h, Island(4), seed);
+      cairo_rectangle(cr, 0, 0, w, h);
+      cairo_set_source_rgba(cr, 0.2, 0.05, 0.3, 0.45);
+      cairo_fill(cr);
+      for (int i = 0; i < 5; ++i) {
+        DrawCloud(cr, w * (0.1 + i * 0.2), h * 0.2, h * 0.12, 0.8);
+        for (int side : {-1, 1}) {
+          cairo_arc(cr, w * (0.1 + i * 0.2) + side * 12, h * 0.22, 6, 0, 2 * M_PI);
+          SetColor(cr, Hex(0xfff36a));
+          cairo_fill(cr);
+        }
+      }
+      return;
+    case StoryScene::Departure:
+    case StoryScene::Arrival:
+      DrawLandscape(cr, w, h, Island(scene == StoryScene::Departure ? 3 : 1), seed);
+      Zeppelin(cr, w * (scene == StoryScene::Departure ? 0.35 : 0.65), h * 0.25, w * 0.3);
+      return;
+    case StoryScene::Retreat:
+      DrawLandscape(cr, w, h, Island(5), seed);
+      for (int i = 0; i < 5; ++i) {
+        StarPath(cr, w * (0.2 + i * 0.15), h * (0.15 + 0.05 * i), 18, 8, 5);
+        SetColor(cr, colour::Gold);
+        cairo_fill(cr);
+      }
+      return;
+    case StoryScene::Festival:
+      DrawLandscape(cr, w, h, Island(5), seed, 0.6);
+      cairo_rectangle(cr, 0, 0, w, h * 0.6);
+      cairo_set_source_rgba(cr, 0.1, 0.05, 0.25, 0.5);
+      cairo_fill(cr);
+      for (int f = 0; f < 6; ++f) {
+        const double fx = w * (0.1 + f * 0.16), fy = h * (0.15 + 0.08 * (f % 2));
+        for (int i = 0; i < 14; ++i) {
+          const double a = i * 2 * M_PI / 14;
+          cairo_move_to(cr, fx + std::cos(a) * 12, fy + std::sin(a) * 12);
+          cairo_line_to(cr, fx + std::cos(a) * 60, fy + std::sin(a) * 60);
+        }
+        SetColor(cr, Island(f % 5 + 1).Accent);
+        cairo_set_line_width(cr, 4);
+        cairo_stroke(cr);
+      }
+      return;
+  }
+}
+
+void RegisterScreens(PainterRegistry& r) {
+  const StoryScene opening[] = {StoryScene::Islands, StoryScene::Town, StoryScene::Monsters, StoryScene::Departure,
+                                StoryScene::Arrival};
+  const StoryScene ending[] = {StoryScene::Retreat, StoryScene::Rebuilt, StoryScene::Festival};
+  for (int strip = 1; strip <= 5; ++strip) {
+    char name[16];
+    std::snprintf(name, sizeof name, "Story-%2.2d", strip);
+    auto paint = [](StoryScene s, int seed) {
+      return [s, seed](Canvas& c, const TCatalogueImage&) {
+        StoryPicture(c.Cr(), c.Width(), c.Height(), s, seed);
+        Vignette(c.Cr(), c.Width(), c.Height(), 0.35);
+      };
+    };
+    for (auto folder : {qm::folder::Story, qm::folder::StoryReduced})
+      r.AddIn(folder, name, paint(opening[strip - 1], 900 + strip));
+    if (strip <= 3)
+      for (auto folder : {qm::folder::Ending, qm::folder::EndingReduced})
+        r.AddIn(folder, name, paint(ending[strip - 1], 950 + strip));
+  }
+  for (int mission = 1; mission <= 5; ++mission)
+    r.Add("GameBG" + std::to_string(mission), [mission](Canvas& c, const TCatalogueImage&) {
+      DrawLandscape(c.Cr(), c.Width(), c.Height(), Island(mission), 700 + mission, 0.4);
+      Vignette(c.Cr(), c.Width(), c.Height(), 0.45);
+    });
+  const char* companies[] = {"Qvx", "Garden Gate", "Quillmere"};
+  for (int logo = 1; logo <= 3; ++logo)
+    r.Add("CompanyLogo" + std::to_string(logo), [logo, companies](Canvas& c, const TCatalogueImage&) {
+      cairo_t* cr = c.Cr();
+      const double w = c.Width(), h = c.Height();
+      cairo_rectangle(cr, 0, 0, w, h);
+      SetColor(cr, colour::White);
+      cairo_fill(cr);
+      DrawPiece(cr, logo == 1 ? 9 : logo == 2 ? 15 : 1, w / 2, h * 0.4, h * 0.3);
+      OutlinedText(cr, companies[logo - 1], w / 2, h * 0.68, h * 0.08, Hex(0x3a6a2a), colour::White, 0);
+      if (logo == 2) OutlinedText(cr, "games", w / 2, h * 0.76, h * 0.04, Hex(0x7a9a6a), colour::White, 0);
+    });
+  r.Add("WhiteRect", [](Canvas& c, const TCatalogueImage&) {
+    cairo_rectangle(c.Cr(), 0, 0, c.Width(), c.Height());
+    SetColor(c.Cr(), colour::White);
+    cairo_fill(c.Cr());
+  });
+  r.Add("SplashBG", [](Canvas& c, const TCatalogueImage&) {
+    cairo_t* cr = c.Cr();
+    const double w = c.Width(), h = c.Height();
+    DrawLandscape(cr, w, h, Island(1), 321);
+    for (int i = 0; i < 12; ++i) DrawPiece(cr, i, w * (0.12 + i * 0.07), h * 0.44 + 14 * std::sin(i * 1.3), 64);
+    OutlinedText(cr, "Quillmere", w / 2, h * 0.26, 130, colour::Gold, colour::Ink, 10);
+  });
+  r.Add("Help1", [](Canvas& c, const TCatalogueImage&) {
+    cairo_t* cr = c.Cr();
+    const double w = c.Width(), h = c.Height();
+    DrawLandscape(cr, w, h, Island(3), 123);
+    DrawWindowFrame(cr, 120, 60, w - 240, h - 120, 30);
+    OutlinedText(cr, "How to play", w / 2, 140, 48, colour::Gold, colour::Ink, 6);
+    const char* lines[] = {"Swap two neighbouring pieces to line up three or more.",
+                           "Collect what the level asks for before the time runs out.",
+                           "Matches fill the manna jar and arm your tools."};
+    for (int i = 0; i < 3; ++i) OutlinedText(cr, lines[i], w / 2, 230 + i * 150, 26, colour::Ink, colour::White, 0);
+    for (int i = 0; i < 3; ++i) DrawPiece(cr, 1, w / 2 - 60 + i * 60, 290, 52);
+    for (int i = 0; i < 6; ++i) DrawPiece(cr, 12 + i % 6, w / 2 - 150 + i * 60, 440, 52);
+    const ToolIcon tools[] = {ToolIcon::Hammer, ToolIcon::Bomb, ToolIcon::Collector, ToolIcon::HorzLightning,
+                              ToolIcon::VertLightning, ToolIcon::BigBomb};
+    for (int i = 0; i < 6; ++i) DrawToolIcon(cr, tools[i], w / 2 - 150 + i * 60, 590, 52);
+  });
+  r.Add("TransDark", [](Canvas& c, const TCatalogueImage&) {
+    // a dark flower whose petals sweep over the screen as it turns
+    cairo_t* cr = c.Cr();
+    const double m = c.Width() / 2.0;
+    for (int i = 0; i < 8; ++i) {
+      const double a = i * M_PI / 4;
+      Ellipse(cr, m + std::cos(a) * m * 0.45, m + std::sin(a) * m * 0.45, m * 0.55, m * 0.55);
+    }
+    cairo_arc(cr, m, m, m * 0.7, 0, 2 * M_PI);
+    SetColor(cr, Hex(0x1e1030));
+    cairo_fill(cr);
+  });
+  r.Add("TransSpin", [](Canvas& c, const TCatalogueImage&) {
+    cairo_t* cr = c.Cr();
+    const double m = c.Width() / 2.0;
+    for (int i = 0; i < 6; ++i) {
+      cairo_save(cr);
+      cairo_translate(cr, m, m);
+      cairo_rotate(cr, i * M_PI / 3);
+      cairo_move_to(cr, 0, 0);
+      cairo_curve_to(cr, m * 0.4, -m * 0.2, m * 0.8, m * 0.1, m * 0.9, m * 0.4);
+      cairo_curve_to(cr, m * 0.6, m * 0.2, m * 0.3, m * 0.15, 0, 0);
+      cairo_restore(cr);
+      ShadeAndOutline(cr, Island(i % 5 + 1).Accent, 3, m, m, m);
+    }
+    cairo_arc(cr, m, m, m * 0.16, 0, 2 * M_PI);
+    ShadeAndOutline(cr, colour::Gold, 3);
+  });
+  r.Add("StoryBGMask", [](Canvas& c, const TCatalogueImage& e) {
+    // 0 top band, 1 bottom band: black, softening towards the picture
+    ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
+      cairo_rectangle(cr, 0, 0, w, h);
+      cairo_pattern_t* g = cairo_pattern_create_linear(0, p == 0 ? 0 : h, 0, p == 0 ? h : 0);
+      cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 1);
+      cairo_pattern_add_color_stop_rgba(g, 0.85, 0, 0, 0, 1);
+      cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0.6);
+      cairo_set_source(cr, g);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+    });
+  });
+  r.Add("StoryDarkCorners", [](Canvas& c, const TCatalogueImage&) { Vignette(c.Cr(), c.Width(), c.Height(), 1.0); });
+  r.Add("BlackRect", [](Canvas& c, const TCatalogueImage&) {
+    cairo_rectangle(c.Cr(), 0, 0, c.Width(), c.Height());
+    cairo_set_source_rgb(c.Cr(), 0, 0, 0);
+    cairo_fill(c.Cr());
+  });
+  r.Add("MovieEffectMask", [](Canvas& c, const TCatalogueImage&) {
+    Vignette(c.Cr(), c.Width(), c.Height(), 0.7);
+    cairo_rectangle(c.Cr(), 0, 0, c.Width(), c.Height());
+    cairo_set_source_rgba(c.Cr(), 0.4, 0.25, 0.1, 0.18);
+    cairo_fill(c.Cr());
+  });
+}
+
+}  // namespace
+
+void RegisterBackgroundPainters(PainterRegistry& r) {
+  RegisterTown(r);
+  RegisterMap(r);
+  RegisterScreens(r);
+}
+
+}  // namespace contentgen
