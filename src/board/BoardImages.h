@@ -4,9 +4,8 @@ namespace qm {
 
 class TOmegaImageList;
 
-// The few ways the board and its effects draw: one pattern of a named image,
-// plain or with scale, alpha, tint and blend mode around the pattern's
-// middle. A missing list or name draws nothing.
+// How the board and its effects draw a pattern: scale and rotation around
+// the pattern's middle, tint, alpha and blend mode.
 struct TImageDraw {
   float Scale = 1.0f;
   float Angle = 0.0f;
@@ -17,7 +16,9 @@ struct TImageDraw {
   int BlendMode = 0;
 };
 
-void DrawImage(TOmegaImageList* list, const char* name, float x, float y, int pattern);
-void DrawImageEx(TOmegaImageList* list, const char* name, float x, float y, int pattern, const TImageDraw& how);
+// One pattern of a named image at (x, y); no list or an unknown name draws
+// nothing.
+void BoardDraw(TOmegaImageList* list, const char* name, float x, float y, int pattern);
+void BoardDrawEx(TOmegaImageList* list, const char* name, float x, float y, int pattern, const TImageDraw& how);
 
 }  // namespace qm

@@ -586,9 +586,9 @@ void TGameBoard::DrawPiece(const TBoardTile& tile, float x, float y, float scale
   TImageDraw how;
   how.Scale = scale;
   if (tile.Element == ecUniFruit)
-    DrawImageEx(OmgImgList, "BubbleInside", x, y, FUniFruitShownElement - 1, how);
+    BoardDrawEx(OmgImgList, "BubbleInside", x, y, FUniFruitShownElement - 1, how);
   else
-    DrawImageEx(OmgImgList, "Elements", x, y, tile.Element - 1, how);
+    BoardDrawEx(OmgImgList, "Elements", x, y, tile.Element - 1, how);
 }
 
 void TGameBoard::Draw() {
@@ -597,7 +597,7 @@ void TGameBoard::Draw() {
       const TBoardTile& tile = FBoard.Tiles[i];
       if (tile.ObjectKind == okUnused && tile.TileBack == 0) continue;
       const TPoint at = TilePixel(CellPoint(i));
-      DrawImage(OmgImgList, "BackgroundTile", static_cast<float>(at.X - 2), static_cast<float>(at.Y - 2),
+      BoardDraw(OmgImgList, "BackgroundTile", static_cast<float>(at.X - 2), static_cast<float>(at.Y - 2),
                 tile.TileBack != 0 ? 1 : 0);
     }
   if (OnTimeToDrawBoardBorder) OnTimeToDrawBoardBorder();
@@ -619,7 +619,7 @@ void TGameBoard::Draw() {
         TImageDraw glow;
         glow.Alpha = FPotionPulse < 256 ? FPotionPulse : 511 - FPotionPulse;
         glow.BlendMode = 2;
-        DrawImageEx(OmgImgList, "Elements", static_cast<float>(at.X), static_cast<float>(at.Y), tile.Element - 1,
+        BoardDrawEx(OmgImgList, "Elements", static_cast<float>(at.X), static_cast<float>(at.Y), tile.Element - 1,
                     glow);
       }
     }
@@ -630,20 +630,20 @@ void TGameBoard::Draw() {
     const TPoint at = TilePixel(CellPoint(i));
     TImageDraw how;
     how.Scale = 1.0f + 0.01f * static_cast<float>(kUniRevealFrames - FUniReveal[i]);
-    DrawImageEx(OmgImgList, "Elements", static_cast<float>(at.X), static_cast<float>(at.Y),
+    BoardDrawEx(OmgImgList, "Elements", static_cast<float>(at.X), static_cast<float>(at.Y),
                 FBoard.Tiles[i].Element - 1, how);
   }
   for (int i = 0; i < BoardCells; ++i) {
     const TBoardTile& tile = FBoard.Tiles[i];
     if (tile.ChainLock == 0 || !tile.IsLockerOrPiece()) continue;
     const TPoint at = TilePixel(CellPoint(i));
-    DrawImage(OmgImgList, "ChainLock", static_cast<float>(at.X), static_cast<float>(at.Y), 0);
-    if (tile.ChainLock >= 2) DrawImage(OmgImgList, "ChainLock", static_cast<float>(at.X), static_cast<float>(at.Y), 5);
+    BoardDraw(OmgImgList, "ChainLock", static_cast<float>(at.X), static_cast<float>(at.Y), 0);
+    if (tile.ChainLock >= 2) BoardDraw(OmgImgList, "ChainLock", static_cast<float>(at.X), static_cast<float>(at.Y), 5);
   }
   for (int i = 0; i < BoardCells; ++i) {
     if (FBoard.Tiles[i].Web == 0) continue;
     const TPoint at = TilePixel(CellPoint(i));
-    DrawImage(OmgImgList, "Web", static_cast<float>(at.X), static_cast<float>(at.Y), 0);
+    BoardDraw(OmgImgList, "Web", static_cast<float>(at.X), static_cast<float>(at.Y), 0);
   }
   FSelectionAlpha += FSelectionAlphaStep;
   if (FSelectionAlpha <= 150 || FSelectionAlpha >= 255) {
@@ -654,7 +654,7 @@ void TGameBoard::Draw() {
     const TPoint at = TilePixel(FFirstTile);
     TImageDraw how;
     how.Alpha = FSelectionAlpha;
-    DrawImageEx(OmgImgList, "TileSelection", static_cast<float>(at.X), static_cast<float>(at.Y), FSelectionLook, how);
+    BoardDrawEx(OmgImgList, "TileSelection", static_cast<float>(at.X), static_cast<float>(at.Y), FSelectionLook, how);
   }
 }
 
