@@ -1,0 +1,24 @@
+#pragma once
+
+namespace qm {
+
+class TOmegaImageList;
+
+// How the board and its effects draw a pattern: scale and rotation around
+// the pattern's middle, tint, alpha and blend mode.
+struct TImageDraw {
+  float Scale = 1.0f;
+  float Angle = 0.0f;
+  int Red = 255;
+  int Green = 255;
+  int Blue = 255;
+  int Alpha = 255;
+  int BlendMode = 0;
+};
+
+// One pattern of a named image at (x, y); no list or an unknown name draws
+// nothing.
+void BoardDraw(TOmegaImageList* list, const char* name, float x, float y, int pattern);
+void BoardDrawEx(TOmegaImageList* list, const char* name, float x, float y, int pattern, const TImageDraw& how);
+
+}  // namespace qm

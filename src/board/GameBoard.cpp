@@ -1,0 +1,654 @@
+#include "board/GameBoard.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "board/BoardImages.h"
+#include "engine/EffectsMode.h"
+#include "engine/FrameTime.h"
+#include "engine/GameRandom.h"
+
+namespace qm {
+
+namespace {
+
+constexpr int kUniRevealFrames = 20;
+
+TPoint CellPoint(int index) { return {index / BoardRows + 1, index % BoardRows + 1}; }
+
+// Codes no rule knows would otherwise index past tables or never settle:
+// they are brought into range or the cell is taken off the board.
+void CleanTile(TBoardTile& tile) {
+  if (tile.ObjectKind > okUnused) tile.ObjectKind = okUnused;
+  if (tile.ObjectKind == okLocker) tile.LockerColor = std::clamp<std::uint8_t>(tile.LockerColor, 1, 3);
+  tile.ChainLock = std::min<std::uint8_t>(tile.ChainLock, 2);
+  tile.Web = tile.Web != 0 ? 1 : 0;
+  tile.FruitBomb = tile.FruitBomb != 0 ? 1 : 0;
+  if (tile.Worm > 2) tile.Worm = 0;
+  if (tile.FallOffset < 0 || tile.FallOffset >= TileSize) tile.FallOffset = 0;
+}
+
+}  // namespace
+
+TGameBoard::TGameBoard() {
+  Randomize();
+  for (TBoardTile& tile : FBoard.Tiles) {
+    tile = TBoardTile{};
+    tile.ObjectKind = okFruit;
+    tile.LockerColor = static_cast<std::uint8_t>(Random(3) + 1);
+    tile.Element = RandomElement();
+    tile.BlastElement = 1;
+  }
+  FStates.fill(tsIdle);
+  FUniReveal.fill(-1);
+}
+
+void TGameBoard::ResetRound() {
+  CanMatch = true;
+  Frozen = false;
+  FDragging = false;
+  DisarmSelection();
+  FUniRevealFlag = false;
+  FStates.fill(tsIdle);
+  DrawFoundFlowerThreshold();
+  FWormFairy.fill(0);
+  FUniReveal.fill(-1);
+}
+
+void TGameBoard::LoadBoardData(const TBoardData& data) {
+  FBoard = data;
+  for (TBoardTile& tile : FBoard.Tiles) CleanTile(tile);
+  RebuildStates();
+  DisarmSelection();
+  FDragging = false;
+}
+
+void TGameBoard::RebuildStates() {
+  for (int i = 0; i < BoardCells; ++i) {
+    const TBoardTile& tile = FBoard.Tiles[i];
+    if (tile.ObjectKind == okUnused)
+      FStates[i] = tsVoid;
+    else if (tile.IsLockerOrPiece() && tile.ChainLock != 0)
+      FStates[i] = tsChained;
+    else
+      FStates[i] = tsIdle;
+  }
+}
+
+void TGameBoard::BoardExtent(TPoint& extent) const {
+  int a = BoardColumns;
+  int b = BoardRows;
+  for (int i = 0; i < BoardCells; ++i) {
+    const TBoardTile& tile = FBoard.Tiles[i];
+    if (tile.ObjectKind != okUnused || tile.TileBack != 0) {
+      const TPoint p = CellPoint(i);
+      a = std::min(a, p.X);
+      b = std::min(b, p.Y);
+    }
+  }
+  extent = {Left + TileSize * a - 62, Top + TileSize * b - 63};
+}
+
+void TGameBoard::SetPotion(TPoint tilePos, std::uint8_t code) {
+  if (!IsOnBoard(tilePos) || (code != ecPotion1 && code != ecPotion2)) return;
+  FBoard.At(tilePos).Element = code;
+}
+
+TPoint TGameBoard::TileAtPixel(int x, int y) const {
+  return {std::max(0, (x - Left + TileSize) / TileSize), std::max(0, (y - Top + TileSize) / TileSize)};
+}
+
+bool TGameBoard::IsSettled() const {
+  return std::none_of(FStates.begin(), FStates.end(), [](TTileState s) { return s == tsFalling; });
+}
+
+bool TGameBoard::IsQuiet() const {
+  return std::all_of(FStates.begin(), FStates.end(),
+                     [](TTileState s) { return s == tsIdle || s == tsVoid || s == tsChained; });
+}
+
+// ---------------------------------------------------------------------------
+// Input and selection
+
+void TGameBoard::MouseDown(int x, int y, int button) {
+  if (!CanDraw || !Visible) return;
+  if (button == 1) {
+    DisarmSelection();
+    return;
+  }
+  const TPoint p = TileAtPixel(x, y);
+  if (!IsOnBoard(p) || FBoard.At(p).ObjectKind == okUnused) {
+    DisarmSelection();
+    return;
+  }
+  TileClick(p);
+}
+
+void TGameBoard::MouseMove(int x, int y) {
+  if (!Visible) return;
+  const TPoint p = TileAtPixel(x, y);
+  FHover = IsOnBoard(p) ? p : TPoint{};
+}
+
+void TGameBoard::SetDragging(bool value) {
+  if (!Visible) return;
+  FDragging = value;
+}
+
+void TGameBoard::DisarmSelection() {
+  FSelectionArmed = false;
+  FSelectionLook = 0;
+}
+
+bool TGameBoard::IsLegalPair(TPoint a, TPoint b) const {
+  if (!IsOnBoard(a) || !IsOnBoard(b)) return false;
+  const TBoardTile& ta = FBoard.At(a);
+  const TBoardTile& tb = FBoard.At(b);
+  // Only lockers and pieces move; blockers and holes stay put.
+  if (!ta.IsLockerOrPiece() || ta.ObjectKind != tb.ObjectKind) return false;
+  const int dx = std::abs(a.X - b.X);
+  const int dy = std::abs(a.Y - b.Y);
+  return dx + dy == 1;
+}
+
+void TGameBoard::TileClick(TPoint p) {
+  if (!IsOnBoard(p)) return;
+  const TBoardTile& tile = FBoard.At(p);
+  if (tile.Web != 0 || tile.ChainLock != 0) {
+    DisarmSelection();
+    return;
+  }
+  if (State(p) != tsIdle) return;
+  if (OnObjectTileClick) OnObjectTileClick();
+  if (!FSelectionArmed) {
+    FLastClicked = p;
+    FSelectionArmed = true;
+  }
+  FSelectionArmed = p == FLastClicked;
+  FLastClicked = p;
+
+  const bool clickable = tile.ObjectKind == okFruit &&
+                         (tile.Element == ecUniFruit || tile.Element == ecHammer || tile.Element == ecMultiBubble);
+  if (clickable) {
+    if (FSelectionArmed) ActivateSpecialPiece(p);
+    FDragging = false;
+    return;
+  }
+  if (FSelectionArmed) {
+    FFirstTile = p;
+    FSelectionLook = 0;
+    return;
+  }
+
+  FSecondTile = p;
+  FDragging = false;
+  if (!IsLegalPair(FFirstTile, FSecondTile)) {
+    DisarmSelection();
+    return;
+  }
+  TBoardData swapped = FBoard;
+  std::swap(swapped.At(FFirstTile), swapped.At(FSecondTile));
+  const bool matchOccurs = AnyLine(swapped);
+  if (matchOccurs && OnManualMatch) OnManualMatch();
+
+  State(FFirstTile) = tsSwapping;
+  State(FSecondTile) = tsSwapping;
+  const TBoardTile& t1 = FBoard.At(FFirstTile);
+  const TBoardTile& t2 = FBoard.At(FSecondTile);
+  TSwappedObjectsData data;
+  data.Object1Pos = FFirstTile;
+  data.Object2Pos = FSecondTile;
+  data.ObjectKind1 = t1.ObjectKind;
+  data.ObjectKind2 = t2.ObjectKind;
+  data.Special1 = t1.IsSpecial() ? 1 : 0;
+  data.Special2 = t2.IsSpecial() ? 1 : 0;
+  data.Color1 = t1.Color();
+  data.Color2 = t2.Color();
+  data.FruitBomb1 = t1.FruitBomb;
+  data.FruitBomb2 = t2.FruitBomb;
+  data.Worm1 = t1.Worm;
+  data.Worm2 = t2.Worm;
+  if (OnSwapEffectRequest) OnSwapEffectRequest(data, matchOccurs);
+}
+
+void TGameBoard::SetToolSelection(TPoint tilePos, bool notUsable) {
+  if (IsOnBoard(tilePos) && FBoard.At(tilePos).IsLockerOrPiece()) {
+    FSelectionArmed = true;
+    FFirstTile = tilePos;
+    FSelectionLook = notUsable ? 1 : 0;
+  } else {
+    DisarmSelection();
+  }
+}
+
+void TGameBoard::ActivateSpecialPiece(TPoint p) {
+  if (OnNoMatchTimerReset) OnNoMatchTimerReset();
+  TBoardTile& tile = FBoard.At(p);
+  switch (tile.Element) {
+    case ecUniFruit:
+      if (OnUniBubbleEffectRequest) OnUniBubbleEffectRequest(p);
+      tile.Element = FUniFruitShownElement;
+      FUniReveal[CellIndex(p.X, p.Y)] = 0;
+      break;
+    case ecHammer:
+      State(p) = tsHammered;
+      if (OnHammerEffectRequest) OnHammerEffectRequest(p);
+      break;
+    case ecMultiBubble:
+      tile.Element = static_cast<std::uint8_t>(std::clamp(tile.BlastElement, 0, 255));
+      if (OnMultiBubbleClicked) OnMultiBubbleClicked(p, TPoint{}, tile.Element);
+      break;
+    default:
+      break;
+  }
+  DisarmSelection();
+}
+
+// ---------------------------------------------------------------------------
+// The line rule
+
+TSimpleObjectArray TGameBoard::FindLines(const TBoardData& data, TTileObjectKind kind, int color) const {
+  TSimpleObjectArray marks;
+  if (kind != okLocker && kind != okFruit) return marks;
+  bool fits[BoardCells];
+  for (int i = 0; i < BoardCells; ++i) {
+    const TBoardTile& tile = data.Tiles[i];
+    fits[i] = tile.ObjectKind == kind && (kind == okLocker ? tile.LockerColor : tile.Element) == color &&
+              (kind != okFruit || tile.Worm != 2) && TakesPart(FStates[i]);
+  }
+  // Rows: a run ends at a cell that does not fit or at the board's edge.
+  for (int y = 1; y <= BoardRows; ++y) {
+    int run = 0;
+    for (int x = 1; x <= BoardColumns + 1; ++x) {
+      if (x <= BoardColumns && fits[CellIndex(x, y)]) {
+        ++run;
+        continue;
+      }
+      if (run >= 3)
+        for (int k = x - run; k < x; ++k) marks.At(k, y) = 1;
+      run = 0;
+    }
+  }
+  for (int x = 1; x <= BoardColumns; ++x) {
+    int run = 0;
+    for (int y = 1; y <= BoardRows + 1; ++y) {
+      if (y <= BoardRows && fits[CellIndex(x, y)]) {
+        ++run;
+        continue;
+      }
+      if (run >= 3)
+        for (int k = y - run; k < y; ++k) marks.At(x, k) = 1;
+      run = 0;
+    }
+  }
+  return marks;
+}
+
+bool TGameBoard::AnyLine(const TBoardData& data) const {
+  // One sweep with a key per cell finds the same runs as asking every kind
+  // and colour in turn: a run needs equal keys, and keys differ across
+  // kinds and colours.
+  int keys[BoardCells];
+  for (int i = 0; i < BoardCells; ++i) {
+    const TBoardTile& tile = data.Tiles[i];
+    keys[i] = -1;
+    if (!TakesPart(FStates[i])) continue;
+    if (tile.ObjectKind == okLocker && tile.LockerColor >= 1 && tile.LockerColor <= 3)
+      keys[i] = tile.LockerColor;
+    else if (tile.ObjectKind == okFruit && tile.Element >= 1 && tile.Element <= ecPotion2 && tile.Worm != 2)
+      keys[i] = 100 + tile.Element;
+  }
+  for (int y = 1; y <= BoardRows; ++y)
+    for (int x = 1; x <= BoardColumns - 2; ++x) {
+      const int k = keys[CellIndex(x, y)];
+      if (k >= 0 && k == keys[CellIndex(x + 1, y)] && k == keys[CellIndex(x + 2, y)]) return true;
+    }
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows - 2; ++y) {
+      const int k = keys[CellIndex(x, y)];
+      if (k >= 0 && k == keys[CellIndex(x, y + 1)] && k == keys[CellIndex(x, y + 2)]) return true;
+    }
+  return false;
+}
+
+// ---------------------------------------------------------------------------
+// Swap completions
+
+void TGameBoard::SwapCompleted(TPoint pos1, TPoint pos2) {
+  if (!IsOnBoard(pos1) || !IsOnBoard(pos2)) return;
+  TBoardTile& a = FBoard.At(pos1);
+  TBoardTile& b = FBoard.At(pos2);
+  if (a.ObjectKind == okLocker && b.ObjectKind == okLocker) std::swap(a.LockerColor, b.LockerColor);
+  std::swap(a.Element, b.Element);
+  std::swap(a.FruitBomb, b.FruitBomb);
+  std::swap(a.Worm, b.Worm);
+  std::swap(a.WormTime, b.WormTime);
+  std::swap(a.BlastElement, b.BlastElement);
+  State(pos1) = tsIdle;
+  State(pos2) = tsIdle;
+}
+
+void TGameBoard::SwapBackCompleted(TPoint pos1, TPoint pos2) {
+  if (IsOnBoard(pos1)) State(pos1) = tsIdle;
+  if (IsOnBoard(pos2)) State(pos2) = tsIdle;
+}
+
+// ---------------------------------------------------------------------------
+// Clearing
+
+bool TGameBoard::HitCell(TPoint p, TTileState groupedState) {
+  TBoardTile& tile = FBoard.At(p);
+  if (tile.Web == 0 && tile.ChainLock == 0) {
+    State(p) = groupedState;
+    return true;
+  }
+  if (tile.Web != 0) {
+    tile.Web = 0;
+    if (OnWebEffectRequest) OnWebEffectRequest(p);
+  }
+  if (tile.ChainLock != 0) {
+    const std::uint8_t before = tile.ChainLock;
+    tile.ChainLock = static_cast<std::uint8_t>(before - 1);
+    if (tile.ChainLock == 0) State(p) = tsIdle;
+    if (OnChainLockEffectRequest) OnChainLockEffectRequest(p, before);
+  }
+  return false;
+}
+
+bool TGameBoard::IsPotionAtBottom(TPoint p) const {
+  const TBoardTile& tile = FBoard.At(p);
+  if (!tile.IsLockerOrPiece() || !tile.IsPotion()) return false;
+  if (p.Y == BoardRows) return true;
+  const TBoardTile& below = FBoard.At(p.X, p.Y + 1);
+  return below.ObjectKind == okTempBlank || below.ObjectKind == okBlocker ||
+         (below.ObjectKind == okUnused && below.TileBack == 0);
+}
+
+void TGameBoard::ReportGroup(const TSimpleObjectArray& grouped, bool triggeredByBlaster) {
+  if (OnRemoveLockerFrames) OnRemoveLockerFrames(grouped);
+  if (!grouped.Any()) return;
+  for (int i = 0; i < BoardCells; ++i)
+    if (grouped.Cells[i] != 0 && FBoard.Tiles[i].Worm == 1 && OnAFruitWormBanRequest)
+      OnAFruitWormBanRequest(CellPoint(i));
+  if (OnGroupedElementsEffectRequest) OnGroupedElementsEffectRequest(FBoard, grouped, FUniRevealFlag, triggeredByBlaster);
+  FUniRevealFlag = false;
+  if (OnNoMatchTimerReset) OnNoMatchTimerReset();
+}
+
+void TGameBoard::MatchElements() {
+  if (!CanMatch) return;
+  TSimpleObjectArray grouped;
+  for (int color = 1; color <= ecPotion2; ++color) {
+    TSimpleObjectArray marks;
+    if (color <= ecLastFlower) marks = FindLines(FBoard, okFruit, color);
+    for (int i = 0; i < BoardCells; ++i) {
+      const TPoint p = CellPoint(i);
+      const TBoardTile& tile = FBoard.Tiles[i];
+      const bool collected =
+          tile.ObjectKind == okFruit && (tile.Element == ecFoundFlower || (tile.Element >= ecMagicKeyItem &&
+                                                                            tile.Element <= ecAerosolItem));
+      if (marks.Cells[i] == 0 && !collected && !IsPotionAtBottom(p)) continue;
+      if (!TakesPart(FStates[i])) continue;
+      if (HitCell(p, tsGrouped)) grouped.Cells[i] = 1;
+    }
+  }
+  ReportGroup(grouped, false);
+}
+
+void TGameBoard::DrawFoundFlowerThreshold() {
+  const int span = std::max(1, OneFlowerPerLockersMax - OneFlowerPerLockersMin + 1);
+  FFlowerThreshold = OneFlowerPerLockersMin + Random(span);
+}
+
+void TGameBoard::ChooseFoundFlowerIdx() {
+  TFlowerIdxSet unobtained;
+  if (OnUnobtainedFlowerIdxSetRequest) OnUnobtainedFlowerIdxSetRequest(unobtained);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const int idx = Random(6) + 1;
+    if (unobtained.test(idx)) {
+      FFoundFlowerIdx = idx;
+      return;
+    }
+  }
+  for (int idx = 1; idx <= 6; ++idx)
+    if (unobtained.test(idx)) {
+      FFoundFlowerIdx = idx;
+      return;
+    }
+  FFoundFlowerIdx = 1;
+}
+
+void TGameBoard::MatchLockers() {
+  if (!CanMatch) return;
+  bool mayPlaceFlower = false;
+  if (++FLockerPassCounter >= FFlowerThreshold) {
+    DrawFoundFlowerThreshold();
+    FLockerPassCounter = 0;
+    if (OnCanAddFlowerQuestion) OnCanAddFlowerQuestion(mayPlaceFlower);
+  }
+  bool flowerPlaced = false;
+  bool handled = false;
+  TSimpleObjectArray opened;
+  for (int color = 1; color <= 3; ++color) {
+    const TSimpleObjectArray marks = FindLines(FBoard, okLocker, color);
+    for (int i = 0; i < BoardCells; ++i) {
+      if (marks.Cells[i] == 0 || !TakesPart(FStates[i])) continue;
+      handled = true;
+      const TPoint p = CellPoint(i);
+      if (!HitCell(p, tsOpening)) continue;
+      opened.Cells[i] = 1;
+      TBoardTile& tile = FBoard.Tiles[i];
+      if (ActiveMode == amFindFlower && mayPlaceFlower && !flowerPlaced && !tile.IsSpecial()) {
+        tile.Element = ecFoundFlower;
+        flowerPlaced = true;
+        ChooseFoundFlowerIdx();
+      }
+    }
+  }
+  if (handled && OnNoMatchTimerReset) OnNoMatchTimerReset();
+  if (OnOpeningLockersEffectRequest) OnOpeningLockersEffectRequest(FBoard, opened);
+}
+
+void TGameBoard::LockersOpened(const TSimpleObjectArray& mask) {
+  for (int i = 0; i < BoardCells; ++i) {
+    if (mask.Cells[i] == 0) continue;
+    FBoard.Tiles[i].ObjectKind = okFruit;
+    FStates[i] = tsIdle;
+  }
+}
+
+void TGameBoard::GroupedCleared(const TSimpleObjectArray& mask) {
+  for (int i = 0; i < BoardCells; ++i) {
+    if (mask.Cells[i] == 0) continue;
+    FBoard.Tiles[i].ObjectKind = okTempBlank;
+    FStates[i] = tsFalling;
+  }
+}
+
+void TGameBoard::CellCleared(TPoint tilePos) { GroupedCleared(TSimpleObjectArray::Single(tilePos)); }
+
+// ---------------------------------------------------------------------------
+// Lockers and webs
+
+void TGameBoard::OpenLocker(TPoint p) {
+  if (!IsLocker(p)) return;
+  if (TakesPart(State(p))) {
+    State(p) = tsOpening;
+    if (OnOpeningLockersEffectRequest) OnOpeningLockersEffectRequest(FBoard, TSimpleObjectArray::Single(p));
+    if (OnNoMatchTimerReset) OnNoMatchTimerReset();
+  }
+  DisarmSelection();
+}
+
+bool TGameBoard::IsLocker(TPoint p) const { return IsOnBoard(p) && FBoard.At(p).ObjectKind == okLocker; }
+
+bool TGameBoard::IsBlankTile(TPoint p) const {
+  if (!IsOnBoard(p)) return true;
+  const TBoardTile& tile = FBoard.At(p);
+  return tile.ObjectKind == okUnused && tile.TileBack == 0;
+}
+
+void TGameBoard::PlaceWeb(TPoint p) {
+  if (!IsOnBoard(p)) return;
+  TBoardTile& tile = FBoard.At(p);
+  if (!tile.IsLockerOrPiece() || tile.IsSpecial() || tile.IsPotion() || tile.IsFlower()) return;
+  tile.Web = 1;
+  if (FSelectionArmed && FFirstTile == p) DisarmSelection();
+}
+
+void TGameBoard::RemoveWeb(TPoint p) {
+  if (!HasWeb(p)) return;
+  FBoard.At(p).Web = 0;
+  if (OnWebEffectRequest) OnWebEffectRequest(p);
+}
+
+bool TGameBoard::HasWeb(TPoint p) const { return IsOnBoard(p) && FBoard.At(p).Web != 0; }
+
+int TGameBoard::CountWebs() const {
+  return static_cast<int>(
+      std::count_if(std::begin(FBoard.Tiles), std::end(FBoard.Tiles), [](const TBoardTile& t) { return t.Web != 0; }));
+}
+
+bool TGameBoard::IsBroomable(TPoint p) const {
+  if (!IsOnBoard(p)) return false;
+  const TBoardTile& tile = FBoard.At(p);
+  return tile.IsLockerOrPiece() && tile.Web != 0 && tile.ChainLock == 0;
+}
+
+// ---------------------------------------------------------------------------
+// New elements
+
+std::uint8_t TGameBoard::RandomElement() {
+  bool common = false;
+  bool rare = false;
+  for (int code = ecFirstFruit; code <= ecLastFruit; ++code) common = common || FAllowedElements.test(code);
+  for (int code = ecFirstFlower; code <= ecLastFlower; ++code) rare = rare || FAllowedElements.test(code);
+  bool useRare;
+  if (common && rare)
+    useRare = Random(37) >= 34;
+  else if (common || rare)
+    useRare = rare;
+  else
+    return ecFirstFruit;
+  int code = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    code = useRare ? Random(4) + ecFirstFlower : Random(12) + ecFirstFruit;
+    if (FAllowedElements.test(code)) break;
+  }
+  return static_cast<std::uint8_t>(code);
+}
+
+// ---------------------------------------------------------------------------
+// Per frame
+
+void TGameBoard::AdvanceUniFruitCycle() {
+  FUniFruitClock += FrameMs;
+  if (FUniFruitClock < UniFruitInterval) return;
+  FUniFruitClock = 0;
+  for (int step = 1; step <= ecLastFlower; ++step) {
+    const int code = (FUniFruitShownElement - 1 + step) % ecLastFlower + 1;
+    if (FAllowedElements.test(code)) {
+      FUniFruitShownElement = static_cast<std::uint8_t>(code);
+      return;
+    }
+  }
+}
+
+void TGameBoard::AdvanceUniReveals() {
+  for (int i = 0; i < BoardCells; ++i) {
+    if (FUniReveal[i] < 0) continue;
+    if (++FUniReveal[i] < kUniRevealFrames) continue;
+    FUniReveal[i] = -1;
+    UniRevealDone();
+  }
+}
+
+void TGameBoard::UniRevealDone() {
+  FUniRevealFlag = true;
+  MatchElements();
+}
+
+void TGameBoard::Tick() {
+  if (!CanDraw || !Visible) return;
+  AdvanceUniFruitCycle();
+  Draw();
+  AdvanceUniReveals();
+}
+
+void TGameBoard::DrawPiece(const TBoardTile& tile, float x, float y, float scale) {
+  TImageDraw how;
+  how.Scale = scale;
+  if (tile.Element == ecUniFruit)
+    BoardDrawEx(OmgImgList, "BubbleInside", x, y, FUniFruitShownElement - 1, how);
+  else
+    BoardDrawEx(OmgImgList, "Elements", x, y, tile.Element - 1, how);
+}
+
+void TGameBoard::Draw() {
+  if (!ReducedEffectsMode)
+    for (int i = 0; i < BoardCells; ++i) {
+      const TBoardTile& tile = FBoard.Tiles[i];
+      if (tile.ObjectKind == okUnused && tile.TileBack == 0) continue;
+      const TPoint at = TilePixel(CellPoint(i));
+      BoardDraw(OmgImgList, "BackgroundTile", static_cast<float>(at.X - 2), static_cast<float>(at.Y - 2),
+                tile.TileBack != 0 ? 1 : 0);
+    }
+  if (OnTimeToDrawBoardBorder) OnTimeToDrawBoardBorder();
+  if (OnTimeToDrawLockerFrames) OnTimeToDrawLockerFrames();
+
+  FPotionPulse = (FPotionPulse + 8) % 512;
+  for (int x = BoardColumns; x >= 1; --x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      const TPoint p{x, y};
+      const TBoardTile& tile = FBoard.At(p);
+      const TTileState state = FStates[CellIndex(x, y)];
+      // Swapping and grouped pieces are drawn by their effects.
+      if (tile.ObjectKind != okFruit || state == tsSwapping || state == tsGrouped) continue;
+      TPoint at = TilePixel(p);
+      if (state == tsFalling) at.Y += tile.FallOffset;
+      if (p == FHover && tile.Web == 0 && tile.ChainLock == 0) at.Y -= 2;
+      DrawPiece(tile, static_cast<float>(at.X), static_cast<float>(at.Y), 1.0f);
+      if (tile.IsPotion()) {
+        TImageDraw glow;
+        glow.Alpha = FPotionPulse < 256 ? FPotionPulse : 511 - FPotionPulse;
+        glow.BlendMode = 2;
+        BoardDrawEx(OmgImgList, "Elements", static_cast<float>(at.X), static_cast<float>(at.Y), tile.Element - 1,
+                    glow);
+      }
+    }
+  for (int i = 0; i < BoardCells; ++i) {
+    if (FUniReveal[i] < 0) continue;
+    const TTileState state = FStates[i];
+    if (state == tsSwapping || state == tsHammered) continue;
+    const TPoint at = TilePixel(CellPoint(i));
+    TImageDraw how;
+    how.Scale = 1.0f + 0.01f * static_cast<float>(kUniRevealFrames - FUniReveal[i]);
+    BoardDrawEx(OmgImgList, "Elements", static_cast<float>(at.X), static_cast<float>(at.Y),
+                FBoard.Tiles[i].Element - 1, how);
+  }
+  for (int i = 0; i < BoardCells; ++i) {
+    const TBoardTile& tile = FBoard.Tiles[i];
+    if (tile.ChainLock == 0 || !tile.IsLockerOrPiece()) continue;
+    const TPoint at = TilePixel(CellPoint(i));
+    BoardDraw(OmgImgList, "ChainLock", static_cast<float>(at.X), static_cast<float>(at.Y), 0);
+    if (tile.ChainLock >= 2) BoardDraw(OmgImgList, "ChainLock", static_cast<float>(at.X), static_cast<float>(at.Y), 5);
+  }
+  for (int i = 0; i < BoardCells; ++i) {
+    if (FBoard.Tiles[i].Web == 0) continue;
+    const TPoint at = TilePixel(CellPoint(i));
+    BoardDraw(OmgImgList, "Web", static_cast<float>(at.X), static_cast<float>(at.Y), 0);
+  }
+  FSelectionAlpha += FSelectionAlphaStep;
+  if (FSelectionAlpha <= 150 || FSelectionAlpha >= 255) {
+    FSelectionAlpha = std::clamp(FSelectionAlpha, 150, 255);
+    FSelectionAlphaStep = -FSelectionAlphaStep;
+  }
+  if (FSelectionArmed && IsOnBoard(FFirstTile)) {
+    const TPoint at = TilePixel(FFirstTile);
+    TImageDraw how;
+    how.Alpha = FSelectionAlpha;
+    BoardDrawEx(OmgImgList, "TileSelection", static_cast<float>(at.X), static_cast<float>(at.Y), FSelectionLook, how);
+  }
+}
+
+}  // namespace qm

@@ -1,0 +1,213 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "board/GeneralDataClass.h"
+
+namespace qm {
+
+class TOmegaImageList;
+
+// The playfield: the live tile grid, the state of every cell, the selection
+// and every rule that changes them. It never calls another component: each
+// animation is asked for through an event, and the shell hands the
+// animation's completion back through the operations below.
+class TGameBoard {
+ public:
+  TGameBoard();
+  TGameBoard(const TGameBoard&) = delete;
+  TGameBoard& operator=(const TGameBoard&) = delete;
+
+  // Published settings.
+  TOmegaImageList* OmgImgList = nullptr;
+  int Left = 0;
+  int Top = 0;
+  bool Visible = true;
+  bool CanDraw = true;
+  bool CanMatch = true;
+  bool Frozen = false;
+  int UniFruitInterval = 750;
+  int MultiBubbleInterval = 300;
+  TGameBoardActiveMode ActiveMode = amNormal;
+  int OneFlowerPerLockersMin = 6;
+  int OneFlowerPerLockersMax = 10;
+  int WormEatingTime = 10000;
+  int FruitRegenerateTime = 25000;
+  int WaitingFairyRestoreInterval = 3500;
+  int ShowingHintTime = 2500;
+  int HintInterval = 12000;
+  int NoMatchInterval = 25000;
+  int NoMoreMovesInterval = 20000;
+  int DroppingStep = 10;
+  std::uint8_t MaxUniFruitOnBoard = 1;
+  std::uint8_t MaxMultiBubbleOnBoard = 0;
+  int OneUniFruitEveryInterval = 100;
+  int OneFruitBombEveryInterval = 0;
+  int OneMultiBubbleEveryProb = 0;
+  std::uint8_t MaxHammersOnBoard = 0;
+  int OneHammerEveryProb = 0;
+  std::uint8_t MaxFruitBombsOnBoard = 0;
+  TToolKind MaxToolKind = toAerosol;
+  int OneBroomEveryProb = 0;
+  int OneMagicKeyEveryProb = 0;
+  int OneAerosolEveryProb = 0;
+
+  // Published events. Records and masks are the board's own and only valid
+  // during the call: a receiver that keeps them copies them.
+  std::function<void(const TSwappedObjectsData& swappedObjectsData, bool matchOccurs)> OnSwapEffectRequest;
+  std::function<void()> OnManualMatch;
+  std::function<void()> OnObjectTileClick;
+  std::function<void(const TBoardData& newBoardData, const TSimpleObjectArray& lockersToOpen)>
+      OnOpeningLockersEffectRequest;
+  std::function<void(const TBoardData& newBoardData, const TSimpleObjectArray& groupedFruits, bool checkCombos,
+                     bool triggeredByBlaster)>
+      OnGroupedElementsEffectRequest;
+  std::function<void(const TSimpleObjectArray& framesToRemove)> OnRemoveLockerFrames;
+  std::function<void(TPoint tilePos)> OnWebEffectRequest;
+  std::function<void(TPoint tilePos, std::uint8_t chainLockLevel)> OnChainLockEffectRequest;
+  std::function<void(bool& canAddFlower)> OnCanAddFlowerQuestion;
+  std::function<void(TFlowerIdxSet& flowerIdxSet)> OnUnobtainedFlowerIdxSetRequest;
+  std::function<void(const TBoardData& newBoardData, const TSimpleObjectArray& groupedFruits)>
+      OnFallingElementsEffectRequest;
+  std::function<void(TPoint tilePos)> OnExplossionEffectRequest;
+  std::function<void(const TSimpleObjectArray& bannedPosArray)> OnEnemiesBanned;
+  std::function<void(TPoint hammerPos)> OnHammerEffectRequest;
+  std::function<void(const TBoardData& boardData, const TSimpleObjectArray& hammeredTiles)>
+      OnHammeredObjectsEffectRequest;
+  std::function<void(TPoint tilePos)> OnUniBubbleEffectRequest;
+  std::function<void(TPoint tilePos, TPoint toolPos, int multiBubbleIdx)> OnMultiBubbleClicked;
+  std::function<void(TPoint tilePos)> OnStarsEffectRequest;
+  std::function<void(TPoint tilePos)> OnAFruitWormBanRequest;
+  std::function<void(TPoint tilePos)> OnFruitRestoreEffectRequest;
+  std::function<void()> OnFruitBubbleAdded;
+  std::function<void()> OnFruitBlasterAdded;
+  std::function<void()> OnHammerAdded;
+  std::function<void()> OnFruitBombAdded;
+  std::function<void(int& acquiredMagicKeys)> OnAcquiredMagicKeysQuestion;
+  std::function<void(int& acquiredBrooms)> OnAcquiredBroomsQuestion;
+  std::function<void(int& acquiredAerosols)> OnAcquiredAerosolsQuestion;
+  std::function<void()> OnNoMoreMoves;
+  std::function<void()> OnNoMatchTimerReset;
+  std::function<void()> OnTimeToDrawBoardBorder;
+  std::function<void()> OnTimeToDrawLockerFrames;
+  std::function<void(TPoint swappedTilePos)> OnCheckComboRequest;
+  std::function<void()> OnNoMatchHint;
+  std::function<void(TChangedElementIdx changedElementIdx)> OnElementChange;
+
+  // Round life cycle.
+  void ResetRound();
+  void SetAllowedElements(const TElementSet& allowed) { FAllowedElements = allowed; }
+  const TElementSet& AllowedElements() const { return FAllowedElements; }
+  // Copies the grid in, cleans codes no rule knows and rebuilds every
+  // cell's state from its record.
+  void LoadBoardData(const TBoardData& data);
+  const TBoardData& BoardData() const { return FBoard; }
+  void BoardExtent(TPoint& extent) const;
+  void SetPotion(TPoint tilePos, std::uint8_t code);
+
+  // Coordinates: the tile under a frame pixel (either part 0 or past the
+  // edge means off the board), and a tile's top-left pixel.
+  TPoint TileAtPixel(int x, int y) const;
+  TPoint TilePixel(TPoint tilePos) const { return {Left + TileSize * (tilePos.X - 1), Top + TileSize * (tilePos.Y - 1)}; }
+
+  // Per frame and input.
+  void Tick();
+  void MouseDown(int x, int y, int button);
+  void MouseMove(int x, int y);
+  void SetDragging(bool value);
+  bool Dragging() const { return FDragging; }
+  TPoint HoverTile() const { return FHover; }
+
+  // Selection.
+  void TileClick(TPoint p);
+  void SetToolSelection(TPoint tilePos, bool notUsable);
+  bool SelectionArmed() const { return FSelectionArmed; }
+  TPoint SelectedTile() const { return FFirstTile; }
+  std::uint8_t SelectionLook() const { return FSelectionLook; }
+
+  // The line rule: every cell of a horizontal or vertical run of three or
+  // more cells of that kind and colour that may match right now.
+  TSimpleObjectArray FindLines(const TBoardData& data, TTileObjectKind kind, int color) const;
+  bool AnyLine(const TBoardData& data) const;
+
+  // Effect completions, forwarded by the shell.
+  void SwapCompleted(TPoint pos1, TPoint pos2);
+  void SwapBackCompleted(TPoint pos1, TPoint pos2);
+  void MatchElements();
+  void MatchLockers();
+  void LockersOpened(const TSimpleObjectArray& mask);
+  void GroupedCleared(const TSimpleObjectArray& mask);
+  void CellCleared(TPoint tilePos);
+  // A revealed uni fruit may now complete a line.
+  void UniRevealDone();
+
+  // Lockers and webs, for the tools and the spiders.
+  void OpenLocker(TPoint p);
+  bool IsLocker(TPoint p) const;
+  bool IsBlankTile(TPoint p) const;
+  void PlaceWeb(TPoint p);
+  void RemoveWeb(TPoint p);
+  bool HasWeb(TPoint p) const;
+  int CountWebs() const;
+  bool IsBroomable(TPoint p) const;
+
+  // Draws a new element for a piece from the allowed set.
+  std::uint8_t RandomElement();
+
+  TTileState TileState(TPoint p) const { return IsOnBoard(p) ? FStates[CellIndex(p.X, p.Y)] : tsVoid; }
+  // No cell takes part in the fall.
+  bool IsSettled() const;
+  // Every cell rests.
+  bool IsQuiet() const;
+  std::uint8_t UniFruitShownElement() const { return FUniFruitShownElement; }
+  int FoundFlowerIdx() const { return FFoundFlowerIdx; }
+
+ private:
+  TTileState& State(TPoint p) { return FStates[CellIndex(p.X, p.Y)]; }
+  static bool TakesPart(TTileState state) { return state == tsIdle || state == tsChained; }
+  void RebuildStates();
+  void DisarmSelection();
+  bool IsLegalPair(TPoint a, TPoint b) const;
+  // Takes one line or collection hit on a cell: a bare cell is grouped,
+  // otherwise its web goes and one chain link breaks. True when grouped.
+  bool HitCell(TPoint p, TTileState groupedState);
+  void ReportGroup(const TSimpleObjectArray& grouped, bool triggeredByBlaster);
+  bool IsPotionAtBottom(TPoint p) const;
+  void DrawFoundFlowerThreshold();
+  void ChooseFoundFlowerIdx();
+  void ActivateSpecialPiece(TPoint p);
+  void AdvanceUniFruitCycle();
+  void AdvanceUniReveals();
+  void Draw();
+  void DrawPiece(const TBoardTile& tile, float x, float y, float scale);
+
+  TBoardData FBoard{};
+  std::array<TTileState, BoardCells> FStates{};
+  TElementSet FAllowedElements;
+
+  bool FSelectionArmed = false;
+  TPoint FFirstTile;
+  TPoint FSecondTile;
+  TPoint FLastClicked;
+  std::uint8_t FSelectionLook = 0;
+  int FSelectionAlpha = 255;
+  int FSelectionAlphaStep = -10;
+  bool FDragging = false;
+  TPoint FHover;
+
+  std::uint8_t FUniFruitShownElement = 1;
+  int FUniFruitClock = 0;
+  std::array<std::uint8_t, BoardCells> FWormFairy{};
+  // Frames since a uni fruit was revealed on the cell; -1 when none is.
+  std::array<int, BoardCells> FUniReveal;
+  bool FUniRevealFlag = false;
+  int FPotionPulse = 0;
+
+  int FLockerPassCounter = 0;
+  int FFlowerThreshold = 6;
+  int FFoundFlowerIdx = 0;
+};
+
+}  // namespace qm

@@ -1,0 +1,228 @@
+#include "board/BoardRig.h"
+
+#include <cstring>
+
+namespace qm::testing {
+
+namespace {
+
+TBoardTile TileFor(char c) {
+  TBoardTile tile;
+  tile.ObjectKind = okFruit;
+  tile.LockerColor = 1;
+  tile.BlastElement = 1;
+  if (c >= 'A' && c <= 'P') {
+    tile.Element = static_cast<std::uint8_t>(c - 'A' + 1);
+    return tile;
+  }
+  switch (c) {
+    case 'q': tile.Element = ecPotion1; break;
+    case 'r': tile.Element = ecPotion2; break;
+    case 'u': tile.Element = ecUniFruit; break;
+    case '*': tile.Element = ecHammer; break;
+    case 'm': tile.Element = ecMultiBubble; tile.BlastElement = 5; break;
+    case 'f': tile.Element = ecFoundFlower; break;
+    case 'k': tile.Element = ecMagicKeyItem; break;
+    case 'b': tile.Element = ecBroomItem; break;
+    case 'a': tile.Element = ecAerosolItem; break;
+    case 'x': case 'y': case 'z':
+      tile.ObjectKind = okLocker;
+      tile.LockerColor = static_cast<std::uint8_t>(c - 'x' + 1);
+      tile.Element = 1;
+      break;
+    case '#': tile.ObjectKind = okBlocker; tile.Element = 1; break;
+    case '_': tile.ObjectKind = okTempBlank; break;
+    case 'o': tile.ObjectKind = okUnused; tile.TileBack = 1; break;
+    default: tile.ObjectKind = okUnused; break;
+  }
+  return tile;
+}
+
+char CharFor(const TBoardTile& tile) {
+  switch (tile.ObjectKind) {
+    case okLocker: return static_cast<char>('x' + tile.LockerColor - 1);
+    case okBlocker: return '#';
+    case okTempBlank: return '_';
+    case okUnused: return tile.TileBack != 0 ? 'o' : '.';
+    default: break;
+  }
+  if (tile.Element >= 1 && tile.Element <= 16) return static_cast<char>('A' + tile.Element - 1);
+  switch (tile.Element) {
+    case ecPotion1: return 'q';
+    case ecPotion2: return 'r';
+    case ecUniFruit: return 'u';
+    case ecHammer: return '*';
+    case ecMultiBubble: return 'm';
+    case ecFoundFlower: return 'f';
+    case ecMagicKeyItem: return 'k';
+    case ecBroomItem: return 'b';
+    case ecAerosolItem: return 'a';
+    default: return '?';
+  }
+}
+
+std::string PointText(TPoint p) { return "(" + std::to_string(p.X) + "," + std::to_string(p.Y) + ")"; }
+
+}  // namespace
+
+TBoardData BoardFromRows(std::initializer_list<const char*> rows) {
+  TBoardData data;
+  for (TBoardTile& tile : data.Tiles) tile = TileFor('.');
+  int y = 1;
+  for (const char* row : rows) {
+    const int length = static_cast<int>(std::strlen(row));
+    for (int x = 1; x <= length && x <= BoardColumns; ++x) data.At(x, y) = TileFor(row[x - 1]);
+    ++y;
+  }
+  return data;
+}
+
+std::string RowOf(const TBoardData& data, int y) {
+  std::string row;
+  for (int x = 1; x <= BoardColumns; ++x) row += CharFor(data.At(x, y));
+  return row;
+}
+
+std::string CellsOf(const TSimpleObjectArray& mask) {
+  std::string text;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y)
+      if (mask.At(x, y) != 0) text += PointText({x, y});
+  return text;
+}
+
+TSimpleObjectArray MaskOf(std::initializer_list<TPoint> cells) {
+  TSimpleObjectArray mask;
+  for (TPoint p : cells) mask.At(p) = 1;
+  return mask;
+}
+
+TBoardRig::TBoardRig() {
+  Board.Left = 100;
+  Board.Top = 80;
+  for (int* left : {&Swap.Left, &Grouped.Left, &Opening.Left, &LockerFrames.Left, &ChainLocks.Left, &Webs.Left})
+    *left = Board.Left;
+  for (int* top : {&Swap.Top, &Grouped.Top, &Opening.Top, &LockerFrames.Top, &ChainLocks.Top, &Webs.Top}) *top = Board.Top;
+
+  Board.OnSwapEffectRequest = [this](const TSwappedObjectsData& data, bool matchOccurs) {
+    ++SwapRequests;
+    Log.push_back("swap " + PointText(data.Object1Pos) + PointText(data.Object2Pos) + (matchOccurs ? " match" : ""));
+    Swap.Start(data, matchOccurs);
+  };
+  Board.OnManualMatch = [this] { Log.push_back("manual match"); };
+  Swap.OnEffectComplete = [this](TTileObjectKind kind, TPoint a, TPoint b) {
+    ++SwapsDone;
+    Board.SwapCompleted(a, b);
+    if (kind == okLocker) Board.MatchLockers();
+    if (kind == okFruit) Board.MatchElements();
+  };
+  Swap.OnSwapBackComplete = [this](TTileObjectKind kind, TPoint a, TPoint b) {
+    ++SwapBacks;
+    Board.SwapBackCompleted(a, b);
+    if (kind == okLocker) Board.MatchLockers();
+    if (kind == okFruit) Board.MatchElements();
+  };
+  Board.OnGroupedElementsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool checkCombos,
+                                                bool blaster) {
+    GroupRequests.push_back(mask);
+    Log.push_back("group " + CellsOf(mask));
+    Grouped.Start(data, mask, blaster);
+    (void)checkCombos;
+  };
+  Grouped.OnGroupingEffectComplete = [this](const TBoardData&, const TSimpleObjectArray& mask, bool) {
+    for (int x = 1; x <= BoardColumns; ++x)
+      for (int y = 1; y <= BoardRows; ++y)
+        if (mask.At(x, y) != 0) Cleared.push_back({x, y});
+    Board.GroupedCleared(mask);
+  };
+  Grouped.OnNewToolAcquired = [this](TPoint p, int tool) {
+    Log.push_back("tool " + std::to_string(tool) + " " + PointText(p));
+    Cleared.push_back(p);
+    Board.CellCleared(p);
+  };
+  Grouped.OnNewFlowerAcquired = [this](TPoint p) {
+    Log.push_back("flower " + PointText(p));
+    Cleared.push_back(p);
+    Board.CellCleared(p);
+  };
+  Board.OnOpeningLockersEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
+    OpenRequests.push_back(mask);
+    if (mask.Any()) Log.push_back("open " + CellsOf(mask));
+    Opening.Start(data, mask);
+  };
+  Opening.OnOpeningEffectComplete = [this](const TSimpleObjectArray& mask, bool last) {
+    Board.LockersOpened(mask);
+    if (last) Board.MatchElements();
+  };
+  Board.OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) { LockerFrames.RemoveFrames(mask); };
+  Board.OnTimeToDrawLockerFrames = [this] { LockerFrames.TickAndDraw(); };
+  LockerFrames.OnLockerFrameEffectRequest = [this](TPoint p, std::uint8_t level) {
+    Log.push_back("gold " + PointText(p) + " " + std::to_string(level));
+  };
+  Board.OnChainLockEffectRequest = [this](TPoint p, std::uint8_t level) {
+    Log.push_back("chain " + PointText(p) + " " + std::to_string(level));
+    ChainLocks.Start(p, level);
+  };
+  Board.OnWebEffectRequest = [this](TPoint p) {
+    Log.push_back("web " + PointText(p));
+    Webs.Start(p);
+  };
+}
+
+void TBoardRig::Load(const TBoardData& data) {
+  Board.ResetRound();
+  Board.LoadBoardData(data);
+}
+
+void TBoardRig::Frame() {
+  ++FramesRun;
+  Board.Tick();
+  Opening.UniFruitColorIndex = Board.UniFruitShownElement();
+  Opening.TickAndDraw();
+  Swap.TickAndDraw();
+  Grouped.TickAndDraw();
+  ChainLocks.TickAndDraw();
+  Webs.TickAndDraw();
+}
+
+void TBoardRig::Frames(int count) {
+  for (int i = 0; i < count; ++i) Frame();
+}
+
+int TBoardRig::Settle(int limit) {
+  int frames = 0;
+  while (frames < limit && (Swap.IsRunning() || Grouped.IsRunning() || Opening.IsRunning())) {
+    Frame();
+    ++frames;
+  }
+  return frames;
+}
+
+TPoint TBoardRig::PixelOf(TPoint tile) const {
+  const TPoint corner = Board.TilePixel(tile);
+  return {corner.X + TileSize / 2, corner.Y + TileSize / 2};
+}
+
+void TBoardRig::Click(TPoint tile) {
+  const TPoint at = PixelOf(tile);
+  Board.SetDragging(true);
+  Board.MouseDown(at.X, at.Y, 0);
+  Board.SetDragging(false);
+}
+
+void TBoardRig::Drag(TPoint from, TPoint to) {
+  const TPoint a = PixelOf(from);
+  const TPoint b = PixelOf(to);
+  Board.SetDragging(true);
+  Board.MouseDown(a.X, a.Y, 0);
+  // The pointer crosses the first tile before it reaches the second.
+  for (int step = 1; step <= 4; ++step) {
+    const int x = a.X + (b.X - a.X) * step / 4;
+    const int y = a.Y + (b.Y - a.Y) * step / 4;
+    Board.MouseMove(x, y);
+    if (Board.Dragging()) Board.MouseDown(x, y, 0);
+  }
+  Board.SetDragging(false);
+}
+
+}  // namespace qm::testing

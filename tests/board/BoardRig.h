@@ -1,0 +1,66 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "board/ChainLockEffect.h"
+#include "board/GameBoard.h"
+#include "board/GroupedElementsEffect.h"
+#include "board/LockerFrames.h"
+#include "board/OpeningLockers.h"
+#include "board/SwapEffect.h"
+#include "board/WebEffect.h"
+
+namespace qm::testing {
+
+// A board from up to 12 rows of up to 16 characters; cells not written are
+// holes. 'A'..'P' pieces 1..16, 'q' 'r' potions, 'u' uni fruit, '*' hammer,
+// 'm' multi bubble, 'f' found flower, 'k' 'b' 'a' tool items, 'x' 'y' 'z'
+// lockers of colour 1..3 holding piece 1, '#' blocker, '_' empty cell,
+// '.' hole, 'o' hole that still shows a background tile.
+TBoardData BoardFromRows(std::initializer_list<const char*> rows);
+// The piece codes of one row, written back as BoardFromRows reads them.
+std::string RowOf(const TBoardData& data, int y);
+// The mask's cells as "(x,y)" in column order.
+std::string CellsOf(const TSimpleObjectArray& mask);
+TSimpleObjectArray MaskOf(std::initializer_list<TPoint> cells);
+
+// The board and its effects wired the way the main window wires them, with
+// every report written to a log.
+class TBoardRig {
+ public:
+  TBoardRig();
+
+  void Load(const TBoardData& data);
+  // One frame of the round routine, in its order.
+  void Frame();
+  void Frames(int count);
+  // Frames until no effect runs (at most `limit`).
+  int Settle(int limit = 200);
+  // A click on the middle of a tile, as the shell passes it on.
+  void Click(TPoint tile);
+  // Press on one tile, drag onto another, release.
+  void Drag(TPoint from, TPoint to);
+  TPoint PixelOf(TPoint tile) const;
+
+  TGameBoard Board;
+  TSwapEffect Swap;
+  TGroupedElementsEffect Grouped;
+  TOpeningLockers Opening;
+  TLockerFrames LockerFrames;
+  TChainLockEffect ChainLocks;
+  TWebEffect Webs;
+
+  std::vector<std::string> Log;
+  // Every cell reported cleared, in order.
+  std::vector<TPoint> Cleared;
+  std::vector<TSimpleObjectArray> GroupRequests;
+  std::vector<TSimpleObjectArray> OpenRequests;
+  int SwapRequests = 0;
+  int SwapBacks = 0;
+  int SwapsDone = 0;
+  int FramesRun = 0;
+};
+
+}  // namespace qm::testing
