@@ -23,6 +23,10 @@ struct TSprite {
   float Width = 0, Height = 0;  // on screen, after scaling
   int Red = 0, Green = 0, Blue = 0, Alpha = 0;
   bool Additive = false;
+  // The quad as drawn: corners (the top and left edges lie half a pixel
+  // out) and the texture rectangle in texture pixels.
+  float QuadLeft = 0, QuadTop = 0, QuadRight = 0, QuadBottom = 0;
+  float TexLeft = 0, TexTop = 0, TexRight = 0, TexBottom = 0;
 };
 
 class TSpriteRecorder {
@@ -87,8 +91,16 @@ class TSpriteRecorder {
     s.Blue = Unscaled(v[0].Color);
     s.Alpha = Unscaled(v[0].Color >> 24);
     s.Additive = quad.Destination == TBlendFactor::One;
+    s.QuadLeft = v[0].X;
+    s.QuadTop = v[0].Y;
+    s.QuadRight = v[2].X;
+    s.QuadBottom = v[2].Y;
     if (TImageListItem* item = ItemOf(quad.Texture)) {
       s.Image = item->Name;
+      s.TexLeft = v[0].U * float(item->TextureWidth());
+      s.TexTop = v[0].V * float(item->TextureHeight());
+      s.TexRight = v[2].U * float(item->TextureWidth());
+      s.TexBottom = v[2].V * float(item->TextureHeight());
       const int column = int(std::lround(v[0].U * item->TextureWidth() / item->TileWidth()));
       const int row = int(std::lround(v[0].V * item->TextureHeight() / item->TileHeight()));
       s.Pattern = row * item->PatternColumns() + column;
