@@ -1,9 +1,8 @@
 #pragma once
 
-// The two bitmap fonts as the game reads them: which character sits on which
-// pattern and how far each character advances. The generator draws the font
-// pictures from these tables and measures its own texts with them, so the
-// wording is checked against the same widths the game will use.
+// The generator's view of the game's two bitmap fonts. The tables themselves
+// live in the game library (text/FontMetrics.h), so the pictures drawn here
+// and the widths checked here are the ones the game uses.
 
 #include <cstdint>
 #include <string>
@@ -29,12 +28,11 @@ bool CommentFontHas(std::uint8_t code);
 int NormalBase(std::uint8_t code);
 int CommentBase(std::uint8_t code);  // folded to capitals first
 
-// Width of a cp1252 string in the normal font: the sum of the rounded
-// advances, halves to even.
+// Width of a cp1252 string in the normal font, as the game measures it.
 int MeasureNormal(std::string_view text, int spacing, double scale);
 
-// Breaks a cp1252 text into lines that fit maxWidth, word by word, the way the
-// game wraps (a word wider than the width sits alone on its line).
+// The non-empty lines of a cp1252 text wrapped at maxWidth the way the game
+// wraps it.
 std::vector<std::string> WrapNormal(std::string_view text, int spacing, int maxWidth, double scale);
 
 // UTF-8 wording to the cp1252 bytes the text files hold; throws on a

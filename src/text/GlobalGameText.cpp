@@ -1,0 +1,142 @@
+#include "text/GlobalGameText.h"
+
+#include <algorithm>
+
+#include "engine/ImageCatalogue.h"
+#include "engine/OmegaImageList.h"
+#include "engine/StepHelpers.h"
+
+namespace qm {
+
+namespace {
+
+constexpr int kMaxWords = 200;
+constexpr std::size_t kMaxWordLength = 50;
+constexpr std::size_t kMaxWrappedText = 255;
+
+std::vector<std::string_view> SplitWords(std::string_view text) {
+  std::vector<std::string_view> words;
+  std::size_t start = 0;
+  auto take = [&](std::size_t end) {
+    if (end > start && static_cast<int>(words.size()) < kMaxWords)
+      words.push_back(text.substr(start, std::min(end - start, kMaxWordLength)));
+  };
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] == ' ') {
+      take(i);
+      start = i + 1;
+    }
+  take(text.size());
+  return words;
+}
+
+}  // namespace
+
+TTextColor TextColorOf(int choice) {
+  switch (choice) {
+    case TextColor::Yellow: return {255, 255, 0};
+    case TextColor::Red: return {255, 0, 0};
+    case TextColor::Black: return {0, 0, 0};
+    case TextColor::Brown: return {80, 40, 10};
+    default: return {255, 255, 255};
+  }
+}
+
+int MeasureText(TGameFontKind kind, std::string_view text, int spacing, float scale) {
+  int width = 0;
+  for (char c : text) width += AdvanceWidth(kind, static_cast<std::uint8_t>(c), spacing, scale);
+  return width;
+}
+
+std::array<std::string, MaxWrappedLines> WrapLines(TGameFontKind kind, std::string_view text, int spacing,
+                                                   int maxWidth, float scale) {
+  // Lines are built with a space before every word; the measured candidate
+  // includes it, and it is dropped only when the line is handed out.
+  std::array<std::string, MaxWrappedLines> lines;
+  const int spaceWidth = MeasureText(kind, " ", spacing, scale);
+  int j = 0;
+  int lineWidth = 0;
+  for (std::string_view word : SplitWords(text)) {
+    const int wordWidth = spaceWidth + MeasureText(kind, word, spacing, scale);
+    if (maxWidth < lineWidth + wordWidth) {
+      if (j + 1 == MaxWrappedLines) break;
+      ++j;
+      lineWidth = 0;
+    }
+    lines[j] += ' ';
+    lines[j] += word;
+    lineWidth += wordWidth;
+  }
+  for (std::string& line : lines)
+    if (!line.empty()) line.erase(0, 1);
+  return lines;
+}
+
+std::string WrapLine(TGameFontKind kind, std::string_view text, int spacing, int lineIndex, int maxWidth,
+                     float scale) {
+  if (lineIndex < 1 || lineIndex > MaxWrappedLines) return {};
+  return WrapLines(kind, text, spacing, maxWidth, scale)[lineIndex - 1];
+}
+
+std::string WrapText(TGameFontKind kind, std::string_view text, int spacing, int maxWidth, float scale) {
+  const auto lines = WrapLines(kind, text, spacing, maxWidth, scale);
+  std::string result;
+  for (int i = 0; i < MaxWrappedLines; ++i) {
+    if (lines[i].empty()) continue;
+    if (i > 0) result += TextLineBreak;
+    result += lines[i];
+  }
+  if (result.size() > kMaxWrappedText) result.resize(kMaxWrappedText);
+  return result;
+}
+
+std::vector<std::string> SplitTextLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t bar = text.find(TextLineBreak); bar != std::string_view::npos;
+       bar = text.find(TextLineBreak, start)) {
+    lines.emplace_back(text.substr(start, bar - start));
+    start = bar + 1;
+  }
+  lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+void TGlobalGameText::FetchLetterSize() {
+  if (!OmgImgList) return;
+  const std::string font(img::GlobalFontWhite);
+  if (!OmgImgList->FindImage(font)) return;
+  OrigLetterWidth = PatternWidth(*OmgImgList, font);
+  OrigLetterHeight = PatternHeight(*OmgImgList, font);
+}
+
+void TGlobalGameText::DrawText(int x, int y, std::string_view text, float scale, int spacing, int alpha,
+                               int maxWidth, int colour) const {
+  if (!(scale > 0) || !OmgImgList) return;
+  TImageListItem* font = OmgImgList->FindImage(std::string(img::GlobalFontWhite));
+  if (!font) return;
+  const int offsetX = RoundToEven(double(scale) / 2 * OrigLetterWidth);
+  const int offsetY = RoundToEven(double(scale) / 2 * OrigLetterHeight);
+  const TTextColor tint = TextColorOf(colour);
+  int advance = 0;
+  for (char c : text) {
+    const auto code = static_cast<std::uint8_t>(c);
+    const int width = AdvanceWidth(FontKind, code, spacing, scale);
+    if (maxWidth != 0 && advance + width > maxWidth) break;
+    font->DrawEx(float(x + advance - offsetX), float(y - offsetY), 0, 0, 0, scale, scale, tint.Red, tint.Green,
+                 tint.Blue, alpha, GlyphPattern(FontKind, code), 0);
+    advance += width;
+  }
+}
+
+void TGlobalGameText::DrawTextShadow(int x, int y, std::string_view text, float scale, int spacing, int alpha,
+                                     int maxWidth, int colour) const {
+  DrawText(x + 1, y + 2, text, scale, spacing, alpha, maxWidth, TextColor::Black);
+  DrawText(x, y, text, scale, spacing, alpha, maxWidth, colour);
+}
+
+int TGlobalGameText::TextWidth(std::string_view text, int spacing, float scale) const {
+  return MeasureText(FontKind, text, spacing, scale);
+}
+
+}  // namespace qm

@@ -1,0 +1,34 @@
+#include "text/TextStrings.h"
+
+namespace qm {
+
+namespace {
+
+std::vector<std::string> ReadTable(const std::filesystem::path& folder, const TTextTableFile& table) {
+  const std::filesystem::path file = folder / table.FileName;
+  std::vector<std::string> lines = ReadTextLines(file);
+  const int available = static_cast<int>(lines.size());
+  if (available < table.LineCount)
+    throw ETextFileError(file, available + 1,
+                         "line missing: the file has " + std::to_string(available) + " lines, the game reads " +
+                             std::to_string(table.LineCount));
+  lines.resize(table.LineCount);
+  for (std::string& line : lines)
+    if (static_cast<int>(line.size()) > table.MaxLength) line.resize(table.MaxLength);
+  return lines;
+}
+
+}  // namespace
+
+TTextStrings::TTextStrings(const std::filesystem::path& textsFolder) {
+  for (const TTextTableFile& table : TextTableFiles()) FTables[table.Table] = ReadTable(textsFolder, table);
+}
+
+const std::string& TTextStrings::Text(TTextTable table, int index) const {
+  static const std::string kNone;
+  const std::vector<std::string>& entries = FTables[table];
+  if (index < 1 || index > static_cast<int>(entries.size())) return kNone;
+  return entries[index - 1];
+}
+
+}  // namespace qm
