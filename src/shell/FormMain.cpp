@@ -45,6 +45,7 @@ TFormMain::~TFormMain() {
   if (FTimer1) FPlatform.Application->KillTimer(*FTimer1);
   // The timer goes first: no tick may run into half-destroyed components.
   OmegaTimer1.reset();
+  ConfirmWindow.reset();
   LoadingBar.reset();
   CompanyLogos.reset();
   SceneTransition.reset();
@@ -68,12 +69,22 @@ void TFormMain::FormCreate() {
     FPlatform.Application->Terminate();
     return;
   }
+  FPlatform.Window->SetTitle("Quillmere");
   InstallApplicationEvents();
   CreateSaveFolders(*FPlatform.System, *FPlatform.MessageBox, Folders);
   ChooseSaveFolder();
   ResetShellState();
   ChooseBackBuffer();
   InitScreen();
+  try {
+    LoadTextTables();
+  } catch (const std::exception& error) {
+    // Every word the game shows comes from these files: say which one is
+    // wrong and end.
+    FPlatform.MessageBox->Show(error.what(), "Error", TMessageBoxKind::mbError);
+    FPlatform.Application->Terminate();
+    return;
+  }
   CreateTileTable();
   LoadCompanyLogos();
   CreateComponents();
@@ -160,9 +171,7 @@ void TFormMain::CreateComponents() {
     TransitionStartToSwitch(from, to);
   };
   SceneTransition->OnSceneSwitch = [this](TGameSceneValues to) { TransitionSceneSwitch(to); };
-  SceneTransition->OnDrawCaption = [this](float scale, int y) {
-    if (Hooks.DrawTransitionCaption) Hooks.DrawTransitionCaption(scale, y);
-  };
+  SceneTransition->OnDrawCaption = [this](float scale, int y) { DrawTransitionCaption(scale, y); };
 
   CompanyLogos = std::make_unique<TCompanyLogos>();
   CompanyLogos->OmgImgList = OmegaImageList1.get();
@@ -170,6 +179,9 @@ void TFormMain::CreateComponents() {
   LoadingBar = std::make_unique<TLoadingBar>();
   LoadingBar->OmgImgList = OmegaImageList1.get();
   LoadingBar->ImageCountToLoad = CountStartupImages();
+
+  CreateMenu();
+  CreateConfirmWindow();
 
   ImageLoader->OnStartupImageLoaded = [this] {
     LoadingBar->OneImageLoaded();
@@ -179,7 +191,6 @@ void TFormMain::CreateComponents() {
 
 void TFormMain::WireWindowEvents() {
   IWindow& window = *FPlatform.Window;
-  window.SetTitle("Quillmere");
   window.OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   window.OnClose = [this] { FormClose(); };
   window.OnMouseDown = [this](TMouseButton button, TShiftState shift, int x, int y) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -20,6 +21,13 @@
 #include "shell/LoadedImageList.h"
 #include "shell/LoadingBar.h"
 #include "shell/SceneTransition.h"
+#include "text/GlobalGameText.h"
+#include "text/SettingLoader.h"
+#include "text/TextStrings.h"
+#include "widgets/GameButton.h"
+#include "widgets/GameConfirmWindow.h"
+#include "widgets/PanelMover.h"
+#include "engine/ValueUpDown.h"
 
 namespace qm {
 
@@ -87,6 +95,21 @@ class TFormMain {
   std::unique_ptr<TSceneTransition> SceneTransition;
   std::unique_ptr<TCompanyLogos> CompanyLogos;
   std::unique_ptr<TLoadingBar> LoadingBar;
+  std::unique_ptr<TSettingLoader> SettingLoader;
+  std::unique_ptr<TTextStrings> TextStrings;
+  std::unique_ptr<TGlobalGameText> GlobalGameText;
+  std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
+
+  // The main menu: two sliding panels, the swinging title and six buttons.
+  std::unique_ptr<TPanelMover> MenuPanelMover;
+  std::unique_ptr<TPanelMover> WelcomePanelMover;
+  std::unique_ptr<TValueUpDown> MenuTitlePulser;
+  std::unique_ptr<TGameButton> ChangePlayerLink;
+  std::unique_ptr<TGameButton> PlayButton;
+  std::unique_ptr<TGameButton> OptionsButton;
+  std::unique_ptr<TGameButton> HighScoresButton;
+  std::unique_ptr<TGameButton> ExitButton;
+  std::unique_ptr<TGameButton> HelpButton;
 
   TGameFolders Folders;
 
@@ -107,6 +130,8 @@ class TFormMain {
     int MissionNumber = 1;
     // The player's full-screen option; off until a player is loaded.
     bool FullScreenOption = false;
+    // The question the confirm window asks or asked last.
+    int ConfirmQuestion = 0;
   };
   TShellState State;
 
@@ -119,9 +144,18 @@ class TFormMain {
     std::function<void(const std::string& sound)> PlaySound;
     std::function<void()> LoadCurrentPlayer;
     std::function<void()> ShowAddInitialPlayer;
-    std::function<void()> MeasureImageSizes;  // components that read picture sizes after loading
-    std::function<void(float scale, int y)> DrawTransitionCaption;
-    std::function<void(const std::string& text, float x, float y, float scale)> DrawText;
+    // The scenes the menu buttons lead to.
+    std::function<void()> OpenPlayerSelect;
+    std::function<void()> Play;
+    std::function<void()> OpenOptions;
+    std::function<void()> OpenHighScores;
+    std::function<void()> OpenHelp;
+    // What a confirm question other than leaving the game does once answered.
+    std::function<void(int question, bool answer)> ConfirmAnswered;
+    // The routines of the scenes drawn under a confirm question about
+    // players or a round.
+    std::function<void()> PlayerListRoutine;
+    std::function<void()> RoundRoutine;
   };
   TPendingHooks Hooks;
 
@@ -158,10 +192,35 @@ class TFormMain {
   void ReportFramesPerSecond();
   void ReportLostFrame(const char* reason);
 
+  // Text and the menu.
+  void LoadTextTables();
+  void CreateMenu();
+  void CreateConfirmWindow();
+  TGameButton& MakeButton(std::unique_ptr<TGameButton>& button, const char* imageName);
+  void MeasurePictureSizes();
+  void MenuRoutine();
+  void DrawBackdrop();
+  void DrawDarkener();
+  void ConfirmRoutine();
+  void PlaceMenuButtons(TScreenPoint panel);
+  void PlaceWelcomeButtons(TScreenPoint panel);
+  void SlideMenuPanels(bool in);
+  std::array<TGameButton*, 6> MenuButtons() const;
+  void MenuMouseDown(int x, int y, TMouseButton button);
+  void MenuMouseMove(int x, int y);
+  void MenuMouseUp(int x, int y);
+  void ExitButtonClick();
+  // Asks a question in the confirm window over the current scene.
+  void AskConfirm(int question, TPositiveButtonKind positive, TNegativeButtonKind negative);
+  void ConfirmHidden(int question, bool answer);
+  void DrawTransitionCaption(float scale, int y);
+  const std::string& GameText(int id) const;
+
   // Scenes.
   void GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
   void LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene);
   void EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene);
+  void EnterMenu(TGameSceneValues oldScene);
   void TransitionStartToSwitch(TGameSceneValues from, TGameSceneValues to);
   void TransitionSceneSwitch(TGameSceneValues to);
   void FreeSplashImages();

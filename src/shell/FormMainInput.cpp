@@ -13,7 +13,7 @@ void TFormMain::WindowToFrame(int& x, int& y) const {
   if (window.ClientHeight() > 0) y = RoundToEven(double(y) * OmegaScreen1->Height / window.ClientHeight());
 }
 
-void TFormMain::FormMouseDown(TMouseButton, TShiftState, int x, int y) {
+void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
   if (SceneTransition->IsBlocking()) return;
   WindowToFrame(x, y);
   switch (GameScene->Value()) {
@@ -22,6 +22,12 @@ void TFormMain::FormMouseDown(TMouseButton, TShiftState, int x, int y) {
       break;
     case gsSplash:
       SplashClick();
+      break;
+    case gsMenu:
+      MenuMouseDown(x, y, button);
+      break;
+    case gsConfirmWindow:
+      ConfirmWindow->MouseDown(x, y, button);
       break;
     default:
       break;
@@ -32,12 +38,32 @@ void TFormMain::FormMouseMove(TShiftState, int x, int y) {
   FCursor = TCursorShape::crDefault;
   if (SceneTransition->IsBlocking()) return;
   WindowToFrame(x, y);
+  switch (GameScene->Value()) {
+    case gsMenu:
+      MenuMouseMove(x, y);
+      break;
+    case gsConfirmWindow:
+      ConfirmWindow->MouseMove(x, y);
+      break;
+    default:
+      break;
+  }
   FPlatform.Window->SetCursorShape(FCursor);
 }
 
 void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
   if (SceneTransition->IsBlocking()) return;
   WindowToFrame(x, y);
+  switch (GameScene->Value()) {
+    case gsMenu:
+      MenuMouseUp(x, y);
+      break;
+    case gsConfirmWindow:
+      ConfirmWindow->MouseUp(x, y);
+      break;
+    default:
+      break;
+  }
 }
 
 void TFormMain::FormKeyDown(int& key, TShiftState) {

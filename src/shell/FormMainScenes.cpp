@@ -17,10 +17,21 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
 }
 
 void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
-  if (newScene == gsMenu && oldScene != gsCredits && oldScene != gsOptions && oldScene != gsHighScores) {
-    if (LoadedImageList->Empty(igMenu)) ImageLoader->LoadImageFolder(ikMenu);
-    if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", -1);
+  if (newScene == gsMenu) EnterMenu(oldScene);
+}
+
+void TFormMain::EnterMenu(TGameSceneValues oldScene) {
+  if (oldScene == gsCredits) return;
+  if (oldScene == gsConfirmWindow && State.ConfirmQuestion != 1 && State.ConfirmQuestion != 5) return;
+  if (LoadedImageList->Empty(igMenu)) {
+    ImageLoader->LoadImageFolder(ikMenu);
+    for (TGameButton* button : MenuButtons()) button->FetchSize();
   }
+  // The menu stands in front of the town of the upgrade scene.
+  if (LoadedImageList->Empty(igUpgradeScene)) ImageLoader->LoadImageFolder(ikUpgradeScene);
+  if (oldScene == gsOptions || oldScene == gsHighScores) return;
+  if (MenuPanelMover->State() == pmHidden) SlideMenuPanels(true);
+  if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", -1);
 }
 
 void TFormMain::FreeSplashImages() {
@@ -30,8 +41,9 @@ void TFormMain::FreeSplashImages() {
     OmegaImageList1->FreeImage(name);
 }
 
-void TFormMain::TransitionStartToSwitch(TGameSceneValues, TGameSceneValues) {
-  // Panels slide out here once the menu, map and upgrade scene have them.
+void TFormMain::TransitionStartToSwitch(TGameSceneValues from, TGameSceneValues to) {
+  bool leavingMenu = from == gsMenu && to != gsOptions && to != gsHighScores;
+  if (leavingMenu || (from == gsPlayerSelect && to == gsMenu)) SlideMenuPanels(false);
 }
 
 void TFormMain::TransitionSceneSwitch(TGameSceneValues to) { GameScene->SetValue(to); }

@@ -47,6 +47,12 @@ void TFormMain::RunScene(TGameSceneValues scene) {
     case gsSplash:
       SplashRoutine();
       break;
+    case gsMenu:
+      MenuRoutine();
+      break;
+    case gsConfirmWindow:
+      ConfirmRoutine();
+      break;
     default:
       // The other scenes come with the units that draw them.
       break;
@@ -85,13 +91,14 @@ void TFormMain::LoadMainImages() {
   State.MainImagesLoaded = true;
   ImageLoader->LoadJpegFolder(ikStartup, false);
   ImageLoader->LoadImageFolder(ikStartup);
-  if (Hooks.MeasureImageSizes) Hooks.MeasureImageSizes();
+  MeasurePictureSizes();
 }
 
 void TFormMain::DrawDeveloperFps() {
   if (!State.DeveloperMode || OmegaTimer1->TargetFPS() != 0) return;
   if (GameScene->Value() == gsCompanyLogos || GameScene->Value() == gsSplash) return;
-  if (Hooks.DrawText) Hooks.DrawText(std::to_string(OmegaTimer1->CurrentFPS()) + " fps", 20, 10, 0.8f);
+  GlobalGameText->DrawText(20, 10, std::to_string(OmegaTimer1->CurrentFPS()) + " fps", 0.8f, 0, 255, 0,
+                           TextColor::White);
 }
 
 void TFormMain::ReportFramesPerSecond() {

@@ -276,3 +276,28 @@ TEST(Screenshot, F12SavesTheFrameIntoTheSaveFolder) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST(BadStart, AMissingTextTableIsNamedAndEndsTheGame) {
+  testing::THeadlessGame game;
+  std::filesystem::remove(game.System().ProgramDir / "Texts" / "GameConfirms.txt");
+  game.Form().FormCreate();
+  ASSERT_EQ(game.Messages().Messages.size(), 1u);
+  EXPECT_NE(game.Messages().Messages[0].Text.find("GameConfirms.txt"), std::string::npos);
+  EXPECT_TRUE(game.Application().Terminated());
+}
+
+TEST(BadStart, ABadSettingsValueNamesItsLine) {
+  testing::THeadlessGame game;
+  std::ofstream(game.System().ProgramDir / "Texts" / "_settings.txt")
+      << "[Quillmere]\nLanguage=en\nCharSet=1\nReserved=0\nReserved=0\nSmall=10\nMedium=12\nLarge=20\n";
+  game.Form().FormCreate();
+  ASSERT_EQ(game.Messages().Messages.size(), 1u);
+  EXPECT_NE(game.Messages().Messages[0].Text.find("line 2"), std::string::npos);
+  EXPECT_TRUE(game.Application().Terminated());
+}
+
+}  // namespace
+}  // namespace qm

@@ -54,5 +54,53 @@ TEST(GameStart, LogosThenSplashThenAClickLeadsToTheMenu) {
   game.CaptureFrame("start-menu");
 }
 
+// Runs a fresh game to the menu with its panels in place.
+void ReachMenu(THeadlessGame& game) {
+  game.Start();
+  ASSERT_TRUE(game.RunUntilScene(gsSplash, 400));
+  game.RunTicks(80);
+  game.Click(683, 384);
+  ASSERT_TRUE(game.RunUntilScene(gsMenu, 40));
+  game.RunTicks(45);
+}
+
+TEST(MenuExit, NoKeepsThePlayerInTheMenu) {
+  THeadlessGame game({.Rendering = true, .WithContent = true});
+  ReachMenu(game);
+  game.CaptureFrame("menu");
+  game.Click(1125, 614);  // "ExitButton"
+  ASSERT_EQ(game.Scene(), gsConfirmWindow);
+  game.RunTicks(8);
+  const auto& confirm = *game.Form().ConfirmWindow;
+  EXPECT_EQ(confirm.QuestionKind(), 1);
+  EXPECT_FALSE(confirm.Title().empty());
+  EXPECT_FALSE(confirm.DescLine(1).empty());
+  game.CaptureFrame("menu-exit-question");
+
+  game.Click(778, 450);  // "No"
+  game.RunTicks(8);
+  EXPECT_EQ(game.Scene(), gsMenu);
+  EXPECT_FALSE(game.Application().Terminated());
+}
+
+TEST(MenuExit, YesClosesTheGame) {
+  THeadlessGame game({.WithContent = true});
+  ReachMenu(game);
+  game.Click(1125, 614);
+  game.RunTicks(8);
+  game.Click(617, 450);  // "Yes"
+  game.RunTicks(8);
+  EXPECT_TRUE(game.Application().Terminated());
+}
+
+TEST(MenuButtons, ThePointerTurnsToAHandOverAButton) {
+  THeadlessGame game({.WithContent = true});
+  ReachMenu(game);
+  game.MouseMove(1125, 614);
+  EXPECT_EQ(game.Form().Cursor(), TCursorShape::crHandPoint);
+  game.MouseMove(600, 700);
+  EXPECT_EQ(game.Form().Cursor(), TCursorShape::crDefault);
+}
+
 }  // namespace
 }  // namespace qm

@@ -30,8 +30,10 @@ THeadlessGame::THeadlessGame(TOptions options)
   if (options.WithContent) {
     system.ProgramDir = QUILLMERE_GAME_DIR;
   } else {
+    // No pictures, but the words: the game cannot start without them.
     system.ProgramDir = FFolder.Path() / "program";
     fs::create_directories(system.ProgramDir);
+    fs::copy(fs::path(QUILLMERE_GAME_DIR) / "Texts", system.ProgramDir / "Texts", fs::copy_options::recursive);
   }
   system.SaveRoots = {FFolder.Path() / "home" / ".local" / "share"};
   FForm = std::make_unique<TFormMain>(*FPlatform);

@@ -31,8 +31,8 @@ class THeadlessGame {
     // Draw through SDL's software renderer on the dummy video driver, so
     // frames can be read back; otherwise a recording device.
     bool Rendering = false;
-    // Run from the content pack the build generated, rather than from an
-    // empty program folder.
+    // Run from the content pack the build generated, rather than from a
+    // program folder that holds only the text tables.
     bool WithContent = false;
   };
 

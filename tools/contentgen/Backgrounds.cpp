@@ -261,13 +261,19 @@ void RegisterTown(PainterRegistry& r) {
         }
     });
   r.Add("UpgSceneCloudBG", [](Canvas& c, const TCatalogueImage&) {
+    // Drawn twice its size over the town: a sky haze that fades out well
+    // above the roofs, with a few clouds in it.
     cairo_t* cr = c.Cr();
-    cairo_rectangle(cr, 0, 0, c.Width(), c.Height());
-    FillVertical(cr, 0, c.Height(), Hex(0x6ec6ff), Hex(0xe6f7ff));
-    cairo_new_path(cr);
+    cairo_pattern_t* haze = cairo_pattern_create_linear(0, 0, 0, c.Height() * 0.45);
+    cairo_pattern_add_color_stop_rgba(haze, 0, 0.43, 0.78, 1.0, 0.55);
+    cairo_pattern_add_color_stop_rgba(haze, 1, 0.43, 0.78, 1.0, 0.0);
+    cairo_rectangle(cr, 0, 0, c.Width(), c.Height() * 0.45);
+    cairo_set_source(cr, haze);
+    cairo_fill(cr);
+    cairo_pattern_destroy(haze);
     Lcg rng(77);
-    for (int i = 0; i < 8; ++i)
-      DrawCloud(cr, rng.Range(0, c.Width()), rng.Range(20, c.Height() * 0.7), rng.Range(30, 60), 0.8);
+    for (int i = 0; i < 6; ++i)
+      DrawCloud(cr, rng.Range(0, c.Width()), rng.Range(10, c.Height() * 0.2), rng.Range(20, 40), 0.7);
   });
   r.Add("UpgSceneCloudCover", [](Canvas& c, const TCatalogueImage&) {
     Lcg rng(78);

@@ -17,7 +17,7 @@ void Window(PainterRegistry& r, std::string_view name) {
   r.Add(name, [](Canvas& c, const TCatalogueImage&) { DrawWindowFrame(c.Cr(), 0, 0, c.Width(), c.Height()); });
 }
 
-void Panel(PainterRegistry& r, std::string_view name, Rgb face = colour::Cream) {
+void Panel(PainterRegistry& r, std::string_view name, Rgb face = colour::Walnut) {
   r.Add(name, [face](Canvas& c, const TCatalogueImage&) {
     DrawPanel(c.Cr(), 0, 0, c.Width(), c.Height(), std::min(16.0, c.Height() * 0.3), face);
   });

@@ -14,6 +14,9 @@ inline constexpr Rgb Leaf = Hex(0x4caf50);
 inline constexpr Rgb LeafDark = Hex(0x2e7d32);
 inline constexpr Rgb Cream = Hex(0xfff6dc);
 inline constexpr Rgb Parchment = Hex(0xf6e3b4);
+// Faces that carry the game's white lettering.
+inline constexpr Rgb Grove = Hex(0x2f6652);
+inline constexpr Rgb Walnut = Hex(0x6a4630);
 inline constexpr Rgb Gold = Hex(0xf4c430);
 inline constexpr Rgb Berry = Hex(0xe2415e);
 inline constexpr Rgb Wood = Hex(0x9a6235);
@@ -30,11 +33,12 @@ const IslandPalette& Island(int island);
 
 enum class ButtonKind { Positive, Negative, Neutral };
 
-// Windows: cream card with a leafy green rim and a gold inner line.
+// Windows: a deep green card with a leafy rim and a gold inner line; the
+// game writes on them in white.
 void DrawWindowFrame(cairo_t* cr, double x, double y, double w, double h, double radius = 22);
-// Smaller boards and panels in the same family: wooden rim, cream face.
+// Smaller boards and panels in the same family: wooden rim, walnut face.
 void DrawPanel(cairo_t* cr, double x, double y, double w, double h, double radius = 14,
-               const Rgb& face = colour::Cream);
+               const Rgb& face = colour::Walnut);
 void DrawButton(cairo_t* cr, double x, double y, double w, double h, std::string_view label, ButtonKind kind,
                 bool disabled);
 // Fills a canvas whose patterns are the digits 0..9 (or blurred rolling
