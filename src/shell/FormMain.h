@@ -116,6 +116,7 @@ class TFormMain {
   // Shell state, reset at start-up.
   struct TShellState {
     int SplashFrames = 0;
+    bool SplashImagesLoaded = false;
     bool MainImagesLoaded = false;
     bool ResumeOnActivate = true;
     bool MinimizeAfterSwitch = false;

@@ -67,9 +67,14 @@ void TFormMain::CompanyLogosRoutine() {
   }
   CompanyLogos->StepAndDraw();
   if (!CompanyLogos->Finished()) return;
-  if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", 50);
-  ImageLoader->LoadJpegFolder(ikSplash, false);
-  ImageLoader->LoadImageFolder(ikSplash);
+  if (!State.SplashImagesLoaded) {
+    // Marked first, as the start-up set is: a damaged picture costs one
+    // frame, not a reload of the whole folder on every tick after it.
+    State.SplashImagesLoaded = true;
+    if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", 50);
+    ImageLoader->LoadJpegFolder(ikSplash, false);
+    ImageLoader->LoadImageFolder(ikSplash);
+  }
   LoadingBar->MeasureFill();
   GameScene->SetValue(gsSplash);
 }

@@ -1,0 +1,390 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "engine/EffectsMode.h"
+#include "engine/ImageDecoder.h"
+#include "platform/PngWriter.h"
+#include "shell/HeadlessGame.h"
+#include "shell/ImageLoader.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+using TBytes = std::vector<std::uint8_t>;
+
+TBytes ReadBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return TBytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const fs::path& file, const TBytes& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+void WritePicture(const fs::path& file, int width, int height) {
+  fs::create_directories(file.parent_path());
+  ASSERT_TRUE(WritePng(file, TRgbaImage(width, height)));
+}
+
+void WriteJpeg(const fs::path& file, int width, int height) {
+  TRgbaImage picture(width, height);
+  jpeg_compress_struct info{};
+  jpeg_error_mgr error{};
+  info.err = jpeg_std_error(&error);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = JDIMENSION(width);
+  info.image_height = JDIMENSION(height);
+  info.input_components = 4;
+  info.in_color_space = JCS_EXT_RGBA;
+  jpeg_set_defaults(&info);
+  jpeg_start_compress(&info, TRUE);
+  for (int y = 0; y < height; ++y) {
+    JSAMPROW row = picture.At(0, y);
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  WriteBytes(file, TBytes(buffer, buffer + size));
+  std::free(buffer);
+}
+
+// A program folder of our own with the loader and the list it fills; the
+// list draws on a recording screen with an open frame.
+class ImageLoaderTest : public ::testing::Test {
+ protected:
+  ImageLoaderTest()
+      : platform(CreateHeadlessPlatform()),
+        screen(platform->Graphics.get(), *platform->Window, *platform->MessageBox, *platform->Application),
+        images(&screen),
+        folders(TGameFolders::Build(program.Path(), program.Path() / "save")),
+        loader(images, tiles, groups, folders) {
+    screen.Width = 1366;
+    screen.Height = 768;
+    screen.InitDevice();
+    screen.BeginFrame();
+  }
+  ~ImageLoaderTest() override {
+    screen.EndFrame();
+    ReducedEffectsMode = false;
+  }
+
+  fs::path In(const std::string& relative) { return program.Path() / relative; }
+  THeadlessScreenDevice& Device() { return static_cast<THeadlessScreenDevice&>(*screen.Device()); }
+  std::vector<std::string> Loaded() {
+    std::vector<std::string> names;
+    for (int i = 0; i < images.Count(); ++i) names.push_back(images.Item(i).Name);
+    return names;
+  }
+
+  testing::TTempFolder program;
+  std::unique_ptr<TPlatform> platform;
+  TOmegaScreen screen;
+  TOmegaImageList images;
+  TSpriteTileCount tiles;
+  TLoadedImageList groups;
+  TGameFolders folders;
+  TImageLoader loader;
+};
+
+using TNames = std::vector<std::string>;
+
+using FolderLoads = ImageLoaderTest;
+
+TEST_F(FolderLoads, ThePngPassTakesOnlyPngFilesInAnyCase) {
+  WritePicture(In("Images/Menu/PlayButton.png"), 20, 10);
+  WritePicture(In("Images/Menu/Shine.PNG"), 20, 10);
+  WriteJpeg(In("Images/Menu/Backdrop.jpg"), 16, 16);
+  WriteBytes(In("Images/Menu/readme.txt"), {'h', 'i'});
+  fs::create_directories(In("Images/Menu/Folder.png"));
+  loader.LoadImageFolder(ikMenu);
+  EXPECT_EQ(Loaded(), (TNames{"PlayButton", "Shine"}));
+}
+
+TEST_F(FolderLoads, TheJpegPassTakesOnlyJpegFiles) {
+  WritePicture(In("Images/Splash/LoadingBarBG.png"), 20, 10);
+  WriteJpeg(In("Images/Splash/SplashBG.jpg"), 16, 8);
+  loader.LoadJpegFolder(ikSplash, false);
+  ASSERT_EQ(Loaded(), (TNames{"SplashBG"}));
+  EXPECT_EQ(images.FindImage("SplashBG")->PictureWidth(), 16);
+  EXPECT_NE(images.FindImage("SplashBG")->Texture(), NoTexture);
+}
+
+TEST_F(FolderLoads, FoldersAreFoundWhateverTheirCase) {
+  WritePicture(In("images/MENU/PlayButton.png"), 20, 10);
+  WriteJpeg(In("images/splash/SplashBG.jpg"), 16, 8);
+  loader.LoadImageFolder(ikMenu);
+  loader.LoadJpegFolder(ikSplash, false);
+  EXPECT_EQ(Loaded(), (TNames{"PlayButton", "SplashBG"}));
+}
+
+TEST_F(FolderLoads, AMissingFolderLoadsNothing) {
+  loader.LoadImageFolder(ikEnding);
+  loader.LoadJpegFolder(ikEnding, false);
+  EXPECT_EQ(images.Count(), 0);
+}
+
+TEST_F(FolderLoads, EachKindReadsItsOwnFolder) {
+  WritePicture(In("Images/Logo/A.png"), 2, 2);
+  WritePicture(In("Images/UpgradeScene/B.png"), 2, 2);
+  WritePicture(In("Images/Story/C.png"), 2, 2);
+  WritePicture(In("Images/Ending/D.png"), 2, 2);
+  WritePicture(In("Images/Creatures/Spider/E.png"), 2, 2);
+  WritePicture(In("Images/Board/F.png"), 2, 2);
+  loader.CreatureIndex = 4;
+  for (int kind : {ikLogo, ikUpgradeScene, ikStory, ikEnding, ikCreatures, ikBoard}) loader.LoadImageFolder(kind);
+  EXPECT_EQ(Loaded(), (TNames{"A", "B", "C", "D", "E", "F"}));
+}
+
+TEST_F(FolderLoads, ReducedEffectsReadTheLighterStoryAndEnding) {
+  WritePicture(In("Images/Story/Full.png"), 2, 2);
+  WritePicture(In("Images/StoryW10/Light.png"), 2, 2);
+  WritePicture(In("Images/EndingW10/LightEnd.png"), 2, 2);
+  ReducedEffectsMode = true;
+  loader.LoadImageFolder(ikStory);
+  loader.LoadImageFolder(ikEnding);
+  EXPECT_EQ(Loaded(), (TNames{"Light", "LightEnd"}));
+}
+
+TEST_F(FolderLoads, TheSameFolderTwiceGivesDuplicatesAndLookupsFindTheFirst) {
+  WritePicture(In("Images/Board/Tile.png"), 4, 4);
+  loader.LoadImageFolder(ikBoard);
+  loader.LoadImageFolder(ikBoard);
+  EXPECT_EQ(Loaded(), (TNames{"Tile", "Tile"}));
+  EXPECT_EQ(images.FindImage("Tile"), &images.Item(0));
+}
+
+TEST_F(FolderLoads, TheNameIsTheFileNameWithoutItsExtension) {
+  WritePicture(In("Images/Board/Level 12.Background.png"), 4, 4);
+  loader.LoadImageFolder(ikBoard);
+  EXPECT_EQ(Loaded(), (TNames{"Level 12.Background"}));
+}
+
+TEST_F(FolderLoads, ASingleFileIsFoundWhateverItsCaseButKeepsTheAskedName) {
+  WritePicture(In("Images/Board/level1.PNG"), 4, 4);
+  loader.LoadImageFile(ikBoard, "Level1.png", false, false);
+  EXPECT_EQ(Loaded(), (TNames{"Level1"}));
+}
+
+using PatternGridFromTable = ImageLoaderTest;
+
+TEST_F(PatternGridFromTable, ThePictureIsCutIntoTheTablesGrid) {
+  WritePicture(In("Images/ChainLock.png"), 250, 100);
+  loader.LoadImageFolder(ikStartup);
+  TImageListItem* chain = images.FindImage("ChainLock");
+  EXPECT_EQ(chain->TileWidth(), 50);
+  EXPECT_EQ(chain->TileHeight(), 50);
+  EXPECT_EQ(chain->PatternCount(), 10);
+}
+
+TEST_F(PatternGridFromTable, LeftoverPixelsAreDropped) {
+  WritePicture(In("Images/ElementPanel.png"), 230, 41);
+  loader.LoadImageFolder(ikStartup);
+  TImageListItem* panel = images.FindImage("ElementPanel");
+  EXPECT_EQ(panel->TileWidth(), 57);
+  EXPECT_EQ(panel->PatternColumns(), 4);
+  EXPECT_EQ(panel->TileHeight(), 41);
+}
+
+TEST_F(PatternGridFromTable, APictureOutsideTheTableIsOnePattern) {
+  WritePicture(In("Images/Mystery.png"), 230, 41);
+  loader.LoadImageFolder(ikStartup);
+  EXPECT_EQ(images.FindImage("Mystery")->TileWidth(), 230);
+  EXPECT_EQ(images.FindImage("Mystery")->PatternCount(), 1);
+}
+
+TEST_F(PatternGridFromTable, TheTextureIsThePowerOfTwoAboveThePicture) {
+  WritePicture(In("Images/Wide.png"), 300, 100);
+  loader.LoadImageFolder(ikStartup);
+  TImageListItem* wide = images.FindImage("Wide");
+  EXPECT_EQ(Device().Textures.at(wide->Texture()), std::make_pair(512, 128));
+}
+
+using Groups = ImageLoaderTest;
+
+TEST_F(Groups, SceneFoldersRecordTheirNamesInLoadOrder) {
+  WritePicture(In("Images/Menu/B.png"), 2, 2);
+  WritePicture(In("Images/Menu/A.png"), 2, 2);
+  WriteJpeg(In("Images/Menu/C.jpg"), 8, 8);
+  loader.LoadImageFolder(ikMenu);
+  loader.LoadJpegFolder(ikMenu, false);
+  EXPECT_EQ(groups.Names(igMenu), (TNames{"A", "B", "C"}));
+  EXPECT_TRUE(loader.IsInGroup(igMenu, "A"));
+  EXPECT_FALSE(loader.IsInGroup(igMenu, "a"));
+  EXPECT_FALSE(loader.IsInGroup(igStory, "A"));
+}
+
+TEST_F(Groups, EachSceneKindHasItsGroupAndTheOthersNone) {
+  WritePicture(In("Images/UpgradeScene/Up.png"), 2, 2);
+  WritePicture(In("Images/Story/Tale.png"), 2, 2);
+  WritePicture(In("Images/Ending/End.png"), 2, 2);
+  WritePicture(In("Images/Creatures/Dragon/Wing.png"), 2, 2);
+  WritePicture(In("Images/Board/Level1.png"), 2, 2);
+  WritePicture(In("Images/Splash/SplashBG.png"), 2, 2);
+  for (int kind : {ikUpgradeScene, ikStory, ikEnding, ikCreatures, ikBoard, ikSplash}) loader.LoadImageFolder(kind);
+  EXPECT_EQ(groups.Names(igUpgradeScene), (TNames{"Up"}));
+  EXPECT_EQ(groups.Names(igStory), (TNames{"Tale"}));
+  EXPECT_EQ(groups.Names(igEnding), (TNames{"End"}));
+  EXPECT_EQ(groups.Names(igCreatures), (TNames{"Wing"}));
+  EXPECT_TRUE(groups.Empty(igMenu));
+  for (int group = 0; group < kImageGroupCount; ++group) {
+    EXPECT_FALSE(loader.IsInGroup(group, "Level1"));
+    EXPECT_FALSE(loader.IsInGroup(group, "SplashBG"));
+  }
+}
+
+TEST_F(Groups, UnloadingFreesTheGroupsPicturesAndEmptiesIt) {
+  WritePicture(In("Images/Menu/PlayButton.png"), 2, 2);
+  WritePicture(In("Images/Story/Tale.png"), 2, 2);
+  WritePicture(In("Images/Board/Level1.png"), 2, 2);
+  loader.LoadImageFolder(ikMenu);
+  loader.LoadImageFolder(ikStory);
+  loader.LoadImageFolder(ikBoard);
+  loader.UnloadGroup(igMenu);
+  EXPECT_EQ(Loaded(), (TNames{"Tale", "Level1"}));
+  EXPECT_TRUE(groups.Empty(igMenu));
+  EXPECT_EQ(Device().Textures.size(), 2u);
+  EXPECT_FALSE(groups.Empty(igStory));
+}
+
+TEST_F(Groups, UnloadingAnEmptyGroupDoesNothing) {
+  WritePicture(In("Images/Menu/PlayButton.png"), 2, 2);
+  loader.LoadImageFolder(ikMenu);
+  loader.UnloadGroup(igEnding);
+  EXPECT_EQ(Loaded(), (TNames{"PlayButton"}));
+}
+
+TEST_F(Groups, AGroupLoadedTwiceUnloadsBothCopies) {
+  WritePicture(In("Images/Menu/PlayButton.png"), 2, 2);
+  loader.LoadImageFolder(ikMenu);
+  loader.LoadImageFolder(ikMenu);
+  loader.UnloadGroup(igMenu);
+  EXPECT_EQ(images.Count(), 0);
+}
+
+TEST_F(Groups, TheLateFolderStillRecordsTheKindsGroup) {
+  WriteJpeg(In("Images/LateLoad/Town1.jpg"), 8, 8);
+  loader.LoadJpegFolder(ikUpgradeScene, true);
+  EXPECT_EQ(groups.Names(igUpgradeScene), (TNames{"Town1"}));
+}
+
+using LateLoads = ImageLoaderTest;
+
+TEST_F(LateLoads, AMissingPictureComesFromTheLateFolderOnlyOnce) {
+  WritePicture(In("Images/LateLoad/MapBG.png"), 40, 20);
+  WritePicture(In("Images/MapBG.png"), 10, 10);
+  int steps = 0;
+  loader.OnStartupImageLoaded = [&] { ++steps; };
+  loader.EnsureLateImage("MapBG", false);
+  loader.EnsureLateImage("MapBG", false);
+  EXPECT_EQ(Loaded(), (TNames{"MapBG"}));
+  EXPECT_EQ(images.FindImage("MapBG")->PictureWidth(), 40);
+  EXPECT_EQ(steps, 1) << "a late load counts as a start-up picture";
+}
+
+TEST_F(LateLoads, JpegBackgroundsAreAskedForByTheirJpegName) {
+  WriteJpeg(In("Images/LateLoad/GameBG3.jpg"), 16, 16);
+  loader.EnsureLateImage("GameBG3", true);
+  EXPECT_EQ(Loaded(), (TNames{"GameBG3"}));
+}
+
+TEST_F(LateLoads, DrawingLoadsOnFirstUseAndDrawsPatternZeroThere) {
+  WritePicture(In("Images/LateLoad/MapBG.png"), 40, 20);
+  loader.DrawLateImage("MapBG", 5, 6, false);
+  loader.DrawLateImage("MapBG", 5, 6, false);
+  EXPECT_EQ(images.Count(), 1);
+  ASSERT_EQ(Device().Quads.size(), 2u);
+  const auto& quad = Device().Quads[0];
+  EXPECT_EQ(quad.Texture, images.FindImage("MapBG")->Texture());
+  EXPECT_FLOAT_EQ(quad.Vertices[0].X, 4.5f);
+  EXPECT_FLOAT_EQ(quad.Vertices[2].X, 45.0f);
+  EXPECT_FLOAT_EQ(quad.Vertices[2].Y, 26.0f);
+}
+
+TEST_F(LateLoads, AMissingLatePictureRaisesItsErrorEveryTime) {
+  EXPECT_THROW(loader.DrawLateImage("Nowhere", 0, 0, false), EImageLoadError);
+  EXPECT_THROW(loader.DrawLateImage("Nowhere", 0, 0, false), EImageLoadError);
+  EXPECT_EQ(images.Count(), 0);
+}
+
+using StartupSet = ImageLoaderTest;
+
+TEST_F(StartupSet, EachPictureMovesTheBarWithThePictureAlreadyInTheList) {
+  WritePicture(In("Images/A.png"), 2, 2);
+  WritePicture(In("Images/B.png"), 2, 2);
+  WriteJpeg(In("Images/C.jpg"), 8, 8);
+  TNames seen;
+  loader.OnStartupImageLoaded = [&] { seen.push_back(images.Item(images.Count() - 1).Name); };
+  loader.LoadJpegFolder(ikStartup, false);
+  loader.LoadImageFolder(ikStartup);
+  EXPECT_EQ(seen, (TNames{"C", "A", "B"}));
+}
+
+TEST_F(StartupSet, OtherKindsDoNotMoveTheBar) {
+  WritePicture(In("Images/Splash/SplashBG.png"), 2, 2);
+  WritePicture(In("Images/Menu/PlayButton.png"), 2, 2);
+  WritePicture(In("Images/Logo/CompanyLogo1.png"), 2, 2);
+  int steps = 0;
+  loader.OnStartupImageLoaded = [&] { ++steps; };
+  for (int kind : {ikSplash, ikMenu, ikLogo}) loader.LoadImageFolder(kind);
+  EXPECT_EQ(steps, 0);
+}
+
+using BadPictures = ImageLoaderTest;
+
+TEST_F(BadPictures, AMissingFileRaisesAnErrorNamingIt) {
+  try {
+    loader.LoadImageFile(ikBoard, "Level9.png", false, false);
+    FAIL() << "no error raised";
+  } catch (const EImageLoadError& error) {
+    EXPECT_NE(std::string(error.what()).find("Level9.png"), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(images.Count(), 0);
+}
+
+TEST_F(BadPictures, ACorruptPngStopsTheFolderWithThePicturesBeforeItKept) {
+  WritePicture(In("Images/Menu/A.png"), 2, 2);
+  WriteBytes(In("Images/Menu/B.png"), {'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'});
+  WritePicture(In("Images/Menu/C.png"), 2, 2);
+  EXPECT_THROW(loader.LoadImageFolder(ikMenu), EImageLoadError);
+  EXPECT_EQ(Loaded(), (TNames{"A"}));
+  EXPECT_EQ(groups.Names(igMenu), (TNames{"A"}));
+}
+
+TEST_F(BadPictures, ATruncatedPngRaisesAnError) {
+  WritePicture(In("Images/Board/Whole.png"), 64, 64);
+  TBytes whole = ReadBytes(In("Images/Board/Whole.png"));
+  WriteBytes(In("Images/Board/Cut.png"), TBytes(whole.begin(), whole.begin() + std::ptrdiff_t(whole.size() / 2)));
+  EXPECT_THROW(loader.LoadImageFile(ikBoard, "Cut.png", false, false), EImageLoadError);
+  EXPECT_EQ(images.FindImage("Cut"), nullptr);
+}
+
+TEST_F(BadPictures, ATruncatedJpegRaisesAnError) {
+  WriteJpeg(In("Images/Board/Whole.jpg"), 64, 64);
+  TBytes whole = ReadBytes(In("Images/Board/Whole.jpg"));
+  WriteBytes(In("Images/Board/Cut.jpg"), TBytes(whole.begin(), whole.begin() + std::ptrdiff_t(whole.size() * 3 / 4)));
+  EXPECT_THROW(loader.LoadImageFile(ikBoard, "Cut.jpg", false, true), EImageLoadError);
+}
+
+TEST_F(BadPictures, APngPassedAsJpegRaisesAnError) {
+  WritePicture(In("Images/Board/Real.png"), 8, 8);
+  fs::copy_file(In("Images/Board/Real.png"), In("Images/Board/Fake.jpg"));
+  EXPECT_THROW(loader.LoadJpegFolder(ikBoard, false), EImageLoadError);
+}
+
+}  // namespace
+}  // namespace qm

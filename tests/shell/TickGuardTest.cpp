@@ -1,0 +1,92 @@
+// A damaged picture met during a frame costs that frame, never the game.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/PngWriter.h"
+#include "shell/HeadlessGame.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::THeadlessGame;
+using TBytes = std::vector<char>;
+
+void WriteBytes(const fs::path& file, const TBytes& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+int EntriesNamed(THeadlessGame& game, const std::string& name) {
+  int count = 0;
+  for (int i = 0; i < game.Form().OmegaImageList1->Count(); ++i)
+    if (game.Form().OmegaImageList1->Item(i).Name == name) ++count;
+  return count;
+}
+
+// Splash pictures around a damaged one: a good picture sorted before it and
+// one after.
+class DamagedSplashPicture : public ::testing::Test {
+ protected:
+  void WriteGoodPictures() {
+    for (const char* file : {"LoadingBarFill.png", "SplashBG.png"})
+      ASSERT_TRUE(WritePng(Splash() / file, TRgbaImage(20, 10)));
+  }
+  fs::path Splash() {
+    fs::path folder = game.Root() / "program" / "Images" / "Splash";
+    fs::create_directories(folder);
+    return folder;
+  }
+  // Runs well past the logos, reading what the lost frames reported.
+  void RunPastTheLogos() {
+    game.Start();
+    ::testing::internal::CaptureStderr();
+    game.RunTicks(250);
+    report = ::testing::internal::GetCapturedStderr();
+  }
+
+  THeadlessGame game;
+  std::string report;
+};
+
+TEST_F(DamagedSplashPicture, NotAPngCostsOneFrameAndTheSplashFollows) {
+  WriteGoodPictures();
+  WriteBytes(Splash() / "Torn.png", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'});
+  RunPastTheLogos();
+  EXPECT_EQ(game.Form().FramesTicked(), 250);
+  EXPECT_EQ(game.Device()->FramesPresented, 249) << "exactly one frame is lost";
+  EXPECT_NE(report.find("Torn.png"), std::string::npos) << report;
+  EXPECT_EQ(game.Scene(), gsSplash);
+  EXPECT_EQ(EntriesNamed(game, "LoadingBarFill"), 1) << "a failed folder is not loaded again";
+  EXPECT_TRUE(game.Messages().Messages.empty());
+}
+
+TEST_F(DamagedSplashPicture, ACutShortPngCostsOneFrameAndTheSplashFollows) {
+  WriteGoodPictures();
+  ASSERT_TRUE(WritePng(Splash() / "Whole.png", TRgbaImage(64, 64)));
+  std::ifstream in(Splash() / "Whole.png", std::ios::binary);
+  TBytes whole((std::istreambuf_iterator<char>(in)), {});
+  fs::remove(Splash() / "Whole.png");
+  WriteBytes(Splash() / "Torn.png", TBytes(whole.begin(), whole.begin() + std::ptrdiff_t(whole.size() / 2)));
+  RunPastTheLogos();
+  EXPECT_EQ(game.Device()->FramesPresented, 249);
+  EXPECT_EQ(game.Scene(), gsSplash);
+}
+
+TEST_F(DamagedSplashPicture, ACutShortJpegCostsOneFrameAndTheSplashFollows) {
+  WriteGoodPictures();
+  // The start of a JPEG and nothing more.
+  WriteBytes(Splash() / "Torn.jpg", {char(0xFF), char(0xD8), char(0xFF), char(0xE0), 0, 16, 'J', 'F', 'I', 'F', 0});
+  RunPastTheLogos();
+  EXPECT_EQ(game.Device()->FramesPresented, 249);
+  EXPECT_NE(report.find("Torn.jpg"), std::string::npos) << report;
+  EXPECT_EQ(game.Scene(), gsSplash);
+}
+
+}  // namespace
+}  // namespace qm
