@@ -61,14 +61,25 @@ void TImageLoader::LoadImageFile(int kind, const std::string& fileName, bool lat
   if (kind == ikStartup && OnStartupImageLoaded) OnStartupImageLoaded();
 }
 
-void TImageLoader::LoadImageFolder(int kind) {
-  for (const fs::path& file : ListFiles(FolderOf(kind), ".png"))
-    LoadImageFile(kind, file.filename().string(), false, false);
-}
+void TImageLoader::LoadImageFolder(int kind) { LoadFolder(kind, FolderOf(kind), ".png", false, false); }
 
 void TImageLoader::LoadJpegFolder(int kind, bool lateLoad) {
-  fs::path folder = lateLoad ? FFolders.LateLoadFolder : FolderOf(kind);
-  for (const fs::path& file : ListFiles(folder, ".jpg")) LoadImageFile(kind, file.filename().string(), lateLoad, true);
+  LoadFolder(kind, lateLoad ? FFolders.LateLoadFolder : FolderOf(kind), ".jpg", lateLoad, true);
+}
+
+void TImageLoader::LoadFolder(int kind, const fs::path& folder, std::string_view extension, bool lateLoad, bool jpeg) {
+  // One damaged picture must not keep the rest of its folder out: the others
+  // load, the loading bar still counts it, and the error is raised at the end.
+  std::string failures;
+  for (const fs::path& file : ListFiles(folder, extension)) {
+    try {
+      LoadImageFile(kind, file.filename().string(), lateLoad, jpeg);
+    } catch (const EImageLoadError& error) {
+      failures += failures.empty() ? error.what() : std::string("; ") + error.what();
+      if (kind == ikStartup && OnStartupImageLoaded) OnStartupImageLoaded();
+    }
+  }
+  if (!failures.empty()) throw EImageLoadError(failures);
 }
 
 void TImageLoader::EnsureLateImage(const std::string& name, bool jpeg) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/OmegaImageList.h"
 #include "engine/SpriteTileCount.h"
@@ -44,6 +45,8 @@ class TImageLoader {
 
   // Throws the decoder's error for a missing or damaged file.
   void LoadImageFile(int kind, const std::string& fileName, bool lateLoad, bool jpeg);
+  // Every picture of the folder; a damaged one is left out and its error
+  // raised after the others have loaded.
   void LoadImageFolder(int kind);
   void LoadJpegFolder(int kind, bool lateLoad);
   void EnsureLateImage(const std::string& name, bool jpeg);
@@ -53,6 +56,7 @@ class TImageLoader {
 
  private:
   void ApplyPatternGrid(TImageListItem& item);
+  void LoadFolder(int kind, const std::filesystem::path& folder, std::string_view extension, bool lateLoad, bool jpeg);
 
   TOmegaImageList& FImages;
   TSpriteTileCount& FTiles;

@@ -88,5 +88,25 @@ TEST_F(DamagedSplashPicture, ACutShortJpegCostsOneFrameAndTheSplashFollows) {
   EXPECT_EQ(game.Scene(), gsSplash);
 }
 
+TEST(DamagedStartupPicture, TheOthersStillLoadAndTheSplashCanBeLeft) {
+  THeadlessGame game;
+  fs::path images = game.Root() / "program" / "Images";
+  fs::create_directories(images);
+  ASSERT_TRUE(WritePng(images / "Apple.png", TRgbaImage(8, 8)));
+  WriteBytes(images / "Broken.png", {'n', 'o', 'p', 'e'});
+  ASSERT_TRUE(WritePng(images / "Cherry.png", TRgbaImage(8, 8)));
+  game.Start();
+  ::testing::internal::CaptureStderr();
+  ASSERT_TRUE(game.RunUntilScene(gsSplash, 400));
+  game.RunTicks(60);
+  std::string report = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(report.find("Broken.png"), std::string::npos) << report;
+  EXPECT_EQ(EntriesNamed(game, "Apple"), 1);
+  EXPECT_EQ(EntriesNamed(game, "Cherry"), 1) << "pictures after the damaged one load too";
+  EXPECT_TRUE(game.Form().LoadingBar->LoadingFinished());
+  game.Click(683, 384);
+  EXPECT_TRUE(game.Form().SceneTransition->Active()) << "the splash takes its click";
+}
+
 }  // namespace
 }  // namespace qm
