@@ -17,10 +17,6 @@ struct TIslandLevels {
 
 constexpr TIslandLevels kIslands[IslandCount] = {{12, 9}, {13, 10}, {15, 12}, {16, 13}, {18, 15}};
 
-// A replayed level may repeat the previous one only after this many draws
-// all did.
-constexpr int kMaxReplayDraws = 100;
-
 bool IsIsland(int island) { return island >= 1 && island <= IslandCount; }
 
 }  // namespace
@@ -34,6 +30,15 @@ std::string LevelFileName(int island, int level) {
 int AuthoredLevelCount(int island) { return IsIsland(island) ? kIslands[island - 1].Authored : 0; }
 int LowestReplayLevel(int island) { return IsIsland(island) ? kIslands[island - 1].LowestReplay : 0; }
 
+int DrawReplayLevel(int lowest, int highest, int previous, const std::function<int(int n)>& random) {
+  int level = lowest;
+  for (int draw = 0; draw < MaxReplayDraws; ++draw) {
+    level = lowest + random(highest - lowest + 1);
+    if (level != previous) break;
+  }
+  return level;
+}
+
 int TLevelParams::LastLoadedLevel(int island) const { return IsIsland(island) ? FLastLevels[island - 1] : 0; }
 
 void TLevelParams::ResetReplayMemory() { FLastLevels.fill(0); }
@@ -41,14 +46,8 @@ void TLevelParams::ResetReplayMemory() { FLastLevels.fill(0); }
 int TLevelParams::ChooseLevel(int island, int requested) const {
   // Islands the game does not know have nothing to replay.
   if (!IsIsland(island) || requested <= AuthoredLevelCount(island)) return requested;
-  const int lowest = LowestReplayLevel(island);
-  const int range = AuthoredLevelCount(island) - lowest + 1;
-  int level = 0;
-  for (int draw = 0; draw < kMaxReplayDraws; ++draw) {
-    level = lowest + Random(range);
-    if (level != LastLoadedLevel(island)) break;
-  }
-  return level;
+  return DrawReplayLevel(LowestReplayLevel(island), AuthoredLevelCount(island), LastLoadedLevel(island),
+                         [](int n) { return Random(n); });
 }
 
 bool TLevelParams::Load(int island, int requestedLevel) {

@@ -22,6 +22,12 @@ std::string LevelFileName(int island, int level);
 int AuthoredLevelCount(int island);
 int LowestReplayLevel(int island);
 
+// A level of lowest..highest other than previous, drawn through random
+// (0 to n - 1, as Random(n)); after MaxReplayDraws draws that all repeat
+// previous, the last one stands.
+constexpr int MaxReplayDraws = 100;
+int DrawReplayLevel(int lowest, int highest, int previous, const std::function<int(int n)>& random);
+
 // The shell's modal message for a level that cannot be read: one of these
 // followed by the file's full path.
 constexpr const char* LevelNotFoundMessage = "Level file not found: ";
