@@ -51,6 +51,7 @@ TElementGather::TElementGather() {
 }
 
 void TElementGather::SetTarget(TIndividualElementKind kind, int value) {
+  if (kind >= SlotCount) return;
   FTargets[kind] = value;
   Recompute();
 }

@@ -49,7 +49,7 @@ class TElementGather {
   std::function<void(const std::string& name)> OnPlaySound;
 
   // Every target change re-lays the panel and sets the slot's count.
-  int Target(TIndividualElementKind kind) const { return FTargets[kind]; }
+  int Target(TIndividualElementKind kind) const { return kind < SlotCount ? FTargets[kind] : 0; }
   void SetTarget(TIndividualElementKind kind, int value);
 
   int TargetPotions1() const { return Target(iePotion1); }
@@ -100,7 +100,7 @@ class TElementGather {
   // Where a piece of that kind flies to.
   TPoint SlotPosition(TIndividualElementKind kind) const;
   // Still needed of that kind.
-  int Remaining(TIndividualElementKind kind) const { return FCounters[kind].Value(); }
+  int Remaining(TIndividualElementKind kind) const { return kind < SlotCount ? FCounters[kind].Value() : 0; }
 
   void TickAndDraw();
   void ReloadDigitSizes();
