@@ -1,0 +1,116 @@
+#include "rules/TubeTimer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/FrameTime.h"
+#include "engine/ImageCatalogue.h"
+#include "engine/OmegaImageList.h"
+#include "engine/StepHelpers.h"
+
+namespace qm {
+
+void TTubeTimer::Reset() {
+  FMotion = mtStill;
+  FX = HideLeft;
+  FRunning = false;
+  FAlmostReported = false;
+  FDraining = false;
+  FDrainTarget = 0;
+  Paused = true;
+}
+
+void TTubeTimer::Start() {
+  FElapsedSeconds = Time;
+  FElapsed = TimeMs();
+  FMotion = mtSlidingIn;
+  RefreshOutputs();
+}
+
+void TTubeTimer::SlideOut() { FMotion = mtSlidingOut; }
+
+void TTubeTimer::Absorb(int seconds) {
+  FDraining = true;
+  FDrainTarget = std::min(FElapsed + std::int64_t(seconds) * 1000, TimeMs());
+}
+
+void TTubeTimer::Update() {
+  switch (FMotion) {
+    case mtStill:
+      break;
+    case mtSlidingIn:
+      if (StepToward(FX, MoveStep, Left)) {
+        FElapsedSeconds = Time;
+        FElapsed = TimeMs();
+        FFillStep = FElapsed / std::max(FillingUpStepFactor, 1);
+        FMotion = mtFillingUp;
+      }
+      break;
+    case mtSlidingOut:
+      if (StepToward(FX, MoveStep, HideLeft)) FMotion = mtStill;
+      break;
+    case mtFillingUp:
+      // The fill-up plays even while paused; only the count waits.
+      FElapsed -= FFillStep;
+      if (FElapsed <= 0) {
+        FElapsed = 0;
+        FElapsedSeconds = 0;
+        FRunning = true;
+        FMotion = mtRunning;
+      }
+      break;
+    case mtRunning:
+      if (FRunning && !Paused) Count();
+      break;
+  }
+  RefreshOutputs();
+}
+
+void TTubeTimer::Count() {
+  FElapsed = std::min(FElapsed + FrameMs, TimeMs());
+  if (FDraining) {
+    FElapsed += AbsorbedMiliSecsPerUpdate;
+    if (FElapsed >= FDrainTarget) {
+      FElapsed = FDrainTarget;
+      FDraining = false;
+    }
+  }
+  FElapsedSeconds = int(FElapsed / 1000);
+  if (Time - FElapsedSeconds <= AlmostTimeUpTimeLeft && !FAlmostReported) {
+    FAlmostReported = true;
+    if (OnAlmostTimeUp) OnAlmostTimeUp(*this);
+  }
+  if (FElapsedSeconds >= Time) {
+    FRunning = false;
+    FElapsedSeconds = Time;
+    if (OnTimeUp) OnTimeUp(*this);
+  }
+}
+
+void TTubeTimer::RefreshOutputs() {
+  // A round without time shows an empty tube.
+  const double used = TimeMs() > 0 ? double(FElapsed) / double(TimeMs()) : 1.0;
+  FPercentLeft = std::clamp(100 - RoundToEven(used * 100.0), 0, 100);
+  FEmptyPixels = std::clamp(RoundToEven(used * MaxPixelProgress), 0, MaxPixelProgress);
+}
+
+// The liquid is the bottom part of its picture, the glass is centred over
+// the liquid column.
+void TTubeTimer::Draw() {
+  if (!OmgImgList) return;
+  const float liquidX = float(FX + EnergyAdjustX);
+  const float liquidTop = float(Top + EnergyAdjustY);
+  if (TImageListItem* liquid = OmgImgList->FindImage(std::string(img::TimerTubeLiquid))) {
+    // Empty pixels are counted on MaxPixelProgress, the picture is EnergyHeight tall.
+    const int empty = MaxPixelProgress > 0 ? FEmptyPixels * EnergyHeight / MaxPixelProgress : EnergyHeight;
+    if (empty < EnergyHeight)
+      liquid->DrawPart(0, empty, EnergyWidth, EnergyHeight, liquidX, liquidTop + float(empty), 0, 0, 0, 1, 1, 255,
+                       255, 255, 255, 0);
+  }
+  int glassWidth = 0, glassHeight = 0;
+  PatternSize(*OmgImgList, std::string(img::TimerTube), glassWidth, glassHeight);
+  DrawImage(*OmgImgList, std::string(img::TimerTube), liquidX + float(EnergyWidth - glassWidth) / 2.0f,
+            liquidTop + float(EnergyHeight - glassHeight) / 2.0f, 0);
+}
+
+}  // namespace qm
