@@ -52,6 +52,16 @@ void TResultStats::StartCounting() {
   if (OnPlaySound) OnPlaySound("Bells");
 }
 
+void TResultStats::Reset() {
+  CountingPaused = false;
+  BonusElementKind = elFruit;
+  SetLevelScore(0);
+  SetBonusElementCount(0);
+  FScoreHighlight = 0;
+  FBonusHighlight = 0;
+  FSoundFrame = 0;
+}
+
 void TResultStats::TickAndDraw() {
   if (!Visible) return;
   Step();

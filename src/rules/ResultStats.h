@@ -41,6 +41,8 @@ class TResultStats {
                   int levelBonusCount);
   // The window has arrived: counting goes on, to the bells.
   void StartCounting();
+  // Round preparation: nothing to count, no light.
+  void Reset();
   void TickAndDraw();
 
   float ShownScore() const { return FShownScore; }

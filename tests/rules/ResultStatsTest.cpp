@@ -158,6 +158,18 @@ TEST_F(ResultStats, NewResultsStartCountingFromZero) {
   EXPECT_EQ(stats.ShownScore(), 0);
 }
 
+TEST_F(ResultStats, AResetLeavesNothingToCountOrLight) {
+  stats.SetResults(59, 300, mdGold, elGoldTile, 20);
+  stats.StartCounting();
+  Ticks(5);
+  stats.Reset();
+  Ticks(1);
+  EXPECT_EQ(stats.LevelScore(), 0);
+  EXPECT_EQ(stats.BonusElementCount(), 0);
+  EXPECT_EQ(stats.ScoreHighlightAlpha(), 0);
+  EXPECT_EQ(Lines().back(), "-");
+}
+
 TEST_F(ResultStats, ANonGoldRoundShowsTimeScoreAndADash) {
   stats.SetResults(125, 30, mdBronze, elFlower, 9);
   Ticks(1);
