@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <iostream>
 
+#include "Audio.h"
 #include "ContactSheet.h"
 #include "Fonts.h"
 #include "Pictures.h"
+#include "Prices.h"
 #include "Texts.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
     contentgen::GeneratePictures(out);
     contentgen::GenerateFonts(out);
     contentgen::GenerateTexts(out);
+    contentgen::GenerateAudio(out);
+    contentgen::GeneratePrices(out);
     if (!contactSheet.empty()) contentgen::WriteContactSheet(out, contactSheet);
   } catch (const std::exception& e) {
     std::cerr << "quillmere-contentgen: " << e.what() << '\n';

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+
+namespace contentgen {
+
+// Writes "Sounds/", "Music/" and "Voices/" into the program folder: every
+// name of src/audio/AudioNames.h as Ogg Vorbis.
+void GenerateAudio(const std::filesystem::path& programFolder);
+
+namespace audio {
+void GenerateSounds(const std::filesystem::path& programFolder);
+// Speaks our own texts with espeak-ng.
+void GenerateVoices(const std::filesystem::path& programFolder);
+}  // namespace audio
+
+}  // namespace contentgen
