@@ -599,6 +599,10 @@ void TGameBoard::AdvanceUniReveals() {
   }
 }
 
+bool TGameBoard::UniRevealPending() const {
+  return std::any_of(FUniReveal.begin(), FUniReveal.end(), [](int frame) { return frame >= 0; });
+}
+
 void TGameBoard::UniRevealDone() {
   FUniRevealFlag = true;
   MatchElements();
@@ -1033,6 +1037,10 @@ bool TGameBoard::HasAnyMove() {
 
 void TGameBoard::CheckNoMoreMoves() {
   FNoMoreMovesClock = 0;
+  // Falling, opening or trembling pieces take no part in lines, and the
+  // element pass after a landing may still clear some: only a board at
+  // rest can be judged.
+  if (!IsQuiet() || FRegroupOn) return;
   if (FNoMoreMovesReported || !CanMatch || HasAnyMove()) return;
   FNoMoreMovesReported = true;
   if (OnNoMoreMoves) OnNoMoreMoves();
@@ -1120,6 +1128,7 @@ bool TGameBoard::GenerateOnce(TBoardData& board, bool reseed) {
     tile.FruitBomb = 0;
     tile.Worm = 0;
     tile.WormTime = 0;
+    tile.FallOffset = 0;
   }
 
   // Free as many pieces as there were. Every playable cell is a locker

@@ -199,6 +199,8 @@ class TGameBoard {
   bool IsQuiet() const;
   // The element pass that follows a landing is still to come.
   bool RegroupPending() const { return FRegroupOn; }
+  // A clicked uni fruit is still turning into its piece.
+  bool UniRevealPending() const;
   // Pixels the landing bounce lifts or drops the pieces of a column.
   int ColumnBounce(int x) const;
   std::uint8_t UniFruitShownElement() const { return FUniFruitShownElement; }

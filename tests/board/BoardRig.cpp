@@ -255,7 +255,7 @@ void TBoardRig::Frames(int count) {
 
 bool TBoardRig::Busy() const {
   return Swap.IsRunning() || Grouped.IsRunning() || Opening.IsRunning() || !Board.IsSettled() ||
-         Board.RegroupPending() || ShuffleAway.IsRunning() || LockerFiller.IsRunning() || LockersAway.IsRunning() ||
+         Board.RegroupPending() || Board.UniRevealPending() || ShuffleAway.IsRunning() || LockerFiller.IsRunning() || LockersAway.IsRunning() ||
          LostBoard.IsRunning();
 }
 

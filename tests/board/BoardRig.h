@@ -45,7 +45,8 @@ class TBoardRig {
   void Frame();
   void Frames(int count);
   // Something still moves: an effect runs, a piece falls, the element pass
-  // after a landing is due, or a whole-board animation plays.
+  // after a landing or a uni fruit's reveal is due, or a whole-board
+  // animation plays.
   bool Busy() const;
   // Frames until nothing moves (at most `limit`).
   int Settle(int limit = 2000);
