@@ -78,6 +78,39 @@ TEST(BoardsAtRest, AShortPlayKeepsEveryRuleAndEveryNoMoreMovesReportIsTrue) {
   EXPECT_EQ(result.Regenerations, result.NoMoreMoves);
 }
 
+TEST(BoardsAtRest, NoMoreMovesIsReportedExactlyWhenNoSwapMakesALineAndNoHammerOrBubbleIsLeft) {
+  int reported = 0;
+  for (std::uint32_t seed = 1; seed <= 1500; ++seed) {
+    GameRandom().SetSeed(seed);
+    TRandomLevel level = RandomLevel();
+    // Few colours on small shapes run out of moves often.
+    level.Allowed.reset();
+    for (int code = 1; code <= 3 + static_cast<int>(seed % 3); ++code) level.Allowed.set(code);
+    for (TBoardTile& tile : level.Board.Tiles) {
+      tile.Element = static_cast<std::uint8_t>(Random(3 + static_cast<int>(seed % 3)) + 1);
+      if (Random(300) == 0) tile.Element = Random(2) == 0 ? ecHammer : ecMultiBubble;
+    }
+    auto rig = std::make_unique<TBoardRig>();
+    rig->Board.SetAllowedElements(level.Allowed);
+    rig->Load(level.Board);
+    rig->Board.MatchLockers();
+    rig->Board.MatchElements();
+    rig->Settle(20000);
+    int reports = 0;
+    rig->Board.OnNoMoreMoves = [&] { ++reports; };
+    rig->Board.CheckNoMoreMoves();
+    bool clickable = false;
+    for (const TBoardTile& tile : rig->Board.BoardData().Tiles)
+      clickable = clickable || (tile.ObjectKind == okFruit && (tile.Element == ecHammer || tile.Element == ecMultiBubble));
+    TPoint a;
+    TPoint b;
+    const bool move = rig->Board.FindMoveByFullScan(a, b);
+    ASSERT_EQ(reports == 1, !move && !clickable) << "seed " << seed;
+    reported += reports;
+  }
+  EXPECT_GT(reported, 0);
+}
+
 // The full run, kept out of the ordinary test run: tools/boardsoak plays it
 // under the sanitizers and reports its speed.
 TEST(BoardsAtRest, DISABLED_TenThousandMovesPlayWithoutABreach) {
