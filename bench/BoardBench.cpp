@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <functional>
 #include <memory>
 
 #include "board/GameBoard.h"
