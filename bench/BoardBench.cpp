@@ -1,6 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include "board/GameBoard.h"
+#include "board/GroupedElementsEffect.h"
+#include "board/OpeningLockers.h"
 #include "engine/GameRandom.h"
 
 namespace qm {
@@ -55,6 +59,140 @@ void BM_FindLinesOneColourFullBoard(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_FindLinesOneColourFullBoard);
+
+// Boards of a given width and height in the top-left corner, holes around.
+TElementSet SixElements() {
+  TElementSet allowed;
+  for (int code = 1; code <= 6; ++code) allowed.set(code);
+  return allowed;
+}
+
+TBoardData Shaped(int width, int height) {
+  TBoardData data{};
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      TBoardTile& tile = data.At(x, y);
+      tile = TBoardTile{};
+      tile.ObjectKind = x <= width && y <= height ? okFruit : okUnused;
+    }
+  return data;
+}
+
+// Four elements laid so that no swap makes a line: the search tries every
+// candidate, as the no-more-moves test does before it reports.
+TBoardData NoMoveBoard(int width, int height) {
+  TBoardData data = Shaped(width, height);
+  for (int x = 1; x <= width; ++x)
+    for (int y = 1; y <= height; ++y) data.At(x, y).Element = static_cast<std::uint8_t>((x - 1 + (y % 2 == 0 ? 2 : 0)) % 4 + 1);
+  return data;
+}
+
+// A board as the player meets it: six elements, a few lockers, no line.
+std::unique_ptr<TGameBoard> PlayableBoard(int width, int height) {
+  auto board = std::make_unique<TGameBoard>();
+  board->SetAllowedElements(SixElements());
+  GameRandom().SetSeed(99);
+  TBoardData data = Shaped(width, height);
+  for (TBoardTile& tile : data.Tiles)
+    if (tile.ObjectKind == okFruit) {
+      tile.ObjectKind = Random(8) == 0 ? okLocker : okFruit;
+      tile.LockerColor = static_cast<std::uint8_t>(Random(3) + 1);
+      tile.Element = static_cast<std::uint8_t>(Random(6) + 1);
+    }
+  board->LoadBoardData(data);
+  TBoardData fresh;
+  board->GenerateShuffledBoard(fresh);
+  board->LoadBoardData(fresh);
+  return board;
+}
+
+void Shapes(benchmark::internal::Benchmark* b) {
+  b->Args({16, 12})->Args({10, 9})->Args({8, 8})->Args({6, 6});
+}
+
+void BM_FindMovePlayable(benchmark::State& state) {
+  auto board = PlayableBoard(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  TPoint a;
+  TPoint b;
+  for (auto _ : state) benchmark::DoNotOptimize(board->FindMove(a, b));
+}
+BENCHMARK(BM_FindMovePlayable)->Apply(Shapes);
+
+void BM_FindMoveByFullScanPlayable(benchmark::State& state) {
+  auto board = PlayableBoard(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  TPoint a;
+  TPoint b;
+  for (auto _ : state) benchmark::DoNotOptimize(board->FindMoveByFullScan(a, b));
+}
+BENCHMARK(BM_FindMoveByFullScanPlayable)->Apply(Shapes);
+
+// The no-more-moves test on a board that has none, which is its dearest case.
+void BM_HasAnyMoveNoMove(benchmark::State& state) {
+  auto board = std::make_unique<TGameBoard>();
+  board->LoadBoardData(NoMoveBoard(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+  for (auto _ : state) benchmark::DoNotOptimize(board->HasAnyMove());
+}
+BENCHMARK(BM_HasAnyMoveNoMove)->Apply(Shapes);
+
+void BM_FindMoveByFullScanNoMove(benchmark::State& state) {
+  auto board = std::make_unique<TGameBoard>();
+  board->LoadBoardData(NoMoveBoard(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+  TPoint a;
+  TPoint b;
+  for (auto _ : state) benchmark::DoNotOptimize(board->FindMoveByFullScan(a, b));
+}
+BENCHMARK(BM_FindMoveByFullScanNoMove)->Apply(Shapes);
+
+void BM_GenerateShuffledBoard(benchmark::State& state) {
+  auto board = std::make_unique<TGameBoard>();
+  board->SetAllowedElements(SixElements());
+  board->LoadBoardData(NoMoveBoard(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+  TBoardData fresh;
+  for (auto _ : state) {
+    board->GenerateShuffledBoard(fresh);
+    benchmark::DoNotOptimize(fresh);
+  }
+}
+BENCHMARK(BM_GenerateShuffledBoard)->Apply(Shapes);
+
+// One whole cascade: the bottom row clears, everything falls and refills,
+// and the passes run until a pass finds nothing; the clearing and opening
+// effects are wired back as the main window wires them.
+void BM_CascadeResolution(benchmark::State& state) {
+  auto board = PlayableBoard(BoardColumns, BoardRows);
+  const TBoardData start = board->BoardData();
+  TGroupedElementsEffect grouped;
+  TOpeningLockers opening;
+  board->OnGroupedElementsEffectRequest = [&](const TBoardData& data, const TSimpleObjectArray& mask, bool, bool blaster) {
+    grouped.Start(data, mask, blaster);
+  };
+  grouped.OnGroupingEffectComplete = [&](const TBoardData&, const TSimpleObjectArray& mask, bool) {
+    board->GroupedCleared(mask);
+  };
+  board->OnOpeningLockersEffectRequest = [&](const TBoardData& data, const TSimpleObjectArray& mask) {
+    opening.Start(data, mask);
+  };
+  opening.OnOpeningEffectComplete = [&](const TSimpleObjectArray& mask, bool last) {
+    board->LockersOpened(mask);
+    if (last) board->MatchElements();
+  };
+  TSimpleObjectArray bottom;
+  for (int x = 1; x <= BoardColumns; ++x) bottom.At(x, BoardRows) = 1;
+  std::int64_t frames = 0;
+  for (auto _ : state) {
+    GameRandom().SetSeed(7);
+    board->LoadBoardData(start);
+    board->GroupedCleared(bottom);
+    do {
+      board->Tick();
+      opening.TickAndDraw();
+      grouped.TickAndDraw();
+      ++frames;
+    } while (!board->IsSettled() || board->RegroupPending() || grouped.IsRunning() || opening.IsRunning());
+  }
+  state.counters["frames"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CascadeResolution);
 
 }  // namespace
 }  // namespace qm

@@ -1,5 +1,6 @@
 #include "board/BoardImages.h"
 
+#include "board/GeneralDataClass.h"
 #include "engine/OmegaImageList.h"
 
 namespace qm {
@@ -12,6 +13,25 @@ void BoardDrawEx(TOmegaImageList* list, const char* name, float x, float y, int 
   if (list == nullptr) return;
   DrawImageEx(*list, name, x, y, how.Angle, 0.5f, 0.5f, how.Scale, how.Scale, how.Red, how.Green, how.Blue, how.Alpha,
               pattern, how.BlendMode);
+}
+
+void DrawTileCopy(TOmegaImageList* list, const TBoardTile& tile, float x, float y, const TImageDraw& how,
+                  int uniFruitElement) {
+  if (!tile.IsLockerOrPiece()) return;
+  if (tile.ObjectKind == okLocker) {
+    BoardDrawEx(list, "BrownTile", x, y, tile.LockerColor - 1, how);
+    TImageDraw inside = how;
+    inside.Scale = how.Scale * 0.8f;
+    if (tile.Element == ecUniFruit)
+      BoardDrawEx(list, "BubbleInside", x, y, uniFruitElement - 1, inside);
+    else
+      BoardDrawEx(list, "Elements", x, y, tile.Element - 1, inside);
+    return;
+  }
+  if (tile.Element == ecUniFruit)
+    BoardDrawEx(list, "BubbleInside", x, y, uniFruitElement - 1, how);
+  else
+    BoardDrawEx(list, "Elements", x, y, tile.Element - 1, how);
 }
 
 }  // namespace qm

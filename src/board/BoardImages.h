@@ -3,6 +3,7 @@
 namespace qm {
 
 class TOmegaImageList;
+struct TBoardTile;
 
 // How the board and its effects draw a pattern: scale and rotation around
 // the pattern's middle, tint, alpha and blend mode.
@@ -20,5 +21,11 @@ struct TImageDraw {
 // nothing.
 void BoardDraw(TOmegaImageList* list, const char* name, float x, float y, int pattern);
 void BoardDrawEx(TOmegaImageList* list, const char* name, float x, float y, int pattern, const TImageDraw& how);
+
+// A locker or piece of a board copy, as the whole-board animations show it:
+// a locker as its colour's tile with its piece inside, a uni fruit with the
+// element it shows. Other cells draw nothing.
+void DrawTileCopy(TOmegaImageList* list, const TBoardTile& tile, float x, float y, const TImageDraw& how,
+                  int uniFruitElement);
 
 }  // namespace qm

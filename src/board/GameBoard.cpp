@@ -7,12 +7,22 @@
 #include "engine/EffectsMode.h"
 #include "engine/FrameTime.h"
 #include "engine/GameRandom.h"
+#include "engine/StepHelpers.h"
 
 namespace qm {
 
 namespace {
 
 constexpr int kUniRevealFrames = 20;
+constexpr int kRegroupDelayMs = 300;
+constexpr int kHintWiggleMax = 8;
+// A landing column dips and rebounds, a little less each time.
+constexpr int kBounceOffsets[] = {2, -2, 1, -1, 1, 0};
+constexpr int kBounceFrames = static_cast<int>(sizeof(kBounceOffsets) / sizeof(kBounceOffsets[0]));
+// Draws the regeneration may spend looking for a cell, and whole attempts
+// at a board without a line.
+constexpr int kCellDraws = 10000;
+constexpr int kGenerateAttempts = 8;
 
 TPoint CellPoint(int index) { return {index / BoardRows + 1, index % BoardRows + 1}; }
 
@@ -23,6 +33,9 @@ void CleanTile(TBoardTile& tile) {
   if (tile.ObjectKind == okLocker) tile.LockerColor = std::clamp<std::uint8_t>(tile.LockerColor, 1, 3);
   tile.ChainLock = std::min<std::uint8_t>(tile.ChainLock, 2);
   tile.Web = tile.Web != 0 ? 1 : 0;
+  // Chains and webs hold lockers and pieces only; on any other cell they
+  // would travel into the next piece that fills it.
+  if (tile.ObjectKind != okLocker && tile.ObjectKind != okFruit) tile.ChainLock = tile.Web = 0;
   tile.FruitBomb = tile.FruitBomb != 0 ? 1 : 0;
   if (tile.Worm > 2) tile.Worm = 0;
   if (tile.FallOffset < 0 || tile.FallOffset >= TileSize) tile.FallOffset = 0;
@@ -41,6 +54,7 @@ TGameBoard::TGameBoard() {
   }
   FStates.fill(tsIdle);
   FUniReveal.fill(-1);
+  FBounce.fill(-1);
 }
 
 void TGameBoard::ResetRound() {
@@ -53,6 +67,24 @@ void TGameBoard::ResetRound() {
   DrawFoundFlowerThreshold();
   FWormFairy.fill(0);
   FUniReveal.fill(-1);
+  FBounce.fill(-1);
+  HideHint();
+  FRegroupOn = false;
+  FRegroupClock = 0;
+  FPiecesSinceUniFruit = 0;
+  FPiecesSinceFruitBomb = 0;
+  ResetNoMoreMoves();
+}
+
+void TGameBoard::RandomizeElements() {
+  Randomize();
+  for (TBoardTile& tile : FBoard.Tiles) {
+    if (tile.ObjectKind == okLocker) tile.ObjectKind = okFruit;
+    tile.Element = RandomElement();
+    tile.BlastElement = 1;
+  }
+  ResetNoMoreMoves();
+  DrawFoundFlowerThreshold();
 }
 
 void TGameBoard::LoadBoardData(const TBoardData& data) {
@@ -159,6 +191,8 @@ void TGameBoard::TileClick(TPoint p) {
     return;
   }
   if (State(p) != tsIdle) return;
+  HideHint();
+  FHintClock = 0;
   if (OnObjectTileClick) OnObjectTileClick();
   if (!FSelectionArmed) {
     FLastClicked = p;
@@ -461,8 +495,10 @@ void TGameBoard::GroupedCleared(const TSimpleObjectArray& mask) {
   for (int i = 0; i < BoardCells; ++i) {
     if (mask.Cells[i] == 0) continue;
     FBoard.Tiles[i].ObjectKind = okTempBlank;
+    FBoard.Tiles[i].FallOffset = 0;
     FStates[i] = tsFalling;
   }
+  MarkFalling();
 }
 
 void TGameBoard::CellCleared(TPoint tilePos) { GroupedCleared(TSimpleObjectArray::Single(tilePos)); }
@@ -563,6 +599,10 @@ void TGameBoard::AdvanceUniReveals() {
   }
 }
 
+bool TGameBoard::UniRevealPending() const {
+  return std::any_of(FUniReveal.begin(), FUniReveal.end(), [](int frame) { return frame >= 0; });
+}
+
 void TGameBoard::UniRevealDone() {
   FUniRevealFlag = true;
   MatchElements();
@@ -571,8 +611,14 @@ void TGameBoard::UniRevealDone() {
 void TGameBoard::Tick() {
   if (!CanDraw || !Visible) return;
   AdvanceUniFruitCycle();
+  AdvanceBounces();
+  if (!Frozen) AdvanceHintClock();
+  AdvanceNoMoreMovesClock();
+  MarkFalling();
+  if (!Frozen) FallStep();
   Draw();
   AdvanceUniReveals();
+  if (!Frozen) AdvanceRegroup();
 }
 
 void TGameBoard::DrawPiece(const TBoardTile& tile, float x, float y, float scale) {
@@ -605,7 +651,10 @@ void TGameBoard::Draw() {
       // Swapping and grouped pieces are drawn by their effects.
       if (tile.ObjectKind != okFruit || state == tsSwapping || state == tsGrouped) continue;
       TPoint at = TilePixel(p);
-      if (state == tsFalling) at.Y += tile.FallOffset;
+      if (state == tsFalling)
+        at.Y += tile.FallOffset;
+      else
+        at.Y += ColumnBounce(x);
       if (p == FHover && tile.Web == 0 && tile.ChainLock == 0) at.Y -= 2;
       DrawPiece(tile, static_cast<float>(at.X), static_cast<float>(at.Y), 1.0f);
       if (tile.IsPotion()) {
@@ -649,6 +698,518 @@ void TGameBoard::Draw() {
     how.Alpha = FSelectionAlpha;
     BoardDrawEx(OmgImgList, "TileSelection", static_cast<float>(at.X), static_cast<float>(at.Y), FSelectionLook, how);
   }
+}
+
+// ---------------------------------------------------------------------------
+// Falling and refill
+
+namespace {
+
+// A cell busy with an effect: its tile is still being shown by the effect,
+// so nothing may fall into it or past it until the effect hands it back.
+bool IsBusy(TTileState state) {
+  return state == tsSwapping || state == tsOpening || state == tsGrouped || state == tsHammered;
+}
+
+}  // namespace
+
+void TGameBoard::MarkFalling() {
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      if (FBoard.At(x, y).ObjectKind != okTempBlank) continue;
+      for (int up = y; up >= 1; --up) {
+        TTileState& state = FStates[CellIndex(x, up)];
+        if (state == tsIdle) {
+          state = tsFalling;
+          FBoard.At(x, up).FallOffset = 0;
+        } else if (state == tsVoid || state == tsChained || IsBusy(state)) {
+          break;
+        }
+      }
+    }
+}
+
+bool TGameBoard::BelowHasHole(int x, int y) const {
+  for (int below = y + 1; below <= BoardRows; ++below) {
+    const TBoardTile& tile = FBoard.At(x, below);
+    if (tile.ObjectKind == okTempBlank) return true;
+    if (tile.ObjectKind == okUnused || tile.ChainLock != 0 || IsBusy(FStates[CellIndex(x, below)])) return false;
+  }
+  return false;
+}
+
+bool TGameBoard::IsSpawnCell(int x, int y) const {
+  if (y == 1) return true;
+  const TBoardTile& above = FBoard.At(x, y - 1);
+  return above.ObjectKind == okUnused || (above.IsLockerOrPiece() && above.ChainLock != 0);
+}
+
+void TGameBoard::FallStep() {
+  const bool wasSettled = IsSettled();
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = BoardRows; y >= 1; --y) {
+      if (FStates[CellIndex(x, y)] != tsFalling) continue;
+      TBoardTile& tile = FBoard.At(x, y);
+      tile.FallOffset += DroppingStep;
+      if (tile.FallOffset < TileSize) continue;
+      tile.FallOffset = 0;
+      if (tile.IsLockerOrPiece() && y < BoardRows) {
+        TBoardTile& below = FBoard.At(x, y + 1);
+        // The background look belongs to the cell, not to the piece.
+        const std::uint8_t back = below.TileBack;
+        below = tile;
+        below.TileBack = back;
+        if (!BelowHasHole(x, y + 1)) {
+          FStates[CellIndex(x, y + 1)] = tsIdle;
+          FBounce[x - 1] = 0;
+        }
+      }
+      tile.ObjectKind = okTempBlank;
+      if (IsSpawnCell(x, y)) {
+        NewPiece({x, y});
+        FStates[CellIndex(x, y)] = BelowHasHole(x, y) ? tsFalling : tsIdle;
+      }
+    }
+  if (!wasSettled && IsSettled()) {
+    MatchLockers();
+    FRegroupClock = 0;
+    FRegroupOn = true;
+  }
+}
+
+void TGameBoard::AdvanceRegroup() {
+  if (!FRegroupOn) return;
+  FRegroupClock += FrameMs;
+  if (FRegroupClock < kRegroupDelayMs) return;
+  FRegroupOn = false;
+  MatchElements();
+}
+
+void TGameBoard::AdvanceBounces() {
+  for (int& frame : FBounce)
+    if (frame >= 0 && ++frame >= kBounceFrames) frame = -1;
+}
+
+int TGameBoard::ColumnBounce(int x) const {
+  if (x < 1 || x > BoardColumns) return 0;
+  const int frame = FBounce[x - 1];
+  return frame >= 0 ? kBounceOffsets[frame] : 0;
+}
+
+int TGameBoard::CountElement(std::uint8_t element) const {
+  return static_cast<int>(std::count_if(std::begin(FBoard.Tiles), std::end(FBoard.Tiles), [&](const TBoardTile& t) {
+    return t.IsLockerOrPiece() && t.Element == element;
+  }));
+}
+
+void TGameBoard::NewPiece(TPoint p) {
+  if (!IsOnBoard(p)) return;
+  ++FPiecesSinceUniFruit;
+  ++FPiecesSinceFruitBomb;
+  TBoardTile& tile = FBoard.At(p);
+  tile.ObjectKind = okFruit;
+  tile.LockerColor = static_cast<std::uint8_t>(Random(3) + 1);
+  tile.Element = RandomElement();
+  tile.Web = 0;
+  tile.FruitBomb = 0;
+  ApplySpawnRules(p);
+}
+
+void TGameBoard::ApplySpawnRules(TPoint p) {
+  TBoardTile& tile = FBoard.At(p);
+  if (OneUniFruitEveryInterval > 0 && FPiecesSinceUniFruit >= OneUniFruitEveryInterval &&
+      CountElement(ecUniFruit) < MaxUniFruitOnBoard) {
+    FPiecesSinceUniFruit = 0;
+    tile.Element = ecUniFruit;
+    if (OnFruitBubbleAdded) OnFruitBubbleAdded();
+  }
+  if (!tile.IsSpecial() && OneMultiBubbleEveryProb > 0 && Random(OneMultiBubbleEveryProb) == 0 &&
+      CountElement(ecMultiBubble) < MaxMultiBubbleOnBoard) {
+    tile.Element = ecMultiBubble;
+    tile.BlastElement = RandomElement();
+    if (OnFruitBlasterAdded) OnFruitBlasterAdded();
+  }
+  if (!tile.IsSpecial() && OneHammerEveryProb > 0 && Random(OneHammerEveryProb) == 0 &&
+      CountElement(ecHammer) < MaxHammersOnBoard) {
+    tile.Element = ecHammer;
+    if (OnHammerAdded) OnHammerAdded();
+  }
+  if (!tile.IsSpecial() && OneFruitBombEveryInterval > 0 && FPiecesSinceFruitBomb >= OneFruitBombEveryInterval) {
+    const int bombs = static_cast<int>(std::count_if(std::begin(FBoard.Tiles), std::end(FBoard.Tiles),
+                                                     [](const TBoardTile& t) {
+                                                       return t.ObjectKind == okFruit && t.FruitBomb != 0;
+                                                     }));
+    if (bombs < MaxFruitBombsOnBoard) {
+      FPiecesSinceFruitBomb = 0;
+      tile.FruitBomb = 1;
+      if (OnFruitBombAdded) OnFruitBombAdded();
+    }
+  }
+  struct TItemRule {
+    int Prob;
+    std::uint8_t Code;
+    TToolKind Lowest;
+    const std::function<void(int&)>* Question;
+  };
+  const TItemRule items[] = {
+      {OneMagicKeyEveryProb, ecMagicKeyItem, toMagicKey, &OnAcquiredMagicKeysQuestion},
+      {OneBroomEveryProb, ecBroomItem, toBroom, &OnAcquiredBroomsQuestion},
+      {OneAerosolEveryProb, ecAerosolItem, toAerosol, &OnAcquiredAerosolsQuestion},
+  };
+  for (const TItemRule& item : items) {
+    if (tile.IsSpecial() || item.Prob <= 0 || Random(item.Prob) != 0) continue;
+    const int onBoard = CountElement(item.Code);
+    if (onBoard != 0 || MaxToolKind < item.Lowest) continue;
+    int acquired = 0;
+    if (*item.Question) (*item.Question)(acquired);
+    if (onBoard + acquired < 9) tile.Element = item.Code;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Hints and no more moves
+
+bool TGameBoard::HintLegal(TPoint a, TPoint b) const {
+  if (!IsOnBoard(a) || !IsOnBoard(b)) return false;
+  const TBoardTile& ta = FBoard.At(a);
+  const TBoardTile& tb = FBoard.At(b);
+  if (!ta.IsLockerOrPiece() || ta.ObjectKind != tb.ObjectKind) return false;
+  for (const TBoardTile* tile : {&ta, &tb}) {
+    if (tile->Web != 0 || tile->ChainLock != 0) return false;
+    const std::uint8_t e = tile->Element;
+    if (tile->ObjectKind == okFruit && (e == ecUniFruit || e == ecHammer || e == ecFoundFlower || e == ecMultiBubble))
+      return false;
+  }
+  return true;
+}
+
+bool TGameBoard::IsHintMoveByFullScan(TPoint a, TPoint b) const {
+  if (!HintLegal(a, b) || std::abs(a.X - b.X) + std::abs(a.Y - b.Y) != 1) return false;
+  TBoardData swapped = FBoard;
+  std::swap(swapped.At(a), swapped.At(b));
+  const TBoardTile& moved = swapped.At(b);
+  return FindLines(swapped, static_cast<TTileObjectKind>(moved.ObjectKind), moved.Color()).Any();
+}
+
+void TGameBoard::NoteLiveLines(std::array<bool, 512>& lined) const {
+  lined.fill(false);
+  int keys[BoardCells];
+  for (int i = 0; i < BoardCells; ++i) {
+    const TBoardTile& tile = FBoard.Tiles[i];
+    const bool fits = tile.IsLockerOrPiece() && TakesPart(FStates[i]) && (tile.ObjectKind != okFruit || tile.Worm != 2);
+    keys[i] = fits ? tile.ObjectKind * 256 + tile.Color() : -1;
+  }
+  for (int y = 1; y <= BoardRows; ++y)
+    for (int x = 1; x <= BoardColumns - 2; ++x) {
+      const int k = keys[CellIndex(x, y)];
+      if (k >= 0 && k == keys[CellIndex(x + 1, y)] && k == keys[CellIndex(x + 2, y)]) lined[k] = true;
+    }
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows - 2; ++y) {
+      const int k = keys[CellIndex(x, y)];
+      if (k >= 0 && k == keys[CellIndex(x, y + 1)] && k == keys[CellIndex(x, y + 2)]) lined[k] = true;
+    }
+}
+
+// The line rule asked about a board with a and b exchanged. Only the two
+// changed cells can start a new run, so a colour that has no run on the
+// live board can only gain one through a or b; a colour that already has
+// one is checked on a full copy.
+bool TGameBoard::SwapMakesLineNear(TPoint a, TPoint b, const std::array<bool, 512>& lined) const {
+  const TBoardTile& ta = FBoard.At(a);
+  const TBoardTile& tb = FBoard.At(b);
+  const int kind = ta.ObjectKind;
+  const int color = ta.Color();
+  if (lined[kind * 256 + color]) return IsHintMoveByFullScan(a, b);
+  auto fits = [&](int x, int y) {
+    if (x < 1 || x > BoardColumns || y < 1 || y > BoardRows) return false;
+    const TPoint p{x, y};
+    const TBoardTile& tile = p == a ? tb : p == b ? ta : FBoard.At(p);
+    return tile.ObjectKind == kind && tile.Color() == color && (kind != okFruit || tile.Worm != 2) &&
+           TakesPart(FStates[CellIndex(x, y)]);
+  };
+  for (TPoint q : {a, b}) {
+    if (!fits(q.X, q.Y)) continue;
+    int run = 1;
+    for (int x = q.X - 1; fits(x, q.Y); --x) ++run;
+    for (int x = q.X + 1; fits(x, q.Y); ++x) ++run;
+    if (run >= 3) return true;
+    run = 1;
+    for (int y = q.Y - 1; fits(q.X, y); --y) ++run;
+    for (int y = q.Y + 1; fits(q.X, y); ++y) ++run;
+    if (run >= 3) return true;
+  }
+  return false;
+}
+
+bool TGameBoard::IsHintMove(TPoint a, TPoint b) const {
+  if (!HintLegal(a, b) || std::abs(a.X - b.X) + std::abs(a.Y - b.Y) != 1) return false;
+  std::array<bool, 512> lined;
+  NoteLiveLines(lined);
+  return SwapMakesLineNear(a, b, lined);
+}
+
+template <class Test>
+bool TGameBoard::SearchMove(TPoint& a, TPoint& b, Test test) {
+  const TPoint start{Random(BoardColumns) + 1, Random(BoardRows) + 1};
+  TPoint p = start;
+  do {
+    if (++p.X > BoardColumns) {
+      p.X = 1;
+      if (++p.Y > BoardRows) p.Y = 1;
+    }
+    if (!FBoard.At(p).IsLockerOrPiece()) continue;
+    for (TPoint n : {TPoint{p.X - 1, p.Y}, TPoint{p.X + 1, p.Y}, TPoint{p.X, p.Y - 1}, TPoint{p.X, p.Y + 1}})
+      if (HintLegal(p, n) && test(p, n)) {
+        a = p;
+        b = n;
+        return true;
+      }
+  } while (!(p == start));
+  return false;
+}
+
+bool TGameBoard::FindMove(TPoint& a, TPoint& b) {
+  std::array<bool, 512> lined;
+  NoteLiveLines(lined);
+  return SearchMove(a, b, [&](TPoint p, TPoint n) { return SwapMakesLineNear(p, n, lined); });
+}
+
+bool TGameBoard::FindMoveByFullScan(TPoint& a, TPoint& b) {
+  return SearchMove(a, b, [&](TPoint p, TPoint n) { return IsHintMoveByFullScan(p, n); });
+}
+
+void TGameBoard::HideHint() { FHintVisible = false; }
+
+void TGameBoard::ShowHint(TPoint a, TPoint b) {
+  if (!IsOnBoard(a) || !IsOnBoard(b)) return;
+  FHintA = a;
+  FHintB = b;
+  FHintMarks.fill(0);
+  FHintMarks[CellIndex(a.X, a.Y)] = 1;
+  FHintMarks[CellIndex(b.X, b.Y)] = 1;
+  FHintKind = FBoard.At(a).ObjectKind;
+  FHintWiggle = 0;
+  FHintWiggleStep = 1;
+  FHintShowingClock = 0;
+  FHintVisible = true;
+  FHintClock = 0;
+}
+
+void TGameBoard::ShowFoundMove() {
+  TPoint a;
+  TPoint b;
+  if (FindMove(a, b)) {
+    const int clock = FHintClock;
+    ShowHint(a, b);
+    FHintClock = clock;
+  } else {
+    FHintA = FHintB = TPoint{};
+    HideHint();
+  }
+}
+
+void TGameBoard::CancelHint() {
+  HideHint();
+  FHintClock = 0;
+}
+
+void TGameBoard::AdvanceHintClock() {
+  FHintClock += FrameMs;
+  if (FHintClock < HintInterval) return;
+  FHintClock = 0;
+  ShowFoundMove();
+}
+
+void TGameBoard::AdvanceNoMoreMovesClock() {
+  if (!CanMatch || Frozen || !IsQuiet()) return;
+  if (TimerReached(FNoMoreMovesClock, NoMoreMovesInterval) && !FHintVisible) CheckNoMoreMoves();
+}
+
+bool TGameBoard::HasAnyMove() {
+  ShowFoundMove();
+  HideHint();
+  if (IsOnBoard(FHintA)) return true;
+  return std::any_of(std::begin(FBoard.Tiles), std::end(FBoard.Tiles), [](const TBoardTile& t) {
+    return t.ObjectKind == okFruit && (t.Element == ecHammer || t.Element == ecMultiBubble);
+  });
+}
+
+void TGameBoard::CheckNoMoreMoves() {
+  FNoMoreMovesClock = 0;
+  // Falling, opening or trembling pieces take no part in lines, and the
+  // element pass after a landing may still clear some: only a board at
+  // rest can be judged.
+  if (!IsQuiet() || FRegroupOn) return;
+  if (FNoMoreMovesReported || !CanMatch || HasAnyMove()) return;
+  FNoMoreMovesReported = true;
+  if (OnNoMoreMoves) OnNoMoreMoves();
+}
+
+void TGameBoard::ResetNoMoreMoves() {
+  FHintClock = 0;
+  FNoMoreMovesClock = 0;
+  FNoMoreMovesReported = false;
+}
+
+void TGameBoard::DrawHint() {
+  if (!CanDraw || !Visible || !FHintVisible) return;
+  FHintWiggle += FHintWiggleStep;
+  if (FHintWiggle >= kHintWiggleMax || FHintWiggle <= 0) FHintWiggleStep = -FHintWiggleStep;
+  const bool rowPair = FHintA.Y == FHintB.Y;
+  const int base = FHintKind == okLocker ? -6 : -1;
+  for (TPoint p : {FHintA, FHintB}) {
+    if (!HintMarked(p)) continue;
+    // The left or upper tile of the pair moves left or up, the other one
+    // the opposite way.
+    const TPoint other = p == FHintA ? FHintB : FHintA;
+    const int away = (rowPair ? p.X < other.X : p.Y < other.Y) ? -FHintWiggle : FHintWiggle;
+    const TPoint corner = TilePixel(p);
+    const float x = static_cast<float>(corner.X + base + (rowPair ? away : 0));
+    const float y = static_cast<float>(corner.Y + base + (rowPair ? 0 : away));
+    const TBoardTile& tile = FBoard.At(p);
+    const bool locker = tile.ObjectKind == okLocker;
+    const bool bubble = !locker && tile.Element == ecUniFruit;
+    const char* image = locker ? "BrownTile" : bubble ? "BubbleInside" : "Elements";
+    const int pattern = locker ? tile.LockerColor - 1 : bubble ? FUniFruitShownElement - 1 : tile.Element - 1;
+    TImageDraw shadow;
+    shadow.Scale = 1.15f;
+    shadow.Red = shadow.Green = shadow.Blue = 0;
+    shadow.Alpha = 80;
+    BoardDrawEx(OmgImgList, image, x + 2, y + 5, pattern, shadow);
+    TImageDraw piece;
+    piece.Scale = 1.15f;
+    BoardDrawEx(OmgImgList, image, x, y, pattern, piece);
+  }
+  FHintShowingClock += FrameMs;
+  if (FHintShowingClock >= ShowingHintTime) {
+    FHintMarks.fill(0);
+    HideHint();
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Regeneration
+
+void TGameBoard::GenerateShuffledBoard(TBoardData& newBoard) {
+  // The first attempt reseeds as the game always has; later ones go on
+  // drawing, so each tries a different arrangement. When every attempt
+  // leaves a line (a board too cramped for its colours), the last one is
+  // kept: the shell's passes after loading clear that line like any other.
+  for (int attempt = 0; attempt < kGenerateAttempts; ++attempt)
+    if (GenerateOnce(newBoard, attempt == 0)) return;
+}
+
+bool TGameBoard::GenerateOnce(TBoardData& board, bool reseed) {
+  int pieces = 0;
+  int hammers = 0;
+  int uniFruits = 0;
+  int multiBubbles = 0;
+  int fruitBombs = 0;
+  std::array<std::uint8_t, BoardCells> potion{};
+  for (int i = 0; i < BoardCells; ++i) {
+    const TBoardTile& tile = FBoard.Tiles[i];
+    if (tile.IsPotion()) potion[i] = tile.Element;
+    if (!tile.IsLockerOrPiece()) continue;
+    if (tile.ObjectKind == okFruit) ++pieces;
+    hammers += tile.Element == ecHammer;
+    uniFruits += tile.Element == ecUniFruit;
+    multiBubbles += tile.Element == ecMultiBubble;
+    fruitBombs += tile.FruitBomb != 0;
+  }
+
+  board = FBoard;
+  for (TBoardTile& tile : board.Tiles) {
+    if (!tile.IsLockerOrPiece()) continue;
+    tile.ObjectKind = okLocker;
+    tile.LockerColor = static_cast<std::uint8_t>(Random(3) + 1);
+    tile.Element = RandomElement();
+    tile.Web = 0;
+    tile.FruitBomb = 0;
+    tile.Worm = 0;
+    tile.WormTime = 0;
+    tile.FallOffset = 0;
+  }
+
+  // Free as many pieces as there were. Every playable cell is a locker
+  // now, so there are enough; the walk only serves a draw that keeps
+  // missing the last few.
+  if (reseed) Randomize();
+  for (int piece = 0; piece < pieces; ++piece) {
+    TBoardTile* chosen = nullptr;
+    for (int draw = 0; draw < kCellDraws && chosen == nullptr; ++draw) {
+      TBoardTile& tile = board.At(Random(BoardColumns) + 1, Random(BoardRows) + 1);
+      if (tile.ObjectKind == okLocker) chosen = &tile;
+    }
+    for (int i = 0; i < BoardCells && chosen == nullptr; ++i)
+      if (board.Tiles[i].ObjectKind == okLocker) chosen = &board.Tiles[i];
+    if (chosen == nullptr) break;
+    chosen->ObjectKind = okFruit;
+    chosen->Element = RandomElement();
+  }
+
+  // Break every run at the cell where it starts, then give each broken
+  // cell the first colour that makes no line.
+  for (int i = 0; i < BoardCells; ++i) {
+    TBoardTile& tile = board.Tiles[i];
+    if (!tile.IsLockerOrPiece()) continue;
+    if (FindLines(board, static_cast<TTileObjectKind>(tile.ObjectKind), tile.Color()).Cells[i] == 0) continue;
+    (tile.ObjectKind == okLocker ? tile.LockerColor : tile.Element) = ecRepick;
+  }
+  for (int pass = 0; pass < 2; ++pass)
+    for (TBoardTile& tile : board.Tiles) {
+      if (tile.ObjectKind == okFruit && tile.Element == ecRepick) {
+        for (int code = ecFirstFruit; code <= ecPotion2; ++code) {
+          if (!FAllowedElements.test(code)) continue;
+          tile.Element = static_cast<std::uint8_t>(code);
+          if (!AnyLine(board)) break;
+        }
+        // No allowed code at all: a piece still needs a picture.
+        if (tile.Element == ecRepick) tile.Element = RandomElement();
+      } else if (tile.ObjectKind == okLocker && tile.LockerColor == ecRepick) {
+        bool placed = false;
+        for (int color = 1; color <= 3 && !placed; ++color) {
+          tile.LockerColor = static_cast<std::uint8_t>(color);
+          placed = !AnyLine(board);
+        }
+        if (!placed) {
+          tile.ObjectKind = okFruit;
+          tile.Element = ecRepick;
+        }
+      }
+    }
+
+  // Specials go back onto plain free pieces, so none is lost under another
+  // and the number of free pieces stays what it was. Only when too few
+  // plain pieces are left do they take lockers.
+  if (reseed) Randomize();
+  int* const remaining[] = {&hammers, &uniFruits, &multiBubbles, &fruitBombs};
+  auto placeOn = [&](int index, bool lockersToo) {
+    TBoardTile& tile = board.Tiles[index];
+    const bool plain = tile.ObjectKind == okFruit || (lockersToo && tile.ObjectKind == okLocker);
+    if (!plain || potion[index] != 0 || tile.IsSpecial()) return;
+    const std::uint8_t codes[] = {ecHammer, ecUniFruit, ecMultiBubble};
+    for (int kind = 0; kind < 4; ++kind) {
+      if (*remaining[kind] == 0) continue;
+      --*remaining[kind];
+      tile.ObjectKind = okFruit;
+      if (kind < 3)
+        tile.Element = codes[kind];
+      else
+        tile.FruitBomb = 1;
+      return;
+    }
+  };
+  auto anyRemaining = [&] { return hammers + uniFruits + multiBubbles + fruitBombs > 0; };
+  for (int draw = 0; draw < kCellDraws && anyRemaining(); ++draw)
+    placeOn(CellIndex(Random(BoardColumns) + 1, Random(BoardRows) + 1), false);
+  for (int i = 0; i < BoardCells && anyRemaining(); ++i) placeOn(i, false);
+  for (int i = 0; i < BoardCells && anyRemaining(); ++i) placeOn(i, true);
+
+  const bool lineFree = !AnyLine(board);
+  for (int i = 0; i < BoardCells; ++i)
+    if (potion[i] != 0) board.Tiles[i].Element = potion[i];
+  return lineFree;
 }
 
 }  // namespace qm

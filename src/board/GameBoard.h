@@ -98,6 +98,13 @@ class TGameBoard {
 
   // Round life cycle.
   void ResetRound();
+  // Round set-up: reseeds, frees every locker and gives every tile a new
+  // element, then restarts the hint and no-more-moves clocks.
+  void RandomizeElements();
+  // A new board with as many free pieces as the live one, the same specials
+  // and potions, chains and holes in place, and no line where one can be
+  // avoided. See GameBoard.cpp for the bounds the search keeps to.
+  void GenerateShuffledBoard(TBoardData& newBoard);
   void SetAllowedElements(const TElementSet& allowed) { FAllowedElements = allowed; }
   const TElementSet& AllowedElements() const { return FAllowedElements; }
   // Copies the grid in, cleans codes no rule knows and rebuilds every
@@ -114,6 +121,8 @@ class TGameBoard {
 
   // Per frame and input.
   void Tick();
+  // The hint's two wiggling tiles, on top of everything the board drew.
+  void DrawHint();
   void MouseDown(int x, int y, int button);
   void MouseMove(int x, int y);
   void SetDragging(bool value);
@@ -140,6 +149,12 @@ class TGameBoard {
   void LockersOpened(const TSimpleObjectArray& mask);
   void GroupedCleared(const TSimpleObjectArray& mask);
   void CellCleared(TPoint tilePos);
+  // The fall, run by Tick: empty cells claim the pieces above them, and
+  // every claimed piece moves down by DroppingStep.
+  void MarkFalling();
+  void FallStep();
+  // A new piece in an empty cell, with the special-piece spawn rules.
+  void NewPiece(TPoint tilePos);
   // A revealed uni fruit may now complete a line.
   void UniRevealDone();
 
@@ -156,11 +171,38 @@ class TGameBoard {
   // Draws a new element for a piece from the allowed set.
   std::uint8_t RandomElement();
 
+  // Hints and the no-more-moves test. FindMove searches from a random cell
+  // and checks each candidate swap only around the two cells it changes;
+  // FindMoveByFullScan makes the same search but checks every candidate on
+  // a swapped copy of the whole board, and is kept as the measure the fast
+  // one is tested and timed against.
+  bool FindMove(TPoint& a, TPoint& b);
+  bool FindMoveByFullScan(TPoint& a, TPoint& b);
+  // One candidate: a pair the hint may show whose swap makes a line.
+  bool IsHintMove(TPoint a, TPoint b) const;
+  bool IsHintMoveByFullScan(TPoint a, TPoint b) const;
+  void ShowHint(TPoint a, TPoint b);
+  void CancelHint();
+  bool HasAnyMove();
+  void CheckNoMoreMoves();
+  void ResetNoMoreMoves();
+  bool HintVisible() const { return FHintVisible; }
+  TPoint HintTileA() const { return FHintA; }
+  TPoint HintTileB() const { return FHintB; }
+  bool HintMarked(TPoint p) const { return IsOnBoard(p) && FHintMarks[CellIndex(p.X, p.Y)] != 0; }
+  bool NoMoreMovesReported() const { return FNoMoreMovesReported; }
+
   TTileState TileState(TPoint p) const { return IsOnBoard(p) ? FStates[CellIndex(p.X, p.Y)] : tsVoid; }
   // No cell takes part in the fall.
   bool IsSettled() const;
   // Every cell rests.
   bool IsQuiet() const;
+  // The element pass that follows a landing is still to come.
+  bool RegroupPending() const { return FRegroupOn; }
+  // A clicked uni fruit is still turning into its piece.
+  bool UniRevealPending() const;
+  // Pixels the landing bounce lifts or drops the pieces of a column.
+  int ColumnBounce(int x) const;
   std::uint8_t UniFruitShownElement() const { return FUniFruitShownElement; }
   int FoundFlowerIdx() const { return FFoundFlowerIdx; }
 
@@ -182,6 +224,24 @@ class TGameBoard {
   void AdvanceUniReveals();
   void Draw();
   void DrawPiece(const TBoardTile& tile, float x, float y, float scale);
+  bool BelowHasHole(int x, int y) const;
+  bool IsSpawnCell(int x, int y) const;
+  void ApplySpawnRules(TPoint p);
+  int CountElement(std::uint8_t element) const;
+  bool HintLegal(TPoint a, TPoint b) const;
+  template <class Test>
+  bool SearchMove(TPoint& a, TPoint& b, Test test);
+  // The kinds and colours that already have a line on the live board; a
+  // candidate of such a colour is checked on a full copy.
+  void NoteLiveLines(std::array<bool, 512>& lined) const;
+  bool SwapMakesLineNear(TPoint a, TPoint b, const std::array<bool, 512>& lined) const;
+  void ShowFoundMove();
+  void HideHint();
+  void AdvanceHintClock();
+  void AdvanceNoMoreMovesClock();
+  void AdvanceRegroup();
+  void AdvanceBounces();
+  bool GenerateOnce(TBoardData& board, bool reseed);
 
   TBoardData FBoard{};
   std::array<TTileState, BoardCells> FStates{};
@@ -204,6 +264,27 @@ class TGameBoard {
   std::array<int, BoardCells> FUniReveal;
   bool FUniRevealFlag = false;
   int FPotionPulse = 0;
+
+  // Hint and no-more-moves.
+  TPoint FHintA;
+  TPoint FHintB;
+  std::array<std::uint8_t, BoardCells> FHintMarks{};
+  bool FHintVisible = false;
+  std::uint8_t FHintKind = okFruit;
+  int FHintWiggle = 0;
+  int FHintWiggleStep = 1;
+  int FHintClock = 0;
+  int FHintShowingClock = 0;
+  int FNoMoreMovesClock = 0;
+  bool FNoMoreMovesReported = false;
+
+  // Falling and the element pass that follows a landing.
+  bool FRegroupOn = false;
+  int FRegroupClock = 0;
+  // Frames into each column's landing bounce; -1 when still.
+  std::array<int, BoardColumns> FBounce;
+  int FPiecesSinceUniFruit = 0;
+  int FPiecesSinceFruitBomb = 0;
 
   int FLockerPassCounter = 0;
   int FFlowerThreshold = 6;

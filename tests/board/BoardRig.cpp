@@ -100,9 +100,15 @@ TSimpleObjectArray MaskOf(std::initializer_list<TPoint> cells) {
 TBoardRig::TBoardRig() {
   Board.Left = 100;
   Board.Top = 80;
-  for (int* left : {&Swap.Left, &Grouped.Left, &Opening.Left, &LockerFrames.Left, &ChainLocks.Left, &Webs.Left})
+  TElementSet allowed;
+  for (int code = 1; code <= 6; ++code) allowed.set(code);
+  Board.SetAllowedElements(allowed);
+  for (int* left : {&Swap.Left, &Grouped.Left, &Opening.Left, &LockerFrames.Left, &ChainLocks.Left, &Webs.Left,
+                    &ShuffleAway.Left, &LockerFiller.Left, &LockersAway.Left, &LostBoard.Left})
     *left = Board.Left;
-  for (int* top : {&Swap.Top, &Grouped.Top, &Opening.Top, &LockerFrames.Top, &ChainLocks.Top, &Webs.Top}) *top = Board.Top;
+  for (int* top : {&Swap.Top, &Grouped.Top, &Opening.Top, &LockerFrames.Top, &ChainLocks.Top, &Webs.Top,
+                   &ShuffleAway.Top, &LockerFiller.Top, &LockersAway.Top, &LostBoard.Top})
+    *top = Board.Top;
 
   Board.OnSwapEffectRequest = [this](const TSwappedObjectsData& data, bool matchOccurs) {
     ++SwapRequests;
@@ -152,8 +158,41 @@ TBoardRig::TBoardRig() {
   };
   Opening.OnOpeningEffectComplete = [this](const TSimpleObjectArray& mask, bool last) {
     Board.LockersOpened(mask);
-    if (last) Board.MatchElements();
+    if (last) {
+      Board.CheckNoMoreMoves();
+      Board.MatchElements();
+    }
   };
+  // The regeneration: the old board goes, a new one with the same pieces
+  // comes, and the passes pick up anything the new board still lines up.
+  Board.OnNoMoreMoves = [this] {
+    ++NoMoreMovesReports;
+    Log.push_back("no more moves");
+    Board.CanDraw = false;
+    Swap.Reset();
+    Opening.Reset();
+    ShuffleAway.UniFruitColorIndex = Board.UniFruitShownElement();
+    TBoardData fresh;
+    Board.GenerateShuffledBoard(fresh);
+    ShuffleAway.Start(Board.BoardData(), fresh);
+  };
+  ShuffleAway.OnFinished = [this](const TBoardData& fresh) {
+    ++Regenerations;
+    Regenerated = fresh;
+    Log.push_back("regenerated");
+    Board.LoadBoardData(fresh);
+    Board.CanDraw = true;
+    Board.ResetNoMoreMoves();
+    Board.MatchLockers();
+    Board.MatchElements();
+  };
+  LockerFiller.OnFinish = [this] {
+    Log.push_back("filled");
+    Board.CanDraw = true;
+  };
+  LockersAway.OnAboutSpreading = [this] { Log.push_back("spreading"); };
+  LockersAway.OnFinished = [this] { Log.push_back("lockers away"); };
+  LostBoard.OnTimeForDialogWindow = [this] { Log.push_back("dialog"); };
   Board.OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) { LockerFrames.RemoveFrames(mask); };
   Board.OnTimeToDrawLockerFrames = [this] { LockerFrames.TickAndDraw(); };
   LockerFrames.OnLockerFrameEffectRequest = [this](TPoint p, std::uint8_t level) {
@@ -174,11 +213,36 @@ void TBoardRig::Load(const TBoardData& data) {
   Board.LoadBoardData(data);
 }
 
+void TBoardRig::StartRound(const TBoardData& level, const TElementSet& allowed) {
+  Board.ResetRound();
+  Board.SetAllowedElements(allowed);
+  Board.LoadBoardData(level);
+  Board.ActiveMode = amNormal;
+  Board.RandomizeElements();
+  TBoardData fresh;
+  Board.GenerateShuffledBoard(fresh);
+  Board.LoadBoardData(fresh);
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      const TBoardTile& tile = level.At(x, y);
+      if (tile.Web != 0) Board.PlaceWeb({x, y});
+      if (tile.Element == ecPotion1 || tile.Element == ecPotion2) Board.SetPotion({x, y}, tile.Element);
+    }
+  Board.CanDraw = false;
+  LockerFiller.UniFruitColorIndex = Board.UniFruitShownElement();
+  LockerFiller.Start(Board.BoardData());
+}
+
 void TBoardRig::Frame() {
   ++FramesRun;
   Board.Tick();
+  LockerFiller.TickAndDraw();
+  LostBoard.TickAndDraw();
+  ShuffleAway.TickAndDraw();
+  LockersAway.TickAndDraw();
   Opening.UniFruitColorIndex = Board.UniFruitShownElement();
   Opening.TickAndDraw();
+  Board.DrawHint();
   Swap.TickAndDraw();
   Grouped.TickAndDraw();
   ChainLocks.TickAndDraw();
@@ -189,7 +253,22 @@ void TBoardRig::Frames(int count) {
   for (int i = 0; i < count; ++i) Frame();
 }
 
+bool TBoardRig::Busy() const {
+  return Swap.IsRunning() || Grouped.IsRunning() || Opening.IsRunning() || !Board.IsSettled() ||
+         Board.RegroupPending() || Board.UniRevealPending() || ShuffleAway.IsRunning() || LockerFiller.IsRunning() || LockersAway.IsRunning() ||
+         LostBoard.IsRunning();
+}
+
 int TBoardRig::Settle(int limit) {
+  int frames = 0;
+  while (frames < limit && Busy()) {
+    Frame();
+    ++frames;
+  }
+  return frames;
+}
+
+int TBoardRig::SettleEffects(int limit) {
   int frames = 0;
   while (frames < limit && (Swap.IsRunning() || Grouped.IsRunning() || Opening.IsRunning())) {
     Frame();

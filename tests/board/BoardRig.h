@@ -7,8 +7,12 @@
 #include "board/ChainLockEffect.h"
 #include "board/GameBoard.h"
 #include "board/GroupedElementsEffect.h"
+#include "board/LockerFiller.h"
 #include "board/LockerFrames.h"
+#include "board/LockersAwayEffect.h"
+#include "board/LostBoardEffect.h"
 #include "board/OpeningLockers.h"
+#include "board/ShuffleAwayEffect.h"
 #include "board/SwapEffect.h"
 #include "board/WebEffect.h"
 
@@ -30,14 +34,25 @@ TSimpleObjectArray MaskOf(std::initializer_list<TPoint> cells);
 // every report written to a log.
 class TBoardRig {
  public:
+  // The board draws new pieces from the six elements 'A' to 'F'.
   TBoardRig();
 
   void Load(const TBoardData& data);
+  // The round set-up: a new board from the level's shape, shown by the
+  // locker filler; potions and webs as the level file places them.
+  void StartRound(const TBoardData& level, const TElementSet& allowed);
   // One frame of the round routine, in its order.
   void Frame();
   void Frames(int count);
-  // Frames until no effect runs (at most `limit`).
-  int Settle(int limit = 200);
+  // Something still moves: an effect runs, a piece falls, the element pass
+  // after a landing or a uni fruit's reveal is due, or a whole-board
+  // animation plays.
+  bool Busy() const;
+  // Frames until nothing moves (at most `limit`).
+  int Settle(int limit = 2000);
+  // Frames until the swap, grouping and opening effects have reported,
+  // leaving emptied cells empty (at most `limit`).
+  int SettleEffects(int limit = 200);
   // A click on the middle of a tile, as the shell passes it on.
   void Click(TPoint tile);
   // Press on one tile, drag onto another, release.
@@ -51,6 +66,10 @@ class TBoardRig {
   TLockerFrames LockerFrames;
   TChainLockEffect ChainLocks;
   TWebEffect Webs;
+  TShuffleAwayEffect ShuffleAway;
+  TLockerFiller LockerFiller;
+  TLockersAwayEffect LockersAway;
+  TLostBoardEffect LostBoard;
 
   std::vector<std::string> Log;
   // Every cell reported cleared, in order.
@@ -61,6 +80,10 @@ class TBoardRig {
   int SwapBacks = 0;
   int SwapsDone = 0;
   int FramesRun = 0;
+  int NoMoreMovesReports = 0;
+  int Regenerations = 0;
+  // The board the last regeneration loaded, as it was handed over.
+  TBoardData Regenerated{};
 };
 
 }  // namespace qm::testing

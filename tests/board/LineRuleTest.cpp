@@ -17,7 +17,7 @@ struct TCleared {
 TCleared ClearOnce(TBoardRig& rig, const TBoardData& data) {
   rig.Load(data);
   rig.Board.MatchElements();
-  rig.Settle();
+  rig.SettleEffects();
   TCleared result;
   for (const TSimpleObjectArray& mask : rig.GroupRequests) result.Grouped += CellsOf(mask);
   result.Cells = rig.Cleared;

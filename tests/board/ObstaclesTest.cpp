@@ -23,7 +23,7 @@ TEST(Webs, AWebbedPieceInALineLosesItsWebAndStays) {
   data.At(2, 1).Web = 1;
   rig.Load(data);
   rig.Board.MatchElements();
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_EQ(Groups(rig), "[(1,1)(3,1)]");
   EXPECT_TRUE(Logged(rig, "web (2,1)"));
   EXPECT_EQ(RowOf(rig.Board.BoardData(), 1).substr(0, 3), "_A_");
@@ -65,7 +65,7 @@ TEST(ChainLocks, ALineBreaksOneLinkOfAStrongChain) {
   data.At(2, 1).ChainLock = 2;
   rig.Load(data);
   rig.Board.MatchElements();
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_EQ(Groups(rig), "[(1,1)(3,1)]");
   EXPECT_TRUE(Logged(rig, "chain (2,1) 2"));
   EXPECT_EQ(rig.Board.BoardData().At(2, 1).ChainLock, 1);
@@ -107,7 +107,7 @@ TEST(Lockers, ThreeLockersOfOneColourOpenWhateverTheyHold) {
   ASSERT_EQ(rig.OpenRequests.size(), 1u);
   EXPECT_EQ(CellsOf(rig.OpenRequests[0]), "(1,1)(2,1)(3,1)");
   EXPECT_EQ(rig.Board.TileState({2, 1}), tsOpening);
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_EQ(RowOf(rig.Board.BoardData(), 1).substr(0, 4), "EFGx");
   EXPECT_EQ(rig.Board.TileState({2, 1}), tsIdle);
 }
@@ -125,7 +125,7 @@ TEST(Lockers, PiecesLetOutOfLockersFormLines) {
   TBoardRig rig;
   rig.Load(BoardFromRows({"zzz", "ABA"}));
   rig.Board.MatchLockers();
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_EQ(Groups(rig), "[(1,1)(2,1)(3,1)]");
 }
 
@@ -169,7 +169,7 @@ TEST(Lockers, TheMagicKeyOpensOneLocker) {
   ASSERT_EQ(rig.OpenRequests.size(), 1u);
   EXPECT_EQ(CellsOf(rig.OpenRequests[0]), "(1,1)");
   EXPECT_FALSE(rig.Board.SelectionArmed());
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_FALSE(rig.Board.IsLocker({1, 1}));
   EXPECT_TRUE(rig.Board.IsBlankTile({3, 1}));
   EXPECT_TRUE(rig.Board.IsBlankTile({0, 0}));
@@ -203,7 +203,7 @@ TEST(FoundFlowers, InFindFlowerModeOneOpenedLockerHoldsAFlower) {
   EXPECT_EQ(flowers, 1);
   EXPECT_EQ(rig.Board.FoundFlowerIdx(), 4);
   // Once free, the flower is collected on its own.
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_TRUE(Logged(rig, "flower (1,1)"));
 }
 
@@ -258,7 +258,7 @@ TEST(ToolItems, AFreeToolItemIsCollectedOnItsOwn) {
   rig.Load(BoardFromRows({"AkB", "BAb"}));
   rig.Board.MatchElements();
   EXPECT_EQ(Groups(rig), "[(2,1)(3,2)]");
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_TRUE(Logged(rig, "tool 104 (2,1)"));
   EXPECT_TRUE(Logged(rig, "tool 105 (3,2)"));
   EXPECT_EQ(rig.Cleared.size(), 2u);

@@ -177,7 +177,7 @@ TEST(NeighbourSwaps, TwoPiecesOfOneElementMaySwap) {
   rig.Click({1, 1});
   rig.Click({2, 1});
   EXPECT_EQ(rig.SwapRequests, 1);
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_EQ(rig.SwapBacks, 1);
 }
 

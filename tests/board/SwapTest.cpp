@@ -106,7 +106,7 @@ TEST(SwapForward, ALineOfPotionsOnlyCountsAsAMatchButClearsNothing) {
   rig.Click({3, 1});
   rig.Click({4, 1});
   EXPECT_EQ(rig.Log[1], "swap (3,1)(4,1) match");
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_EQ(rig.SwapsDone, 1);
   EXPECT_TRUE(rig.GroupRequests.empty());
   EXPECT_EQ(RowOf(rig.Board.BoardData(), 1).substr(0, 4), "qqqA");
@@ -120,7 +120,7 @@ TEST(SwapForward, SeveralSwapsRunAtOnce) {
   rig.Click({1, 3});
   rig.Click({2, 3});
   EXPECT_EQ(rig.SwapRequests, 2);
-  rig.Settle();
+  rig.SettleEffects();
   EXPECT_EQ(rig.SwapBacks, 2);
 }
 
