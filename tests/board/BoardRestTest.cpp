@@ -111,12 +111,5 @@ TEST(BoardsAtRest, NoMoreMovesIsReportedExactlyWhenNoSwapMakesALineAndNoHammerOr
   EXPECT_GT(reported, 0);
 }
 
-// The full run, kept out of the ordinary test run: tools/boardsoak plays it
-// under the sanitizers and reports its speed.
-TEST(BoardsAtRest, DISABLED_TenThousandMovesPlayWithoutABreach) {
-  const TSoakResult result = RunSoak(2024, 10000);
-  EXPECT_EQ(FirstOf(result.Problems), "");
-}
-
 }  // namespace
 }  // namespace qm::testing
