@@ -47,6 +47,8 @@ TFormMain::~TFormMain() {
   OmegaTimer1.reset();
   ConfirmWindow.reset();
   LoadingBar.reset();
+  ResultWindow.reset();
+  GameBoard.reset();
   CompanyLogos.reset();
   SceneTransition.reset();
   GameScene.reset();
@@ -182,6 +184,7 @@ void TFormMain::CreateComponents() {
 
   CreateMenu();
   CreateConfirmWindow();
+  CreateRoundComponents();
 
   ImageLoader->OnStartupImageLoaded = [this] {
     LoadingBar->OneImageLoaded();

@@ -28,6 +28,30 @@
 #include "widgets/GameConfirmWindow.h"
 #include "widgets/PanelMover.h"
 #include "engine/ValueUpDown.h"
+#include "board/ChainLockEffect.h"
+#include "board/GameBoard.h"
+#include "board/GroupedElementsEffect.h"
+#include "board/LockerFiller.h"
+#include "board/LockerFrames.h"
+#include "board/LockersAwayEffect.h"
+#include "board/LostBoardEffect.h"
+#include "board/OpeningLockers.h"
+#include "board/ShuffleAwayEffect.h"
+#include "board/SwapEffect.h"
+#include "board/WebEffect.h"
+#include "rules/Combos.h"
+#include "rules/CombosConveyer.h"
+#include "rules/ElementGather.h"
+#include "rules/EnergyBonusPopper.h"
+#include "rules/JackpotScore.h"
+#include "rules/LevelParams.h"
+#include "rules/ObjectiveInfo.h"
+#include "rules/ResultMedal.h"
+#include "rules/ResultStats.h"
+#include "rules/ResultWindowLayout.h"
+#include "rules/RoundScore.h"
+#include "rules/TubeTimer.h"
+#include "widgets/GameMenuWindow.h"
 
 namespace qm {
 
@@ -111,6 +135,52 @@ class TFormMain {
   std::unique_ptr<TGameButton> ExitButton;
   std::unique_ptr<TGameButton> HelpButton;
 
+  // The round: the level, the board and its effects, the objectives, the
+  // timer, the score and the result window.
+  std::unique_ptr<TLevelParams> LevelParams;
+  std::unique_ptr<TGameBoard> GameBoard;
+  std::unique_ptr<TSwapEffect> SwapEffect;
+  std::unique_ptr<TGroupedElementsEffect> GroupedElementsEffect;
+  std::unique_ptr<TOpeningLockers> OpeningLockers;
+  std::unique_ptr<TLockerFrames> LockerFrames;
+  std::unique_ptr<TChainLockEffect> ChainLockEffect;
+  std::unique_ptr<TWebEffect> WebEffect;
+  std::unique_ptr<TShuffleAwayEffect> ShuffleAwayEffect;
+  std::unique_ptr<TLockerFiller> LockerFiller;
+  std::unique_ptr<TLockersAwayEffect> LockersAwayEffect;
+  std::unique_ptr<TLostBoardEffect> LostBoardEffect;
+  std::unique_ptr<TElementGather> ElementGather;
+  std::unique_ptr<TObjectiveInfo> ObjectiveInfo;
+  std::unique_ptr<TTubeTimer> TubeTimer;
+  std::unique_ptr<TRoundScore> RoundScore;
+  std::unique_ptr<TCombos> Combos;
+  std::unique_ptr<TCombosConveyer> CombosConveyer;
+  std::unique_ptr<TEnergyBonusPopper> EnergyBonusPopper;
+  std::unique_ptr<TJackpotScore> TotalScore;
+  std::unique_ptr<TGameMenuWindow> TopPanel;
+  std::unique_ptr<TGameMenuWindow> LeftPanel;
+  std::unique_ptr<TGameMenuWindow> ResultWindow;
+  std::unique_ptr<TGameButton> ResultOKButton;
+  std::unique_ptr<TResultMedal> ResultMedal;
+  std::unique_ptr<TResultStats> ResultStats;
+  std::unique_ptr<TResultFeatureShine> ResultShine;
+
+  // Where the player is: the round being played and the resume point.
+  struct TProgress {
+    int IslandIdx = 1;
+    int LevelIdx = 1;
+    int NextUncompletedIslandIdx = 1;
+    int NextUncompletedLevelIdx = 1;
+  };
+  TProgress Progress;
+
+  // Starts a round of Progress's island and level.
+  void StartLevel();
+  void RoundWon();
+  void TimeUp();
+  // Nothing on the board is moving and no effect of it runs.
+  bool BoardBusy() const;
+
   TGameFolders Folders;
 
   // Shell state, reset at start-up.
@@ -133,6 +203,10 @@ class TFormMain {
     bool FullScreenOption = false;
     // The question the confirm window asks or asked last.
     int ConfirmQuestion = 0;
+    TGameObjective RoundObjective = goNormalMode;
+    bool RoundOver = false;
+    bool RoundWonOnce = false;
+    int RoundMusicCounter = 0;
   };
   TShellState State;
 
@@ -151,12 +225,20 @@ class TFormMain {
     std::function<void()> OpenOptions;
     std::function<void()> OpenHighScores;
     std::function<void()> OpenHelp;
+    // Parts of a round that arrive with their own units: the comments
+    // (each calls back when it has finished waving), the earnings, the
+    // high scores, saving the player, and the upgrade scene after a result.
+    std::function<void(int comment, std::function<void()> finished)> ShowComment;
+    std::function<void()> ClearEarnings;
+    std::function<void()> RevertEarnings;
+    std::function<void(TElementKind kind, int count)> AddBonus;
+    std::function<void()> SubmitScore;
+    std::function<void()> SavePlayer;
+    std::function<void()> OpenUpgradeScene;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
-    // The routines of the scenes drawn under a confirm question about
-    // players or a round.
+    // The routine of the scene drawn under a confirm question about players.
     std::function<void()> PlayerListRoutine;
-    std::function<void()> RoundRoutine;
   };
   TPendingHooks Hooks;
 
@@ -216,6 +298,28 @@ class TFormMain {
   void ConfirmHidden(int question, bool answer);
   void DrawTransitionCaption(float scale, int y);
   const std::string& GameText(int id) const;
+
+  // The round.
+  void CreateRoundComponents();
+  void WireBoard();
+  void WireRoundRules();
+  void WireResultWindow();
+  void ResetRoundComponents();
+  void SetUpLevel();
+  void LoadLevelBoard(const TLevelRecord& level);
+  void OpenPlay();
+  void CollectCleared(const TBoardData& board, const TSimpleObjectArray& mask);
+  void AfterWin();
+  void ResultWindowHidden();
+  void RegenerateBoard();
+  void RoundRoutine();
+  void ObjectiveInfoRoutine();
+  void StageResultRoutine();
+  void RoundMouseDown(int x, int y, TMouseButton button);
+  void RoundMouseMove(int x, int y);
+  void RoundMouseUp(int x, int y);
+  void PlaceBoard(TPoint origin);
+  void Comment(int comment, std::function<void()> finished);
 
   // Scenes.
   void GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);

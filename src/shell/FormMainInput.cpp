@@ -29,6 +29,15 @@ void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
     case gsConfirmWindow:
       ConfirmWindow->MouseDown(x, y, button);
       break;
+    case gsMainGame:
+      RoundMouseDown(x, y, button);
+      break;
+    case gsObjectiveInfo:
+      ObjectiveInfo->Skip();
+      break;
+    case gsStageResult:
+      ResultOKButton->MouseDown(x, y, button);
+      break;
     default:
       break;
   }
@@ -45,6 +54,12 @@ void TFormMain::FormMouseMove(TShiftState, int x, int y) {
     case gsConfirmWindow:
       ConfirmWindow->MouseMove(x, y);
       break;
+    case gsMainGame:
+      RoundMouseMove(x, y);
+      break;
+    case gsStageResult:
+      ResultOKButton->MouseMove(x, y);
+      break;
     default:
       break;
   }
@@ -60,6 +75,12 @@ void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
       break;
     case gsConfirmWindow:
       ConfirmWindow->MouseUp(x, y);
+      break;
+    case gsMainGame:
+      RoundMouseUp(x, y);
+      break;
+    case gsStageResult:
+      ResultOKButton->MouseUp(x, y);
       break;
     default:
       break;

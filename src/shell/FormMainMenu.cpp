@@ -66,7 +66,14 @@ void TFormMain::CreateMenu() {
     if (Hooks.OpenPlayerSelect) Hooks.OpenPlayerSelect();
   };
   MakeButton(PlayButton, "PlayButton").OnClick = [this](TGameButton&) {
-    if (Hooks.Play) Hooks.Play();
+    // Until the map exists, Play starts the round at the resume point.
+    if (Hooks.Play) {
+      Hooks.Play();
+      return;
+    }
+    Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
+    Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
+    StartLevel();
   };
   MakeButton(OptionsButton, "OptionsButton").OnClick = [this](TGameButton&) {
     if (Hooks.OpenOptions) Hooks.OpenOptions();
@@ -173,7 +180,7 @@ void TFormMain::ConfirmRoutine() {
       if (Hooks.PlayerListRoutine) Hooks.PlayerListRoutine();
       break;
     default:
-      if (Hooks.RoundRoutine) Hooks.RoundRoutine();
+      RoundRoutine();
       break;
   }
   DrawDarkener();
@@ -209,6 +216,15 @@ void TFormMain::ConfirmHidden(int question, bool answer) {
   if (question == 1) {
     GameScene->SetValue(gsMenu);
     if (answer) FPlatform.Window->Close();
+    return;
+  }
+  if (question == 0) {
+    if (answer) {
+      StartLevel();
+      return;
+    }
+    GameScene->SetValue(gsMainGame);
+    SceneTransition->Start(gsMainGame, gsMenu);
     return;
   }
   if (Hooks.ConfirmAnswered) Hooks.ConfirmAnswered(question, answer);

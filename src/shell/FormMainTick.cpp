@@ -53,6 +53,17 @@ void TFormMain::RunScene(TGameSceneValues scene) {
     case gsConfirmWindow:
       ConfirmRoutine();
       break;
+    case gsMainGame:
+    case gsRoundClear:
+    case gsTimeUp:
+      RoundRoutine();
+      break;
+    case gsObjectiveInfo:
+      ObjectiveInfoRoutine();
+      break;
+    case gsStageResult:
+      StageResultRoutine();
+      break;
     default:
       // The other scenes come with the units that draw them.
       break;

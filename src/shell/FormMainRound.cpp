@@ -1,0 +1,490 @@
+// A round from start to result: the level is loaded and applied, the board
+// plays, the objectives count down, the timer runs, and a win leads through
+// the medal and the result window to the next level.
+#include <string>
+
+#include "board/BoardImages.h"
+#include "shell/FormMain.h"
+
+namespace qm {
+
+namespace {
+
+// Comment kinds of the round's big messages.
+constexpr int kCommentGo = 2;
+constexpr int kCommentTimeUp = 3;
+constexpr int kCommentRoundClear = 4;
+constexpr int kCommentBossVictory = 5;
+constexpr int kCommentNoMoreMoves = 7;
+
+// The element a cleared code counts as on the objectives panel.
+bool PanelPieceOf(std::uint8_t code, TElementKind& kind, int& index) {
+  if (code >= ecFirstFruit && code <= ecFirstFruit + 7) {
+    kind = elFruit;
+    index = code - ecFirstFruit + 1;
+    return true;
+  }
+  if (code >= ecFirstFlower && code <= ecFirstFlower + 3) {
+    kind = elFlower;
+    index = code - ecFirstFlower + 1;
+    return true;
+  }
+  if (code == ecPotion1 || code == ecPotion2) {
+    kind = elPotion;
+    index = code == ecPotion1 ? 1 : 2;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void TFormMain::CreateRoundComponents() {
+  TOmegaImageList* images = OmegaImageList1.get();
+  LevelParams = std::make_unique<TLevelParams>();
+  LevelParams->LevelFilesPath = Folders.LevelsFolder;
+  LevelParams->OnShowMessage = [this](TLevelParams&, const std::string& text) {
+    FPlatform.MessageBox->Show(text, "Message", TMessageBoxKind::mbInformation);
+  };
+
+  GameBoard = std::make_unique<TGameBoard>();
+  SwapEffect = std::make_unique<TSwapEffect>();
+  GroupedElementsEffect = std::make_unique<TGroupedElementsEffect>();
+  OpeningLockers = std::make_unique<TOpeningLockers>();
+  LockerFrames = std::make_unique<TLockerFrames>();
+  ChainLockEffect = std::make_unique<TChainLockEffect>();
+  WebEffect = std::make_unique<TWebEffect>();
+  ShuffleAwayEffect = std::make_unique<TShuffleAwayEffect>();
+  LockerFiller = std::make_unique<TLockerFiller>();
+  LockersAwayEffect = std::make_unique<TLockersAwayEffect>();
+  LostBoardEffect = std::make_unique<TLostBoardEffect>();
+  GameBoard->OmgImgList = images;
+  SwapEffect->OmgImgList = images;
+  GroupedElementsEffect->OmgImgList = images;
+  OpeningLockers->OmgImgList = images;
+  LockerFrames->OmgImgList = images;
+  ChainLockEffect->OmgImgList = images;
+  WebEffect->OmgImgList = images;
+  ShuffleAwayEffect->OmgImgList = images;
+  LockerFiller->OmgImgList = images;
+  LockersAwayEffect->OmgImgList = images;
+  LostBoardEffect->OmgImgList = images;
+
+  ElementGather = std::make_unique<TElementGather>();
+  ElementGather->OmgImgList = images;
+  ObjectiveInfo = std::make_unique<TObjectiveInfo>();
+  ObjectiveInfo->OmgImgList = images;
+  TubeTimer = std::make_unique<TTubeTimer>();
+  TubeTimer->OmgImgList = images;
+  TubeTimer->Left = 1294;
+  TubeTimer->HideLeft = 1420;
+  TubeTimer->Top = 362;
+  TubeTimer->MaxPixelProgress = 305;
+
+  RoundScore = std::make_unique<TRoundScore>();
+  Combos = std::make_unique<TCombos>();
+  Combos->OmgImgList = images;
+  CombosConveyer = std::make_unique<TCombosConveyer>();
+  CombosConveyer->OmgImgList = images;
+  EnergyBonusPopper = std::make_unique<TEnergyBonusPopper>();
+  EnergyBonusPopper->OmgImgList = images;
+  TotalScore = std::make_unique<TJackpotScore>();
+  TotalScore->OmgImgList = images;
+  TotalScore->DigitImg = "Score";
+  TotalScore->DigitBlurImg = "ScoreBlur";
+  TotalScore->ShowLeadingZeros = false;
+  TotalScore->AutoCentered = true;
+  TotalScore->Increment = 9;
+  TotalScore->SetDigits(6);
+
+  TopPanel = std::make_unique<TGameMenuWindow>();
+  TopPanel->OmgImgList = images;
+  TopPanel->Left = 2;
+  TopPanel->Top = 0;
+  TopPanel->HidingYPos = -75;
+  TopPanel->ShowDir = sdToDown;
+  TopPanel->MoveStep = 1;
+  TopPanel->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
+    TotalScore->Left = position.X + 1050;
+    TotalScore->Top = position.Y + 25;
+  };
+  LeftPanel = std::make_unique<TGameMenuWindow>();
+  LeftPanel->OmgImgList = images;
+  LeftPanel->WindowImg = "LeftPanel";
+  LeftPanel->Left = -4;
+  LeftPanel->Top = 232;
+  LeftPanel->HidingXPos = -130;
+  LeftPanel->ShowDir = sdToRight;
+  LeftPanel->MoveStep = 1;
+
+  WireBoard();
+  WireRoundRules();
+  WireResultWindow();
+}
+
+void TFormMain::WireBoard() {
+  GameBoard->OnSwapEffectRequest = [this](const TSwappedObjectsData& data, bool matchOccurs) {
+    SwapEffect->Start(data, matchOccurs);
+  };
+  auto swapDone = [this](TTileObjectKind kind, TPoint a, TPoint b, bool back) {
+    if (back)
+      GameBoard->SwapBackCompleted(a, b);
+    else
+      GameBoard->SwapCompleted(a, b);
+    if (kind == okLocker) GameBoard->MatchLockers();
+    if (kind == okFruit) GameBoard->MatchElements();
+  };
+  SwapEffect->OnEffectComplete = [swapDone](TTileObjectKind kind, TPoint a, TPoint b) { swapDone(kind, a, b, false); };
+  SwapEffect->OnSwapBackComplete = [swapDone](TTileObjectKind kind, TPoint a, TPoint b) { swapDone(kind, a, b, true); };
+
+  GameBoard->OnGroupedElementsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask,
+                                                     bool checkCombos, bool blaster) {
+    if (checkCombos) Combos->Check(data, mask);
+    GroupedElementsEffect->Start(data, mask, blaster);
+  };
+  GroupedElementsEffect->OnGroupingEffectComplete = [this](const TBoardData& data, const TSimpleObjectArray& mask,
+                                                           bool blaster) {
+    RoundScore->GroupCleared(mask, blaster);
+    CollectCleared(data, mask);
+    GameBoard->GroupedCleared(mask);
+  };
+  GroupedElementsEffect->OnNewToolAcquired = [this](TPoint p, int) { GameBoard->CellCleared(p); };
+  GroupedElementsEffect->OnNewFlowerAcquired = [this](TPoint p) { GameBoard->CellCleared(p); };
+
+  GameBoard->OnOpeningLockersEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
+    OpeningLockers->Start(data, mask);
+  };
+  OpeningLockers->OnOpeningEffectComplete = [this](const TSimpleObjectArray& mask, bool last) {
+    GameBoard->LockersOpened(mask);
+    if (!last) return;
+    GameBoard->CheckNoMoreMoves();
+    GameBoard->MatchElements();
+  };
+  GameBoard->OnNoMoreMoves = [this] {
+    Comment(kCommentNoMoreMoves, {});
+    RegenerateBoard();
+  };
+  ShuffleAwayEffect->OnFinished = [this](const TBoardData& fresh) {
+    GameBoard->LoadBoardData(fresh);
+    GameBoard->CanDraw = true;
+    GameBoard->ResetNoMoreMoves();
+    GameBoard->MatchLockers();
+    GameBoard->MatchElements();
+  };
+  LockerFiller->OnFinish = [this] { GameBoard->CanDraw = true; };
+  GameBoard->OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) { LockerFrames->RemoveFrames(mask); };
+  GameBoard->OnTimeToDrawLockerFrames = [this] { LockerFrames->TickAndDraw(); };
+  LockerFrames->OnLockerFrameEffectRequest = [this](TPoint, std::uint8_t) { RoundScore->GoldTileRemoved(); };
+  GameBoard->OnChainLockEffectRequest = [this](TPoint p, std::uint8_t level) { ChainLockEffect->Start(p, level); };
+  GameBoard->OnWebEffectRequest = [this](TPoint p) { WebEffect->Start(p); };
+}
+
+void TFormMain::RegenerateBoard() {
+  GameBoard->CanDraw = false;
+  SwapEffect->Reset();
+  OpeningLockers->Reset();
+  ShuffleAwayEffect->UniFruitColorIndex = GameBoard->UniFruitShownElement();
+  TBoardData fresh;
+  GameBoard->GenerateShuffledBoard(fresh);
+  ShuffleAwayEffect->Start(GameBoard->BoardData(), fresh);
+}
+
+void TFormMain::CollectCleared(const TBoardData& board, const TSimpleObjectArray& mask) {
+  // Needed pieces count on the panel as they leave the board.
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      if (mask.At(x, y) == 0) continue;
+      TElementKind kind;
+      int index;
+      if (PanelPieceOf(board.At(x, y).Element, kind, index)) ElementGather->Collect(kind, index);
+    }
+}
+
+void TFormMain::WireRoundRules() {
+  auto playSound = [this](const std::string& sound) {
+    if (Hooks.PlaySound) Hooks.PlaySound(sound);
+  };
+  ElementGather->OnPlaySound = playSound;
+  Combos->OnPlaySound = playSound;
+  TotalScore->OnPlaySound = playSound;
+  ElementGather->OnComplete = [this](TElementGather&) {
+    if (State.RoundObjective == goNormalMode) RoundWon();
+  };
+  TubeTimer->OnTimeUp = [this](TTubeTimer&) { TimeUp(); };
+  ObjectiveInfo->OnStartHiding = [this](TObjectiveInfo&) { Comment(kCommentGo, {}); };
+  ObjectiveInfo->OnHidingComplete = [this](TObjectiveInfo&) { OpenPlay(); };
+
+  RoundScore->OnTotalScoreAdd = [this](TRoundScore&, int points) { TotalScore->SetTarget(TotalScore->Value() + points); };
+  RoundScore->OnEnergyBonusRequest = [this](TRoundScore&, int look) { EnergyBonusPopper->Start(look); };
+  Combos->OnAComboDoneShowing = [this](TCombos&, int matchX, TPoint position) {
+    if (!State.RoundOver) CombosConveyer->Launch(matchX, position);
+  };
+  CombosConveyer->OnAComboArrives = [this](TCombosConveyer&, int matchX) { RoundScore->ComboArrived(matchX); };
+
+  LockersAwayEffect->OnAboutSpreading = [this] {
+    TubeTimer->SlideOut();
+    LeftPanel->Hide();
+    TopPanel->Hide();
+    ElementGather->HidePanel();
+  };
+  LockersAwayEffect->OnFinished = [this] {
+    GameScene->SetValue(gsStageResult);
+    ResultWindow->Show();
+  };
+  LostBoardEffect->OnTimeForDialogWindow = [this] { AskConfirm(0, pbYes, nbNo); };
+}
+
+void TFormMain::WireResultWindow() {
+  ResultWindow = std::make_unique<TGameMenuWindow>();
+  ResultWindow->OmgImgList = OmegaImageList1.get();
+  SetupResultWindow(*ResultWindow);
+  ResultMedal = std::make_unique<TResultMedal>();
+  ResultMedal->OmgImgList = OmegaImageList1.get();
+  ResultStats = std::make_unique<TResultStats>();
+  ResultStats->OmgImgList = OmegaImageList1.get();
+  ResultStats->GlobGameText = GlobalGameText.get();
+  ResultShine = std::make_unique<TResultFeatureShine>();
+  ResultShine->OmgImgList = OmegaImageList1.get();
+  auto playSound = [this](const std::string& sound) {
+    if (Hooks.PlaySound) Hooks.PlaySound(sound);
+  };
+  ResultMedal->OnPlaySound = playSound;
+  ResultStats->OnPlaySound = playSound;
+  MakeButton(ResultOKButton, "WindowOKButton").OnClick = [this](TGameButton&) { ResultWindow->Hide(); };
+  ResultWindow->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
+    PlaceResultContents(position, *ResultMedal, *ResultStats, *ResultShine);
+    ResultOKButton->Left = position.X + 133;
+    ResultOKButton->Top = position.Y + 380;
+  };
+  ResultWindow->OnShowingComplete = [this](TGameMenuWindow&) {
+    ResultMedal->Present();
+    ResultStats->StartCounting();
+  };
+  ResultWindow->OnShownTimerReached = [this](TGameMenuWindow&) { ResultWindow->Hide(); };
+  ResultWindow->OnHidingComplete = [this](TGameMenuWindow&) { ResultWindowHidden(); };
+}
+
+void TFormMain::Comment(int comment, std::function<void()> finished) {
+  // Until the animated comments exist, a comment has finished at once.
+  if (Hooks.ShowComment)
+    Hooks.ShowComment(comment, std::move(finished));
+  else if (finished)
+    finished();
+}
+
+void TFormMain::PlaceBoard(TPoint origin) {
+  GameBoard->Left = origin.X;
+  GameBoard->Top = origin.Y;
+  for (int* left : {&SwapEffect->Left, &GroupedElementsEffect->Left, &OpeningLockers->Left, &LockerFrames->Left,
+                    &ChainLockEffect->Left, &WebEffect->Left, &ShuffleAwayEffect->Left, &LockerFiller->Left,
+                    &LockersAwayEffect->Left, &LostBoardEffect->Left, &Combos->BoardLeft})
+    *left = origin.X;
+  for (int* top : {&SwapEffect->Top, &GroupedElementsEffect->Top, &OpeningLockers->Top, &LockerFrames->Top,
+                   &ChainLockEffect->Top, &WebEffect->Top, &ShuffleAwayEffect->Top, &LockerFiller->Top,
+                   &LockersAwayEffect->Top, &LostBoardEffect->Top, &Combos->BoardTop})
+    *top = origin.Y;
+}
+
+void TFormMain::ResetRoundComponents() {
+  RoundScore->Clear();
+  State.RoundOver = false;
+  SceneTransition->Cancel();
+  TubeTimer->Reset();
+  ObjectiveInfo->Reset();
+  GameBoard->ResetRound();
+  Combos->Clear();
+  CombosConveyer->Clear();
+  EnergyBonusPopper->Reset();
+  GroupedElementsEffect->Reset();
+  OpeningLockers->Reset();
+  SwapEffect->Reset();
+  ShuffleAwayEffect->Reset();
+  LockerFiller->Reset();
+  LockersAwayEffect->Reset();
+  LostBoardEffect->Reset();
+  ResultMedal->Reset();
+  ResultStats->Reset();
+  ResultShine->Reset();
+  ResultWindow->HideNow();
+  State.Paused = false;
+  State.PausedBeforeMenu = false;
+}
+
+void TFormMain::StartLevel() {
+  ResetRoundComponents();
+  if (Hooks.ClearEarnings) Hooks.ClearEarnings();
+  SetUpLevel();
+  LeftPanel->Show();
+  TopPanel->Show();
+  TubeTimer->Start();
+  if (State.RoundObjective == goNormalMode) {
+    ElementGather->ShowPanel();
+    State.RoundMusicCounter = State.RoundMusicCounter % 3 + 1;
+    if (Hooks.PlayMusic) Hooks.PlayMusic("MainGame" + std::to_string(State.RoundMusicCounter) + ".ogg", -1);
+  } else {
+    ElementGather->HidePanel();
+  }
+  State.MissionNumber = Progress.IslandIdx;
+  SceneTransition->Start(GameScene->Value(), gsObjectiveInfo);
+  ObjectiveInfo->Show(State.RoundObjective);
+}
+
+void TFormMain::SetUpLevel() {
+  LevelParams->Load(Progress.IslandIdx, Progress.LevelIdx);
+  const TLevelRecord& level = LevelParams->Record();
+  State.RoundObjective = level.GameObjective;
+  ElementGather->StartRound();
+  for (int slot = 0; slot < TElementGather::SlotCount; ++slot) {
+    auto kind = TIndividualElementKind(slot);
+    ElementGather->SetTarget(kind, level.RoundTarget(kind, false, false));
+  }
+  TubeTimer->Time = level.Time;
+  TubeTimer->GameObjective = level.GameObjective;
+  TubeTimer->Paused = true;
+  ResultMedal->SetRoundTime(level.Time);
+  State.RoundWonOnce = false;
+  GameBoard->ActiveMode = amNormal;
+  GameBoard->OneUniFruitEveryInterval = level.OneUniFruitEveryInterval;
+  GameBoard->MaxUniFruitOnBoard = level.MaxUniFruitOnBoard;
+  PlaceBoard(level.BoardOrigin());
+  LoadLevelBoard(level);
+  LockerFrames->Load(level.GoldTiles);
+}
+
+void TFormMain::LoadLevelBoard(const TLevelRecord& level) {
+  GameBoard->SetAllowedElements(level.AllowedElements);
+  GameBoard->LoadBoardData(level.Board);
+  GameBoard->RandomizeElements();
+  TBoardData fresh;
+  GameBoard->GenerateShuffledBoard(fresh);
+  GameBoard->LoadBoardData(fresh);
+  for (TPoint p : level.WebCells()) GameBoard->PlaceWeb(p);
+  for (TPoint p : level.PotionCells()) GameBoard->SetPotion(p, LevelPotionCode(false));
+  GameBoard->CanDraw = false;
+  LockerFiller->UniFruitColorIndex = GameBoard->UniFruitShownElement();
+  LockerFiller->Start(GameBoard->BoardData());
+}
+
+void TFormMain::OpenPlay() {
+  GameScene->SetValue(gsMainGame);
+  TubeTimer->Paused = false;
+}
+
+bool TFormMain::BoardBusy() const {
+  return SwapEffect->IsRunning() || GroupedElementsEffect->IsRunning() || OpeningLockers->IsRunning() ||
+         !GameBoard->IsSettled() || GameBoard->RegroupPending() || GameBoard->UniRevealPending() ||
+         ShuffleAwayEffect->IsRunning() || LockerFiller->IsRunning() || LockersAwayEffect->IsRunning() ||
+         LostBoardEffect->IsRunning();
+}
+
+void TFormMain::RoundWon() {
+  if (State.RoundWonOnce) return;
+  State.RoundWonOnce = true;
+  State.RoundOver = true;
+  TubeTimer->Paused = true;
+  GameBoard->CanMatch = false;
+  ShuffleAwayEffect->Reset();
+
+  const TLevelRecord& level = LevelParams->Record();
+  int elapsed = TubeTimer->ElapsedSeconds();
+  TMedalKind medal = ResultMedal->Decide(elapsed);
+  ResultStats->SetResults(elapsed, RoundScore->LevelScore(), medal, level.BonusElementKind, level.BonusElementCount);
+  if (medal == mdGold && Hooks.AddBonus) Hooks.AddBonus(level.BonusElementKind, level.BonusElementCount);
+
+  GameScene->SetValue(gsRoundClear);
+  if (Hooks.PlayMusic) Hooks.PlayMusic("LevelClear.ogg", -1);
+  if (Hooks.SubmitScore) Hooks.SubmitScore();
+  if (State.RoundObjective == goBossMode) {
+    Progress.NextUncompletedIslandIdx = std::min(Progress.IslandIdx + 1, 5);
+    Progress.NextUncompletedLevelIdx = 1;
+  } else {
+    Progress.NextUncompletedIslandIdx = Progress.IslandIdx;
+    Progress.NextUncompletedLevelIdx = Progress.LevelIdx + 1;
+  }
+  if (Hooks.SavePlayer) Hooks.SavePlayer();
+  Comment(State.RoundObjective == goBossMode ? kCommentBossVictory : kCommentRoundClear, [this] { AfterWin(); });
+}
+
+void TFormMain::AfterWin() {
+  GameBoard->CanDraw = false;
+  LockersAwayEffect->Start(GameBoard->BoardData());
+}
+
+void TFormMain::ResultWindowHidden() {
+  if (Hooks.OpenUpgradeScene) {
+    Hooks.OpenUpgradeScene();
+    return;
+  }
+  // Without the upgrade scene the result leads straight to the next round.
+  Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
+  Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
+  StartLevel();
+}
+
+void TFormMain::TimeUp() {
+  if (State.RoundObjective != goBossMode) return;
+  GameScene->SetValue(gsTimeUp);
+  GameBoard->CanDraw = false;
+  LostBoardEffect->UniFruitColorIndex = GameBoard->UniFruitShownElement();
+  LostBoardEffect->Start(GameBoard->BoardData());
+  Comment(kCommentTimeUp, {});
+  if (Hooks.SubmitScore) Hooks.SubmitScore();
+  if (Hooks.RevertEarnings) Hooks.RevertEarnings();
+}
+
+void TFormMain::RoundRoutine() {
+  TopPanel->Update();
+  ImageLoader->DrawLateImage("GameBG" + std::to_string(State.MissionNumber), 0, 0, false);
+  GameBoard->Tick();
+  LockerFiller->TickAndDraw();
+  LostBoardEffect->TickAndDraw();
+  ShuffleAwayEffect->TickAndDraw();
+  LockersAwayEffect->TickAndDraw();
+  OpeningLockers->UniFruitColorIndex = GameBoard->UniFruitShownElement();
+  OpeningLockers->TickAndDraw();
+  GameBoard->DrawHint();
+  SwapEffect->TickAndDraw();
+  GroupedElementsEffect->TickAndDraw();
+  ChainLockEffect->TickAndDraw();
+  WebEffect->TickAndDraw();
+  TScreenPoint top = TopPanel->Position();
+  DrawImage(*OmegaImageList1, "ElementsPanel", top.X, top.Y, 0);
+  TubeTimer->TickAndDraw();
+  LeftPanel->Update();
+  LeftPanel->Draw();
+  TotalScore->TickAndDraw();
+  Combos->TickAndDraw();
+  CombosConveyer->TickAndDraw();
+  EnergyBonusPopper->TickAndDraw();
+  ElementGather->TickAndDraw();
+}
+
+void TFormMain::ObjectiveInfoRoutine() {
+  RoundRoutine();
+  ObjectiveInfo->TickAndDraw();
+}
+
+void TFormMain::StageResultRoutine() {
+  RoundRoutine();
+  ResultWindow->Update();
+  ResultWindow->Draw();
+  ResultShine->TickAndDraw();
+  ResultOKButton->Draw();
+  ResultMedal->TickAndDraw();
+  ResultStats->TickAndDraw();
+}
+
+void TFormMain::RoundMouseDown(int x, int y, TMouseButton button) {
+  if (button == TMouseButton::mbLeft) GameBoard->SetDragging(true);
+  if (!BoardBusy()) GameBoard->MouseDown(x, y, button == TMouseButton::mbLeft ? 0 : 1);
+}
+
+void TFormMain::RoundMouseMove(int x, int y) {
+  GameBoard->MouseMove(x, y);
+  // Dragging a piece onto its neighbour swaps like a second click.
+  if (GameBoard->Dragging() && !BoardBusy()) GameBoard->MouseDown(x, y, 0);
+}
+
+void TFormMain::RoundMouseUp(int, int) { GameBoard->SetDragging(false); }
+
+}  // namespace qm
