@@ -183,7 +183,8 @@ std::vector<TLevelDesign> MakeLevels() {
                  "ooooooooo",
                  "ooooooooo",
                  "ooooooooo"},
-       .Goals = {}, .Elements = {1, 2, 3, 4, 5}, .Time = 180, .Spiders = kNoSpiders, .FullRequiredFruits = kManna1,
+       .Goals = {},
+       .Elements = {1, 2, 3, 4, 5}, .Time = 180, .Spiders = kNoSpiders, .FullRequiredFruits = kManna1,
        .UniFruitInterval = 100, .BonusKind = elFruit, .BonusCount = 30, .Boss = kCat},
 
       // Whisperwood: six fruits, spiders (1), the big bomb (2), flowers (3),
@@ -353,7 +354,8 @@ std::vector<TLevelDesign> MakeLevels() {
                  "oooooooooo",
                  "oooooooooo",
                  "oooooooooo"},
-       .Goals = {}, .Elements = {1, 2, 3, 4, 5, 6}, .Time = 180, .Spiders = kNoSpiders, .FullRequiredFruits = kManna2,
+       .Goals = {},
+       .Elements = {1, 2, 3, 4, 5, 6}, .Time = 180, .Spiders = kNoSpiders, .FullRequiredFruits = kManna2,
        .BonusKind = elFlower, .BonusCount = 5, .Boss = kBee},
 
       // Goldcliff: cherries join the fruits, golden tiles (1) and a second
@@ -562,7 +564,8 @@ std::vector<TLevelDesign> MakeLevels() {
                  "ooooooooooo",
                  "ooooooooooo",
                  "ooooooooooo"},
-       .Goals = {}, .Elements = {1, 2, 3, 4, 5, 7}, .Time = 170, .Spiders = kNoSpiders, .FullRequiredFruits = kManna3,
+       .Goals = {},
+       .Elements = {1, 2, 3, 4, 5, 7}, .Time = 170, .Spiders = kNoSpiders, .FullRequiredFruits = kManna3,
        .BonusKind = elGoldTile, .BonusCount = 6, .Boss = kBat},
 
       // Mistmere: potions (1), a third flower, shapes drifting like fog.
@@ -791,7 +794,8 @@ std::vector<TLevelDesign> MakeLevels() {
                  "oooooooooooo",
                  "oooooooooooo",
                  "oooooooooooo"},
-       .Goals = {}, .Elements = {1, 2, 3, 4, 5, 6}, .Time = 160, .Spiders = kFirstSpiders, .FullRequiredFruits = kManna4,
+       .Goals = {},
+       .Elements = {1, 2, 3, 4, 5, 6}, .Time = 160, .Spiders = kFirstSpiders, .FullRequiredFruits = kManna4,
        .BonusKind = elPotion, .BonusCount = 4, .Boss = kSquirrel},
 
       // Cloudspire: all eight fruits, the fourth flower, wide skies and
@@ -1071,7 +1075,8 @@ std::vector<TLevelDesign> MakeLevels() {
                  "oooooooooooooo",
                  "oooooooooooooo",
                  "oooooooooooooo"},
-       .Goals = {}, .Elements = {1, 2, 3, 4, 5, 6, 7}, .Time = 150, .Spiders = kFirstSpiders, .FullRequiredFruits = kManna5,
+       .Goals = {},
+       .Elements = {1, 2, 3, 4, 5, 6, 7}, .Time = 150, .Spiders = kFirstSpiders, .FullRequiredFruits = kManna5,
        .BonusKind = elFlower, .BonusCount = 8, .Boss = kOwl},
   };
 }

@@ -43,7 +43,8 @@ char CellAt(const TLevelDesign& design, int x, int y) {
 
 int FruitKinds(const TLevelRecord& record) {
   int kinds = 0;
-  for (int code = ecFirstFruit; code <= ecLastObjectiveFruit; ++code) kinds += record.AllowedElements.test(std::size_t(code));
+  for (int code = ecFirstFruit; code <= ecLastObjectiveFruit; ++code)
+    kinds += record.AllowedElements.test(std::size_t(code));
   return kinds;
 }
 
