@@ -7,6 +7,7 @@
 #include "Audio.h"
 #include "ContactSheet.h"
 #include "Fonts.h"
+#include "Levels.h"
 #include "Pictures.h"
 #include "Prices.h"
 #include "Texts.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     contentgen::GenerateTexts(out);
     contentgen::GenerateAudio(out);
     contentgen::GeneratePrices(out);
+    contentgen::GenerateLevels(out);
     if (!contactSheet.empty()) contentgen::WriteContactSheet(out, contactSheet);
   } catch (const std::exception& e) {
     std::cerr << "quillmere-contentgen: " << e.what() << '\n';
