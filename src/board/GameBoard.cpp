@@ -566,12 +566,16 @@ std::uint8_t TGameBoard::RandomElement() {
     useRare = rare;
   else
     return ecFirstFruit;
-  int code = 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    code = useRare ? Random(4) + ecFirstFlower : Random(12) + ecFirstFruit;
-    if (FAllowedElements.test(code)) break;
+    int code = useRare ? Random(4) + ecFirstFlower : Random(12) + ecFirstFruit;
+    if (FAllowedElements.test(code)) return static_cast<std::uint8_t>(code);
   }
-  return static_cast<std::uint8_t>(code);
+  // A narrow allowed set can miss a hundred draws; a piece outside it would
+  // break the level, so the first allowed code of the group stands in.
+  int first = useRare ? ecFirstFlower : ecFirstFruit, last = useRare ? ecLastFlower : ecLastFruit;
+  for (int code = first; code <= last; ++code)
+    if (FAllowedElements.test(code)) return static_cast<std::uint8_t>(code);
+  return ecFirstFruit;
 }
 
 // ---------------------------------------------------------------------------

@@ -175,8 +175,8 @@ std::map<int, int> DrawNewPieces(TGameBoard& board, std::initializer_list<int> a
 }
 
 TEST(Refill, NewPiecesComeEvenlyFromTheAllowedFruits) {
-  GameRandom().SetSeed(11);
   TGameBoard board;
+  GameRandom().SetSeed(11);
   const std::map<int, int> seen = DrawNewPieces(board, {1, 2, 3}, 3000);
   ASSERT_EQ(seen.size(), 3u);
   for (int code = 1; code <= 3; ++code) {
@@ -201,9 +201,19 @@ TEST(Refill, FlowersComeThreeTimesInThirtySevenBesideFruit) {
   EXPECT_EQ(seen.count(17) + seen.count(18), 0u);
 }
 
-TEST(Refill, PotionsInTheAllowedSetAreNeverDrawn) {
-  GameRandom().SetSeed(14);
+TEST(Refill, ASingleAllowedFruitIsAlwaysDrawnEvenAfterManyMisses) {
   TGameBoard board;
+  for (std::uint32_t seed = 0; seed < 50; ++seed) {
+    GameRandom().SetSeed(seed);
+    const std::map<int, int> seen = DrawNewPieces(board, {12}, 200);
+    ASSERT_EQ(seen.size(), 1u) << "seed " << seed;
+    EXPECT_EQ(seen.count(12), 1u);
+  }
+}
+
+TEST(Refill, PotionsInTheAllowedSetAreNeverDrawn) {
+  TGameBoard board;
+  GameRandom().SetSeed(14);
   const std::map<int, int> seen = DrawNewPieces(board, {4, 17, 18}, 500);
   EXPECT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen.count(4), 1u);
