@@ -1,0 +1,203 @@
+// A round through the shell: a level written by the test is loaded, its
+// banner shows, pieces are swapped by clicks and by dragging, the objectives
+// count down, and a win leads to the result window and the next round.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "board/BoardRig.h"
+#include "rules/LevelFileWriter.h"
+#include "shell/HeadlessGame.h"
+
+namespace qm {
+namespace {
+
+using testing::BoardFromRows;
+using testing::THeadlessGame;
+using testing::TTempFolder;
+
+// A small normal level: bananas to collect on an 8 x 8 board.
+TLevelRecord SmallLevel(int bananas, TGameObjective objective = goNormalMode) {
+  TLevelRecord level;
+  level.GameObjective = objective;
+  level.TargetBananas = bananas;
+  for (int code = 1; code <= 5; ++code) level.AllowedElements.set(code);
+  level.Time = 120;
+  level.FullRequiredFruits = 200;
+  level.FruitsInterval = 60;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      TBoardTile& tile = level.Board.At(x, y);
+      tile = TBoardTile{};
+      tile.ObjectKind = (x <= 8 && y <= 8) ? okFruit : okUnused;
+      tile.Element = 1;
+      tile.LockerColor = 1;
+    }
+  return level;
+}
+
+// No line anywhere; swapping (3,1) with (3,2) lines up three bananas.
+TBoardData FixedBoard() {
+  return BoardFromRows({"AABCDEBC", "CDAEBCDE", "DECDEBCD", "EBDECDEB", "BCEBDEBC", "CDBCEBCD", "DECDBCDE",
+                        "EBDECDEB"});
+}
+
+class RoundThroughTheShell : public ::testing::Test {
+ protected:
+  explicit RoundThroughTheShell(bool rendering = false) : game({.Rendering = rendering, .WithContent = true}) {}
+
+  void SetUp() override {
+    for (int level = 1; level <= 3; ++level) {
+      TLevelFileWriter writer;
+      ASSERT_TRUE(writer.Write(levels.Path() / LevelFileName(1, level), SmallLevel(6)));
+    }
+    game.Form().OnShowStartupDialog = {};
+    game.Start();
+    game.Form().LevelParams->LevelFilesPath = levels.Path();
+    game.Form().Hooks.PlayMusic = [this](const std::string& track, int) { music.push_back(track); };
+    game.Form().Hooks.SubmitScore = [this] { ++scoresSubmitted; };
+    ASSERT_TRUE(game.RunUntilScene(gsSplash, 400));
+    game.RunTicks(80);  // the start-up pictures are in
+  }
+
+  void StartRound() {
+    game.Form().StartLevel();
+    ASSERT_TRUE(game.RunUntilScene(gsObjectiveInfo, 60));
+  }
+
+  void PlayFromBanner() {
+    game.RunTicks(60);
+    game.Click(683, 300);
+    ASSERT_TRUE(game.RunUntilScene(gsMainGame, 200));
+    Settle();
+    game.Form().GameBoard->LoadBoardData(FixedBoard());
+  }
+
+  void Settle() {
+    for (int tick = 0; tick < 600 && game.Form().BoardBusy(); ++tick) game.RunTicks(1);
+  }
+
+  TPoint Middle(TPoint tile) {
+    TPoint corner = game.Form().GameBoard->TilePixel(tile);
+    return {corner.X + 26, corner.Y + 26};
+  }
+
+  int BananasLeft() { return game.Form().ElementGather->Remaining(ieFruit1); }
+
+  TTempFolder levels;
+  THeadlessGame game;
+  std::vector<std::string> music;
+  int scoresSubmitted = 0;
+};
+
+TEST_F(RoundThroughTheShell, ClicksSwapTwoPiecesAndTheLineCounts) {
+  StartRound();
+  PlayFromBanner();
+  ASSERT_EQ(BananasLeft(), 6);
+  TPoint a = Middle({3, 1}), b = Middle({3, 2});
+  game.Click(a.X, a.Y);
+  game.Click(b.X, b.Y);
+  game.RunTicks(1);
+  EXPECT_TRUE(game.Form().SwapEffect->IsRunning());
+  Settle();
+  EXPECT_EQ(BananasLeft(), 3);
+  EXPECT_GT(game.Form().TotalScore->Value(), 0);
+}
+
+TEST_F(RoundThroughTheShell, DraggingAPieceOntoItsNeighbourSwapsToo) {
+  StartRound();
+  PlayFromBanner();
+  TPoint a = Middle({3, 1}), b = Middle({3, 2});
+  game.MouseMove(a.X, a.Y);
+  game.MouseDown(a.X, a.Y);
+  game.MouseMove(b.X, b.Y);
+  game.MouseUp(b.X, b.Y);
+  Settle();
+  EXPECT_EQ(BananasLeft(), 3);
+}
+
+TEST_F(RoundThroughTheShell, ASwapThatMakesNoLineSlidesBackAndCountsNothing) {
+  StartRound();
+  PlayFromBanner();
+  TPoint a = Middle({5, 5}), b = Middle({6, 5});
+  game.Click(a.X, a.Y);
+  game.Click(b.X, b.Y);
+  Settle();
+  EXPECT_EQ(BananasLeft(), 6);
+  EXPECT_EQ(game.Form().GameBoard->BoardData().At(5, 5).Element, FixedBoard().At(5, 5).Element);
+}
+
+TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToTheNextLevel) {
+  StartRound();
+  PlayFromBanner();
+  for (int swap = 0; swap < 2; ++swap) {
+    game.Form().GameBoard->LoadBoardData(FixedBoard());
+    TPoint a = Middle({3, 1}), b = Middle({3, 2});
+    game.Click(a.X, a.Y);
+    game.Click(b.X, b.Y);
+    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && game.Form().BoardBusy(); ++tick) game.RunTicks(1);
+  }
+  EXPECT_EQ(BananasLeft(), 0);
+  EXPECT_EQ(game.Scene(), gsRoundClear);
+  game.Form().RoundWon();
+  EXPECT_EQ(scoresSubmitted, 1) << "a second win report changes nothing";
+  EXPECT_EQ(game.Form().Progress.NextUncompletedLevelIdx, 2);
+
+  ASSERT_TRUE(game.RunUntilScene(gsStageResult, 400));
+  game.RunTicks(20);
+  const TGameButton& ok = *game.Form().ResultOKButton;
+  game.Click(ok.Left + 20, ok.Top + 20);
+  ASSERT_TRUE(game.RunUntilScene(gsObjectiveInfo, 200));
+  EXPECT_EQ(game.Form().Progress.LevelIdx, 2);
+  EXPECT_EQ(BananasLeft(), 6);
+}
+
+TEST_F(RoundThroughTheShell, ANormalRoundIgnoresItsTimeRunningOut) {
+  StartRound();
+  PlayFromBanner();
+  game.Form().TimeUp();
+  EXPECT_EQ(game.Scene(), gsMainGame);
+  EXPECT_EQ(scoresSubmitted, 0);
+}
+
+TEST_F(RoundThroughTheShell, TheRoundMusicCyclesAcrossRoundsAndRestarts) {
+  music.clear();
+  for (int round = 0; round < 4; ++round) StartRound();
+  EXPECT_EQ(music, (std::vector<std::string>{"MainGame1.ogg", "MainGame2.ogg", "MainGame3.ogg", "MainGame1.ogg"}));
+}
+
+TEST_F(RoundThroughTheShell, AMissingLevelFileIsReportedAndThePreviousOneIsPlayed) {
+  StartRound();
+  game.Form().Progress.LevelIdx = 9;
+  game.Form().StartLevel();
+  ASSERT_FALSE(game.Messages().Messages.empty());
+  EXPECT_EQ(game.Messages().Messages.back().Text.rfind("Level file not found: ", 0), 0u);
+  EXPECT_EQ(BananasLeft(), 6);
+}
+
+class RoundPictures : public RoundThroughTheShell {
+ protected:
+  RoundPictures() : RoundThroughTheShell(/*rendering=*/true) {}
+};
+
+TEST_F(RoundPictures, BannerSwapAndClear) {
+  StartRound();
+  game.RunTicks(50);  // the cover has opened
+  EXPECT_FALSE(game.Form().SceneTransition->Active());
+  game.CaptureFrame("round-banner");
+  PlayFromBanner();
+  game.RunTicks(2);
+  game.CaptureFrame("round-board");
+  TPoint a = Middle({3, 1}), b = Middle({3, 2});
+  game.Click(a.X, a.Y);
+  game.Click(b.X, b.Y);
+  game.RunTicks(3);
+  game.CaptureFrame("round-mid-swap");
+  Settle();
+  game.CaptureFrame("round-after-clear");
+  EXPECT_EQ(BananasLeft(), 3);
+}
+
+}  // namespace
+}  // namespace qm
