@@ -15,6 +15,17 @@ void BoardDrawEx(TOmegaImageList* list, const char* name, float x, float y, int 
               pattern, how.BlendMode);
 }
 
+void DrawLiftedPiece(TOmegaImageList* list, const char* name, float x, float y, int pattern) {
+  TImageDraw shadow;
+  shadow.Scale = 1.15f;
+  shadow.Red = shadow.Green = shadow.Blue = 0;
+  shadow.Alpha = 80;
+  BoardDrawEx(list, name, x + 2, y + 5, pattern, shadow);
+  TImageDraw piece;
+  piece.Scale = 1.15f;
+  BoardDrawEx(list, name, x, y, pattern, piece);
+}
+
 void DrawTileCopy(TOmegaImageList* list, const TBoardTile& tile, float x, float y, const TImageDraw& how,
                   int uniFruitElement) {
   if (!tile.IsLockerOrPiece()) return;

@@ -22,6 +22,10 @@ struct TImageDraw {
 void BoardDraw(TOmegaImageList* list, const char* name, float x, float y, int pattern);
 void BoardDrawEx(TOmegaImageList* list, const char* name, float x, float y, int pattern, const TImageDraw& how);
 
+// A piece lifted off the board (being swapped or wiggled as a hint): a bit
+// larger, over its own soft shadow.
+void DrawLiftedPiece(TOmegaImageList* list, const char* name, float x, float y, int pattern);
+
 // A locker or piece of a board copy, as the whole-board animations show it:
 // a locker as its colour's tile with its piece inside, a uni fruit with the
 // element it shows. Other cells draw nothing.

@@ -1076,14 +1076,7 @@ void TGameBoard::DrawHint() {
     const bool bubble = !locker && tile.Element == ecUniFruit;
     const char* image = locker ? "BrownTile" : bubble ? "BubbleInside" : "Elements";
     const int pattern = locker ? tile.LockerColor - 1 : bubble ? FUniFruitShownElement - 1 : tile.Element - 1;
-    TImageDraw shadow;
-    shadow.Scale = 1.15f;
-    shadow.Red = shadow.Green = shadow.Blue = 0;
-    shadow.Alpha = 80;
-    BoardDrawEx(OmgImgList, image, x + 2, y + 5, pattern, shadow);
-    TImageDraw piece;
-    piece.Scale = 1.15f;
-    BoardDrawEx(OmgImgList, image, x, y, pattern, piece);
+    DrawLiftedPiece(OmgImgList, image, x, y, pattern);
   }
   FHintShowingClock += FrameMs;
   if (FHintShowingClock >= ShowingHintTime) {

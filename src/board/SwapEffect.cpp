@@ -96,14 +96,7 @@ void TSwapEffect::DrawRecord(const TRecord& record) {
     const bool bubble = !locker && record.Color[i] == ecUniFruit;
     const char* image = locker ? "BrownTile" : bubble ? "BubbleInside" : "Elements";
     const int pattern = bubble ? 0 : record.Color[i] - 1;
-    TImageDraw shadow;
-    shadow.Scale = 1.15f;
-    shadow.Red = shadow.Green = shadow.Blue = 0;
-    shadow.Alpha = 80;
-    BoardDrawEx(OmgImgList, image, x + 2, y + 5, pattern, shadow);
-    TImageDraw piece;
-    piece.Scale = 1.15f;
-    BoardDrawEx(OmgImgList, image, x, y, pattern, piece);
+    DrawLiftedPiece(OmgImgList, image, x, y, pattern);
     if (record.MatchOccurs && !locker) {
       TImageDraw flash;
       flash.BlendMode = 2;

@@ -320,6 +320,8 @@ class TFormMain {
   void RoundMouseUp(int x, int y);
   void PlaceBoard(TPoint origin);
   void Comment(int comment, std::function<void()> finished);
+  // The sound request every component's OnPlaySound is wired to.
+  std::function<void(const std::string&)> SoundRequest();
 
   // Scenes.
   void GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);

@@ -25,15 +25,19 @@ void TFormMain::LoadTextTables() {
   if (!title.empty()) FPlatform.Window->SetTitle(title);
 }
 
+std::function<void(const std::string&)> TFormMain::SoundRequest() {
+  return [this](const std::string& sound) {
+    if (Hooks.PlaySound) Hooks.PlaySound(sound);
+  };
+}
+
 const std::string& TFormMain::GameText(int id) const { return TextStrings->Text(ttGameTexts, id); }
 
 TGameButton& TFormMain::MakeButton(std::unique_ptr<TGameButton>& button, const char* imageName) {
   button = std::make_unique<TGameButton>();
   button->OmgImgList = OmegaImageList1.get();
   button->ImageName = imageName;
-  button->OnPlaySound = [this](const std::string& sound) {
-    if (Hooks.PlaySound) Hooks.PlaySound(sound);
-  };
+  button->OnPlaySound = SoundRequest();
   button->OnCursorRequest = [this](TCursorShape shape) { RequestCursor(shape); };
   return *button;
 }
@@ -97,9 +101,7 @@ void TFormMain::CreateConfirmWindow() {
   ConfirmWindow->Left = 480;
   ConfirmWindow->Top = 290;
   ConfirmWindow->Build();
-  ConfirmWindow->OnPlaySound = [this](const std::string& sound) {
-    if (Hooks.PlaySound) Hooks.PlaySound(sound);
-  };
+  ConfirmWindow->OnPlaySound = SoundRequest();
   ConfirmWindow->OnCursorRequest = [this](TCursorShape shape) { RequestCursor(shape); };
   ConfirmWindow->OnHidingComplete = [this](TGameConfirmWindow& sender, bool answer) {
     ConfirmHidden(sender.QuestionKind(), answer);

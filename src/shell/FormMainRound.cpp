@@ -201,9 +201,7 @@ void TFormMain::CollectCleared(const TBoardData& board, const TSimpleObjectArray
 }
 
 void TFormMain::WireRoundRules() {
-  auto playSound = [this](const std::string& sound) {
-    if (Hooks.PlaySound) Hooks.PlaySound(sound);
-  };
+  auto playSound = SoundRequest();
   ElementGather->OnPlaySound = playSound;
   Combos->OnPlaySound = playSound;
   TotalScore->OnPlaySound = playSound;
@@ -245,9 +243,7 @@ void TFormMain::WireResultWindow() {
   ResultStats->GlobGameText = GlobalGameText.get();
   ResultShine = std::make_unique<TResultFeatureShine>();
   ResultShine->OmgImgList = OmegaImageList1.get();
-  auto playSound = [this](const std::string& sound) {
-    if (Hooks.PlaySound) Hooks.PlaySound(sound);
-  };
+  auto playSound = SoundRequest();
   ResultMedal->OnPlaySound = playSound;
   ResultStats->OnPlaySound = playSound;
   MakeButton(ResultOKButton, "WindowOKButton").OnClick = [this](TGameButton&) { ResultWindow->Hide(); };

@@ -12,15 +12,6 @@ namespace {
 
 using qm::TCatalogueImage;
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-}
-
 void Vignette(cairo_t* cr, double w, double h, double alpha) {
   cairo_pattern_t* p = cairo_pattern_create_radial(w / 2, h / 2, h * 0.35, w / 2, h / 2, w * 0.62);
   cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);

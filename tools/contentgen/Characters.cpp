@@ -11,16 +11,6 @@ namespace {
 
 using qm::TCatalogueImage;
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_rotate(cr, angle);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-}
-
 void Eye(cairo_t* cr, double x, double y, double r, double lookX = 0.3, const Rgb& iris = Hex(0x111111)) {
   cairo_arc(cr, x, y, r, 0, 2 * M_PI);
   ShadeAndOutline(cr, colour::White, std::max(1.0, r * 0.2));

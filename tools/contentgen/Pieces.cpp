@@ -20,16 +20,6 @@ void Stem(cairo_t* cr, double x0, double y0, double x1, double y1) {
   cairo_stroke(cr);
 }
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_rotate(cr, angle);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-}
-
 void Banana(cairo_t* cr) {
   cairo_move_to(cr, -36, -30);
   cairo_curve_to(cr, -46, 24, 2, 50, 44, 26);

@@ -38,6 +38,16 @@ void DrawLeaf(cairo_t* cr, double x, double y, double length, double angle, cons
   cairo_stroke(cr);
 }
 
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, double angle) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, angle);
+  cairo_scale(cr, rx, ry);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+}
+
 void DrawWindowFrame(cairo_t* cr, double x, double y, double w, double h, double radius) {
   const double rim = std::clamp(std::min(w, h) * 0.05, 8.0, 14.0);
   // drop shadow

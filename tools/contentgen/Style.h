@@ -31,6 +31,9 @@ struct IslandPalette {
 // Islands 1..5: meadow, orchard, lagoon, lavender, sunset.
 const IslandPalette& Island(int island);
 
+// An ellipse path (turned by angle radians) as a new sub-path.
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0);
+
 enum class ButtonKind { Positive, Negative, Neutral };
 
 // Windows: a deep green card with a leafy rim and a gold inner line; the
