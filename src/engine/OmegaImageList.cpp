@@ -141,6 +141,7 @@ void TImageListItem::DrawPart(int left, int top, int right, int bottom, float x,
 TImageListItem* TOmegaImageList::FindImage(const std::string& name) const {
   for (const auto& item : FItems)
     if (item->Name == name) return item.get();
+  FMissedNames.insert(name);
   return nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,9 @@ class TOmegaImageList {
 
   // Linear search, exact case-sensitive comparison, first match.
   TImageListItem* FindImage(const std::string& name) const;
+  // Every name looked up while it was not in the list: what a scene asked
+  // for that the pictures did not have (or had not loaded yet).
+  const std::set<std::string>& MissedNames() const { return FMissedNames; }
   // A new entry at the end of the list.
   TImageListItem& Add(const std::string& name);
   // Frees the first entry of that name (and its texture).
@@ -114,6 +118,7 @@ class TOmegaImageList {
   std::vector<std::unique_ptr<TImageListItem>> FItems;
   TOmegaRenderer FQuad;
   std::uint32_t FTextureGeneration = 0;
+  mutable std::set<std::string> FMissedNames;
 };
 
 // Pattern size of a named picture (0 when it is not loaded).

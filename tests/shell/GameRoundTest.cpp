@@ -199,5 +199,22 @@ TEST_F(RoundPictures, BannerSwapAndClear) {
   EXPECT_EQ(BananasLeft(), 3);
 }
 
+TEST_F(RoundThroughTheShell, EveryPictureTheScenesDrawIsInThePack) {
+  StartRound();
+  PlayFromBanner();
+  TPoint a = Middle({3, 1}), b = Middle({3, 2});
+  game.Click(a.X, a.Y);
+  game.Click(b.X, b.Y);
+  Settle();
+  game.Form().RoundWon();
+  ASSERT_TRUE(game.RunUntilScene(gsStageResult, 400));
+  game.RunTicks(60);
+  const TOmegaImageList& images = *game.Form().OmegaImageList1;
+  std::vector<std::string> neverFound;
+  for (const std::string& name : images.MissedNames())
+    if (!images.FindImage(name)) neverFound.push_back(name);
+  EXPECT_EQ(neverFound, std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace qm

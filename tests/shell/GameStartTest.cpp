@@ -1,6 +1,9 @@
 // The game from its first frame to the menu, as a player sees it.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "shell/HeadlessGame.h"
 
 namespace qm {
@@ -91,6 +94,20 @@ TEST(MenuExit, YesClosesTheGame) {
   game.Click(617, 450);  // "Yes"
   game.RunTicks(8);
   EXPECT_TRUE(game.Application().Terminated());
+}
+
+TEST(MenuPictures, EveryPictureTheMenuAndItsQuestionDrawIsInThePack) {
+  THeadlessGame game({.WithContent = true});
+  ReachMenu(game);
+  game.Click(1125, 614);
+  game.RunTicks(10);
+  game.Click(778, 450);
+  game.RunTicks(10);
+  const TOmegaImageList& images = *game.Form().OmegaImageList1;
+  std::vector<std::string> neverFound;
+  for (const std::string& name : images.MissedNames())
+    if (!images.FindImage(name)) neverFound.push_back(name);
+  EXPECT_EQ(neverFound, std::vector<std::string>{});
 }
 
 TEST(MenuButtons, ThePointerTurnsToAHandOverAButton) {
