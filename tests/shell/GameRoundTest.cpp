@@ -197,6 +197,13 @@ TEST_F(RoundPictures, BannerSwapAndClear) {
   Settle();
   game.CaptureFrame("round-after-clear");
   EXPECT_EQ(BananasLeft(), 3);
+
+  game.Form().GameBoard->LoadBoardData(FixedBoard());
+  game.Click(a.X, a.Y);
+  game.Click(b.X, b.Y);
+  ASSERT_TRUE(game.RunUntilScene(gsStageResult, 400));
+  game.RunTicks(40);  // the window is in and the medal shows
+  game.CaptureFrame("round-result");
 }
 
 TEST_F(RoundThroughTheShell, EveryPictureTheScenesDrawIsInThePack) {
