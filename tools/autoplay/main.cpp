@@ -164,9 +164,10 @@ class TAutoPlayer {
     auto& form = FDriver.Form();
     form.Progress.NextUncompletedIslandIdx = island;
     form.Progress.NextUncompletedLevelIdx = level;
-    for (int attempt = 0; attempt < 50 && FDriver.Scene() == qm::gsMenu; ++attempt) {
+    // The click starts a cover that switches the scene half way.
+    for (int attempt = 0; attempt < 5 && FDriver.Scene() == qm::gsMenu; ++attempt) {
       FDriver.ClickButton(*form.PlayButton);
-      FDriver.Tick(5);
+      for (int tick = 0; tick < 100 && FDriver.Scene() == qm::gsMenu; ++tick) FDriver.Tick();
     }
     if (FDriver.Scene() == qm::gsMenu) {
       std::cerr << "quillmere-autoplay: Play did not start a round\n";
