@@ -71,22 +71,29 @@ TEST(LevelSetUp, EveryLevelOffersAMoveAndNoLineAtRest) {
   }
 }
 
+// From the menu's Play to the end of a round, skipping the banner and then
+// clicking the hint search's moves; false when the round is not won in time.
+bool ClearByClicking(THeadlessDriver& driver, int island, int level, int maxTicks) {
+  // The resume point a saved player at that level would bring.
+  driver.Form().Progress.NextUncompletedIslandIdx = island;
+  driver.Form().Progress.NextUncompletedLevelIdx = level;
+  driver.ClickButton(*driver.Form().PlayButton);
+  for (int tick = 0; tick < 100 && driver.Scene() == gsMenu; ++tick) driver.Tick();
+  EXPECT_EQ(driver.Scene(), gsObjectiveInfo) << "Play opens the round with its banner";
+  for (int tick = 0; tick < maxTicks && driver.Scene() != gsRoundClear; ++tick) {
+    if (driver.Scene() == gsObjectiveInfo) driver.Click(683, 384);
+    driver.MakeHintMove();
+    driver.Tick();
+  }
+  return driver.Scene() == gsRoundClear;
+}
+
 TEST(LevelPlay, TheFirstLevelIsClearedByClickingHintMoves) {
   testing::TTempFolder saves;
   THeadlessDriver driver({.ProgramFolder = kGame, .SaveRoot = saves.Path()});
   driver.Start();
   ASSERT_TRUE(driver.ReachMenu(2000));
-  driver.ClickButton(*driver.Form().PlayButton);
-  for (int tick = 0; tick < 100 && driver.Scene() == gsMenu; ++tick) driver.Tick();
-  ASSERT_EQ(driver.Scene(), gsObjectiveInfo) << "Play opens the round with its banner";
-
-  int moves = 0;
-  for (int tick = 0; tick < 6000 && driver.Scene() != gsRoundClear; ++tick) {
-    if (driver.Scene() == gsObjectiveInfo) driver.Click(683, 384);
-    if (driver.MakeHintMove()) ++moves;
-    driver.Tick();
-  }
-  ASSERT_EQ(driver.Scene(), gsRoundClear) << "after " << moves << " moves";
+  ASSERT_TRUE(ClearByClicking(driver, 1, 1, 6000));
   EXPECT_EQ(driver.Form().Progress.IslandIdx, 1);
   EXPECT_EQ(driver.Form().Progress.LevelIdx, 1);
   EXPECT_GT(driver.Form().TotalScore->Value(), 0);
@@ -97,6 +104,17 @@ TEST(LevelPlay, TheFirstLevelIsClearedByClickingHintMoves) {
   }
   EXPECT_EQ(driver.Scene(), gsObjectiveInfo) << "OK on the result window opens the next round";
   EXPECT_EQ(driver.Form().Progress.LevelIdx, 2);
+}
+
+TEST(LevelPlay, GoldTilesWornOffCountTowardsTheirTarget) {
+  testing::TTempFolder saves;
+  THeadlessDriver driver({.ProgramFolder = kGame, .SaveRoot = saves.Path()});
+  driver.Start();
+  ASSERT_TRUE(driver.ReachMenu(2000));
+  // Island 3 opens with gold tiles as its only target besides fruit.
+  ASSERT_TRUE(ClearByClicking(driver, 3, 1, 8000));
+  EXPECT_EQ(driver.Form().ElementGather->Remaining(ieGoldTile1), 0);
+  EXPECT_EQ(driver.Form().LockerFrames->FramesLeft(), 0);
 }
 
 }  // namespace

@@ -181,6 +181,9 @@ class TAutoPlayer {
   TResult PlayRound() {
     auto& form = FDriver.Form();
     long long start = FDriver.Ticks();
+    // Playing time on the game's clock, from the opening of play; on a
+    // normal level it goes on past the level's time.
+    std::int64_t playStart = -1;
     int moves = 0;
     TResult result = TResult::Limit;
     while (FDriver.Ticks() - start < FArguments.MaxTicks) {
@@ -202,23 +205,31 @@ class TAutoPlayer {
         result = TResult::Broken;
         break;
       }
+      if (playStart < 0) playStart = Now();
       if (FDriver.MakeHintMove()) ++moves;
       FDriver.Tick();
     }
     long long ticks = FDriver.Ticks() - start;
+    long long played = playStart < 0 ? 0 : (Now() - playStart) / 1000;
     const qm::TLevelRecord& level = form.LevelParams->Record();
     bool boss = level.GameObjective == qm::goBossMode;
     std::string left = boss || result == TResult::Won ? "" : "  left: " + Remaining(*form.ElementGather);
-    std::printf("island %d  level %2d  %-6s  %-6s  ticks %6lld  moves %4d  score %7d  medal %-6s  time %3d/%3d s%s\n",
+    std::printf("island %d  level %2d  %-6s  %-6s  ticks %6lld  moves %4d  score %7d  medal %-6s  timer %3d/%3d s  played %3lld s%s\n",
                 form.Progress.IslandIdx, form.Progress.LevelIdx, boss ? "boss" : "normal", ResultName(result), ticks,
                 moves, form.TotalScore->Value(), result == TResult::Won ? MedalName(form.ResultMedal->MedalKind()) : "-",
-                form.TubeTimer->ElapsedSeconds(), level.Time, left.c_str());
+                form.TubeTimer->ElapsedSeconds(), level.Time, played, left.c_str());
     std::fflush(stdout);
     if (result == TResult::Lost) {
       ++FLosses;
       if (!DeclineRetry()) return TResult::Broken;
     }
     return result;
+  }
+
+  // Milliseconds on the game's clock.
+  std::int64_t Now() {
+    qm::IClock& clock = *FDriver.Platform().Clock;
+    return clock.HighResolutionCounter() * 1000 / clock.HighResolutionFrequency().value_or(1000);
   }
 
   // The result window: OK once it is there, until the next round opens.
