@@ -31,12 +31,14 @@ THeadlessDriver::~THeadlessDriver() {
   fs::current_path(fs::temp_directory_path(), ec);
 }
 
-void THeadlessDriver::Start() {
+bool THeadlessDriver::Start() {
   FForm->FormCreate();
+  if (!FForm->GameScene) return false;
   FForm->FormShow();
   // The null screen: every call is accepted and counted, no quad is kept.
   if (auto* device = dynamic_cast<THeadlessScreenDevice*>(FForm->OmegaScreen1->Device()))
     device->RecordQuads = false;
+  return true;
 }
 
 void THeadlessDriver::Tick(int ticks) {

@@ -36,8 +36,9 @@ class THeadlessDriver {
   long long Ticks() const { return FForm->FramesTicked(); }
   bool Terminated() const { return FPlatform->Application->Terminated(); }
 
-  // FormCreate and FormShow, as the program entry does.
-  void Start();
+  // FormCreate and FormShow, as the program entry does; false when start-up
+  // gave up (its message is on the headless message box's list).
+  bool Start();
   // Turns the loop a millisecond at a time until the frame timer has fired
   // `ticks` more times.
   void Tick(int ticks = 1);

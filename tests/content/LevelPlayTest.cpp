@@ -91,7 +91,7 @@ bool ClearByClicking(THeadlessDriver& driver, int island, int level, int maxTick
 TEST(LevelPlay, TheFirstLevelIsClearedByClickingHintMoves) {
   testing::TTempFolder saves;
   THeadlessDriver driver({.ProgramFolder = kGame, .SaveRoot = saves.Path()});
-  driver.Start();
+  ASSERT_TRUE(driver.Start());
   ASSERT_TRUE(driver.ReachMenu(2000));
   ASSERT_TRUE(ClearByClicking(driver, 1, 1, 6000));
   EXPECT_EQ(driver.Form().Progress.IslandIdx, 1);
@@ -109,7 +109,7 @@ TEST(LevelPlay, TheFirstLevelIsClearedByClickingHintMoves) {
 TEST(LevelPlay, GoldTilesWornOffCountTowardsTheirTarget) {
   testing::TTempFolder saves;
   THeadlessDriver driver({.ProgramFolder = kGame, .SaveRoot = saves.Path()});
-  driver.Start();
+  ASSERT_TRUE(driver.Start());
   ASSERT_TRUE(driver.ReachMenu(2000));
   // Island 3 opens with gold tiles as its only target besides fruit.
   ASSERT_TRUE(ClearByClicking(driver, 3, 1, 8000));

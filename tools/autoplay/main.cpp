@@ -78,6 +78,8 @@ TArguments ParseArguments(int argc, char** argv) {
     Usage("island 1..5, level and rounds from 1");
   // The build puts the tool beside the game's program folder.
   if (arguments.Game.empty()) arguments.Game = fs::canonical("/proc/self/exe").parent_path().parent_path().parent_path() / "game";
+  // Start-up enters the program folder, so a relative path would not hold.
+  arguments.Game = fs::absolute(arguments.Game);
   if (!fs::exists(arguments.Game / "Texts")) Usage(("no program folder at " + arguments.Game.string()).c_str());
   return arguments;
 }
@@ -131,7 +133,10 @@ class TAutoPlayer {
 
   int Run() {
     auto began = std::chrono::steady_clock::now();
-    FDriver.Start();
+    if (!FDriver.Start()) {
+      std::cerr << "quillmere-autoplay: the game did not start from " << FArguments.Game << "\n";
+      return 1;
+    }
     if (!FDriver.ReachMenu(5000)) {
       std::cerr << "quillmere-autoplay: the menu never came (scene " << int(FDriver.Scene()) << ")\n";
       return 1;
