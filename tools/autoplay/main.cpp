@@ -8,13 +8,14 @@
 // the splash, presses Play and then plays round after round: each move is
 // the board's own hint search (the seed settles its ties), made by clicking
 // the two tiles. It reads the game's state to know where to click; every
-// change reaches the game through the mouse.
+// change reaches the game through the mouse. --max-ticks bounds each round;
+// the exit status is 0 only when every round was won or lost.
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <cstdint>
 #include <filesystem>
 #include <iostream>
 #include <string>
