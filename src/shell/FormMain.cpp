@@ -23,8 +23,14 @@ TFormMain::TFormMain(TPlatform& platform) : FPlatform(platform) {
     FPlatform.MessageBox->Show("Error creating texture " + name, "Error", TMessageBoxKind::mbError);
     FPlatform.Application->Terminate();
   };
-  OmegaScreen1->OnReleasePass = [this] { OmegaImageList1->ReleasePass(); };
-  OmegaScreen1->OnRestorePass = [this] { OmegaImageList1->RestorePass(); };
+  // The screen outlives the image list on the way out and releases its
+  // device then.
+  OmegaScreen1->OnReleasePass = [this] {
+    if (OmegaImageList1) OmegaImageList1->ReleasePass();
+  };
+  OmegaScreen1->OnRestorePass = [this] {
+    if (OmegaImageList1) OmegaImageList1->RestorePass();
+  };
 
   OmegaTimer1 = std::make_unique<TOmegaTimer>(*platform.Clock, *platform.Application);
   OmegaTimer1->SetTargetFPS(33);

@@ -174,7 +174,12 @@ void TFormMain::WireBoard() {
   LockerFiller->OnFinish = [this] { GameBoard->CanDraw = true; };
   GameBoard->OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) { LockerFrames->RemoveFrames(mask); };
   GameBoard->OnTimeToDrawLockerFrames = [this] { LockerFrames->TickAndDraw(); };
-  LockerFrames->OnLockerFrameEffectRequest = [this](TPoint, std::uint8_t) { RoundScore->GoldTileRemoved(); };
+  LockerFrames->OnLockerFrameEffectRequest = [this](TPoint, std::uint8_t) {
+    RoundScore->GoldTileRemoved();
+    // Each frame worn off is one gold tile gathered; until the gathered
+    // pieces fly, it counts on the panel at once, as cleared fruit do.
+    ElementGather->Collect(elGoldTile, LockerFrames->TileKind == tkUpgraded ? 2 : 1);
+  };
   GameBoard->OnChainLockEffectRequest = [this](TPoint p, std::uint8_t level) { ChainLockEffect->Start(p, level); };
   GameBoard->OnWebEffectRequest = [this](TPoint p) { WebEffect->Start(p); };
 }

@@ -1,0 +1,116 @@
+#include "shell/HeadlessDriver.h"
+
+#include <cmath>
+#include <system_error>
+
+#include "platform/HeadlessScreenDevice.h"
+
+namespace qm {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Ticks the menu panels take to slide into place.
+constexpr int kMenuSlideTicks = 45;
+
+}  // namespace
+
+THeadlessDriver::THeadlessDriver(const TOptions& options)
+    : FPlatform(options.Rendering ? CreateRenderingTestPlatform() : CreateHeadlessPlatform()) {
+  auto& system = static_cast<TTestOperatingSystem&>(*FPlatform->System);
+  system.ProgramDir = options.ProgramFolder;
+  system.SaveRoots = {options.SaveRoot};
+  FForm = std::make_unique<TFormMain>(*FPlatform);
+}
+
+THeadlessDriver::~THeadlessDriver() {
+  FForm.reset();
+  // Start-up enters the program folder; leave it for one that surely stays.
+  std::error_code ec;
+  fs::current_path(fs::temp_directory_path(), ec);
+}
+
+bool THeadlessDriver::Start() {
+  FForm->FormCreate();
+  if (!FForm->GameScene) return false;
+  FForm->FormShow();
+  // The null screen: every call is accepted and counted, no quad is kept.
+  if (auto* device = dynamic_cast<THeadlessScreenDevice*>(FForm->OmegaScreen1->Device()))
+    device->RecordQuads = false;
+  return true;
+}
+
+void THeadlessDriver::Tick(int ticks) {
+  auto& clock = static_cast<TFakeClock&>(*FPlatform->Clock);
+  auto& application = static_cast<THeadlessApplication&>(*FPlatform->Application);
+  long long target = FForm->FramesTicked() + ticks;
+  // The guard stops a loop whose frame timer no longer runs.
+  for (long long guard = 0; FForm->FramesTicked() < target && guard < ticks * 100LL; ++guard) {
+    clock.AdvanceMs(1.0);
+    application.Idle();
+  }
+}
+
+void THeadlessDriver::FrameToWindow(int frameX, int frameY, int& x, int& y) const {
+  x = int(std::lround(frameX * FForm->OmegaScreen1->ScaleX));
+  y = int(std::lround(frameY * FForm->OmegaScreen1->ScaleY));
+}
+
+void THeadlessDriver::MouseDown(int frameX, int frameY) {
+  int x, y;
+  FrameToWindow(frameX, frameY, x, y);
+  TShiftState shift;
+  shift.Left = true;
+  if (FPlatform->Window->OnMouseDown) FPlatform->Window->OnMouseDown(TMouseButton::mbLeft, shift, x, y);
+}
+
+void THeadlessDriver::MouseMove(int frameX, int frameY) {
+  int x, y;
+  FrameToWindow(frameX, frameY, x, y);
+  if (FPlatform->Window->OnMouseMove) FPlatform->Window->OnMouseMove({}, x, y);
+}
+
+void THeadlessDriver::MouseUp(int frameX, int frameY) {
+  int x, y;
+  FrameToWindow(frameX, frameY, x, y);
+  if (FPlatform->Window->OnMouseUp) FPlatform->Window->OnMouseUp(TMouseButton::mbLeft, {}, x, y);
+}
+
+void THeadlessDriver::Click(int frameX, int frameY) {
+  MouseMove(frameX, frameY);
+  MouseDown(frameX, frameY);
+  MouseUp(frameX, frameY);
+}
+
+void THeadlessDriver::ClickButton(const TGameButton& button) {
+  Click(button.Left + button.Width() / 2, button.Top + button.Height() / 2);
+}
+
+void THeadlessDriver::ClickTile(TPoint tile) {
+  TPoint corner = FForm->GameBoard->TilePixel(tile);
+  Click(corner.X + TileSize / 2, corner.Y + TileSize / 2);
+}
+
+bool THeadlessDriver::ReachMenu(int maxTicks) {
+  long long limit = Ticks() + maxTicks;
+  // Clicks skip the logos' hold and, once loading is done, leave the splash.
+  while (Scene() != gsMenu && Ticks() < limit) {
+    if (Scene() == gsCompanyLogos || Scene() == gsSplash) Click(683, 384);
+    Tick(5);
+  }
+  if (Scene() != gsMenu) return false;
+  Tick(kMenuSlideTicks);
+  return Scene() == gsMenu && FForm->MenuPanelMover->State() == pmShown;
+}
+
+bool THeadlessDriver::MakeHintMove() {
+  if (Scene() != gsMainGame || FForm->BoardBusy()) return false;
+  TPoint a, b;
+  if (!FForm->GameBoard->FindMove(a, b)) return false;
+  ClickTile(a);
+  ClickTile(b);
+  return true;
+}
+
+}  // namespace qm

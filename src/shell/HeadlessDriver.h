@@ -1,0 +1,67 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "board/GeneralDataClass.h"
+#include "platform/Platform.h"
+#include "shell/FormMain.h"
+
+namespace qm {
+
+// The whole game on headless parts, driven from outside as a player would:
+// the loop is turned by hand on a fake clock and input goes through the
+// window's mouse events in frame coordinates. Tools and tests read the game's
+// state to decide where to click, never to change it.
+class THeadlessDriver {
+ public:
+  struct TOptions {
+    // The program folder: the executable's folder with its content beside it.
+    std::filesystem::path ProgramFolder;
+    // Where the save folder is made.
+    std::filesystem::path SaveRoot;
+    // Draw through SDL's software renderer on the dummy video driver rather
+    // than the null screen.
+    bool Rendering = false;
+  };
+
+  explicit THeadlessDriver(const TOptions& options);
+  ~THeadlessDriver();
+  THeadlessDriver(const THeadlessDriver&) = delete;
+  THeadlessDriver& operator=(const THeadlessDriver&) = delete;
+
+  TFormMain& Form() { return *FForm; }
+  TPlatform& Platform() { return *FPlatform; }
+  TGameSceneValues Scene() const { return FForm->GameScene->Value(); }
+  long long Ticks() const { return FForm->FramesTicked(); }
+  bool Terminated() const { return FPlatform->Application->Terminated(); }
+
+  // FormCreate and FormShow, as the program entry does; false when start-up
+  // gave up (its message is on the headless message box's list).
+  bool Start();
+  // Turns the loop a millisecond at a time until the frame timer has fired
+  // `ticks` more times.
+  void Tick(int ticks = 1);
+
+  void MouseDown(int frameX, int frameY);
+  void MouseMove(int frameX, int frameY);
+  void MouseUp(int frameX, int frameY);
+  void Click(int frameX, int frameY);
+  void ClickButton(const TGameButton& button);
+  void ClickTile(TPoint tile);
+
+  // Clicks through the logos and the splash; true once the menu stands with
+  // its panels in place.
+  bool ReachMenu(int maxTicks);
+  // One hint-search move on a board at rest: clicks the first tile, then the
+  // second. False when the board is busy or the search finds nothing.
+  bool MakeHintMove();
+
+ private:
+  void FrameToWindow(int frameX, int frameY, int& x, int& y) const;
+
+  std::unique_ptr<TPlatform> FPlatform;
+  std::unique_ptr<TFormMain> FForm;
+};
+
+}  // namespace qm

@@ -1,0 +1,121 @@
+// The levels of the content pack can be played: every board the round
+// set-up makes offers a move and shows no line before the first one, and the
+// first level can be cleared through the shell by clicking.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "board/GameBoard.h"
+#include "engine/GameRandom.h"
+#include "rules/DefaultLevels.h"
+#include "rules/LevelParams.h"
+#include "shell/HeadlessDriver.h"
+#include "shell/HeadlessGame.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kGame = QUILLMERE_GAME_DIR;
+
+// Set-ups checked per level: each round reseeds the board, so one draw says
+// little about the next.
+constexpr int kSetUpsPerLevel = 12;
+
+// Reseeds from a counter while it lives, then puts back the fixed seed the
+// tests share.
+class TCountingReseeds {
+ public:
+  TCountingReseeds() {
+    Randomize();
+    FShared = GameRandom().Seed();
+    SetRandomizeClock([draw = 0u]() mutable { return 1000u + 7919u * draw++; });
+  }
+  ~TCountingReseeds() {
+    SetRandomizeClock([seed = FShared] { return seed; });
+    GameRandom().SetSeed(FShared);
+  }
+
+ private:
+  std::uint32_t FShared = 0;
+};
+
+// The board as the round set-up leaves it, before the lockers fill in.
+void SetUpRound(TGameBoard& board, const TLevelRecord& level) {
+  board.SetAllowedElements(level.AllowedElements);
+  board.LoadBoardData(level.Board);
+  board.RandomizeElements();
+  TBoardData fresh;
+  board.GenerateShuffledBoard(fresh);
+  board.LoadBoardData(fresh);
+  for (TPoint p : level.WebCells()) board.PlaceWeb(p);
+  for (TPoint p : level.PotionCells()) board.SetPotion(p, LevelPotionCode(false));
+}
+
+TEST(LevelSetUp, EveryLevelOffersAMoveAndNoLineAtRest) {
+  TCountingReseeds reseeds;
+  for (const TLevelDesign& design : DefaultLevels()) {
+    std::string name = LevelFileName(design.Island, design.Level);
+    TLevelParams params;
+    params.LevelFilesPath = kGame / "Levels";
+    ASSERT_TRUE(params.Load(design.Island, design.Level)) << name;
+    for (int setUp = 0; setUp < kSetUpsPerLevel; ++setUp) {
+      TGameBoard board;
+      SetUpRound(board, params.Record());
+      TPoint a, b;
+      EXPECT_TRUE(board.FindMove(a, b)) << name << " set-up " << setUp << " has no move";
+      EXPECT_FALSE(board.AnyLine(board.BoardData())) << name << " set-up " << setUp << " has a line at rest";
+    }
+  }
+}
+
+// From the menu's Play to the end of a round, skipping the banner and then
+// clicking the hint search's moves; false when the round is not won in time.
+bool ClearByClicking(THeadlessDriver& driver, int island, int level, int maxTicks) {
+  // The resume point a saved player at that level would bring.
+  driver.Form().Progress.NextUncompletedIslandIdx = island;
+  driver.Form().Progress.NextUncompletedLevelIdx = level;
+  driver.ClickButton(*driver.Form().PlayButton);
+  for (int tick = 0; tick < 100 && driver.Scene() == gsMenu; ++tick) driver.Tick();
+  EXPECT_EQ(driver.Scene(), gsObjectiveInfo) << "Play opens the round with its banner";
+  for (int tick = 0; tick < maxTicks && driver.Scene() != gsRoundClear; ++tick) {
+    if (driver.Scene() == gsObjectiveInfo) driver.Click(683, 384);
+    driver.MakeHintMove();
+    driver.Tick();
+  }
+  return driver.Scene() == gsRoundClear;
+}
+
+TEST(LevelPlay, TheFirstLevelIsClearedByClickingHintMoves) {
+  testing::TTempFolder saves;
+  THeadlessDriver driver({.ProgramFolder = kGame, .SaveRoot = saves.Path()});
+  ASSERT_TRUE(driver.Start());
+  ASSERT_TRUE(driver.ReachMenu(2000));
+  ASSERT_TRUE(ClearByClicking(driver, 1, 1, 6000));
+  EXPECT_EQ(driver.Form().Progress.IslandIdx, 1);
+  EXPECT_EQ(driver.Form().Progress.LevelIdx, 1);
+  EXPECT_GT(driver.Form().TotalScore->Value(), 0);
+
+  for (int tick = 0; tick < 600 && driver.Scene() != gsObjectiveInfo; tick += 5) {
+    if (driver.Scene() == gsStageResult) driver.ClickButton(*driver.Form().ResultOKButton);
+    driver.Tick(5);
+  }
+  EXPECT_EQ(driver.Scene(), gsObjectiveInfo) << "OK on the result window opens the next round";
+  EXPECT_EQ(driver.Form().Progress.LevelIdx, 2);
+}
+
+TEST(LevelPlay, GoldTilesWornOffCountTowardsTheirTarget) {
+  testing::TTempFolder saves;
+  THeadlessDriver driver({.ProgramFolder = kGame, .SaveRoot = saves.Path()});
+  ASSERT_TRUE(driver.Start());
+  ASSERT_TRUE(driver.ReachMenu(2000));
+  // Island 3 opens with gold tiles as its only target besides fruit.
+  ASSERT_TRUE(ClearByClicking(driver, 3, 1, 8000));
+  EXPECT_EQ(driver.Form().ElementGather->Remaining(ieGoldTile1), 0);
+  EXPECT_EQ(driver.Form().LockerFrames->FramesLeft(), 0);
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,313 @@
+// quillmere-autoplay: plays chosen levels of the real game headless, by
+// clicking, as the project's soak test and performance probe.
+//
+//   quillmere-autoplay [--game <program folder>] [--island I] [--level L]
+//                      [--rounds N] [--seed S] [--max-ticks T] [--render]
+//
+// It starts the whole game on a fake clock, clicks through the logos and
+// the splash, presses Play and then plays round after round: each move is
+// the board's own hint search (the seed settles its ties), made by clicking
+// the two tiles. It reads the game's state to know where to click; every
+// change reaches the game through the mouse. --max-ticks bounds each round;
+// the exit status is 0 only when every round was won or lost.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+
+#include "engine/GameRandom.h"
+#include "shell/HeadlessDriver.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TArguments {
+  fs::path Game;
+  int Island = 1;
+  int Level = 1;
+  int Rounds = 1;
+  std::uint32_t Seed = 1;
+  long long MaxTicks = 60000;
+  bool Render = false;
+};
+
+[[noreturn]] void Usage(const char* problem) {
+  std::cerr << "quillmere-autoplay: " << problem << "\n"
+            << "usage: quillmere-autoplay [--game <program folder>] [--island I] [--level L] [--rounds N]\n"
+            << "                          [--seed S] [--max-ticks T (per round)] [--render]\n";
+  std::exit(2);
+}
+
+TArguments ParseArguments(int argc, char** argv) {
+  TArguments arguments;
+  auto number = [&](int& i) -> long long {
+    if (i + 1 >= argc) Usage("missing value");
+    char* end = nullptr;
+    long long value = std::strtoll(argv[++i], &end, 10);
+    if (*end != '\0' || value < 0) Usage("bad number");
+    return value;
+  };
+  for (int i = 1; i < argc; ++i) {
+    std::string option = argv[i];
+    if (option == "--game") {
+      if (i + 1 >= argc) Usage("missing value");
+      arguments.Game = argv[++i];
+    } else if (option == "--island") {
+      arguments.Island = int(number(i));
+    } else if (option == "--level") {
+      arguments.Level = int(number(i));
+    } else if (option == "--rounds") {
+      arguments.Rounds = int(number(i));
+    } else if (option == "--seed") {
+      arguments.Seed = std::uint32_t(number(i));
+    } else if (option == "--max-ticks") {
+      arguments.MaxTicks = number(i);
+    } else if (option == "--render") {
+      arguments.Render = true;
+    } else {
+      Usage(("unknown option " + option).c_str());
+    }
+  }
+  if (arguments.Island < 1 || arguments.Island > 5 || arguments.Level < 1 || arguments.Rounds < 1)
+    Usage("island 1..5, level and rounds from 1");
+  // The build puts the tool beside the game's program folder.
+  if (arguments.Game.empty()) arguments.Game = fs::canonical("/proc/self/exe").parent_path().parent_path().parent_path() / "game";
+  // Start-up enters the program folder, so a relative path would not hold.
+  arguments.Game = fs::absolute(arguments.Game);
+  if (!fs::exists(arguments.Game / "Texts")) Usage(("no program folder at " + arguments.Game.string()).c_str());
+  return arguments;
+}
+
+const char* MedalName(qm::TMedalKind medal) {
+  switch (medal) {
+    case qm::mdGold:
+      return "gold";
+    case qm::mdSilver:
+      return "silver";
+    case qm::mdBronze:
+      return "bronze";
+    default:
+      return "none";
+  }
+}
+
+// What a normal round still needs, as the objectives panel counts it.
+std::string Remaining(const qm::TElementGather& gather) {
+  static const char* const names[qm::TElementGather::SlotCount] = {
+      "potion1", "potion2", "fruit1",  "fruit2",  "fruit3",  "fruit4", "fruit5", "fruit6", "fruit7",
+      "fruit8",  "flower1", "flower2", "flower3", "flower4", "spider", "gold1",  "gold2"};
+  std::string text;
+  for (int slot = 0; slot < qm::TElementGather::SlotCount; ++slot) {
+    int left = gather.Remaining(qm::TIndividualElementKind(slot));
+    if (left > 0) text += std::string(text.empty() ? "" : " ") + names[slot] + " " + std::to_string(left);
+  }
+  return text;
+}
+
+enum class TResult { Won, Lost, Limit, Broken };
+
+const char* ResultName(TResult result) {
+  switch (result) {
+    case TResult::Won:
+      return "won";
+    case TResult::Lost:
+      return "lost";
+    case TResult::Limit:
+      return "limit";
+    default:
+      return "broken";
+  }
+}
+
+class TAutoPlayer {
+ public:
+  TAutoPlayer(const TArguments& arguments, const fs::path& saveRoot)
+      : FArguments(arguments),
+        FDriver({.ProgramFolder = arguments.Game, .SaveRoot = saveRoot, .Rendering = arguments.Render}) {}
+
+  int Run() {
+    auto began = std::chrono::steady_clock::now();
+    if (!FDriver.Start()) {
+      std::cerr << "quillmere-autoplay: the game did not start from " << FArguments.Game << "\n";
+      return 1;
+    }
+    if (!FDriver.ReachMenu(5000)) {
+      std::cerr << "quillmere-autoplay: the menu never came (scene " << int(FDriver.Scene()) << ")\n";
+      return 1;
+    }
+    // The rate is measured over the rounds alone: start-up is mostly the
+    // loading of pictures, which says nothing about a frame's cost.
+    auto menu = std::chrono::steady_clock::now();
+    long long menuTicks = FDriver.Ticks();
+    int wins = 0, rounds = 0;
+    int island = FArguments.Island, level = FArguments.Level;
+    bool fromMenu = true;
+    while (rounds < FArguments.Rounds) {
+      if (fromMenu && !PressPlay(island, level)) break;
+      TResult result = PlayRound();
+      ++rounds;
+      if (result == TResult::Won) ++wins;
+      if (result == TResult::Limit || result == TResult::Broken) break;
+      // The next round: a won round leads on by itself; a lost one goes back
+      // to the menu and resumes at the level after it.
+      island = FDriver.Form().Progress.IslandIdx;
+      level = FDriver.Form().Progress.LevelIdx + 1;
+      fromMenu = result == TResult::Lost;
+      if (rounds < FArguments.Rounds && !fromMenu && !FinishResult()) break;
+    }
+    auto end = std::chrono::steady_clock::now();
+    double startUp = std::chrono::duration<double>(menu - began).count();
+    double playing = std::chrono::duration<double>(end - menu).count();
+    long long ticks = FDriver.Ticks() - menuTicks;
+    std::printf("rounds %d  wins %d  ticks %lld  seconds %.2f (start-up %.2f)  ticks/s %.0f  (%s)\n", rounds, wins,
+                ticks, playing, startUp, ticks / playing, FArguments.Render ? "software renderer" : "null screen");
+    return rounds == FArguments.Rounds && wins + FLosses == rounds ? 0 : 1;
+  }
+
+ private:
+  // From the menu: the resume point a saved player would bring, then Play.
+  bool PressPlay(int island, int level) {
+    auto& form = FDriver.Form();
+    form.Progress.NextUncompletedIslandIdx = island;
+    form.Progress.NextUncompletedLevelIdx = level;
+    // The click starts a cover that switches the scene half way.
+    for (int attempt = 0; attempt < 5 && FDriver.Scene() == qm::gsMenu; ++attempt) {
+      FDriver.ClickButton(*form.PlayButton);
+      for (int tick = 0; tick < 100 && FDriver.Scene() == qm::gsMenu; ++tick) FDriver.Tick();
+    }
+    if (FDriver.Scene() == qm::gsMenu) {
+      std::cerr << "quillmere-autoplay: Play did not start a round\n";
+      return false;
+    }
+    return true;
+  }
+
+  // Until the round ends: skips the banner, plays moves, and stops at the
+  // win or at the boss's time-up.
+  TResult PlayRound() {
+    auto& form = FDriver.Form();
+    long long start = FDriver.Ticks();
+    // Playing time on the game's clock, from the opening of play; on a
+    // normal level it goes on past the level's time.
+    std::int64_t playStart = -1;
+    int moves = 0;
+    TResult result = TResult::Limit;
+    while (FDriver.Ticks() - start < FArguments.MaxTicks) {
+      qm::TGameSceneValues scene = FDriver.Scene();
+      if (scene == qm::gsRoundClear || scene == qm::gsStageResult) {
+        result = TResult::Won;
+        break;
+      }
+      if (scene == qm::gsTimeUp || scene == qm::gsConfirmWindow) {
+        result = TResult::Lost;
+        break;
+      }
+      if (scene == qm::gsObjectiveInfo) {
+        FDriver.Click(683, 384);
+        FDriver.Tick(5);
+        continue;
+      }
+      if (scene != qm::gsMainGame) {
+        result = TResult::Broken;
+        break;
+      }
+      if (playStart < 0) playStart = Now();
+      if (FDriver.MakeHintMove()) ++moves;
+      FDriver.Tick();
+    }
+    long long ticks = FDriver.Ticks() - start;
+    long long played = playStart < 0 ? 0 : (Now() - playStart) / 1000;
+    const qm::TLevelRecord& level = form.LevelParams->Record();
+    bool boss = level.GameObjective == qm::goBossMode;
+    std::string left = boss || result == TResult::Won ? "" : "  left: " + Remaining(*form.ElementGather);
+    std::printf("island %d  level %2d  %-6s  %-6s  ticks %6lld  moves %4d  score %7d  medal %-6s  timer %3d/%3d s  played %3lld s%s\n",
+                form.Progress.IslandIdx, form.Progress.LevelIdx, boss ? "boss" : "normal", ResultName(result), ticks,
+                moves, form.TotalScore->Value(), result == TResult::Won ? MedalName(form.ResultMedal->MedalKind()) : "-",
+                form.TubeTimer->ElapsedSeconds(), level.Time, played, left.c_str());
+    std::fflush(stdout);
+    if (result == TResult::Lost) {
+      ++FLosses;
+      if (!DeclineRetry()) return TResult::Broken;
+    }
+    return result;
+  }
+
+  // Milliseconds on the game's clock.
+  std::int64_t Now() {
+    qm::IClock& clock = *FDriver.Platform().Clock;
+    return clock.HighResolutionCounter() * 1000 / clock.HighResolutionFrequency().value_or(1000);
+  }
+
+  // The result window: OK once it is there, until the next round opens.
+  bool FinishResult() {
+    auto& form = FDriver.Form();
+    for (int step = 0; step < 400; ++step) {
+      qm::TGameSceneValues scene = FDriver.Scene();
+      if (scene == qm::gsObjectiveInfo) return true;
+      if (scene == qm::gsStageResult) FDriver.ClickButton(*form.ResultOKButton);
+      FDriver.Tick(5);
+    }
+    std::cerr << "quillmere-autoplay: the result window never led on (scene " << int(FDriver.Scene()) << ")\n";
+    return false;
+  }
+
+  // The retry question after a lost boss round: No, back to the menu.
+  bool DeclineRetry() {
+    auto& form = FDriver.Form();
+    for (int step = 0; step < 400; ++step) {
+      qm::TGameSceneValues scene = FDriver.Scene();
+      if (scene == qm::gsMenu && !form.SceneTransition->Active()) {
+        FDriver.Tick(45);
+        return true;
+      }
+      if (scene == qm::gsConfirmWindow && form.ConfirmWindow->QuestionKind() == 0)
+        FDriver.ClickButton(form.ConfirmWindow->NegativeButton());
+      FDriver.Tick(5);
+    }
+    std::cerr << "quillmere-autoplay: the retry question never led to the menu (scene " << int(FDriver.Scene())
+              << ")\n";
+    return false;
+  }
+
+  TArguments FArguments;
+  qm::THeadlessDriver FDriver;
+  int FLosses = 0;
+};
+
+// A save root of its own, removed at the end.
+class TScratchFolder {
+ public:
+  TScratchFolder() {
+    FPath = fs::temp_directory_path() / ("quillmere-autoplay-" + std::to_string(::getpid()));
+    fs::remove_all(FPath);
+    fs::create_directories(FPath);
+  }
+  ~TScratchFolder() {
+    std::error_code ec;
+    fs::remove_all(FPath, ec);
+  }
+  const fs::path& Path() const { return FPath; }
+
+ private:
+  fs::path FPath;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TArguments arguments = ParseArguments(argc, argv);
+  // Every round's board is drawn from a reseeded sequence; seeding the
+  // reseeds too makes a run repeat exactly.
+  qm::GameRandom().SetSeed(arguments.Seed);
+  qm::SetRandomizeClock([seed = arguments.Seed, draw = 0u]() mutable { return seed * 2654435761u + 7919u * draw++; });
+  TScratchFolder saves;
+  TAutoPlayer player(arguments, saves.Path());
+  return player.Run();
+}
