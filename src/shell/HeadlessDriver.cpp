@@ -17,7 +17,8 @@ constexpr int kMenuSlideTicks = 45;
 }  // namespace
 
 THeadlessDriver::THeadlessDriver(const TOptions& options)
-    : FPlatform(options.Rendering ? CreateRenderingTestPlatform() : CreateHeadlessPlatform()) {
+    : FPlatform(options.Rendering ? CreateRenderingTestPlatform() : CreateHeadlessPlatform()),
+      FRecordQuads(options.RecordQuads) {
   auto& system = static_cast<TTestOperatingSystem&>(*FPlatform->System);
   system.ProgramDir = options.ProgramFolder;
   system.SaveRoots = {options.SaveRoot};
@@ -35,9 +36,9 @@ bool THeadlessDriver::Start() {
   FForm->FormCreate();
   if (!FForm->GameScene) return false;
   FForm->FormShow();
-  // The null screen: every call is accepted and counted, no quad is kept.
+  // The null screen accepts and counts every call and keeps no quad.
   if (auto* device = dynamic_cast<THeadlessScreenDevice*>(FForm->OmegaScreen1->Device()))
-    device->RecordQuads = false;
+    device->RecordQuads = FRecordQuads;
   return true;
 }
 
@@ -57,12 +58,12 @@ void THeadlessDriver::FrameToWindow(int frameX, int frameY, int& x, int& y) cons
   y = int(std::lround(frameY * FForm->OmegaScreen1->ScaleY));
 }
 
-void THeadlessDriver::MouseDown(int frameX, int frameY) {
+void THeadlessDriver::MouseDown(int frameX, int frameY, TMouseButton button) {
   int x, y;
   FrameToWindow(frameX, frameY, x, y);
   TShiftState shift;
-  shift.Left = true;
-  if (FPlatform->Window->OnMouseDown) FPlatform->Window->OnMouseDown(TMouseButton::mbLeft, shift, x, y);
+  shift.Left = button == TMouseButton::mbLeft;
+  if (FPlatform->Window->OnMouseDown) FPlatform->Window->OnMouseDown(button, shift, x, y);
 }
 
 void THeadlessDriver::MouseMove(int frameX, int frameY) {
@@ -71,10 +72,10 @@ void THeadlessDriver::MouseMove(int frameX, int frameY) {
   if (FPlatform->Window->OnMouseMove) FPlatform->Window->OnMouseMove({}, x, y);
 }
 
-void THeadlessDriver::MouseUp(int frameX, int frameY) {
+void THeadlessDriver::MouseUp(int frameX, int frameY, TMouseButton button) {
   int x, y;
   FrameToWindow(frameX, frameY, x, y);
-  if (FPlatform->Window->OnMouseUp) FPlatform->Window->OnMouseUp(TMouseButton::mbLeft, {}, x, y);
+  if (FPlatform->Window->OnMouseUp) FPlatform->Window->OnMouseUp(button, {}, x, y);
 }
 
 void THeadlessDriver::Click(int frameX, int frameY) {

@@ -23,6 +23,9 @@ class THeadlessDriver {
     // Draw through SDL's software renderer on the dummy video driver rather
     // than the null screen.
     bool Rendering = false;
+    // Keep every quad on the recording device (for tests that read them);
+    // otherwise the null screen counts them and keeps none.
+    bool RecordQuads = false;
   };
 
   explicit THeadlessDriver(const TOptions& options);
@@ -43,9 +46,9 @@ class THeadlessDriver {
   // `ticks` more times.
   void Tick(int ticks = 1);
 
-  void MouseDown(int frameX, int frameY);
+  void MouseDown(int frameX, int frameY, TMouseButton button = TMouseButton::mbLeft);
   void MouseMove(int frameX, int frameY);
-  void MouseUp(int frameX, int frameY);
+  void MouseUp(int frameX, int frameY, TMouseButton button = TMouseButton::mbLeft);
   void Click(int frameX, int frameY);
   void ClickButton(const TGameButton& button);
   void ClickTile(TPoint tile);
@@ -62,6 +65,7 @@ class THeadlessDriver {
 
   std::unique_ptr<TPlatform> FPlatform;
   std::unique_ptr<TFormMain> FForm;
+  bool FRecordQuads;
 };
 
 }  // namespace qm

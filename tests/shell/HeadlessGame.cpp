@@ -24,46 +24,30 @@ TTempFolder::~TTempFolder() {
   fs::remove_all(FPath, ec);
 }
 
-THeadlessGame::THeadlessGame(TOptions options)
-    : FPlatform(options.Rendering ? CreateRenderingTestPlatform() : CreateHeadlessPlatform()) {
-  auto& system = System();
-  if (options.WithContent) {
-    system.ProgramDir = QUILLMERE_GAME_DIR;
-  } else {
-    // No pictures, but the words: the game cannot start without them.
-    system.ProgramDir = FFolder.Path() / "program";
-    fs::create_directories(system.ProgramDir);
-    fs::copy(fs::path(QUILLMERE_GAME_DIR) / "Texts", system.ProgramDir / "Texts", fs::copy_options::recursive);
-  }
-  system.SaveRoots = {FFolder.Path() / "home" / ".local" / "share"};
-  FForm = std::make_unique<TFormMain>(*FPlatform);
+namespace {
+
+fs::path ProgramFolderFor(bool withContent, const fs::path& root) {
+  if (withContent) return QUILLMERE_GAME_DIR;
+  // No pictures, but the words: the game cannot start without them.
+  fs::path program = root / "program";
+  fs::create_directories(program);
+  fs::copy(fs::path(QUILLMERE_GAME_DIR) / "Texts", program / "Texts", fs::copy_options::recursive);
+  return program;
 }
 
-THeadlessGame::~THeadlessGame() {
-  FForm.reset();
-  // Start-up changes the working folder; leave it somewhere that survives
-  // the temporary folder.
-  std::error_code ec;
-  fs::current_path(fs::temp_directory_path(), ec);
+}  // namespace
+
+THeadlessGame::THeadlessGame(TOptions options) {
+  THeadlessDriver::TOptions driver;
+  driver.ProgramFolder = ProgramFolderFor(options.WithContent, FFolder.Path());
+  driver.SaveRoot = FFolder.Path() / "home" / ".local" / "share";
+  driver.Rendering = options.Rendering;
+  driver.RecordQuads = true;
+  FDriver = std::make_unique<THeadlessDriver>(driver);
 }
 
 THeadlessScreenDevice* THeadlessGame::Device() {
-  return dynamic_cast<THeadlessScreenDevice*>(FForm->OmegaScreen1->Device());
-}
-
-void THeadlessGame::Start() {
-  FForm->FormCreate();
-  FForm->FormShow();
-}
-
-void THeadlessGame::RunTicks(int ticks) {
-  long long target = FForm->FramesTicked() + ticks;
-  // One loop pass per millisecond of game time: the timer fires each time a
-  // whole frame period has gone by.
-  for (long long guard = 0; FForm->FramesTicked() < target && guard < ticks * 100LL; ++guard) {
-    Clock().AdvanceMs(1.0);
-    Application().Idle();
-  }
+  return dynamic_cast<THeadlessScreenDevice*>(Form().OmegaScreen1->Device());
 }
 
 bool THeadlessGame::RunUntilScene(TGameSceneValues scene, int maxTicks) {
@@ -71,43 +55,12 @@ bool THeadlessGame::RunUntilScene(TGameSceneValues scene, int maxTicks) {
   return Scene() == scene;
 }
 
-void THeadlessGame::FrameToWindow(int frameX, int frameY, int& x, int& y) {
-  x = int(std::lround(frameX * FForm->OmegaScreen1->ScaleX));
-  y = int(std::lround(frameY * FForm->OmegaScreen1->ScaleY));
-}
-
-void THeadlessGame::MouseDown(int frameX, int frameY, TMouseButton button) {
-  int x, y;
-  FrameToWindow(frameX, frameY, x, y);
-  TShiftState shift;
-  shift.Left = button == TMouseButton::mbLeft;
-  if (Window().OnMouseDown) Window().OnMouseDown(button, shift, x, y);
-}
-
-void THeadlessGame::MouseMove(int frameX, int frameY) {
-  int x, y;
-  FrameToWindow(frameX, frameY, x, y);
-  if (Window().OnMouseMove) Window().OnMouseMove({}, x, y);
-}
-
-void THeadlessGame::MouseUp(int frameX, int frameY, TMouseButton button) {
-  int x, y;
-  FrameToWindow(frameX, frameY, x, y);
-  if (Window().OnMouseUp) Window().OnMouseUp(button, {}, x, y);
-}
-
-void THeadlessGame::Click(int frameX, int frameY) {
-  MouseMove(frameX, frameY);
-  MouseDown(frameX, frameY);
-  MouseUp(frameX, frameY);
-}
-
 void THeadlessGame::KeyDown(int key) {
   if (Window().OnKeyDown) Window().OnKeyDown(key, {});
 }
 
 std::optional<TRgbaImage> THeadlessGame::Frame() {
-  IScreenDevice* device = FForm->OmegaScreen1->Device();
+  IScreenDevice* device = Form().OmegaScreen1->Device();
   return device ? device->ReadFrame() : std::nullopt;
 }
 

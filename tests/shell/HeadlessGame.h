@@ -8,6 +8,7 @@
 #include "platform/HeadlessScreenDevice.h"
 #include "platform/Platform.h"
 #include "shell/FormMain.h"
+#include "shell/HeadlessDriver.h"
 
 namespace qm::testing {
 
@@ -22,9 +23,9 @@ class TTempFolder {
   std::filesystem::path FPath;
 };
 
-// The whole game on headless parts: a save root of its own, a fake clock and
-// a loop driven by the test. Input is given in frame coordinates and reaches
-// the game through the window's events, as a player's would.
+// The whole game on headless parts for tests: the headless driver with a
+// save root of its own and a program folder that is the build's content pack
+// or holds only the text tables, plus what tests read back.
 class THeadlessGame {
  public:
   struct TOptions {
@@ -38,32 +39,36 @@ class THeadlessGame {
 
   THeadlessGame() : THeadlessGame(TOptions{}) {}
   explicit THeadlessGame(TOptions options);
-  ~THeadlessGame();
 
-  TPlatform& Platform() { return *FPlatform; }
-  TTestOperatingSystem& System() { return static_cast<TTestOperatingSystem&>(*FPlatform->System); }
-  TFakeClock& Clock() { return static_cast<TFakeClock&>(*FPlatform->Clock); }
-  THeadlessApplication& Application() { return static_cast<THeadlessApplication&>(*FPlatform->Application); }
-  THeadlessMessageBox& Messages() { return static_cast<THeadlessMessageBox&>(*FPlatform->MessageBox); }
-  IWindow& Window() { return *FPlatform->Window; }
+  THeadlessDriver& Driver() { return *FDriver; }
+  TPlatform& Platform() { return FDriver->Platform(); }
+  TTestOperatingSystem& System() { return static_cast<TTestOperatingSystem&>(*Platform().System); }
+  TFakeClock& Clock() { return static_cast<TFakeClock&>(*Platform().Clock); }
+  THeadlessApplication& Application() { return static_cast<THeadlessApplication&>(*Platform().Application); }
+  THeadlessMessageBox& Messages() { return static_cast<THeadlessMessageBox&>(*Platform().MessageBox); }
+  IWindow& Window() { return *Platform().Window; }
   // The recording device (headless games only).
   THeadlessScreenDevice* Device();
-  TFormMain& Form() { return *FForm; }
-  TGameSceneValues Scene() { return FForm->GameScene->Value(); }
+  TFormMain& Form() { return FDriver->Form(); }
+  TGameSceneValues Scene() { return FDriver->Scene(); }
   const std::filesystem::path& Root() const { return FFolder.Path(); }
 
   // FormCreate and FormShow, as the program entry does.
-  void Start();
+  void Start() { FDriver->Start(); }
   // Runs the loop until the frame timer has fired `ticks` more times.
-  void RunTicks(int ticks);
+  void RunTicks(int ticks) { FDriver->Tick(ticks); }
   // Runs ticks until the scene is reached; false when it is not reached
   // within the limit.
   bool RunUntilScene(TGameSceneValues scene, int maxTicks);
 
-  void MouseDown(int frameX, int frameY, TMouseButton button = TMouseButton::mbLeft);
-  void MouseMove(int frameX, int frameY);
-  void MouseUp(int frameX, int frameY, TMouseButton button = TMouseButton::mbLeft);
-  void Click(int frameX, int frameY);
+  void MouseDown(int frameX, int frameY, TMouseButton button = TMouseButton::mbLeft) {
+    FDriver->MouseDown(frameX, frameY, button);
+  }
+  void MouseMove(int frameX, int frameY) { FDriver->MouseMove(frameX, frameY); }
+  void MouseUp(int frameX, int frameY, TMouseButton button = TMouseButton::mbLeft) {
+    FDriver->MouseUp(frameX, frameY, button);
+  }
+  void Click(int frameX, int frameY) { FDriver->Click(frameX, frameY); }
   void KeyDown(int key);
 
   // The frame as last drawn (rendering games only).
@@ -72,11 +77,8 @@ class THeadlessGame {
   std::filesystem::path CaptureFrame(const std::string& name);
 
  private:
-  void FrameToWindow(int frameX, int frameY, int& x, int& y);
-
   TTempFolder FFolder;
-  std::unique_ptr<TPlatform> FPlatform;
-  std::unique_ptr<TFormMain> FForm;
+  std::unique_ptr<THeadlessDriver> FDriver;
 };
 
 }  // namespace qm::testing
