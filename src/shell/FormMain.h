@@ -176,6 +176,11 @@ class TFormMain {
 
   // Starts a round of Progress's island and level.
   void StartLevel();
+  // Leaving a round from the in-game menu: restart it, or give it up for the
+  // menu (confirm question 7 answered Yes). Both take the round's earnings
+  // back first.
+  void RestartLevel();
+  void AbandonRound();
   void RoundWon();
   void TimeUp();
   // Nothing on the board is moving and no effect of it runs.

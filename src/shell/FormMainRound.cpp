@@ -330,6 +330,17 @@ void TFormMain::StartLevel() {
   ObjectiveInfo->Show(State.RoundObjective);
 }
 
+void TFormMain::RestartLevel() {
+  if (Hooks.RevertEarnings) Hooks.RevertEarnings();
+  StartLevel();
+}
+
+void TFormMain::AbandonRound() {
+  if (Hooks.SubmitScore) Hooks.SubmitScore();
+  if (Hooks.RevertEarnings) Hooks.RevertEarnings();
+  SceneTransition->Start(GameScene->Value(), gsMenu);
+}
+
 void TFormMain::SetUpLevel() {
   LevelParams->Load(Progress.IslandIdx, Progress.LevelIdx);
   const TLevelRecord& level = LevelParams->Record();

@@ -153,6 +153,54 @@ TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToThe
   EXPECT_EQ(BananasLeft(), 6);
 }
 
+TEST_F(RoundThroughTheShell, RestartingAfterCollectingTakesTheEarningsBackAndStartsAfresh) {
+  int earningsTaken = 0, earningsCleared = 0;
+  game.Form().Hooks.RevertEarnings = [&] { ++earningsTaken; };
+  game.Form().Hooks.ClearEarnings = [&] { ++earningsCleared; };
+  StartRound();
+  PlayFromBanner();
+  TPoint a = Middle({3, 1}), b = Middle({3, 2});
+  game.Click(a.X, a.Y);
+  game.Click(b.X, b.Y);
+  Settle();
+  ASSERT_EQ(BananasLeft(), 3);
+  game.Form().RestartLevel();
+  EXPECT_EQ(earningsTaken, 1);
+  EXPECT_EQ(earningsCleared, 2);
+  EXPECT_EQ(BananasLeft(), 6);
+  EXPECT_EQ(game.Form().RoundScore->LevelScore(), 0);
+  EXPECT_TRUE(game.RunUntilScene(gsObjectiveInfo, 60));
+}
+
+TEST_F(RoundThroughTheShell, GivingUpARoundSubmitsTheScoreAndLeadsToTheMenu) {
+  int earningsTaken = 0;
+  game.Form().Hooks.RevertEarnings = [&] { ++earningsTaken; };
+  StartRound();
+  PlayFromBanner();
+  game.Form().AbandonRound();
+  EXPECT_EQ(scoresSubmitted, 1);
+  EXPECT_EQ(earningsTaken, 1);
+  EXPECT_TRUE(game.RunUntilScene(gsMenu, 60));
+}
+
+TEST_F(RoundThroughTheShell, ABossRoundLostOnTimeAsksToRetry) {
+  TLevelRecord boss = SmallLevel(0, goBossMode);
+  boss.Time = 5;
+  TLevelFileWriter writer;
+  ASSERT_TRUE(writer.Write(levels.Path() / LevelFileName(1, 4), boss));
+  game.Form().Progress.LevelIdx = 4;
+  StartRound();
+  PlayFromBanner();
+  ASSERT_TRUE(game.RunUntilScene(gsTimeUp, 1500));
+  EXPECT_EQ(scoresSubmitted, 1);
+  ASSERT_TRUE(game.RunUntilScene(gsConfirmWindow, 600));
+  EXPECT_EQ(game.Form().ConfirmWindow->QuestionKind(), 0);
+  game.RunTicks(10);
+  game.Click(617, 450);  // "Yes": the same level again
+  ASSERT_TRUE(game.RunUntilScene(gsObjectiveInfo, 100));
+  EXPECT_EQ(game.Form().Progress.LevelIdx, 4);
+}
+
 TEST_F(RoundThroughTheShell, ANormalRoundIgnoresItsTimeRunningOut) {
   StartRound();
   PlayFromBanner();
