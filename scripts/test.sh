@@ -5,4 +5,4 @@ install_missing_packages
 configure_and_build
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software
 cd "$BUILD_DIR"
-exec ctest --output-on-failure --timeout 600 "$@"
+exec ctest --output-on-failure --timeout 600 --parallel "$(nproc)" "$@"
