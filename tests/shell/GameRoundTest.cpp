@@ -201,6 +201,17 @@ TEST_F(RoundThroughTheShell, ABossRoundLostOnTimeAsksToRetry) {
   EXPECT_EQ(game.Form().Progress.LevelIdx, 4);
 }
 
+TEST_F(RoundThroughTheShell, F2WinsTheRoundOnlyInDeveloperMode) {
+  StartRound();
+  PlayFromBanner();
+  game.KeyDown(vk::F2);
+  EXPECT_EQ(game.Scene(), gsMainGame);
+  game.Form().State.DeveloperMode = true;
+  game.KeyDown(vk::F2);
+  EXPECT_EQ(BananasLeft(), 0);
+  EXPECT_EQ(game.Scene(), gsRoundClear);
+}
+
 TEST_F(RoundThroughTheShell, ANormalRoundIgnoresItsTimeRunningOut) {
   StartRound();
   PlayFromBanner();
