@@ -14,6 +14,7 @@
 #include <png.h>
 
 #include "engine/ImageDecoder.h"
+#include "engine/TestJpeg.h"
 
 namespace qm {
 namespace {
@@ -21,6 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using TBytes = std::vector<std::uint8_t>;
 using TRgba = std::array<int, 4>;
+using testing::EncodeJpeg;
+using testing::TJpegKind;
 
 // ---- Building test pictures
 
@@ -61,41 +64,6 @@ TBytes EncodePng(const TPngRecipe& recipe) {
   png_write_image(png, rows.data());
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
-  return bytes;
-}
-
-enum class TJpegKind { Baseline, Progressive };
-
-// Encodes the picture's colour (or, for grey, its red channel) at high quality.
-TBytes EncodeJpeg(const TRgbaImage& picture, TJpegKind kind, bool grey) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr error{};
-  info.err = jpeg_std_error(&error);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = JDIMENSION(picture.Width);
-  info.image_height = JDIMENSION(picture.Height);
-  info.input_components = grey ? 1 : 4;
-  info.in_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_RGBA;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 95, TRUE);
-  if (kind == TJpegKind::Progressive) jpeg_simple_progression(&info);
-  jpeg_start_compress(&info, TRUE);
-  TBytes greyRow(std::size_t(picture.Width));
-  for (int y = 0; y < picture.Height; ++y) {
-    JSAMPROW row = const_cast<JSAMPROW>(picture.At(0, y));
-    if (grey) {
-      for (int x = 0; x < picture.Width; ++x) greyRow[std::size_t(x)] = picture.At(x, y)[0];
-      row = greyRow.data();
-    }
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  TBytes bytes(buffer, buffer + size);
-  std::free(buffer);
   return bytes;
 }
 
@@ -299,9 +267,9 @@ TEST(PngDecoding, DamagedTextChunkIsSkippedQuietly) {
   // A tEXt chunk with a wrong checksum, inserted after the header chunk.
   const TBytes text = {0, 0, 0, 4, 't', 'E', 'X', 't', 'a', 0, 'b', 'c', 0xDE, 0xAD, 0xBE, 0xEF};
   bytes.insert(bytes.begin() + 33, text.begin(), text.end());
-  testing::internal::CaptureStderr();
+  ::testing::internal::CaptureStderr();
   const auto image = DecodePng(bytes.data(), bytes.size(), "test.png");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(PixelAt(image, 1, 1), (TRgba{13, 14, 15, 16}));
 }
 
@@ -346,7 +314,7 @@ TEST(JpegDecoding, GreyComesOutAsEqualChannels) {
 
 void ExpectLoadError(const TBytes& bytes, bool jpeg, const std::string& reason) {
   const std::string name = jpeg ? "broken.jpg" : "broken.png";
-  testing::internal::CaptureStderr();
+  ::testing::internal::CaptureStderr();
   try {
     jpeg ? DecodeJpeg(bytes.data(), bytes.size(), name) : DecodePng(bytes.data(), bytes.size(), name);
     ADD_FAILURE() << "no error for " << name;
@@ -354,7 +322,7 @@ void ExpectLoadError(const TBytes& bytes, bool jpeg, const std::string& reason) 
     EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
     EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
   }
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the libraries must not print";
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "the libraries must not print";
 }
 
 TEST(ImageLoadErrors, TruncatedPng) {
@@ -408,12 +376,12 @@ TEST(ImageLoadErrors, JpegTooLarge) {
 
 // ---- Files: the decoder follows the extension unless told it is a JPEG
 
-class ImageFiles : public testing::Test {
+class ImageFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     FFolder = fs::temp_directory_path() /
               ("qm-images-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(FFolder);
   }
   void TearDown() override { fs::remove_all(FFolder); }

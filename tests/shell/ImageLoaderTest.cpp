@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "engine/EffectsMode.h"
 #include "engine/ImageDecoder.h"
+#include "engine/TestJpeg.h"
 #include "platform/PngWriter.h"
 #include "shell/HeadlessGame.h"
 #include "shell/ImageLoader.h"
@@ -39,28 +38,7 @@ void WritePicture(const fs::path& file, int width, int height) {
 }
 
 void WriteJpeg(const fs::path& file, int width, int height) {
-  TRgbaImage picture(width, height);
-  jpeg_compress_struct info{};
-  jpeg_error_mgr error{};
-  info.err = jpeg_std_error(&error);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = JDIMENSION(width);
-  info.image_height = JDIMENSION(height);
-  info.input_components = 4;
-  info.in_color_space = JCS_EXT_RGBA;
-  jpeg_set_defaults(&info);
-  jpeg_start_compress(&info, TRUE);
-  for (int y = 0; y < height; ++y) {
-    JSAMPROW row = picture.At(0, y);
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  WriteBytes(file, TBytes(buffer, buffer + size));
-  std::free(buffer);
+  WriteBytes(file, testing::EncodeJpeg(TRgbaImage(width, height), testing::TJpegKind::Baseline, false));
 }
 
 // A program folder of our own with the loader and the list it fills; the
