@@ -61,6 +61,9 @@ class TTubeTimer {
   std::int64_t ElapsedMs() const { return FElapsed; }
   // Playing time in whole seconds, for the medal and the results.
   int ElapsedSeconds() const { return FElapsedSeconds; }
+  // Seconds of play so far: none while the tube is still sliding in and
+  // filling (then the elapsed count runs the fill animation instead).
+  int PlayingSeconds() const { return FRunning ? FElapsedSeconds : 0; }
   int PercentLeft() const { return FPercentLeft; }
   // Height of the tube's empty part, and of a full tube.
   int EmptyPixels() const { return FEmptyPixels; }

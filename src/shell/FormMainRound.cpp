@@ -398,9 +398,7 @@ void TFormMain::RoundWon() {
   ShuffleAwayEffect->Reset();
 
   const TLevelRecord& level = LevelParams->Record();
-  // A round won before the tube has filled has used no time yet (while it
-  // fills, the tube's count still runs down from the level's time).
-  int elapsed = TubeTimer->Running() ? TubeTimer->ElapsedSeconds() : 0;
+  int elapsed = TubeTimer->PlayingSeconds();
   TMedalKind medal = ResultMedal->Decide(elapsed);
   ResultStats->SetResults(elapsed, RoundScore->LevelScore(), medal, level.BonusElementKind, level.BonusElementCount);
   if (medal == mdGold && Hooks.AddBonus) Hooks.AddBonus(level.BonusElementKind, level.BonusElementCount);
