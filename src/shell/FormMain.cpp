@@ -54,7 +54,7 @@ TFormMain::~TFormMain() {
   ConfirmWindow.reset();
   LoadingBar.reset();
   ResultWindow.reset();
-  GameBoard.reset();
+  RoundPlay.reset();
   CompanyLogos.reset();
   SceneTransition.reset();
   GameScene.reset();

@@ -28,17 +28,7 @@
 #include "widgets/GameConfirmWindow.h"
 #include "widgets/PanelMover.h"
 #include "engine/ValueUpDown.h"
-#include "board/ChainLockEffect.h"
-#include "board/GameBoard.h"
-#include "board/GroupedElementsEffect.h"
-#include "board/LockerFiller.h"
-#include "board/LockerFrames.h"
-#include "board/LockersAwayEffect.h"
-#include "board/LostBoardEffect.h"
-#include "board/OpeningLockers.h"
-#include "board/ShuffleAwayEffect.h"
-#include "board/SwapEffect.h"
-#include "board/WebEffect.h"
+#include "board/RoundPlay.h"
 #include "rules/Combos.h"
 #include "rules/CombosConveyer.h"
 #include "rules/ElementGather.h"
@@ -138,17 +128,7 @@ class TFormMain {
   // The round: the level, the board and its effects, the objectives, the
   // timer, the score and the result window.
   std::unique_ptr<TLevelParams> LevelParams;
-  std::unique_ptr<TGameBoard> GameBoard;
-  std::unique_ptr<TSwapEffect> SwapEffect;
-  std::unique_ptr<TGroupedElementsEffect> GroupedElementsEffect;
-  std::unique_ptr<TOpeningLockers> OpeningLockers;
-  std::unique_ptr<TLockerFrames> LockerFrames;
-  std::unique_ptr<TChainLockEffect> ChainLockEffect;
-  std::unique_ptr<TWebEffect> WebEffect;
-  std::unique_ptr<TShuffleAwayEffect> ShuffleAwayEffect;
-  std::unique_ptr<TLockerFiller> LockerFiller;
-  std::unique_ptr<TLockersAwayEffect> LockersAwayEffect;
-  std::unique_ptr<TLostBoardEffect> LostBoardEffect;
+  std::unique_ptr<TRoundPlay> RoundPlay;
   std::unique_ptr<TElementGather> ElementGather;
   std::unique_ptr<TObjectiveInfo> ObjectiveInfo;
   std::unique_ptr<TTubeTimer> TubeTimer;
@@ -183,8 +163,7 @@ class TFormMain {
   void AbandonRound();
   void RoundWon();
   void TimeUp();
-  // Nothing on the board is moving and no effect of it runs.
-  bool BoardBusy() const;
+  TGameBoard& GameBoard() const { return *RoundPlay->Board; }
 
   TGameFolders Folders;
 
@@ -306,17 +285,15 @@ class TFormMain {
 
   // The round.
   void CreateRoundComponents();
-  void WireBoard();
+  void WireRoundPlay();
   void WireRoundRules();
   void WireResultWindow();
   void ResetRoundComponents();
   void SetUpLevel();
-  void LoadLevelBoard(const TLevelRecord& level);
   void OpenPlay();
   void CollectCleared(const TBoardData& board, const TSimpleObjectArray& mask);
   void AfterWin();
   void ResultWindowHidden();
-  void RegenerateBoard();
   void RoundRoutine();
   void ObjectiveInfoRoutine();
   void StageResultRoutine();

@@ -47,28 +47,8 @@ void TFormMain::CreateRoundComponents() {
     FPlatform.MessageBox->Show(text, "Message", TMessageBoxKind::mbInformation);
   };
 
-  GameBoard = std::make_unique<TGameBoard>();
-  SwapEffect = std::make_unique<TSwapEffect>();
-  GroupedElementsEffect = std::make_unique<TGroupedElementsEffect>();
-  OpeningLockers = std::make_unique<TOpeningLockers>();
-  LockerFrames = std::make_unique<TLockerFrames>();
-  ChainLockEffect = std::make_unique<TChainLockEffect>();
-  WebEffect = std::make_unique<TWebEffect>();
-  ShuffleAwayEffect = std::make_unique<TShuffleAwayEffect>();
-  LockerFiller = std::make_unique<TLockerFiller>();
-  LockersAwayEffect = std::make_unique<TLockersAwayEffect>();
-  LostBoardEffect = std::make_unique<TLostBoardEffect>();
-  GameBoard->OmgImgList = images;
-  SwapEffect->OmgImgList = images;
-  GroupedElementsEffect->OmgImgList = images;
-  OpeningLockers->OmgImgList = images;
-  LockerFrames->OmgImgList = images;
-  ChainLockEffect->OmgImgList = images;
-  WebEffect->OmgImgList = images;
-  ShuffleAwayEffect->OmgImgList = images;
-  LockerFiller->OmgImgList = images;
-  LockersAwayEffect->OmgImgList = images;
-  LostBoardEffect->OmgImgList = images;
+  RoundPlay = std::make_unique<TRoundPlay>();
+  RoundPlay->SetImageList(images);
 
   ElementGather = std::make_unique<TElementGather>();
   ElementGather->OmgImgList = images;
@@ -117,81 +97,26 @@ void TFormMain::CreateRoundComponents() {
   LeftPanel->ShowDir = sdToRight;
   LeftPanel->MoveStep = 1;
 
-  WireBoard();
+  WireRoundPlay();
   WireRoundRules();
   WireResultWindow();
 }
 
-void TFormMain::WireBoard() {
-  GameBoard->OnSwapEffectRequest = [this](const TSwappedObjectsData& data, bool matchOccurs) {
-    SwapEffect->Start(data, matchOccurs);
+void TFormMain::WireRoundPlay() {
+  RoundPlay->OnGroupRequested = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
+    Combos->Check(data, mask);
   };
-  auto swapDone = [this](TTileObjectKind kind, TPoint a, TPoint b, bool back) {
-    if (back)
-      GameBoard->SwapBackCompleted(a, b);
-    else
-      GameBoard->SwapCompleted(a, b);
-    if (kind == okLocker) GameBoard->MatchLockers();
-    if (kind == okFruit) GameBoard->MatchElements();
-  };
-  SwapEffect->OnEffectComplete = [swapDone](TTileObjectKind kind, TPoint a, TPoint b) { swapDone(kind, a, b, false); };
-  SwapEffect->OnSwapBackComplete = [swapDone](TTileObjectKind kind, TPoint a, TPoint b) { swapDone(kind, a, b, true); };
-
-  GameBoard->OnGroupedElementsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask,
-                                                     bool checkCombos, bool blaster) {
-    if (checkCombos) Combos->Check(data, mask);
-    GroupedElementsEffect->Start(data, mask, blaster);
-  };
-  GroupedElementsEffect->OnGroupingEffectComplete = [this](const TBoardData& data, const TSimpleObjectArray& mask,
-                                                           bool blaster) {
+  RoundPlay->OnGroupCleared = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool blaster) {
     RoundScore->GroupCleared(mask, blaster);
     CollectCleared(data, mask);
-    GameBoard->GroupedCleared(mask);
   };
-  GroupedElementsEffect->OnNewToolAcquired = [this](TPoint p, int) { GameBoard->CellCleared(p); };
-  GroupedElementsEffect->OnNewFlowerAcquired = [this](TPoint p) { GameBoard->CellCleared(p); };
-
-  GameBoard->OnOpeningLockersEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
-    OpeningLockers->Start(data, mask);
-  };
-  OpeningLockers->OnOpeningEffectComplete = [this](const TSimpleObjectArray& mask, bool last) {
-    GameBoard->LockersOpened(mask);
-    if (!last) return;
-    GameBoard->CheckNoMoreMoves();
-    GameBoard->MatchElements();
-  };
-  GameBoard->OnNoMoreMoves = [this] {
-    Comment(kCommentNoMoreMoves, {});
-    RegenerateBoard();
-  };
-  ShuffleAwayEffect->OnFinished = [this](const TBoardData& fresh) {
-    GameBoard->LoadBoardData(fresh);
-    GameBoard->CanDraw = true;
-    GameBoard->ResetNoMoreMoves();
-    GameBoard->MatchLockers();
-    GameBoard->MatchElements();
-  };
-  LockerFiller->OnFinish = [this] { GameBoard->CanDraw = true; };
-  GameBoard->OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) { LockerFrames->RemoveFrames(mask); };
-  GameBoard->OnTimeToDrawLockerFrames = [this] { LockerFrames->TickAndDraw(); };
-  LockerFrames->OnLockerFrameEffectRequest = [this](TPoint, std::uint8_t) {
+  RoundPlay->OnNoMoreMoves = [this] { Comment(kCommentNoMoreMoves, {}); };
+  RoundPlay->OnGoldTileRemoved = [this](TPoint, std::uint8_t) {
     RoundScore->GoldTileRemoved();
     // Each frame worn off is one gold tile gathered; until the gathered
     // pieces fly, it counts on the panel at once, as cleared fruit do.
-    ElementGather->Collect(elGoldTile, LockerFrames->TileKind == tkUpgraded ? 2 : 1);
+    ElementGather->Collect(elGoldTile, RoundPlay->LockerFrames->TileKind == tkUpgraded ? 2 : 1);
   };
-  GameBoard->OnChainLockEffectRequest = [this](TPoint p, std::uint8_t level) { ChainLockEffect->Start(p, level); };
-  GameBoard->OnWebEffectRequest = [this](TPoint p) { WebEffect->Start(p); };
-}
-
-void TFormMain::RegenerateBoard() {
-  GameBoard->CanDraw = false;
-  SwapEffect->Reset();
-  OpeningLockers->Reset();
-  ShuffleAwayEffect->UniFruitColorIndex = GameBoard->UniFruitShownElement();
-  TBoardData fresh;
-  GameBoard->GenerateShuffledBoard(fresh);
-  ShuffleAwayEffect->Start(GameBoard->BoardData(), fresh);
 }
 
 void TFormMain::CollectCleared(const TBoardData& board, const TSimpleObjectArray& mask) {
@@ -224,17 +149,17 @@ void TFormMain::WireRoundRules() {
   };
   CombosConveyer->OnAComboArrives = [this](TCombosConveyer&, int matchX) { RoundScore->ComboArrived(matchX); };
 
-  LockersAwayEffect->OnAboutSpreading = [this] {
+  RoundPlay->LockersAway->OnAboutSpreading = [this] {
     TubeTimer->SlideOut();
     LeftPanel->Hide();
     TopPanel->Hide();
     ElementGather->HidePanel();
   };
-  LockersAwayEffect->OnFinished = [this] {
+  RoundPlay->LockersAway->OnFinished = [this] {
     GameScene->SetValue(gsStageResult);
     ResultWindow->Show();
   };
-  LostBoardEffect->OnTimeForDialogWindow = [this] { AskConfirm(0, pbYes, nbNo); };
+  RoundPlay->LostBoard->OnTimeForDialogWindow = [this] { AskConfirm(0, pbYes, nbNo); };
 }
 
 void TFormMain::WireResultWindow() {
@@ -274,16 +199,9 @@ void TFormMain::Comment(int comment, std::function<void()> finished) {
 }
 
 void TFormMain::PlaceBoard(TPoint origin) {
-  GameBoard->Left = origin.X;
-  GameBoard->Top = origin.Y;
-  for (int* left : {&SwapEffect->Left, &GroupedElementsEffect->Left, &OpeningLockers->Left, &LockerFrames->Left,
-                    &ChainLockEffect->Left, &WebEffect->Left, &ShuffleAwayEffect->Left, &LockerFiller->Left,
-                    &LockersAwayEffect->Left, &LostBoardEffect->Left, &Combos->BoardLeft})
-    *left = origin.X;
-  for (int* top : {&SwapEffect->Top, &GroupedElementsEffect->Top, &OpeningLockers->Top, &LockerFrames->Top,
-                   &ChainLockEffect->Top, &WebEffect->Top, &ShuffleAwayEffect->Top, &LockerFiller->Top,
-                   &LockersAwayEffect->Top, &LostBoardEffect->Top, &Combos->BoardTop})
-    *top = origin.Y;
+  RoundPlay->PlaceBoard(origin);
+  Combos->BoardLeft = origin.X;
+  Combos->BoardTop = origin.Y;
 }
 
 void TFormMain::ResetRoundComponents() {
@@ -292,17 +210,10 @@ void TFormMain::ResetRoundComponents() {
   SceneTransition->Cancel();
   TubeTimer->Reset();
   ObjectiveInfo->Reset();
-  GameBoard->ResetRound();
+  RoundPlay->Reset();
   Combos->Clear();
   CombosConveyer->Clear();
   EnergyBonusPopper->Reset();
-  GroupedElementsEffect->Reset();
-  OpeningLockers->Reset();
-  SwapEffect->Reset();
-  ShuffleAwayEffect->Reset();
-  LockerFiller->Reset();
-  LockersAwayEffect->Reset();
-  LostBoardEffect->Reset();
   ResultMedal->Reset();
   ResultStats->Reset();
   ResultShine->Reset();
@@ -355,26 +266,17 @@ void TFormMain::SetUpLevel() {
   TubeTimer->Paused = true;
   ResultMedal->SetRoundTime(level.Time);
   State.RoundWonOnce = false;
-  GameBoard->ActiveMode = amNormal;
-  GameBoard->OneUniFruitEveryInterval = level.OneUniFruitEveryInterval;
-  GameBoard->MaxUniFruitOnBoard = level.MaxUniFruitOnBoard;
+  GameBoard().OneUniFruitEveryInterval = level.OneUniFruitEveryInterval;
+  GameBoard().MaxUniFruitOnBoard = level.MaxUniFruitOnBoard;
   PlaceBoard(level.BoardOrigin());
-  LoadLevelBoard(level);
-  LockerFrames->Load(level.GoldTiles);
-}
-
-void TFormMain::LoadLevelBoard(const TLevelRecord& level) {
-  GameBoard->SetAllowedElements(level.AllowedElements);
-  GameBoard->LoadBoardData(level.Board);
-  GameBoard->RandomizeElements();
-  TBoardData fresh;
-  GameBoard->GenerateShuffledBoard(fresh);
-  GameBoard->LoadBoardData(fresh);
-  for (TPoint p : level.WebCells()) GameBoard->PlaceWeb(p);
-  for (TPoint p : level.PotionCells()) GameBoard->SetPotion(p, LevelPotionCode(false));
-  GameBoard->CanDraw = false;
-  LockerFiller->UniFruitColorIndex = GameBoard->UniFruitShownElement();
-  LockerFiller->Start(GameBoard->BoardData());
+  TBoardSetUp setUp;
+  setUp.Board = level.Board;
+  setUp.Allowed = level.AllowedElements;
+  setUp.GoldTiles = level.GoldTiles;
+  setUp.Webs = level.WebCells();
+  setUp.Potions = level.PotionCells();
+  setUp.PotionCode = LevelPotionCode(false);
+  RoundPlay->StartRound(setUp);
 }
 
 void TFormMain::OpenPlay() {
@@ -382,20 +284,13 @@ void TFormMain::OpenPlay() {
   TubeTimer->Paused = false;
 }
 
-bool TFormMain::BoardBusy() const {
-  return SwapEffect->IsRunning() || GroupedElementsEffect->IsRunning() || OpeningLockers->IsRunning() ||
-         !GameBoard->IsSettled() || GameBoard->RegroupPending() || GameBoard->UniRevealPending() ||
-         ShuffleAwayEffect->IsRunning() || LockerFiller->IsRunning() || LockersAwayEffect->IsRunning() ||
-         LostBoardEffect->IsRunning();
-}
-
 void TFormMain::RoundWon() {
   if (State.RoundWonOnce) return;
   State.RoundWonOnce = true;
   State.RoundOver = true;
   TubeTimer->Paused = true;
-  GameBoard->CanMatch = false;
-  ShuffleAwayEffect->Reset();
+  GameBoard().CanMatch = false;
+  RoundPlay->ShuffleAway->Reset();
 
   const TLevelRecord& level = LevelParams->Record();
   int elapsed = TubeTimer->PlayingSeconds();
@@ -417,10 +312,7 @@ void TFormMain::RoundWon() {
   Comment(State.RoundObjective == goBossMode ? kCommentBossVictory : kCommentRoundClear, [this] { AfterWin(); });
 }
 
-void TFormMain::AfterWin() {
-  GameBoard->CanDraw = false;
-  LockersAwayEffect->Start(GameBoard->BoardData());
-}
+void TFormMain::AfterWin() { RoundPlay->ClearAway(); }
 
 void TFormMain::ResultWindowHidden() {
   if (Hooks.OpenUpgradeScene) {
@@ -436,9 +328,7 @@ void TFormMain::ResultWindowHidden() {
 void TFormMain::TimeUp() {
   if (State.RoundObjective != goBossMode) return;
   GameScene->SetValue(gsTimeUp);
-  GameBoard->CanDraw = false;
-  LostBoardEffect->UniFruitColorIndex = GameBoard->UniFruitShownElement();
-  LostBoardEffect->Start(GameBoard->BoardData());
+  RoundPlay->FallApart();
   Comment(kCommentTimeUp, {});
   if (Hooks.SubmitScore) Hooks.SubmitScore();
   if (Hooks.RevertEarnings) Hooks.RevertEarnings();
@@ -447,18 +337,8 @@ void TFormMain::TimeUp() {
 void TFormMain::RoundRoutine() {
   TopPanel->Update();
   ImageLoader->DrawLateImage("GameBG" + std::to_string(State.MissionNumber), 0, 0, false);
-  GameBoard->Tick();
-  LockerFiller->TickAndDraw();
-  LostBoardEffect->TickAndDraw();
-  ShuffleAwayEffect->TickAndDraw();
-  LockersAwayEffect->TickAndDraw();
-  OpeningLockers->UniFruitColorIndex = GameBoard->UniFruitShownElement();
-  OpeningLockers->TickAndDraw();
-  GameBoard->DrawHint();
-  SwapEffect->TickAndDraw();
-  GroupedElementsEffect->TickAndDraw();
-  ChainLockEffect->TickAndDraw();
-  WebEffect->TickAndDraw();
+  RoundPlay->TickBoardLayer();
+  RoundPlay->TickEffectsLayer();
   TScreenPoint top = TopPanel->Position();
   DrawImage(*OmegaImageList1, "ElementsPanel", top.X, top.Y, 0);
   TubeTimer->TickAndDraw();
@@ -487,16 +367,16 @@ void TFormMain::StageResultRoutine() {
 }
 
 void TFormMain::RoundMouseDown(int x, int y, TMouseButton button) {
-  if (button == TMouseButton::mbLeft) GameBoard->SetDragging(true);
-  if (!BoardBusy()) GameBoard->MouseDown(x, y, button == TMouseButton::mbLeft ? 0 : 1);
+  if (button == TMouseButton::mbLeft) GameBoard().SetDragging(true);
+  if (!RoundPlay->Moving()) GameBoard().MouseDown(x, y, button == TMouseButton::mbLeft ? 0 : 1);
 }
 
 void TFormMain::RoundMouseMove(int x, int y) {
-  GameBoard->MouseMove(x, y);
+  GameBoard().MouseMove(x, y);
   // Dragging a piece onto its neighbour swaps like a second click.
-  if (GameBoard->Dragging() && !BoardBusy()) GameBoard->MouseDown(x, y, 0);
+  if (GameBoard().Dragging() && !RoundPlay->Moving()) GameBoard().MouseDown(x, y, 0);
 }
 
-void TFormMain::RoundMouseUp(int, int) { GameBoard->SetDragging(false); }
+void TFormMain::RoundMouseUp(int, int) { GameBoard().SetDragging(false); }
 
 }  // namespace qm

@@ -89,7 +89,7 @@ void THeadlessDriver::ClickButton(const TGameButton& button) {
 }
 
 void THeadlessDriver::ClickTile(TPoint tile) {
-  TPoint corner = FForm->GameBoard->TilePixel(tile);
+  TPoint corner = FForm->GameBoard().TilePixel(tile);
   Click(corner.X + TileSize / 2, corner.Y + TileSize / 2);
 }
 
@@ -106,9 +106,9 @@ bool THeadlessDriver::ReachMenu(int maxTicks) {
 }
 
 bool THeadlessDriver::MakeHintMove() {
-  if (Scene() != gsMainGame || FForm->BoardBusy()) return false;
+  if (Scene() != gsMainGame || FForm->RoundPlay->Moving()) return false;
   TPoint a, b;
-  if (!FForm->GameBoard->FindMove(a, b)) return false;
+  if (!FForm->GameBoard().FindMove(a, b)) return false;
   ClickTile(a);
   ClickTile(b);
   return true;

@@ -1,6 +1,7 @@
 #include "board/BoardRig.h"
 
 #include <cstring>
+#include <functional>
 
 namespace qm::testing {
 
@@ -97,115 +98,83 @@ TSimpleObjectArray MaskOf(std::initializer_list<TPoint> cells) {
   return mask;
 }
 
-TBoardRig::TBoardRig() {
-  Board.Left = 100;
-  Board.Top = 80;
+namespace {
+
+// Runs `log` with an event's arguments, then whatever the game wired to it.
+template <class... Args, class Log>
+void LogBefore(std::function<void(Args...)>& event, Log log) {
+  event = [inner = event, log](Args... args) {
+    log(args...);
+    if (inner) inner(args...);
+  };
+}
+
+}  // namespace
+
+TBoardRig::TBoardRig()
+    : Board(*Play.Board),
+      Swap(*Play.Swap),
+      Grouped(*Play.Grouped),
+      Opening(*Play.Opening),
+      LockerFrames(*Play.LockerFrames),
+      ShuffleAway(*Play.ShuffleAway),
+      LockerFiller(*Play.LockerFiller),
+      LockersAway(*Play.LockersAway),
+      LostBoard(*Play.LostBoard) {
+  Play.PlaceBoard({100, 80});
   TElementSet allowed;
   for (int code = 1; code <= 6; ++code) allowed.set(code);
   Board.SetAllowedElements(allowed);
-  for (int* left : {&Swap.Left, &Grouped.Left, &Opening.Left, &LockerFrames.Left, &ChainLocks.Left, &Webs.Left,
-                    &ShuffleAway.Left, &LockerFiller.Left, &LockersAway.Left, &LostBoard.Left})
-    *left = Board.Left;
-  for (int* top : {&Swap.Top, &Grouped.Top, &Opening.Top, &LockerFrames.Top, &ChainLocks.Top, &Webs.Top,
-                   &ShuffleAway.Top, &LockerFiller.Top, &LockersAway.Top, &LostBoard.Top})
-    *top = Board.Top;
 
-  Board.OnSwapEffectRequest = [this](const TSwappedObjectsData& data, bool matchOccurs) {
+  LogBefore(Board.OnSwapEffectRequest, [this](const TSwappedObjectsData& data, bool matchOccurs) {
     ++SwapRequests;
     Log.push_back("swap " + PointText(data.Object1Pos) + PointText(data.Object2Pos) + (matchOccurs ? " match" : ""));
-    Swap.Start(data, matchOccurs);
-  };
-  Board.OnManualMatch = [this] { Log.push_back("manual match"); };
-  Swap.OnEffectComplete = [this](TTileObjectKind kind, TPoint a, TPoint b) {
-    ++SwapsDone;
-    Board.SwapCompleted(a, b);
-    if (kind == okLocker) Board.MatchLockers();
-    if (kind == okFruit) Board.MatchElements();
-  };
-  Swap.OnSwapBackComplete = [this](TTileObjectKind kind, TPoint a, TPoint b) {
-    ++SwapBacks;
-    Board.SwapBackCompleted(a, b);
-    if (kind == okLocker) Board.MatchLockers();
-    if (kind == okFruit) Board.MatchElements();
-  };
-  Board.OnGroupedElementsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool checkCombos,
-                                                bool blaster) {
-    GroupRequests.push_back(mask);
-    Log.push_back("group " + CellsOf(mask));
-    Grouped.Start(data, mask, blaster);
-    (void)checkCombos;
-  };
-  Grouped.OnGroupingEffectComplete = [this](const TBoardData&, const TSimpleObjectArray& mask, bool) {
+  });
+  LogBefore(Board.OnManualMatch, [this] { Log.push_back("manual match"); });
+  LogBefore(Swap.OnEffectComplete, [this](TTileObjectKind, TPoint, TPoint) { ++SwapsDone; });
+  LogBefore(Swap.OnSwapBackComplete, [this](TTileObjectKind, TPoint, TPoint) { ++SwapBacks; });
+  LogBefore(Board.OnGroupedElementsEffectRequest,
+            [this](const TBoardData&, const TSimpleObjectArray& mask, bool, bool) {
+              GroupRequests.push_back(mask);
+              Log.push_back("group " + CellsOf(mask));
+            });
+  LogBefore(Grouped.OnGroupingEffectComplete, [this](const TBoardData&, const TSimpleObjectArray& mask, bool) {
     for (int x = 1; x <= BoardColumns; ++x)
       for (int y = 1; y <= BoardRows; ++y)
         if (mask.At(x, y) != 0) Cleared.push_back({x, y});
-    Board.GroupedCleared(mask);
-  };
-  Grouped.OnNewToolAcquired = [this](TPoint p, int tool) {
+  });
+  LogBefore(Grouped.OnNewToolAcquired, [this](TPoint p, int tool) {
     Log.push_back("tool " + std::to_string(tool) + " " + PointText(p));
     Cleared.push_back(p);
-    Board.CellCleared(p);
-  };
-  Grouped.OnNewFlowerAcquired = [this](TPoint p) {
+  });
+  LogBefore(Grouped.OnNewFlowerAcquired, [this](TPoint p) {
     Log.push_back("flower " + PointText(p));
     Cleared.push_back(p);
-    Board.CellCleared(p);
-  };
-  Board.OnOpeningLockersEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
+  });
+  LogBefore(Board.OnOpeningLockersEffectRequest, [this](const TBoardData&, const TSimpleObjectArray& mask) {
     OpenRequests.push_back(mask);
     if (mask.Any()) Log.push_back("open " + CellsOf(mask));
-    Opening.Start(data, mask);
-  };
-  Opening.OnOpeningEffectComplete = [this](const TSimpleObjectArray& mask, bool last) {
-    Board.LockersOpened(mask);
-    if (last) {
-      Board.CheckNoMoreMoves();
-      Board.MatchElements();
-    }
-  };
-  // The regeneration: the old board goes, a new one with the same pieces
-  // comes, and the passes pick up anything the new board still lines up.
-  Board.OnNoMoreMoves = [this] {
+  });
+  LogBefore(Board.OnNoMoreMoves, [this] {
     ++NoMoreMovesReports;
     Log.push_back("no more moves");
-    Board.CanDraw = false;
-    Swap.Reset();
-    Opening.Reset();
-    ShuffleAway.UniFruitColorIndex = Board.UniFruitShownElement();
-    TBoardData fresh;
-    Board.GenerateShuffledBoard(fresh);
-    ShuffleAway.Start(Board.BoardData(), fresh);
-  };
-  ShuffleAway.OnFinished = [this](const TBoardData& fresh) {
+  });
+  LogBefore(ShuffleAway.OnFinished, [this](const TBoardData& fresh) {
     ++Regenerations;
     Regenerated = fresh;
     Log.push_back("regenerated");
-    Board.LoadBoardData(fresh);
-    Board.CanDraw = true;
-    Board.ResetNoMoreMoves();
-    Board.MatchLockers();
-    Board.MatchElements();
-  };
-  LockerFiller.OnFinish = [this] {
-    Log.push_back("filled");
-    Board.CanDraw = true;
-  };
-  LockersAway.OnAboutSpreading = [this] { Log.push_back("spreading"); };
-  LockersAway.OnFinished = [this] { Log.push_back("lockers away"); };
-  LostBoard.OnTimeForDialogWindow = [this] { Log.push_back("dialog"); };
-  Board.OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) { LockerFrames.RemoveFrames(mask); };
-  Board.OnTimeToDrawLockerFrames = [this] { LockerFrames.TickAndDraw(); };
-  LockerFrames.OnLockerFrameEffectRequest = [this](TPoint p, std::uint8_t level) {
+  });
+  LogBefore(LockerFiller.OnFinish, [this] { Log.push_back("filled"); });
+  LogBefore(LockersAway.OnAboutSpreading, [this] { Log.push_back("spreading"); });
+  LogBefore(LockersAway.OnFinished, [this] { Log.push_back("lockers away"); });
+  LogBefore(LostBoard.OnTimeForDialogWindow, [this] { Log.push_back("dialog"); });
+  LogBefore(LockerFrames.OnLockerFrameEffectRequest, [this](TPoint p, std::uint8_t level) {
     Log.push_back("gold " + PointText(p) + " " + std::to_string(level));
-  };
-  Board.OnChainLockEffectRequest = [this](TPoint p, std::uint8_t level) {
+  });
+  LogBefore(Board.OnChainLockEffectRequest, [this](TPoint p, std::uint8_t level) {
     Log.push_back("chain " + PointText(p) + " " + std::to_string(level));
-    ChainLocks.Start(p, level);
-  };
-  Board.OnWebEffectRequest = [this](TPoint p) {
-    Log.push_back("web " + PointText(p));
-    Webs.Start(p);
-  };
+  });
+  LogBefore(Board.OnWebEffectRequest, [this](TPoint p) { Log.push_back("web " + PointText(p)); });
 }
 
 void TBoardRig::Load(const TBoardData& data) {
@@ -214,49 +183,30 @@ void TBoardRig::Load(const TBoardData& data) {
 }
 
 void TBoardRig::StartRound(const TBoardData& level, const TElementSet& allowed) {
-  Board.ResetRound();
-  Board.SetAllowedElements(allowed);
-  Board.LoadBoardData(level);
-  Board.ActiveMode = amNormal;
-  Board.RandomizeElements();
-  TBoardData fresh;
-  Board.GenerateShuffledBoard(fresh);
-  Board.LoadBoardData(fresh);
+  Play.Reset();
+  TBoardSetUp setUp;
+  setUp.Board = level;
+  setUp.Allowed = allowed;
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y) {
       const TBoardTile& tile = level.At(x, y);
-      if (tile.Web != 0) Board.PlaceWeb({x, y});
-      if (tile.Element == ecPotion1 || tile.Element == ecPotion2) Board.SetPotion({x, y}, tile.Element);
+      if (tile.Web != 0) setUp.Webs.push_back({x, y});
+      if (tile.IsPotion()) {
+        setUp.Potions.push_back({x, y});
+        setUp.PotionCode = tile.Element;
+      }
     }
-  Board.CanDraw = false;
-  LockerFiller.UniFruitColorIndex = Board.UniFruitShownElement();
-  LockerFiller.Start(Board.BoardData());
+  Play.StartRound(setUp);
 }
 
 void TBoardRig::Frame() {
   ++FramesRun;
-  Board.Tick();
-  LockerFiller.TickAndDraw();
-  LostBoard.TickAndDraw();
-  ShuffleAway.TickAndDraw();
-  LockersAway.TickAndDraw();
-  Opening.UniFruitColorIndex = Board.UniFruitShownElement();
-  Opening.TickAndDraw();
-  Board.DrawHint();
-  Swap.TickAndDraw();
-  Grouped.TickAndDraw();
-  ChainLocks.TickAndDraw();
-  Webs.TickAndDraw();
+  Play.TickBoardLayer();
+  Play.TickEffectsLayer();
 }
 
 void TBoardRig::Frames(int count) {
   for (int i = 0; i < count; ++i) Frame();
-}
-
-bool TBoardRig::Busy() const {
-  return Swap.IsRunning() || Grouped.IsRunning() || Opening.IsRunning() || !Board.IsSettled() ||
-         Board.RegroupPending() || Board.UniRevealPending() || ShuffleAway.IsRunning() || LockerFiller.IsRunning() || LockersAway.IsRunning() ||
-         LostBoard.IsRunning();
 }
 
 int TBoardRig::Settle(int limit) {

@@ -4,17 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "board/ChainLockEffect.h"
-#include "board/GameBoard.h"
-#include "board/GroupedElementsEffect.h"
-#include "board/LockerFiller.h"
-#include "board/LockerFrames.h"
-#include "board/LockersAwayEffect.h"
-#include "board/LostBoardEffect.h"
-#include "board/OpeningLockers.h"
-#include "board/ShuffleAwayEffect.h"
-#include "board/SwapEffect.h"
-#include "board/WebEffect.h"
+#include "board/RoundPlay.h"
 
 namespace qm::testing {
 
@@ -30,24 +20,23 @@ std::string RowOf(const TBoardData& data, int y);
 std::string CellsOf(const TSimpleObjectArray& mask);
 TSimpleObjectArray MaskOf(std::initializer_list<TPoint> cells);
 
-// The board and its effects wired the way the main window wires them, with
-// every report written to a log.
+// The game's own round play, with every report written to a log on top of
+// its wiring.
 class TBoardRig {
  public:
   // The board draws new pieces from the six elements 'A' to 'F'.
   TBoardRig();
+  TBoardRig(const TBoardRig&) = delete;
+  TBoardRig& operator=(const TBoardRig&) = delete;
 
   void Load(const TBoardData& data);
   // The round set-up: a new board from the level's shape, shown by the
-  // locker filler; potions and webs as the level file places them.
+  // locker filler; potions and webs where the level's board has them.
   void StartRound(const TBoardData& level, const TElementSet& allowed);
   // One frame of the round routine, in its order.
   void Frame();
   void Frames(int count);
-  // Something still moves: an effect runs, a piece falls, the element pass
-  // after a landing or a uni fruit's reveal is due, or a whole-board
-  // animation plays.
-  bool Busy() const;
+  bool Busy() const { return Play.Moving(); }
   // Frames until nothing moves (at most `limit`).
   int Settle(int limit = 2000);
   // Frames until the swap, grouping and opening effects have reported,
@@ -59,17 +48,16 @@ class TBoardRig {
   void Drag(TPoint from, TPoint to);
   TPoint PixelOf(TPoint tile) const;
 
-  TGameBoard Board;
-  TSwapEffect Swap;
-  TGroupedElementsEffect Grouped;
-  TOpeningLockers Opening;
-  TLockerFrames LockerFrames;
-  TChainLockEffect ChainLocks;
-  TWebEffect Webs;
-  TShuffleAwayEffect ShuffleAway;
-  TLockerFiller LockerFiller;
-  TLockersAwayEffect LockersAway;
-  TLostBoardEffect LostBoard;
+  TRoundPlay Play;
+  TGameBoard& Board;
+  TSwapEffect& Swap;
+  TGroupedElementsEffect& Grouped;
+  TOpeningLockers& Opening;
+  TLockerFrames& LockerFrames;
+  TShuffleAwayEffect& ShuffleAway;
+  TLockerFiller& LockerFiller;
+  TLockersAwayEffect& LockersAway;
+  TLostBoardEffect& LostBoard;
 
   std::vector<std::string> Log;
   // Every cell reported cleared, in order.

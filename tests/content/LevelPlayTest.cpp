@@ -114,7 +114,7 @@ TEST(LevelPlay, GoldTilesWornOffCountTowardsTheirTarget) {
   // Island 3 opens with gold tiles as its only target besides fruit.
   ASSERT_TRUE(ClearByClicking(driver, 3, 1, 8000));
   EXPECT_EQ(driver.Form().ElementGather->Remaining(ieGoldTile1), 0);
-  EXPECT_EQ(driver.Form().LockerFrames->FramesLeft(), 0);
+  EXPECT_EQ(driver.Form().RoundPlay->LockerFrames->FramesLeft(), 0);
 }
 
 }  // namespace

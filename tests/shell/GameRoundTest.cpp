@@ -71,15 +71,15 @@ class RoundThroughTheShell : public ::testing::Test {
     game.Click(683, 300);
     ASSERT_TRUE(game.RunUntilScene(gsMainGame, 200));
     Settle();
-    game.Form().GameBoard->LoadBoardData(FixedBoard());
+    game.Form().GameBoard().LoadBoardData(FixedBoard());
   }
 
   void Settle() {
-    for (int tick = 0; tick < 600 && game.Form().BoardBusy(); ++tick) game.RunTicks(1);
+    for (int tick = 0; tick < 600 && game.Form().RoundPlay->Moving(); ++tick) game.RunTicks(1);
   }
 
   TPoint Middle(TPoint tile) {
-    TPoint corner = game.Form().GameBoard->TilePixel(tile);
+    TPoint corner = game.Form().GameBoard().TilePixel(tile);
     return {corner.X + 26, corner.Y + 26};
   }
 
@@ -99,7 +99,7 @@ TEST_F(RoundThroughTheShell, ClicksSwapTwoPiecesAndTheLineCounts) {
   game.Click(a.X, a.Y);
   game.Click(b.X, b.Y);
   game.RunTicks(1);
-  EXPECT_TRUE(game.Form().SwapEffect->IsRunning());
+  EXPECT_TRUE(game.Form().RoundPlay->Swap->IsRunning());
   Settle();
   EXPECT_EQ(BananasLeft(), 3);
   EXPECT_GT(game.Form().TotalScore->Value(), 0);
@@ -125,18 +125,18 @@ TEST_F(RoundThroughTheShell, ASwapThatMakesNoLineSlidesBackAndCountsNothing) {
   game.Click(b.X, b.Y);
   Settle();
   EXPECT_EQ(BananasLeft(), 6);
-  EXPECT_EQ(game.Form().GameBoard->BoardData().At(5, 5).Element, FixedBoard().At(5, 5).Element);
+  EXPECT_EQ(game.Form().GameBoard().BoardData().At(5, 5).Element, FixedBoard().At(5, 5).Element);
 }
 
 TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToTheNextLevel) {
   StartRound();
   PlayFromBanner();
   for (int swap = 0; swap < 2; ++swap) {
-    game.Form().GameBoard->LoadBoardData(FixedBoard());
+    game.Form().GameBoard().LoadBoardData(FixedBoard());
     TPoint a = Middle({3, 1}), b = Middle({3, 2});
     game.Click(a.X, a.Y);
     game.Click(b.X, b.Y);
-    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && game.Form().BoardBusy(); ++tick) game.RunTicks(1);
+    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && game.Form().RoundPlay->Moving(); ++tick) game.RunTicks(1);
   }
   EXPECT_EQ(BananasLeft(), 0);
   EXPECT_EQ(game.Scene(), gsRoundClear);
@@ -257,7 +257,7 @@ TEST_F(RoundPictures, BannerSwapAndClear) {
   game.CaptureFrame("round-after-clear");
   EXPECT_EQ(BananasLeft(), 3);
 
-  game.Form().GameBoard->LoadBoardData(FixedBoard());
+  game.Form().GameBoard().LoadBoardData(FixedBoard());
   game.Click(a.X, a.Y);
   game.Click(b.X, b.Y);
   ASSERT_TRUE(game.RunUntilScene(gsStageResult, 400));

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "board/ChainLockEffect.h"
+#include "board/GameBoard.h"
+#include "board/GroupedElementsEffect.h"
+#include "board/LockerFiller.h"
+#include "board/LockerFrames.h"
+#include "board/LockersAwayEffect.h"
+#include "board/LostBoardEffect.h"
+#include "board/OpeningLockers.h"
+#include "board/ShuffleAwayEffect.h"
+#include "board/SwapEffect.h"
+#include "board/WebEffect.h"
+
+namespace qm {
+
+class TOmegaImageList;
+
+// What a level puts on the board when its round starts.
+struct TBoardSetUp {
+  TBoardData Board{};
+  TElementSet Allowed;
+  TSimpleObjectArray GoldTiles;
+  std::vector<TPoint> Webs;
+  std::vector<TPoint> Potions;
+  std::uint8_t PotionCode = ecPotion1;
+};
+
+// The board at play: the board and every effect that animates it, wired to
+// one another as the board's protocol asks. The shell owns one and connects
+// its outward events to the rules of the round; the tests drive this very
+// wiring.
+class TRoundPlay {
+ public:
+  TRoundPlay();
+  ~TRoundPlay();
+  TRoundPlay(const TRoundPlay&) = delete;
+  TRoundPlay& operator=(const TRoundPlay&) = delete;
+
+  std::unique_ptr<TGameBoard> Board;
+  std::unique_ptr<TSwapEffect> Swap;
+  std::unique_ptr<TGroupedElementsEffect> Grouped;
+  std::unique_ptr<TOpeningLockers> Opening;
+  std::unique_ptr<TLockerFrames> LockerFrames;
+  std::unique_ptr<TChainLockEffect> ChainLocks;
+  std::unique_ptr<TWebEffect> Webs;
+  std::unique_ptr<TShuffleAwayEffect> ShuffleAway;
+  std::unique_ptr<TLockerFiller> LockerFiller;
+  std::unique_ptr<TLockersAwayEffect> LockersAway;
+  std::unique_ptr<TLostBoardEffect> LostBoard;
+
+  // Outward events. A group the board asks to clear; a group whose
+  // clearing has finished; a gold tile worn off a cell; a board that has
+  // no move left (the regeneration starts on its own).
+  std::function<void(const TBoardData& board, const TSimpleObjectArray& grouped)> OnGroupRequested;
+  std::function<void(const TBoardData& board, const TSimpleObjectArray& cleared, bool triggeredByBlaster)>
+      OnGroupCleared;
+  std::function<void(TPoint tilePos, std::uint8_t goldTilesBefore)> OnGoldTileRemoved;
+  std::function<void()> OnNoMoreMoves;
+
+  void SetImageList(TOmegaImageList* images);
+  // Tile (1, 1)'s pixel position, for the board and every effect.
+  void PlaceBoard(TPoint origin);
+  // Every effect idle and the board's round state cleared.
+  void Reset();
+  // The level's board, shown by the locker filler.
+  void StartRound(const TBoardSetUp& setUp);
+  // A board with no move left is replaced by a fresh one.
+  void Regenerate();
+  // A won round: the board is cleared off the screen.
+  void ClearAway();
+  // A lost round: the board falls apart.
+  void FallApart();
+
+  // The board's layer of the round routine: the board with its border and
+  // frames, the whole-board animations, the opening lockers and the hint.
+  void TickBoardLayer();
+  // The effects over the board: swaps, groups, chains and webs.
+  void TickEffectsLayer();
+
+  // Something on the board still moves: an effect runs, a piece falls, the
+  // element pass after a landing or a uni fruit's reveal is due, or a
+  // whole-board animation plays.
+  bool Moving() const;
+
+ private:
+  void WireSwaps();
+  void WireClearing();
+  void WireRegeneration();
+};
+
+}  // namespace qm
