@@ -26,6 +26,14 @@ constexpr int kGenerateAttempts = 8;
 
 TPoint CellPoint(int index) { return {index / BoardRows + 1, index % BoardRows + 1}; }
 
+// Only lockers of the three colours and plain pieces (fruit and flowers)
+// can be part of a line. Potions and specials never are: three potions side
+// by side would otherwise make every swap "match" without anything to clear.
+bool CanLine(const TBoardTile& tile) {
+  if (tile.ObjectKind == okLocker) return tile.LockerColor >= 1 && tile.LockerColor <= 3;
+  return tile.ObjectKind == okFruit && tile.Element >= ecFirstFruit && tile.Element <= ecLastFlower && tile.Worm != 2;
+}
+
 // Codes no rule knows would otherwise index past tables or never settle:
 // they are brought into range or the cell is taken off the board.
 void CleanTile(TBoardTile& tile) {
@@ -39,6 +47,40 @@ void CleanTile(TBoardTile& tile) {
   tile.FruitBomb = tile.FruitBomb != 0 ? 1 : 0;
   if (tile.Worm > 2) tile.Worm = 0;
   if (tile.FallOffset < 0 || tile.FallOffset >= TileSize) tile.FallOffset = 0;
+}
+
+// A random tile. The column is drawn first: the order of the two draws
+// decides the cell, so it must not be left to the compiler.
+TPoint RandomCell() {
+  const int column = Random(BoardColumns) + 1;
+  const int row = Random(BoardRows) + 1;
+  return {column, row};
+}
+
+bool TakesPart(TTileState state) { return state == tsIdle || state == tsChained; }
+
+// One sweep with a key per cell (kind and colour) finds the same runs as
+// asking every kind and colour in turn: a run needs equal keys, and keys
+// differ across kinds and colours. `found` hears the key of every run of
+// three; the sweep stops as soon as it answers true.
+template <class Found>
+bool ForEachRunKey(const TBoardData& data, const std::array<TTileState, BoardCells>& states, Found found) {
+  int keys[BoardCells];
+  for (int i = 0; i < BoardCells; ++i) {
+    const TBoardTile& tile = data.Tiles[i];
+    keys[i] = CanLine(tile) && TakesPart(states[i]) ? tile.ObjectKind * 256 + tile.Color() : -1;
+  }
+  for (int y = 1; y <= BoardRows; ++y)
+    for (int x = 1; x <= BoardColumns - 2; ++x) {
+      const int k = keys[CellIndex(x, y)];
+      if (k >= 0 && k == keys[CellIndex(x + 1, y)] && k == keys[CellIndex(x + 2, y)] && found(k)) return true;
+    }
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows - 2; ++y) {
+      const int k = keys[CellIndex(x, y)];
+      if (k >= 0 && k == keys[CellIndex(x, y + 1)] && k == keys[CellIndex(x, y + 2)] && found(k)) return true;
+    }
+  return false;
 }
 
 }  // namespace
@@ -78,8 +120,10 @@ void TGameBoard::ResetRound() {
 
 void TGameBoard::RandomizeElements() {
   Randomize();
+  // A level's lockers stay locked with a new piece inside: the board built
+  // from this one keeps as many free pieces, so a locker freed here could
+  // never appear in the round.
   for (TBoardTile& tile : FBoard.Tiles) {
-    if (tile.ObjectKind == okLocker) tile.ObjectKind = okFruit;
     tile.Element = RandomElement();
     tile.BlastElement = 1;
   }
@@ -91,6 +135,8 @@ void TGameBoard::LoadBoardData(const TBoardData& data) {
   FBoard = data;
   for (TBoardTile& tile : FBoard.Tiles) CleanTile(tile);
   RebuildStates();
+  // A reveal belongs to a piece of the board that was replaced.
+  FUniReveal.fill(-1);
   DisarmSelection();
   FDragging = false;
 }
@@ -216,7 +262,9 @@ void TGameBoard::TileClick(TPoint p) {
 
   FSecondTile = p;
   FDragging = false;
-  if (!IsLegalPair(FFirstTile, FSecondTile)) {
+  // The first tile may have been swept into a fall or a group since it was
+  // selected; only two resting tiles can swap.
+  if (!IsLegalPair(FFirstTile, FSecondTile) || State(FFirstTile) != tsIdle) {
     DisarmSelection();
     return;
   }
@@ -287,8 +335,7 @@ TSimpleObjectArray TGameBoard::FindLines(const TBoardData& data, TTileObjectKind
   bool fits[BoardCells];
   for (int i = 0; i < BoardCells; ++i) {
     const TBoardTile& tile = data.Tiles[i];
-    fits[i] = tile.ObjectKind == kind && (kind == okLocker ? tile.LockerColor : tile.Element) == color &&
-              (kind != okFruit || tile.Worm != 2) && TakesPart(FStates[i]);
+    fits[i] = tile.ObjectKind == kind && tile.Color() == color && CanLine(tile) && TakesPart(FStates[i]);
   }
   // Rows: a run ends at a cell that does not fit or at the board's edge.
   for (int y = 1; y <= BoardRows; ++y) {
@@ -319,30 +366,7 @@ TSimpleObjectArray TGameBoard::FindLines(const TBoardData& data, TTileObjectKind
 }
 
 bool TGameBoard::AnyLine(const TBoardData& data) const {
-  // One sweep with a key per cell finds the same runs as asking every kind
-  // and colour in turn: a run needs equal keys, and keys differ across
-  // kinds and colours.
-  int keys[BoardCells];
-  for (int i = 0; i < BoardCells; ++i) {
-    const TBoardTile& tile = data.Tiles[i];
-    keys[i] = -1;
-    if (!TakesPart(FStates[i])) continue;
-    if (tile.ObjectKind == okLocker && tile.LockerColor >= 1 && tile.LockerColor <= 3)
-      keys[i] = tile.LockerColor;
-    else if (tile.ObjectKind == okFruit && tile.Element >= 1 && tile.Element <= ecPotion2 && tile.Worm != 2)
-      keys[i] = 100 + tile.Element;
-  }
-  for (int y = 1; y <= BoardRows; ++y)
-    for (int x = 1; x <= BoardColumns - 2; ++x) {
-      const int k = keys[CellIndex(x, y)];
-      if (k >= 0 && k == keys[CellIndex(x + 1, y)] && k == keys[CellIndex(x + 2, y)]) return true;
-    }
-  for (int x = 1; x <= BoardColumns; ++x)
-    for (int y = 1; y <= BoardRows - 2; ++y) {
-      const int k = keys[CellIndex(x, y)];
-      if (k >= 0 && k == keys[CellIndex(x, y + 1)] && k == keys[CellIndex(x, y + 2)]) return true;
-    }
-  return false;
+  return ForEachRunKey(data, FStates, [](int) { return true; });
 }
 
 // ---------------------------------------------------------------------------
@@ -494,11 +518,25 @@ void TGameBoard::LockersOpened(const TSimpleObjectArray& mask) {
 void TGameBoard::GroupedCleared(const TSimpleObjectArray& mask) {
   for (int i = 0; i < BoardCells; ++i) {
     if (mask.Cells[i] == 0) continue;
-    FBoard.Tiles[i].ObjectKind = okTempBlank;
-    FBoard.Tiles[i].FallOffset = 0;
+    VacateCell(i);
     FStates[i] = tsFalling;
   }
   MarkFalling();
+}
+
+void TGameBoard::VacateCell(int index) {
+  // The cell keeps its own background look and nothing of the piece that
+  // left: a web, worm or bomb left behind would be counted, drawn or handed
+  // to the next piece.
+  TBoardTile& tile = FBoard.Tiles[index];
+  tile.ObjectKind = okTempBlank;
+  tile.Web = 0;
+  tile.ChainLock = 0;
+  tile.FruitBomb = 0;
+  tile.Worm = 0;
+  tile.WormTime = 0;
+  tile.FallOffset = 0;
+  FWormFairy[index] = 0;
 }
 
 void TGameBoard::CellCleared(TPoint tilePos) { GroupedCleared(TSimpleObjectArray::Single(tilePos)); }
@@ -763,12 +801,13 @@ void TGameBoard::FallStep() {
         const std::uint8_t back = below.TileBack;
         below = tile;
         below.TileBack = back;
+        FWormFairy[CellIndex(x, y + 1)] = FWormFairy[CellIndex(x, y)];
         if (!BelowHasHole(x, y + 1)) {
           FStates[CellIndex(x, y + 1)] = tsIdle;
           FBounce[x - 1] = 0;
         }
       }
-      tile.ObjectKind = okTempBlank;
+      VacateCell(CellIndex(x, y));
       if (IsSpawnCell(x, y)) {
         NewPiece({x, y});
         FStates[CellIndex(x, y)] = BelowHasHole(x, y) ? tsFalling : tsIdle;
@@ -897,22 +936,10 @@ bool TGameBoard::IsHintMoveByFullScan(TPoint a, TPoint b) const {
 
 void TGameBoard::NoteLiveLines(std::array<bool, 512>& lined) const {
   lined.fill(false);
-  int keys[BoardCells];
-  for (int i = 0; i < BoardCells; ++i) {
-    const TBoardTile& tile = FBoard.Tiles[i];
-    const bool fits = tile.IsLockerOrPiece() && TakesPart(FStates[i]) && (tile.ObjectKind != okFruit || tile.Worm != 2);
-    keys[i] = fits ? tile.ObjectKind * 256 + tile.Color() : -1;
-  }
-  for (int y = 1; y <= BoardRows; ++y)
-    for (int x = 1; x <= BoardColumns - 2; ++x) {
-      const int k = keys[CellIndex(x, y)];
-      if (k >= 0 && k == keys[CellIndex(x + 1, y)] && k == keys[CellIndex(x + 2, y)]) lined[k] = true;
-    }
-  for (int x = 1; x <= BoardColumns; ++x)
-    for (int y = 1; y <= BoardRows - 2; ++y) {
-      const int k = keys[CellIndex(x, y)];
-      if (k >= 0 && k == keys[CellIndex(x, y + 1)] && k == keys[CellIndex(x, y + 2)]) lined[k] = true;
-    }
+  ForEachRunKey(FBoard, FStates, [&](int key) {
+    lined[key] = true;
+    return false;
+  });
 }
 
 // The line rule asked about a board with a and b exchanged. Only the two
@@ -929,8 +956,7 @@ bool TGameBoard::SwapMakesLineNear(TPoint a, TPoint b, const std::array<bool, 51
     if (x < 1 || x > BoardColumns || y < 1 || y > BoardRows) return false;
     const TPoint p{x, y};
     const TBoardTile& tile = p == a ? tb : p == b ? ta : FBoard.At(p);
-    return tile.ObjectKind == kind && tile.Color() == color && (kind != okFruit || tile.Worm != 2) &&
-           TakesPart(FStates[CellIndex(x, y)]);
+    return tile.ObjectKind == kind && tile.Color() == color && CanLine(tile) && TakesPart(FStates[CellIndex(x, y)]);
   };
   for (TPoint q : {a, b}) {
     if (!fits(q.X, q.Y)) continue;
@@ -955,7 +981,7 @@ bool TGameBoard::IsHintMove(TPoint a, TPoint b) const {
 
 template <class Test>
 bool TGameBoard::SearchMove(TPoint& a, TPoint& b, Test test) {
-  const TPoint start{Random(BoardColumns) + 1, Random(BoardRows) + 1};
+  const TPoint start = RandomCell();
   TPoint p = start;
   do {
     if (++p.X > BoardColumns) {
@@ -1135,7 +1161,7 @@ bool TGameBoard::GenerateOnce(TBoardData& board, bool reseed) {
   for (int piece = 0; piece < pieces; ++piece) {
     TBoardTile* chosen = nullptr;
     for (int draw = 0; draw < kCellDraws && chosen == nullptr; ++draw) {
-      TBoardTile& tile = board.At(Random(BoardColumns) + 1, Random(BoardRows) + 1);
+      TBoardTile& tile = board.At(RandomCell());
       if (tile.ObjectKind == okLocker) chosen = &tile;
     }
     for (int i = 0; i < BoardCells && chosen == nullptr; ++i)
@@ -1198,8 +1224,10 @@ bool TGameBoard::GenerateOnce(TBoardData& board, bool reseed) {
     }
   };
   auto anyRemaining = [&] { return hammers + uniFruits + multiBubbles + fruitBombs > 0; };
-  for (int draw = 0; draw < kCellDraws && anyRemaining(); ++draw)
-    placeOn(CellIndex(Random(BoardColumns) + 1, Random(BoardRows) + 1), false);
+  for (int draw = 0; draw < kCellDraws && anyRemaining(); ++draw) {
+    const TPoint cell = RandomCell();
+    placeOn(CellIndex(cell.X, cell.Y), false);
+  }
   for (int i = 0; i < BoardCells && anyRemaining(); ++i) placeOn(i, false);
   for (int i = 0; i < BoardCells && anyRemaining(); ++i) placeOn(i, true);
 

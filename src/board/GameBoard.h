@@ -98,8 +98,8 @@ class TGameBoard {
 
   // Round life cycle.
   void ResetRound();
-  // Round set-up: reseeds, frees every locker and gives every tile a new
-  // element, then restarts the hint and no-more-moves clocks.
+  // Round set-up: reseeds and gives every tile a new element (lockers stay
+  // locked), then restarts the hint and no-more-moves clocks.
   void RandomizeElements();
   // A new board with as many free pieces as the live one, the same specials
   // and potions, chains and holes in place, and no line where one can be
@@ -208,8 +208,9 @@ class TGameBoard {
 
  private:
   TTileState& State(TPoint p) { return FStates[CellIndex(p.X, p.Y)]; }
-  static bool TakesPart(TTileState state) { return state == tsIdle || state == tsChained; }
   void RebuildStates();
+  // An emptied cell: it waits for a piece and holds nothing of the old one.
+  void VacateCell(int index);
   void DisarmSelection();
   bool IsLegalPair(TPoint a, TPoint b) const;
   // Takes one line or collection hit on a cell: a bare cell is grouped,

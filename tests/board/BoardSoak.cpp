@@ -97,7 +97,9 @@ TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound) {
   GameRandom().SetSeed(seed);
   std::uint32_t clock = seed;
   SetRandomizeClock([&clock] { return clock += 7919; });
-  rig->Board.OnNoMoreMoves = [&] {
+  // Every report is checked against the board it was made on, then the
+  // game's own regeneration runs.
+  rig->Board.OnNoMoreMoves = [&, regenerate = rig->Board.OnNoMoreMoves] {
     ++result.NoMoreMoves;
     TPoint a;
     TPoint b;
@@ -105,12 +107,7 @@ TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound) {
     for (const TBoardTile& tile : rig->Board.BoardData().Tiles)
       special = special || (tile.ObjectKind == okFruit && (tile.Element == ecHammer || tile.Element == ecMultiBubble));
     if (rig->Board.FindMoveByFullScan(a, b) || special) result.Problems.push_back("no more moves reported with a move left");
-    rig->Board.CanDraw = false;
-    rig->Swap.Reset();
-    rig->Opening.Reset();
-    TBoardData fresh;
-    rig->Board.GenerateShuffledBoard(fresh);
-    rig->ShuffleAway.Start(rig->Board.BoardData(), fresh);
+    regenerate();
   };
   auto settle = [&](const char* after) {
     const std::size_t logBefore = rig->Log.size();
@@ -167,13 +164,12 @@ TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound) {
       rig->Drag(m.A, m.B);
     } else {
       rig->Board.CheckNoMoreMoves();
-      const int regenerations = rig->Regenerations;
       settle("no more moves");
-      if (rig->Regenerations != regenerations) ++result.Regenerations;
     }
     ++result.Moves;
     settle("move");
   }
+  result.Regenerations = rig->Regenerations;
   SetRandomizeClock(nullptr);
   return result;
 }

@@ -129,6 +129,28 @@ TEST_F(Falling, AWebbedPieceFallsWithItsWeb) {
   EXPECT_FALSE(rig.Board.HasWeb({1, 10}));
 }
 
+TEST_F(Falling, ACellLeftEmptyKeepsNothingOfThePieceThatLeftIt) {
+  // The top row clears while the webbed, worm-eaten B below it falls into
+  // the gap: B's old cell waits empty under the clearing row.
+  TBoardData data = BoardFromRows({"AAA", "B..", "_..", "C.."});
+  data.At(1, 2).Web = 1;
+  data.At(1, 2).Worm = 1;
+  rig.Load(data);
+  rig.Board.MatchElements();
+  for (int frame = 0; frame < 30; ++frame) {
+    rig.Frame();
+    const TBoardTile& left = rig.Board.BoardData().At(1, 2);
+    if (left.ObjectKind != okTempBlank) continue;
+    EXPECT_EQ(left.Web, 0) << "frame " << frame;
+    EXPECT_EQ(left.Worm, 0) << "frame " << frame;
+    EXPECT_EQ(rig.Board.CountWebs(), 1) << "frame " << frame;
+  }
+  rig.Settle();
+  EXPECT_TRUE(rig.Board.HasWeb({1, 3}));
+  EXPECT_EQ(rig.Board.BoardData().At(1, 3).Worm, 1);
+  EXPECT_EQ(rig.Board.BoardData().At(1, 1).Worm + rig.Board.BoardData().At(1, 2).Worm, 0) << "one worm, not two";
+}
+
 TEST_F(Falling, TheBackgroundLookStaysWithItsCell) {
   TBoardData data = Column("ABCDEFABCDEF");
   data.At(1, 11).TileBack = 1;
@@ -252,14 +274,15 @@ TEST(Refill, EveryHundredthNewPieceIsAUniFruitWhileNoneIsOnTheBoard) {
   EXPECT_EQ(added, 1);
 }
 
-TEST(Refill, RandomizingGivesEveryTileANewAllowedElementAndFreesTheLockers) {
+TEST(Refill, RandomizingGivesEveryTileANewAllowedElementAndKeepsTheLockersLocked) {
   TGameBoard board;
   TElementSet allowed;
   allowed.set(3);
   board.SetAllowedElements(allowed);
   board.LoadBoardData(BoardFromRows({"AxB.#"}));
   board.RandomizeElements();
-  EXPECT_EQ(RowOf(board.BoardData(), 1).substr(0, 5), "CCC.#");
+  EXPECT_EQ(RowOf(board.BoardData(), 1).substr(0, 5), "CxC.#");
+  EXPECT_EQ(board.BoardData().At(2, 1).Element, 3) << "the locker holds a new piece";
   EXPECT_EQ(board.BoardData().At(4, 1).Element, 3);
 }
 

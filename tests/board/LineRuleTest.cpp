@@ -115,14 +115,16 @@ TEST(Lines, BusyCellsTakeNoPart) {
   EXPECT_FALSE(marks.Any());
 }
 
-TEST(Lines, AnyLineSeesLockersPiecesAndPotions) {
+TEST(Lines, OnlyLockersFruitAndFlowersLineUp) {
   TGameBoard board;
   board.LoadBoardData(BoardFromRows({"ABAB", "BABA", "ABAB"}));
   EXPECT_FALSE(board.AnyLine(board.BoardData()));
   EXPECT_TRUE(board.AnyLine(BoardFromRows({"yyy"})));
-  EXPECT_TRUE(board.AnyLine(BoardFromRows({"r", "r", "r"})));
   EXPECT_TRUE(board.AnyLine(BoardFromRows({"PPP"})));
+  EXPECT_FALSE(board.AnyLine(BoardFromRows({"r", "r", "r"})));
+  EXPECT_FALSE(board.AnyLine(BoardFromRows({"qqq"})));
   EXPECT_FALSE(board.AnyLine(BoardFromRows({"***"})));
+  EXPECT_FALSE(board.FindLines(BoardFromRows({"qqq"}), okFruit, ecPotion1).Any());
 }
 
 TEST(Clearing, NothingOutsideTheLineIsTouched) {

@@ -111,6 +111,37 @@ TEST(Regeneration, SpecialsPotionsChainsAndHolesStayAndWebsAndWormsGo) {
   EXPECT_FALSE(board.AnyLine(fresh));
 }
 
+TEST(Regeneration, ARevealUnderWayEndsWithTheOldBoard) {
+  TBoardRig rig;
+  rig.Load(BoardFromRows({"uBCD", "CDAB", "ABCD"}));
+  rig.Click({1, 1});
+  ASSERT_TRUE(rig.Board.UniRevealPending());
+  rig.Play.Regenerate();
+  while (rig.Regenerations == 0 && rig.FramesRun < 500) rig.Frame();
+  EXPECT_FALSE(rig.Board.UniRevealPending());
+}
+
+TEST(Regeneration, FreePiecesGoToTheColumnDrawnFirstAndTheRowDrawnSecond) {
+  // A full board of lockers and one free piece: the first cell drawn after
+  // the reseed takes the piece.
+  TBoardData data = BoardFromRows({});
+  for (TBoardTile& tile : data.Tiles) tile = BoardFromRows({"x"}).At(1, 1);
+  data.At(1, 1) = BoardFromRows({"A"}).At(1, 1);
+  TGameBoard board;
+  TElementSet allowed;
+  for (int code = 1; code <= 5; ++code) allowed.set(code);
+  board.SetAllowedElements(allowed);
+  board.LoadBoardData(data);
+  SetRandomizeClock([] { return 2024u; });
+  TBoardData fresh;
+  board.GenerateShuffledBoard(fresh);
+  SetRandomizeClock(nullptr);
+  TGameRandom draws(2024);
+  const int column = draws.Random(BoardColumns) + 1;
+  const int row = draws.Random(BoardRows) + 1;
+  EXPECT_EQ(fresh.At(column, row).ObjectKind, okFruit) << column << "," << row;
+}
+
 TEST(Regeneration, AnUnusedCellKeepsItsPlaceAndItsBackgroundAndABlockerStays) {
   TGameBoard board;
   TElementSet allowed;

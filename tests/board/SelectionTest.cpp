@@ -79,6 +79,15 @@ TEST_F(Selection, ATileThatIsBusyIgnoresClicks) {
   EXPECT_TRUE(Rig.Board.SelectionArmed());
 }
 
+TEST_F(Selection, ASelectedTileSweptIntoAGroupSwapsWithNothing) {
+  Rig.Load(BoardFromRows({"AAAB", "CDCD"}));
+  Rig.Click({1, 1});
+  Rig.Board.MatchElements();  // the row clears under the selection
+  Rig.Click({1, 2});
+  EXPECT_EQ(Rig.SwapRequests, 0);
+  EXPECT_EQ(Rig.Board.TileState({1, 1}), tsGrouped);
+}
+
 TEST_F(Selection, AHiddenOrPausedBoardTakesNoClicks) {
   Rig.Board.CanDraw = false;
   Rig.Click({1, 1});
