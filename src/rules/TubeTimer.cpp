@@ -14,6 +14,7 @@ void TTubeTimer::Reset() {
   FMotion = mtStill;
   FX = HideLeft;
   FRunning = false;
+  FHasRun = false;
   FAlmostReported = false;
   FDraining = false;
   FDrainTarget = 0;
@@ -56,6 +57,7 @@ void TTubeTimer::Update() {
         FElapsed = 0;
         FElapsedSeconds = 0;
         FRunning = true;
+        FHasRun = true;
         FMotion = mtRunning;
       }
       break;

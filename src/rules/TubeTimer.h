@@ -61,9 +61,10 @@ class TTubeTimer {
   std::int64_t ElapsedMs() const { return FElapsed; }
   // Playing time in whole seconds, for the medal and the results.
   int ElapsedSeconds() const { return FElapsedSeconds; }
-  // Seconds of play so far: none while the tube is still sliding in and
-  // filling (then the elapsed count runs the fill animation instead).
-  int PlayingSeconds() const { return FRunning ? FElapsedSeconds : 0; }
+  // Seconds of play so far: none before the tube has first filled (the
+  // elapsed count runs the fill animation then), the whole time once it has
+  // run dry.
+  int PlayingSeconds() const { return FHasRun ? FElapsedSeconds : 0; }
   int PercentLeft() const { return FPercentLeft; }
   // Height of the tube's empty part, and of a full tube.
   int EmptyPixels() const { return FEmptyPixels; }
@@ -78,6 +79,8 @@ class TTubeTimer {
   TMotion FMotion = mtStill;
   int FX = 1200;
   bool FRunning = false;
+  // The count has started this round.
+  bool FHasRun = false;
   bool FAlmostReported = false;
   std::int64_t FElapsed = 0;
   int FElapsedSeconds = 0;

@@ -116,6 +116,15 @@ TEST_F(RoundTimer, TimeUpFiresOnceAndTheCountStops) {
   for (int i = 0; i < 100; ++i) Timer.Update();
   EXPECT_EQ(TimeUps, 1);
   EXPECT_EQ(Timer.ElapsedMs(), 10000);
+  EXPECT_EQ(Timer.PlayingSeconds(), 10) << "a round won after time-up has used all of it";
+}
+
+TEST_F(RoundTimer, NoPlayingTimeBeforeTheTubeHasFilled) {
+  Timer.Reset();
+  Timer.Time = 10;
+  Timer.Start();
+  for (int i = 0; i < 20; ++i) Timer.Update();
+  EXPECT_EQ(Timer.PlayingSeconds(), 0);
 }
 
 TEST_F(RoundTimer, ANormalLevelRunsOutTheSameWayAndOnlyTheShellIgnoresIt) {
