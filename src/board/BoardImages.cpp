@@ -30,9 +30,10 @@ void DrawTileCopy(TOmegaImageList* list, const TBoardTile& tile, float x, float 
                   int uniFruitElement) {
   if (!tile.IsLockerOrPiece()) return;
   if (tile.ObjectKind == okLocker) {
-    BoardDrawEx(list, "BrownTile", x, y, tile.LockerColor - 1, how);
+    // A crate of its colour with its piece shown small in front.
+    BoardDrawEx(list, LockerImage, x, y, tile.LockerColor - 1, how);
     TImageDraw inside = how;
-    inside.Scale = how.Scale * 0.8f;
+    inside.Scale = how.Scale * 0.55f;
     if (tile.Element == ecUniFruit)
       BoardDrawEx(list, "BubbleInside", x, y, uniFruitElement - 1, inside);
     else

@@ -17,6 +17,9 @@ struct TImageDraw {
   int BlendMode = 0;
 };
 
+// The crate a locker is drawn as, one pattern per locker colour.
+inline constexpr const char* LockerImage = "Locker";
+
 // One pattern of a named image at (x, y); no list or an unknown name draws
 // nothing.
 void BoardDraw(TOmegaImageList* list, const char* name, float x, float y, int pattern);

@@ -690,14 +690,19 @@ void TGameBoard::Draw() {
       const TPoint p{x, y};
       const TBoardTile& tile = FBoard.At(p);
       const TTileState state = FStates[CellIndex(x, y)];
-      // Swapping and grouped pieces are drawn by their effects.
-      if (tile.ObjectKind != okFruit || state == tsSwapping || state == tsGrouped) continue;
+      // Swapping, grouped and opening tiles are drawn by their effects.
+      if (!tile.IsLockerOrPiece() || state == tsSwapping || state == tsGrouped || state == tsOpening) continue;
       TPoint at = TilePixel(p);
       if (state == tsFalling)
         at.Y += tile.FallOffset;
       else
         at.Y += ColumnBounce(x);
       if (p == FHover && tile.Web == 0 && tile.ChainLock == 0) at.Y -= 2;
+      if (tile.ObjectKind == okLocker) {
+        DrawTileCopy(OmgImgList, tile, static_cast<float>(at.X), static_cast<float>(at.Y), TImageDraw{},
+                     FUniFruitShownElement);
+        continue;
+      }
       DrawPiece(tile, static_cast<float>(at.X), static_cast<float>(at.Y), 1.0f);
       if (tile.IsPotion()) {
         TImageDraw glow;
@@ -1100,7 +1105,7 @@ void TGameBoard::DrawHint() {
     const TBoardTile& tile = FBoard.At(p);
     const bool locker = tile.ObjectKind == okLocker;
     const bool bubble = !locker && tile.Element == ecUniFruit;
-    const char* image = locker ? "BrownTile" : bubble ? "BubbleInside" : "Elements";
+    const char* image = locker ? LockerImage : bubble ? "BubbleInside" : "Elements";
     const int pattern = locker ? tile.LockerColor - 1 : bubble ? FUniFruitShownElement - 1 : tile.Element - 1;
     DrawLiftedPiece(OmgImgList, image, x, y, pattern);
   }

@@ -11,7 +11,9 @@ namespace qm {
 class TOmegaImageList;
 
 // The gold tiles under the board: each cell holds a stack of frames that
-// loses one whenever the piece above it is cleared.
+// loses one whenever the piece above it is cleared. The frames fly in from a
+// point over the board's middle when the board appears and back to it when
+// the board goes away; a loaded layer waits there until it is flown in.
 class TLockerFrames {
  public:
   TOmegaImageList* OmgImgList = nullptr;
@@ -29,11 +31,18 @@ class TLockerFrames {
 
   std::function<void(TPoint tilePos, std::uint8_t tileLevel)> OnLockerFrameEffectRequest;
 
+  static constexpr int kFlightFrames = 24;
+
   // Every cell with a nonzero count gets a frame of that many gold tiles.
   void Load(const TSimpleObjectArray& grid);
   void RemoveFrames(const TSimpleObjectArray& framesToRemove);
-  // Drawn when the board says it is time.
+  void FlyIn();
+  void FlyOut();
+  // Under the board's pieces, or on its own while the board is away.
   void TickAndDraw();
+  // 0 with the frames gathered at the centre point, 1 with every frame on
+  // its cell.
+  float Presence() const { return FPresence; }
   std::uint8_t FrameCount(TPoint tilePos) const { return IsOnBoard(tilePos) ? FCount[CellIndex(tilePos.X, tilePos.Y)] : 0; }
   int FramesLeft() const;
 
@@ -43,6 +52,8 @@ class TLockerFrames {
   std::array<std::uint8_t, BoardCells> FCount{};
   std::array<int, BoardCells> FAngle{};
   int FRotaterClock = 0;
+  float FPresence = 0.0f;
+  float FPresenceTarget = 0.0f;
 };
 
 }  // namespace qm

@@ -38,7 +38,7 @@ void TOpeningLockers::DrawCell(int index) {
     // The locker swells and fades as it breaks.
     how.Scale = 1.0f + 0.02f * static_cast<float>(FFrame[index]);
     how.Alpha = 255 - 255 * FFrame[index] / kBreakFrames;
-    BoardDrawEx(OmgImgList, "BrownTile", x, y, std::clamp<int>(tile.LockerColor, 1, 3) - 1, how);
+    BoardDrawEx(OmgImgList, LockerImage, x, y, std::clamp<int>(tile.LockerColor, 1, 3) - 1, how);
     how = TImageDraw{};
   } else {
     how.Scale = 0.9f + 0.1f * static_cast<float>(FFrame[index]) / kSettleFrames;

@@ -13,9 +13,14 @@ TRoundPlay::TRoundPlay()
       ShuffleAway(std::make_unique<TShuffleAwayEffect>()),
       LockerFiller(std::make_unique<TLockerFiller>()),
       LockersAway(std::make_unique<TLockersAwayEffect>()),
-      LostBoard(std::make_unique<TLostBoardEffect>()) {
+      LostBoard(std::make_unique<TLostBoardEffect>()),
+      Border(std::make_unique<TBoardBorder>()),
+      Flowing(std::make_unique<TFlowingElements>()),
+      Falling(std::make_unique<TFallingElements>()),
+      Diamonds(std::make_unique<TNewDiamondEffect>()) {
   WireSwaps();
   WireClearing();
+  WireFlights();
   WireRegeneration();
 }
 
@@ -40,14 +45,22 @@ void TRoundPlay::WireSwaps() {
 }
 
 void TRoundPlay::WireClearing() {
-  Board->OnGroupedElementsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool checkCombos,
+  // Every grouped clearing counts for the combos, whatever set it off.
+  Board->OnGroupedElementsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool,
                                                  bool blaster) {
-    if (checkCombos && OnGroupRequested) OnGroupRequested(data, mask);
+    if (OnGroupRequested) OnGroupRequested(data, mask);
     Grouped->Start(data, mask, blaster);
   };
+  // The board empties the cells first, so whatever the credits lead to (a
+  // won round among them) finds the group gone.
   Grouped->OnGroupingEffectComplete = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool blaster) {
-    if (OnGroupCleared) OnGroupCleared(data, mask, blaster);
     Board->GroupedCleared(mask);
+    if (OnGroupCleared) OnGroupCleared(data, mask, blaster);
+    SendAway(data, mask);
+  };
+  Board->OnFallingElementsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
+    if (OnGroupCleared) OnGroupCleared(data, mask, false);
+    SendAway(data, mask);
   };
   Grouped->OnNewToolAcquired = [this](TPoint p, int) { Board->CellCleared(p); };
   Grouped->OnNewFlowerAcquired = [this](TPoint p) { Board->CellCleared(p); };
@@ -63,12 +76,31 @@ void TRoundPlay::WireClearing() {
   };
 
   Board->OnRemoveLockerFrames = [this](const TSimpleObjectArray& mask) { LockerFrames->RemoveFrames(mask); };
-  Board->OnTimeToDrawLockerFrames = [this] { LockerFrames->TickAndDraw(); };
   LockerFrames->OnLockerFrameEffectRequest = [this](TPoint p, std::uint8_t before) {
     if (OnGoldTileRemoved) OnGoldTileRemoved(p, before);
+    if (Required(LockerFrames->TileKind == tkUpgraded ? ieGoldTile2 : ieGoldTile1)) Flowing->StartGoldTile(p);
   };
+  Board->OnTimeToDrawBoardBorder = [this] {
+    FUnderLayerDrawn = true;
+    Border->TickAndDraw();
+  };
+  Board->OnTimeToDrawLockerFrames = [this] { LockerFrames->TickAndDraw(); };
   Board->OnChainLockEffectRequest = [this](TPoint p, std::uint8_t level) { ChainLocks->Start(p, level); };
   Board->OnWebEffectRequest = [this](TPoint p) { Webs->Start(p); };
+}
+
+void TRoundPlay::WireFlights() {
+  auto slotPos = [this](TIndividualElementKind kind, TPoint& pos) {
+    if (OnSlotPosRequest) OnSlotPosRequest(kind, pos);
+  };
+  Flowing->OnSlotPosRequest = slotPos;
+  Diamonds->OnPlaceRequest = slotPos;
+  Flowing->OnOneFruitArrived = [this](TElementKind kind, std::uint8_t index) {
+    if (OnPieceArrived) OnPieceArrived(kind, index);
+  };
+  Diamonds->OnFinished = [this](TElementKind, std::uint8_t index) {
+    if (OnPotionDelivered) OnPotionDelivered(index);
+  };
 }
 
 void TRoundPlay::WireRegeneration() {
@@ -79,11 +111,45 @@ void TRoundPlay::WireRegeneration() {
   ShuffleAway->OnFinished = [this](const TBoardData& fresh) {
     Board->LoadBoardData(fresh);
     Board->CanDraw = true;
+    BringBoardIn();
     Board->ResetNoMoreMoves();
     Board->MatchLockers();
     Board->MatchElements();
   };
-  LockerFiller->OnFinish = [this] { Board->CanDraw = true; };
+  // The first board may hold a line the generator could not avoid: the
+  // passes clear it before the player's first move.
+  LockerFiller->OnFinish = [this] {
+    Board->CanDraw = true;
+    BringBoardIn();
+    Board->MatchLockers();
+    Board->MatchElements();
+    if (OnFilled) OnFilled();
+  };
+}
+
+bool TRoundPlay::Required(TIndividualElementKind kind) const {
+  bool required = false;
+  if (OnRequiredQuestion) OnRequiredQuestion(kind, required);
+  return required;
+}
+
+void TRoundPlay::SendAway(const TBoardData& board, const TSimpleObjectArray& cleared) {
+  TSimpleObjectArray flowing;
+  TSimpleObjectArray falling;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      if (cleared.At(x, y) == 0) continue;
+      const TBoardTile& tile = board.At(x, y);
+      TIndividualElementKind kind;
+      if (tile.IsSpecial() || !IndividualKindOf(tile.Element, kind) || !Required(kind))
+        falling.At(x, y) = 1;
+      else if (tile.IsPotion())
+        Diamonds->StartPotion({x, y}, tile.Element);
+      else
+        flowing.At(x, y) = 1;
+    }
+  Flowing->Start(board, flowing);
+  Falling->Start(board, falling);
 }
 
 void TRoundPlay::SetImageList(TOmegaImageList* images) {
@@ -98,16 +164,22 @@ void TRoundPlay::SetImageList(TOmegaImageList* images) {
   LockerFiller->OmgImgList = images;
   LockersAway->OmgImgList = images;
   LostBoard->OmgImgList = images;
+  Border->OmgImgList = images;
+  Flowing->OmgImgList = images;
+  Falling->OmgImgList = images;
+  Diamonds->OmgImgList = images;
 }
 
 void TRoundPlay::PlaceBoard(TPoint origin) {
   Board->Left = origin.X;
   Board->Top = origin.Y;
   for (int* left : {&Swap->Left, &Grouped->Left, &Opening->Left, &LockerFrames->Left, &ChainLocks->Left, &Webs->Left,
-                    &ShuffleAway->Left, &LockerFiller->Left, &LockersAway->Left, &LostBoard->Left})
+                    &ShuffleAway->Left, &LockerFiller->Left, &LockersAway->Left, &LostBoard->Left, &Border->Left,
+                    &Flowing->Left, &Falling->Left, &Diamonds->Left})
     *left = origin.X;
   for (int* top : {&Swap->Top, &Grouped->Top, &Opening->Top, &LockerFrames->Top, &ChainLocks->Top, &Webs->Top,
-                   &ShuffleAway->Top, &LockerFiller->Top, &LockersAway->Top, &LostBoard->Top})
+                   &ShuffleAway->Top, &LockerFiller->Top, &LockersAway->Top, &LostBoard->Top, &Border->Top,
+                   &Flowing->Top, &Falling->Top, &Diamonds->Top})
     *top = origin.Y;
 }
 
@@ -120,6 +192,11 @@ void TRoundPlay::Reset() {
   LockerFiller->Reset();
   LockersAway->Reset();
   LostBoard->Reset();
+  Border->Reset();
+  Flowing->Reset();
+  Falling->Reset();
+  Diamonds->Reset();
+  FClearAwayDue = false;
 }
 
 void TRoundPlay::StartRound(const TBoardSetUp& setUp) {
@@ -134,11 +211,23 @@ void TRoundPlay::StartRound(const TBoardSetUp& setUp) {
   for (TPoint p : setUp.Potions) Board->SetPotion(p, setUp.PotionCode);
   LockerFrames->Load(setUp.GoldTiles);
   Board->CanDraw = false;
+  Border->Start(Board->BoardData());
   LockerFiller->UniFruitColorIndex = Board->UniFruitShownElement();
   LockerFiller->Start(Board->BoardData());
 }
 
+void TRoundPlay::BringBoardIn() {
+  Border->ComeBack();
+  LockerFrames->FlyIn();
+}
+
+void TRoundPlay::TakeBoardAway() {
+  Border->Leave();
+  LockerFrames->FlyOut();
+}
+
 void TRoundPlay::Regenerate() {
+  TakeBoardAway();
   Board->CanDraw = false;
   Swap->Reset();
   Opening->Reset();
@@ -148,19 +237,44 @@ void TRoundPlay::Regenerate() {
   ShuffleAway->Start(Board->BoardData(), fresh);
 }
 
-void TRoundPlay::ClearAway() {
-  Board->CanDraw = false;
-  LockersAway->Start(Board->BoardData());
+void TRoundPlay::FinishShuffle() {
+  if (!ShuffleAway->IsRunning()) return;
+  ShuffleAway->Reset();
+  Board->CanDraw = true;
+  BringBoardIn();
 }
 
+void TRoundPlay::ClearAway() { FClearAwayDue = true; }
+
 void TRoundPlay::FallApart() {
+  // The lost board stops every rule: nothing matches or regenerates under
+  // the falling tiles.
+  Board->CanMatch = false;
+  ShuffleAway->Reset();
+  TakeBoardAway();
   Board->CanDraw = false;
   LostBoard->UniFruitColorIndex = Board->UniFruitShownElement();
   LostBoard->Start(Board->BoardData());
 }
 
+void TRoundPlay::DrawUnderLayer() {
+  Border->TickAndDraw();
+  LockerFrames->TickAndDraw();
+}
+
 void TRoundPlay::TickBoardLayer() {
+  // The board goes once nothing on it moves any more, so the lockers-away
+  // effect starts from the board as the player last saw it.
+  if (FClearAwayDue && !Moving()) {
+    FClearAwayDue = false;
+    TakeBoardAway();
+    Board->CanDraw = false;
+    LockersAway->UniFruitColorIndex = Board->UniFruitShownElement();
+    LockersAway->Start(Board->BoardData());
+  }
+  FUnderLayerDrawn = false;
   Board->Tick();
+  if (!FUnderLayerDrawn) DrawUnderLayer();
   LockerFiller->TickAndDraw();
   LostBoard->TickAndDraw();
   ShuffleAway->TickAndDraw();
@@ -171,16 +285,27 @@ void TRoundPlay::TickBoardLayer() {
 }
 
 void TRoundPlay::TickEffectsLayer() {
+  Swap->UniFruitColorIndex = Board->UniFruitShownElement();
   Swap->TickAndDraw();
   Grouped->TickAndDraw();
+  Falling->TickAndDraw();
   ChainLocks->TickAndDraw();
   Webs->TickAndDraw();
+}
+
+void TRoundPlay::TickFlights() {
+  Diamonds->TickAndDraw();
+  Flowing->TickAndDraw();
 }
 
 bool TRoundPlay::Moving() const {
   return Swap->IsRunning() || Grouped->IsRunning() || Opening->IsRunning() || !Board->IsSettled() ||
          Board->RegroupPending() || Board->UniRevealPending() || ShuffleAway->IsRunning() || LockerFiller->IsRunning() ||
          LockersAway->IsRunning() || LostBoard->IsRunning();
+}
+
+bool TRoundPlay::PiecesInFlight() const {
+  return Flowing->IsRunning() || Diamonds->IsRunning() || Falling->IsRunning();
 }
 
 }  // namespace qm

@@ -5,13 +5,17 @@
 #include <memory>
 #include <vector>
 
+#include "board/BoardBorder.h"
 #include "board/ChainLockEffect.h"
+#include "board/FallingElements.h"
+#include "board/FlowingElements.h"
 #include "board/GameBoard.h"
 #include "board/GroupedElementsEffect.h"
 #include "board/LockerFiller.h"
 #include "board/LockerFrames.h"
 #include "board/LockersAwayEffect.h"
 #include "board/LostBoardEffect.h"
+#include "board/NewDiamondEffect.h"
 #include "board/OpeningLockers.h"
 #include "board/ShuffleAwayEffect.h"
 #include "board/SwapEffect.h"
@@ -53,15 +57,28 @@ class TRoundPlay {
   std::unique_ptr<TLockerFiller> LockerFiller;
   std::unique_ptr<TLockersAwayEffect> LockersAway;
   std::unique_ptr<TLostBoardEffect> LostBoard;
+  std::unique_ptr<TBoardBorder> Border;
+  std::unique_ptr<TFlowingElements> Flowing;
+  std::unique_ptr<TFallingElements> Falling;
+  std::unique_ptr<TNewDiamondEffect> Diamonds;
 
-  // Outward events. A group the board asks to clear; a group whose
-  // clearing has finished; a gold tile worn off a cell; a board that has
-  // no move left (the regeneration starts on its own).
+  // Outward events. A group the board asks to clear (for the combos); a
+  // group whose clearing has finished (for the score); a gold tile worn off
+  // a cell; a board that has no move left (the regeneration starts on its
+  // own); the first board has been built in front of the player.
   std::function<void(const TBoardData& board, const TSimpleObjectArray& grouped)> OnGroupRequested;
   std::function<void(const TBoardData& board, const TSimpleObjectArray& cleared, bool triggeredByBlaster)>
       OnGroupCleared;
   std::function<void(TPoint tilePos, std::uint8_t goldTilesBefore)> OnGoldTileRemoved;
   std::function<void()> OnNoMoreMoves;
+  std::function<void()> OnFilled;
+  // Questions to the objectives: whether a kind of piece is still needed,
+  // and where its slot is. Needed pieces fly there and arrive one by one.
+  std::function<void(TIndividualElementKind kind, bool& required)> OnRequiredQuestion;
+  std::function<void(TIndividualElementKind kind, TPoint& slotPos)> OnSlotPosRequest;
+  std::function<void(TElementKind kind, std::uint8_t elementIdx)> OnPieceArrived;
+  // A potion reached its place (it counts there and pays as a treasure).
+  std::function<void(std::uint8_t potionIdx)> OnPotionDelivered;
 
   void SetImageList(TOmegaImageList* images);
   // Tile (1, 1)'s pixel position, for the board and every effect.
@@ -72,7 +89,9 @@ class TRoundPlay {
   void StartRound(const TBoardSetUp& setUp);
   // A board with no move left is replaced by a fresh one.
   void Regenerate();
-  // A won round: the board is cleared off the screen.
+  // A won round: a regeneration under way stops and the board shows as it
+  // is; the board is cleared off the screen once it has come to rest.
+  void FinishShuffle();
   void ClearAway();
   // A lost round: the board falls apart.
   void FallApart();
@@ -80,18 +99,35 @@ class TRoundPlay {
   // The board's layer of the round routine: the board with its border and
   // frames, the whole-board animations, the opening lockers and the hint.
   void TickBoardLayer();
-  // The effects over the board: swaps, groups, chains and webs.
+  // The effects over the board: swaps, groups, falling pieces, chains and
+  // webs.
   void TickEffectsLayer();
+  // Treasures and needed pieces on their way to the panel, over everything.
+  void TickFlights();
 
   // Something on the board still moves: an effect runs, a piece falls, the
   // element pass after a landing or a uni fruit's reveal is due, or a
   // whole-board animation plays.
   bool Moving() const;
+  // Cleared pieces are still in the air.
+  bool PiecesInFlight() const;
 
  private:
   void WireSwaps();
   void WireClearing();
+  void WireFlights();
   void WireRegeneration();
+  // Sends each cleared piece on its way: needed ones to the panel, the
+  // others off the board.
+  void SendAway(const TBoardData& board, const TSimpleObjectArray& cleared);
+  bool Required(TIndividualElementKind kind) const;
+  void BringBoardIn();
+  void TakeBoardAway();
+  // Border and frames when the board did not draw them this frame.
+  void DrawUnderLayer();
+
+  bool FUnderLayerDrawn = false;
+  bool FClearAwayDue = false;
 };
 
 }  // namespace qm

@@ -90,12 +90,12 @@ void TSwapEffect::DrawRecord(const TRecord& record) {
       x += static_cast<float>(shift);
     else
       y += static_cast<float>(shift);
-    // Lockers have no picture of their own: they slide as their colour's
-    // tile.
+    // A locker slides as its crate; a uni fruit shows what every uni fruit
+    // shows right now.
     const bool locker = record.Kind[i] == okLocker;
     const bool bubble = !locker && record.Color[i] == ecUniFruit;
-    const char* image = locker ? "BrownTile" : bubble ? "BubbleInside" : "Elements";
-    const int pattern = bubble ? 0 : record.Color[i] - 1;
+    const char* image = locker ? LockerImage : bubble ? "BubbleInside" : "Elements";
+    const int pattern = (bubble ? UniFruitColorIndex : record.Color[i]) - 1;
     DrawLiftedPiece(OmgImgList, image, x, y, pattern);
     if (record.MatchOccurs && !locker) {
       TImageDraw flash;

@@ -28,6 +28,8 @@ class TSwapEffect {
   int BitingWormHeight = 65;
   int BitingWormPosAdjustX = 12;
   int BitingWormPosAdjustY = 7;
+  // The element every uni fruit shows; kept in step with the board.
+  std::uint8_t UniFruitColorIndex = 1;
 
   // Both report the record's second tile first.
   std::function<void(TTileObjectKind swapObjKind, TPoint object1Pos, TPoint object2Pos)> OnEffectComplete;

@@ -138,6 +138,7 @@ class TFormMain {
   std::unique_ptr<TEnergyBonusPopper> EnergyBonusPopper;
   std::unique_ptr<TJackpotScore> TotalScore;
   std::unique_ptr<TGameMenuWindow> TopPanel;
+  std::unique_ptr<TPanelMover> ElementsPanelMover;
   std::unique_ptr<TGameMenuWindow> LeftPanel;
   std::unique_ptr<TGameMenuWindow> ResultWindow;
   std::unique_ptr<TGameButton> ResultOKButton;
@@ -291,7 +292,6 @@ class TFormMain {
   void ResetRoundComponents();
   void SetUpLevel();
   void OpenPlay();
-  void CollectCleared(const TBoardData& board, const TSimpleObjectArray& mask);
   void AfterWin();
   void ResultWindowHidden();
   void RoundRoutine();

@@ -111,6 +111,10 @@ void TFormMain::CreateConfirmWindow() {
 void TFormMain::MeasurePictureSizes() {
   GlobalGameText->FetchLetterSize();
   ConfirmWindow->FetchButtonSizes();
+  ResultOKButton->FetchSize();
+  ObjectiveInfo->FetchShadowHeight();
+  ElementGather->ReloadDigitSizes();
+  TotalScore->ReloadSizes();
 }
 
 void TFormMain::PlaceMenuButtons(TScreenPoint panel) {

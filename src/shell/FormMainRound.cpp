@@ -16,26 +16,7 @@ constexpr int kCommentTimeUp = 3;
 constexpr int kCommentRoundClear = 4;
 constexpr int kCommentBossVictory = 5;
 constexpr int kCommentNoMoreMoves = 7;
-
-// The element a cleared code counts as on the objectives panel.
-bool PanelPieceOf(std::uint8_t code, TElementKind& kind, int& index) {
-  if (code >= ecFirstFruit && code <= ecFirstFruit + 7) {
-    kind = elFruit;
-    index = code - ecFirstFruit + 1;
-    return true;
-  }
-  if (code >= ecFirstFlower && code <= ecFirstFlower + 3) {
-    kind = elFlower;
-    index = code - ecFirstFlower + 1;
-    return true;
-  }
-  if (code == ecPotion1 || code == ecPotion2) {
-    kind = elPotion;
-    index = code == ecPotion1 ? 1 : 2;
-    return true;
-  }
-  return false;
-}
+constexpr int kCommentTimeRunningOut = 8;
 
 }  // namespace
 
@@ -79,6 +60,7 @@ void TFormMain::CreateRoundComponents() {
 
   TopPanel = std::make_unique<TGameMenuWindow>();
   TopPanel->OmgImgList = images;
+  TopPanel->WindowImg = "TopPanel";
   TopPanel->Left = 2;
   TopPanel->Top = 0;
   TopPanel->HidingYPos = -75;
@@ -88,6 +70,12 @@ void TFormMain::CreateRoundComponents() {
     TotalScore->Left = position.X + 1050;
     TotalScore->Top = position.Y + 25;
   };
+  // The objectives' backing hangs from the top bar, under the counters.
+  ElementsPanelMover = std::make_unique<TPanelMover>();
+  ElementsPanelMover->Left = ElementsPanelMover->HideLeft = 373;
+  ElementsPanelMover->Top = 40;
+  ElementsPanelMover->HideTop = -80;
+  ElementsPanelMover->VertStep = 2;
   LeftPanel = std::make_unique<TGameMenuWindow>();
   LeftPanel->OmgImgList = images;
   LeftPanel->WindowImg = "LeftPanel";
@@ -106,28 +94,23 @@ void TFormMain::WireRoundPlay() {
   RoundPlay->OnGroupRequested = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
     Combos->Check(data, mask);
   };
-  RoundPlay->OnGroupCleared = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool blaster) {
+  RoundPlay->OnGroupCleared = [this](const TBoardData&, const TSimpleObjectArray& mask, bool blaster) {
     RoundScore->GroupCleared(mask, blaster);
-    CollectCleared(data, mask);
   };
+  RoundPlay->OnGoldTileRemoved = [this](TPoint, std::uint8_t) { RoundScore->GoldTileRemoved(); };
   RoundPlay->OnNoMoreMoves = [this] { Comment(kCommentNoMoreMoves, {}); };
-  RoundPlay->OnGoldTileRemoved = [this](TPoint, std::uint8_t) {
-    RoundScore->GoldTileRemoved();
-    // Each frame worn off is one gold tile gathered; until the gathered
-    // pieces fly, it counts on the panel at once, as cleared fruit do.
-    ElementGather->Collect(elGoldTile, RoundPlay->LockerFrames->TileKind == tkUpgraded ? 2 : 1);
+  // Needed pieces count on the objectives panel when they land on it.
+  RoundPlay->OnRequiredQuestion = [this](TIndividualElementKind kind, bool& required) {
+    required = ElementGather->IsRequired(kind);
   };
-}
-
-void TFormMain::CollectCleared(const TBoardData& board, const TSimpleObjectArray& mask) {
-  // Needed pieces count on the panel as they leave the board.
-  for (int x = 1; x <= BoardColumns; ++x)
-    for (int y = 1; y <= BoardRows; ++y) {
-      if (mask.At(x, y) == 0) continue;
-      TElementKind kind;
-      int index;
-      if (PanelPieceOf(board.At(x, y).Element, kind, index)) ElementGather->Collect(kind, index);
-    }
+  RoundPlay->OnSlotPosRequest = [this](TIndividualElementKind kind, TPoint& pos) {
+    pos = ElementGather->SlotPosition(kind);
+  };
+  RoundPlay->OnPieceArrived = [this](TElementKind kind, std::uint8_t index) { ElementGather->Collect(kind, index); };
+  RoundPlay->OnPotionDelivered = [this](std::uint8_t index) {
+    RoundScore->FlowerDelivered();
+    ElementGather->Collect(elPotion, index);
+  };
 }
 
 void TFormMain::WireRoundRules() {
@@ -139,6 +122,9 @@ void TFormMain::WireRoundRules() {
     if (State.RoundObjective == goNormalMode) RoundWon();
   };
   TubeTimer->OnTimeUp = [this](TTubeTimer&) { TimeUp(); };
+  TubeTimer->OnAlmostTimeUp = [this](TTubeTimer&) {
+    if (State.RoundObjective == goBossMode) Comment(kCommentTimeRunningOut, {});
+  };
   ObjectiveInfo->OnStartHiding = [this](TObjectiveInfo&) { Comment(kCommentGo, {}); };
   ObjectiveInfo->OnHidingComplete = [this](TObjectiveInfo&) { OpenPlay(); };
 
@@ -153,7 +139,8 @@ void TFormMain::WireRoundRules() {
     TubeTimer->SlideOut();
     LeftPanel->Hide();
     TopPanel->Hide();
-    ElementGather->HidePanel();
+    ElementsPanelMover->Hide();
+    if (State.RoundObjective == goNormalMode) ElementGather->HidePanel();
   };
   RoundPlay->LockersAway->OnFinished = [this] {
     GameScene->SetValue(gsStageResult);
@@ -229,12 +216,15 @@ void TFormMain::StartLevel() {
   LeftPanel->Show();
   TopPanel->Show();
   TubeTimer->Start();
+  // A boss round has no objectives panel: its monster is the objective.
+  ElementGather->Visible = State.RoundObjective == goNormalMode;
   if (State.RoundObjective == goNormalMode) {
+    ElementsPanelMover->Show();
     ElementGather->ShowPanel();
     State.RoundMusicCounter = State.RoundMusicCounter % 3 + 1;
     if (Hooks.PlayMusic) Hooks.PlayMusic("MainGame" + std::to_string(State.RoundMusicCounter) + ".ogg", -1);
   } else {
-    ElementGather->HidePanel();
+    ElementsPanelMover->HideNow();
   }
   State.MissionNumber = Progress.IslandIdx;
   SceneTransition->Start(GameScene->Value(), gsObjectiveInfo);
@@ -290,7 +280,7 @@ void TFormMain::RoundWon() {
   State.RoundOver = true;
   TubeTimer->Paused = true;
   GameBoard().CanMatch = false;
-  RoundPlay->ShuffleAway->Reset();
+  RoundPlay->FinishShuffle();
 
   const TLevelRecord& level = LevelParams->Record();
   int elapsed = TubeTimer->PlayingSeconds();
@@ -335,20 +325,23 @@ void TFormMain::TimeUp() {
 }
 
 void TFormMain::RoundRoutine() {
-  TopPanel->Update();
+  ElementsPanelMover->Update();
   ImageLoader->DrawLateImage("GameBG" + std::to_string(State.MissionNumber), 0, 0, false);
   RoundPlay->TickBoardLayer();
   RoundPlay->TickEffectsLayer();
-  TScreenPoint top = TopPanel->Position();
-  DrawImage(*OmegaImageList1, "ElementsPanel", top.X, top.Y, 0);
+  TScreenPoint elements = ElementsPanelMover->CurrentPos();
+  DrawImage(*OmegaImageList1, "ElementsPanel", elements.X, elements.Y, 0);
   TubeTimer->TickAndDraw();
   LeftPanel->Update();
+  TopPanel->Update();
   LeftPanel->Draw();
+  TopPanel->Draw();
   TotalScore->TickAndDraw();
   Combos->TickAndDraw();
   CombosConveyer->TickAndDraw();
   EnergyBonusPopper->TickAndDraw();
   ElementGather->TickAndDraw();
+  RoundPlay->TickFlights();
 }
 
 void TFormMain::ObjectiveInfoRoutine() {
@@ -366,15 +359,17 @@ void TFormMain::StageResultRoutine() {
   ResultStats->TickAndDraw();
 }
 
+// The board takes clicks while its pieces fall and clear: each tile decides
+// for itself whether it can be picked.
 void TFormMain::RoundMouseDown(int x, int y, TMouseButton button) {
   if (button == TMouseButton::mbLeft) GameBoard().SetDragging(true);
-  if (!RoundPlay->Moving()) GameBoard().MouseDown(x, y, button == TMouseButton::mbLeft ? 0 : 1);
+  GameBoard().MouseDown(x, y, button == TMouseButton::mbLeft ? 0 : 1);
 }
 
 void TFormMain::RoundMouseMove(int x, int y) {
   GameBoard().MouseMove(x, y);
   // Dragging a piece onto its neighbour swaps like a second click.
-  if (GameBoard().Dragging() && !RoundPlay->Moving()) GameBoard().MouseDown(x, y, 0);
+  if (GameBoard().Dragging()) GameBoard().MouseDown(x, y, 0);
 }
 
 void TFormMain::RoundMouseUp(int, int) { GameBoard().SetDragging(false); }

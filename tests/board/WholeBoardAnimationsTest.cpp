@@ -23,6 +23,9 @@ TBoardData Level() {
   return data;
 }
 
+// A seed whose two-fruit board is left with a line by the generator.
+constexpr std::uint32_t LineSeed = 3;
+
 TElementSet FiveElements() {
   TElementSet allowed;
   for (int code = 1; code <= 5; ++code) allowed.set(code);
@@ -58,6 +61,84 @@ TEST(RoundStart, TheFirstBoardHasTheLevelsShapeItsWebsAndPotionsAndNoLine) {
   int lockers = 0;
   for (const TBoardTile& tile : data.Tiles) lockers += tile.ObjectKind == okLocker;
   EXPECT_EQ(lockers, 3);
+}
+
+TEST(RoundStart, ALineTheBoardCouldNotAvoidIsClearedBeforePlay) {
+  // Two fruits on a full board: the generator cannot always avoid a line.
+  GameRandom().SetSeed(LineSeed);
+  SetRandomizeClock([] { return LineSeed; });
+  TBoardRig rig;
+  TElementSet two;
+  two.set(1);
+  two.set(2);
+  TBoardData full = BoardFromRows({});
+  for (TBoardTile& tile : full.Tiles) tile = BoardFromRows({"A"}).At(1, 1);
+  rig.StartRound(full, two);
+  ASSERT_TRUE(rig.Board.AnyLine(rig.Board.BoardData())) << "the set-up left a line";
+  rig.Settle(20000);
+  SetRandomizeClock(nullptr);
+  EXPECT_FALSE(rig.Board.AnyLine(rig.Board.BoardData()));
+}
+
+TEST(RoundStart, GoldFramesWaitAtTheCentreUntilTheBoardIsBuiltThenFlyToTheirCells) {
+  TBoardRig rig;
+  TBoardSetUp setUp;
+  setUp.Board = Level();
+  setUp.Allowed = FiveElements();
+  setUp.GoldTiles = MaskOf({{1, 1}, {4, 3}});
+  rig.Play.StartRound(setUp);
+  rig.Frames(5);
+  EXPECT_TRUE(rig.LockerFiller.IsRunning());
+  EXPECT_EQ(rig.LockerFrames.Presence(), 0.0f);
+  while (rig.LockerFiller.IsRunning()) rig.Frame();
+  rig.Frames(TLockerFrames::kFlightFrames / 2);
+  EXPECT_GT(rig.LockerFrames.Presence(), 0.0f);
+  EXPECT_LT(rig.LockerFrames.Presence(), 1.0f);
+  rig.Frames(TLockerFrames::kFlightFrames);
+  EXPECT_EQ(rig.LockerFrames.Presence(), 1.0f);
+  // A regeneration takes them away and brings them back, though the board
+  // itself does not draw meanwhile.
+  rig.Play.Regenerate();
+  rig.Frames(TLockerFrames::kFlightFrames);
+  EXPECT_EQ(rig.LockerFrames.Presence(), 0.0f);
+  rig.Settle();
+  rig.Frames(TLockerFrames::kFlightFrames);
+  EXPECT_EQ(rig.LockerFrames.Presence(), 1.0f);
+}
+
+TEST(RoundStart, TheBorderRunsAlongEveryEdgeOfTheShape) {
+  TBoardBorder border;
+  // Three by two: ten tile edges of two pieces each and four outer corners.
+  border.Start(BoardFromRows({"ABC", "CAB"}));
+  EXPECT_EQ(border.PieceCount(), 10 * 2 + 4);
+  // An L: eight tile edges, five outer corners and one inner one.
+  border.Start(BoardFromRows({"AB", "C."}));
+  EXPECT_EQ(border.PieceCount(), 8 * 2 + 5 + 1);
+}
+
+TEST(WholeBoardAnimations, ABoardLostWhileItRegeneratesStaysGone) {
+  TBoardRig rig;
+  rig.Load(Level());
+  rig.Play.Regenerate();
+  rig.Frames(5);
+  rig.Play.FallApart();
+  rig.Settle();
+  EXPECT_EQ(rig.Regenerations, 0);
+  EXPECT_FALSE(rig.Board.CanDraw);
+  EXPECT_FALSE(rig.Board.CanMatch);
+  EXPECT_EQ(Count(rig, "dialog"), 1);
+}
+
+TEST(WholeBoardAnimations, UniFruitsShowTheElementTheBoardShowsNow) {
+  TBoardRig rig;
+  rig.Load(BoardFromRows({"uBCD", "CDAB"}));
+  rig.Frames(60);  // the uni fruit has moved on from its first element
+  ASSERT_NE(rig.Board.UniFruitShownElement(), 1);
+  rig.Play.ClearAway();
+  rig.Frame();
+  ASSERT_TRUE(rig.LockersAway.IsRunning());
+  EXPECT_EQ(rig.LockersAway.UniFruitColorIndex, rig.Board.UniFruitShownElement());
+  EXPECT_EQ(rig.Swap.UniFruitColorIndex, rig.Board.UniFruitShownElement());
 }
 
 TEST(WholeBoardAnimations, LockersAwayShakesThenSpreadsThenFinishes) {

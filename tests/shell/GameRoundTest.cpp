@@ -3,10 +3,13 @@
 // count down, and a win leads to the result window and the next round.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "board/BoardRig.h"
+#include "engine/OmegaImageList.h"
 #include "rules/LevelFileWriter.h"
 #include "shell/HeadlessGame.h"
 
@@ -43,6 +46,12 @@ TBoardData FixedBoard() {
                         "EBDECDEB"});
 }
 
+// As FixedBoard, but swapping (3,1) with (3,2) lines up five bananas.
+TBoardData FiveBoard() {
+  return BoardFromRows({"AABAAEBC", "CDAEBCDE", "DECDEBCD", "EBDECDEB", "BCEBDEBC", "CDBCEBCD", "DECDBCDE",
+                        "EBDECDEB"});
+}
+
 class RoundThroughTheShell : public ::testing::Test {
  protected:
   explicit RoundThroughTheShell(bool rendering = false) : game({.Rendering = rendering, .WithContent = true}) {}
@@ -74,8 +83,20 @@ class RoundThroughTheShell : public ::testing::Test {
     game.Form().GameBoard().LoadBoardData(FixedBoard());
   }
 
+  // Plays the level written as level 1 again, with what the test changed.
+  void WriteLevel(const TLevelRecord& level, int number = 1) {
+    TLevelFileWriter writer;
+    ASSERT_TRUE(writer.Write(levels.Path() / LevelFileName(1, number), level));
+  }
+
+  void Swap(TPoint first, TPoint second) {
+    TPoint a = Middle(first), b = Middle(second);
+    game.Click(a.X, a.Y);
+    game.Click(b.X, b.Y);
+  }
+
   void Settle() {
-    for (int tick = 0; tick < 600 && game.Form().RoundPlay->Moving(); ++tick) game.RunTicks(1);
+    for (int tick = 0; tick < 600 && (Play().Moving() || Play().PiecesInFlight()); ++tick) game.RunTicks(1);
   }
 
   TPoint Middle(TPoint tile) {
@@ -84,6 +105,7 @@ class RoundThroughTheShell : public ::testing::Test {
   }
 
   int BananasLeft() { return game.Form().ElementGather->Remaining(ieFruit1); }
+  TRoundPlay& Play() { return *game.Form().RoundPlay; }
 
   TTempFolder levels;
   THeadlessGame game;
@@ -103,6 +125,114 @@ TEST_F(RoundThroughTheShell, ClicksSwapTwoPiecesAndTheLineCounts) {
   Settle();
   EXPECT_EQ(BananasLeft(), 3);
   EXPECT_GT(game.Form().TotalScore->Value(), 0);
+}
+
+TEST_F(RoundThroughTheShell, AFiveLineShowsAMatchXBadgeAndPaysItsCombo) {
+  StartRound();
+  PlayFromBanner();
+  game.Form().GameBoard().LoadBoardData(FiveBoard());
+  Swap({3, 1}, {3, 2});
+  for (int tick = 0; tick < 40 && game.Form().Combos->ActiveCount() == 0; ++tick) game.RunTicks(1);
+  EXPECT_EQ(game.Form().Combos->ActiveCount(), 1);
+  Settle();
+  game.RunTicks(120);  // the badge flies to the manna jar and lands
+  // Five cleared tiles at 3 points, and a MatchX 5 landing: 5 manna units
+  // at 3 points each.
+  EXPECT_EQ(game.Form().RoundScore->LevelScore(), 5 * 3);
+  EXPECT_EQ(game.Form().TotalScore->Value(), 5 * 3 + 5 * 3);
+}
+
+TEST_F(RoundThroughTheShell, NeededPiecesCountWhenTheyLandOnThePanel) {
+  StartRound();
+  PlayFromBanner();
+  Swap({3, 1}, {3, 2});
+  for (int tick = 0; tick < 60 && !Play().Flowing->IsRunning(); ++tick) game.RunTicks(1);
+  ASSERT_TRUE(Play().Flowing->IsRunning());
+  EXPECT_EQ(BananasLeft(), 6) << "nothing counts before it lands";
+  Settle();
+  EXPECT_EQ(BananasLeft(), 3);
+}
+
+TEST_F(RoundThroughTheShell, TheBoardTakesASwapWhileACascadeFalls) {
+  StartRound();
+  PlayFromBanner();
+  Swap({3, 1}, {3, 2});
+  for (int tick = 0; tick < 60 && Play().Board->IsSettled(); ++tick) game.RunTicks(1);
+  ASSERT_FALSE(Play().Board->IsSettled()) << "the cleared bananas' column is falling";
+  const int swapsBefore = Play().Swap->IsRunning() ? 1 : 0;
+  Swap({6, 7}, {7, 7});  // far from the falling column; makes no line
+  game.RunTicks(1);
+  EXPECT_EQ(swapsBefore, 0);
+  EXPECT_TRUE(Play().Swap->IsRunning());
+}
+
+TEST_F(RoundThroughTheShell, TheWinClearsTheBoardAwayOnlyOnceItHasCometoRest) {
+  StartRound();
+  PlayFromBanner();
+  for (int swap = 0; swap < 2; ++swap) {
+    game.Form().GameBoard().LoadBoardData(FixedBoard());
+    Swap({3, 1}, {3, 2});
+    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && (Play().Moving() || Play().PiecesInFlight()); ++tick)
+      game.RunTicks(1);
+  }
+  for (int tick = 0; tick < 400 && !Play().LockersAway->IsRunning(); ++tick) game.RunTicks(1);
+  ASSERT_TRUE(Play().LockersAway->IsRunning());
+  for (int x = 1; x <= 8; ++x)
+    for (int y = 1; y <= 8; ++y) EXPECT_EQ(Play().Board->BoardData().At(x, y).ObjectKind, okFruit) << x << "," << y;
+}
+
+TEST_F(RoundThroughTheShell, APotionThatReachesTheBottomFliesToItsSlotAndPays) {
+  TLevelRecord level = SmallLevel(6);
+  level.Potions.At(4, 8) = 1;  // the bottom row of the 8 x 8 board
+  WriteLevel(level);
+  StartRound();
+  EXPECT_EQ(game.Form().ElementGather->Remaining(iePotion1), 1);
+  game.RunTicks(60);
+  game.Click(683, 300);
+  ASSERT_TRUE(game.RunUntilScene(gsMainGame, 200));
+  Settle();
+  EXPECT_EQ(game.Form().ElementGather->Remaining(iePotion1), 0);
+  EXPECT_GE(game.Form().TotalScore->Value(), TRoundScore::PointsPerDeliveredFlower);
+}
+
+TEST_F(RoundThroughTheShell, TheTopBarIsDrawnAndABossRoundKeepsTheElementsPanelOutOfView) {
+  StartRound();
+  game.RunTicks(100);
+  EXPECT_FALSE(game.DrawnAt("TopPanel").empty());
+  TLevelRecord boss = SmallLevel(0, goBossMode);
+  WriteLevel(boss, 4);
+  game.Form().Progress.LevelIdx = 4;
+  StartRound();
+  game.RunTicks(100);
+  EXPECT_FALSE(game.DrawnAt("TopPanel").empty());
+  for (TPoint at : game.DrawnAt("ElementsPanel")) EXPECT_LT(at.Y, -70);
+  EXPECT_FALSE(game.Form().ElementGather->Visible);
+}
+
+TEST_F(RoundThroughTheShell, ABossRoundWarnsWhenItsTimeRunsShort) {
+  std::vector<int> comments;
+  game.Form().Hooks.ShowComment = [&](int comment, std::function<void()> finished) {
+    comments.push_back(comment);
+    if (finished) finished();
+  };
+  TLevelRecord boss = SmallLevel(0, goBossMode);
+  boss.Time = 30;
+  WriteLevel(boss, 4);
+  game.Form().Progress.LevelIdx = 4;
+  StartRound();
+  PlayFromBanner();
+  auto warned = [&] { return std::find(comments.begin(), comments.end(), 8) != comments.end(); };
+  // The tube slides in and fills, then 2 seconds leave 28.
+  for (int tick = 0; tick < 400 && !warned(); ++tick) game.RunTicks(1);
+  EXPECT_TRUE(warned());
+  EXPECT_GE(game.Form().TubeTimer->ElapsedSeconds(), 2);
+}
+
+TEST_F(RoundThroughTheShell, SizesComeFromThePicturesOnceTheyAreLoaded) {
+  const TOmegaImageList& images = *game.Form().OmegaImageList1;
+  EXPECT_EQ(game.Form().ResultOKButton->Width(), PatternWidth(images, "WindowOKButton"));
+  EXPECT_EQ(game.Form().ObjectiveInfo->ShadowHeight, PatternHeight(images, "ObjInfoShadow"));
+  EXPECT_EQ(game.Form().TotalScore->DigitWidth, PatternWidth(images, "Score"));
 }
 
 TEST_F(RoundThroughTheShell, DraggingAPieceOntoItsNeighbourSwapsToo) {
@@ -136,7 +266,8 @@ TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToThe
     TPoint a = Middle({3, 1}), b = Middle({3, 2});
     game.Click(a.X, a.Y);
     game.Click(b.X, b.Y);
-    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && game.Form().RoundPlay->Moving(); ++tick) game.RunTicks(1);
+    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && (Play().Moving() || Play().PiecesInFlight()); ++tick)
+      game.RunTicks(1);
   }
   EXPECT_EQ(BananasLeft(), 0);
   EXPECT_EQ(game.Scene(), gsRoundClear);
@@ -193,6 +324,7 @@ TEST_F(RoundThroughTheShell, ABossRoundLostOnTimeAsksToRetry) {
   PlayFromBanner();
   ASSERT_TRUE(game.RunUntilScene(gsTimeUp, 1500));
   EXPECT_EQ(scoresSubmitted, 1);
+  EXPECT_FALSE(Play().Board->CanMatch) << "the lost board scores nothing more";
   ASSERT_TRUE(game.RunUntilScene(gsConfirmWindow, 600));
   EXPECT_EQ(game.Form().ConfirmWindow->QuestionKind(), 0);
   game.RunTicks(10);

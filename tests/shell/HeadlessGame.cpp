@@ -59,6 +59,17 @@ void THeadlessGame::KeyDown(int key) {
   if (Window().OnKeyDown) Window().OnKeyDown(key, {});
 }
 
+std::vector<TPoint> THeadlessGame::DrawnAt(const std::string& image) {
+  std::vector<TPoint> corners;
+  const TImageListItem* item = Form().OmegaImageList1->FindImage(image);
+  THeadlessScreenDevice* device = Device();
+  if (item == nullptr || device == nullptr) return corners;
+  for (const auto& quad : device->Quads)
+    if (quad.Texture == item->Texture())
+      corners.push_back({int(std::lround(quad.Vertices[0].X + 0.5f)), int(std::lround(quad.Vertices[0].Y + 0.5f))});
+  return corners;
+}
+
 std::optional<TRgbaImage> THeadlessGame::Frame() {
   IScreenDevice* device = Form().OmegaScreen1->Device();
   return device ? device->ReadFrame() : std::nullopt;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/HeadlessScreenDevice.h"
 #include "platform/Platform.h"
@@ -70,6 +71,10 @@ class THeadlessGame {
   }
   void Click(int frameX, int frameY) { FDriver->Click(frameX, frameY); }
   void KeyDown(int key);
+
+  // Top-left corners of every quad of the named picture in the last frame
+  // (recording games only).
+  std::vector<TPoint> DrawnAt(const std::string& image);
 
   // The frame as last drawn (rendering games only).
   std::optional<TRgbaImage> Frame();
