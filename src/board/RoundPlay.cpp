@@ -116,13 +116,15 @@ void TRoundPlay::WireRegeneration() {
     Board->MatchLockers();
     Board->MatchElements();
   };
-  // The first board may hold a line the generator could not avoid: the
-  // passes clear it before the player's first move.
+  // The first board may hold a line the generator could not avoid, or no
+  // move at all: the passes clear the line and a board without a move is
+  // replaced at once, before the player's first move.
   LockerFiller->OnFinish = [this] {
     Board->CanDraw = true;
     BringBoardIn();
     Board->MatchLockers();
     Board->MatchElements();
+    Board->CheckNoMoreMoves();
     if (OnFilled) OnFilled();
   };
 }

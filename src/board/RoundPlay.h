@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "board/BoardBorder.h"
+#include "board/BoardSetUp.h"
 #include "board/ChainLockEffect.h"
 #include "board/FallingElements.h"
 #include "board/FlowingElements.h"
@@ -24,16 +24,6 @@
 namespace qm {
 
 class TOmegaImageList;
-
-// What a level puts on the board when its round starts.
-struct TBoardSetUp {
-  TBoardData Board{};
-  TElementSet Allowed;
-  TSimpleObjectArray GoldTiles;
-  std::vector<TPoint> Webs;
-  std::vector<TPoint> Potions;
-  std::uint8_t PotionCode = ecPotion1;
-};
 
 // The board at play: the board and every effect that animates it, wired to
 // one another as the board's protocol asks. The shell owns one and connects

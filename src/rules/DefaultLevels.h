@@ -22,6 +22,9 @@ constexpr char Web = 'w';
 constexpr char Gold1 = 'g';
 constexpr char Gold2 = 'G';
 constexpr char Potion = 'p';
+// A locked crate. A regeneration scatters lockers over the board, so a shape
+// says how many a level brings, not where they stand.
+constexpr char Locker = 'l';
 }  // namespace LevelCell
 
 // What a normal level asks the player to collect, fruit in board numbering.

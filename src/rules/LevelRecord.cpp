@@ -189,6 +189,17 @@ std::vector<TPoint> TLevelRecord::PotionCells() const {
   return CellsWhere([this](int x, int y) { return Potions.At(x, y) != 0; });
 }
 
+TBoardSetUp TLevelRecord::BoardSetUp(bool upgradedPotions) const {
+  TBoardSetUp setUp;
+  setUp.Board = Board;
+  setUp.Allowed = AllowedElements;
+  setUp.GoldTiles = GoldTiles;
+  setUp.Webs = WebCells();
+  setUp.Potions = PotionCells();
+  setUp.PotionCode = LevelPotionCode(upgradedPotions);
+  return setUp;
+}
+
 std::array<std::uint8_t, LevelRecordSize> EncodeLevelRecord(const TLevelRecord& record) {
   std::array<std::uint8_t, LevelRecordSize> bytes{};
   TByteWriter out(bytes);

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "board/BoardSetUp.h"
 #include "board/GeneralDataClass.h"
 
 namespace qm {
@@ -125,6 +126,8 @@ struct TLevelRecord {
   // start with a potion, column by column.
   std::vector<TPoint> WebCells() const;
   std::vector<TPoint> PotionCells() const;
+  // What the round set-up puts on the board.
+  TBoardSetUp BoardSetUp(bool upgradedPotions) const;
 
   static TBoardData ZeroBoard();
 };

@@ -63,7 +63,7 @@ void TFormMain::CreateRoundComponents() {
   TopPanel->WindowImg = "TopPanel";
   TopPanel->Left = 2;
   TopPanel->Top = 0;
-  TopPanel->HidingYPos = -75;
+  TopPanel->HidingYPos = -85;
   TopPanel->ShowDir = sdToDown;
   TopPanel->MoveStep = 1;
   TopPanel->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
@@ -259,14 +259,7 @@ void TFormMain::SetUpLevel() {
   GameBoard().OneUniFruitEveryInterval = level.OneUniFruitEveryInterval;
   GameBoard().MaxUniFruitOnBoard = level.MaxUniFruitOnBoard;
   PlaceBoard(level.BoardOrigin());
-  TBoardSetUp setUp;
-  setUp.Board = level.Board;
-  setUp.Allowed = level.AllowedElements;
-  setUp.GoldTiles = level.GoldTiles;
-  setUp.Webs = level.WebCells();
-  setUp.Potions = level.PotionCells();
-  setUp.PotionCode = LevelPotionCode(false);
-  RoundPlay->StartRound(setUp);
+  RoundPlay->StartRound(level.BoardSetUp(false));
 }
 
 void TFormMain::OpenPlay() {

@@ -80,6 +80,14 @@ TEST(RoundStart, ALineTheBoardCouldNotAvoidIsClearedBeforePlay) {
   EXPECT_FALSE(rig.Board.AnyLine(rig.Board.BoardData()));
 }
 
+TEST(RoundStart, AFirstBoardWithoutAMoveIsReplacedAtOnce) {
+  TBoardRig rig;
+  rig.StartRound(BoardFromRows({"AB", "CD"}), FiveElements());  // too small for any line
+  while (rig.LockerFiller.IsRunning()) rig.Frame();
+  EXPECT_EQ(rig.NoMoreMovesReports, 1);
+  EXPECT_TRUE(rig.ShuffleAway.IsRunning());
+}
+
 TEST(RoundStart, GoldFramesWaitAtTheCentreUntilTheBoardIsBuiltThenFlyToTheirCells) {
   TBoardRig rig;
   TBoardSetUp setUp;

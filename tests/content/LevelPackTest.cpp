@@ -128,7 +128,7 @@ TEST(LevelPack, EveryBoardCellIsTheShapeCharacterItWasDrawnWith) {
           EXPECT_EQ(tile.ObjectKind, okUnused);
           EXPECT_EQ(tile.TileBack, 0);
         } else {
-          EXPECT_EQ(tile.ObjectKind, okFruit);
+          EXPECT_EQ(tile.ObjectKind, cell == LevelCell::Locker ? okLocker : okFruit);
           EXPECT_EQ(tile.TileBack, LevelTileBack(x, y));
         }
         EXPECT_EQ(tile.ChainLock, cell == LevelCell::Chain1 ? 1 : cell == LevelCell::Chain2 ? 2 : 0);

@@ -11,12 +11,14 @@
 #include "board/BoardRig.h"
 #include "engine/OmegaImageList.h"
 #include "rules/LevelFileWriter.h"
+#include "shell/FramePixels.h"
 #include "shell/HeadlessGame.h"
 
 namespace qm {
 namespace {
 
 using testing::BoardFromRows;
+using testing::CountPixels;
 using testing::THeadlessGame;
 using testing::TTempFolder;
 
@@ -372,29 +374,59 @@ class RoundPictures : public RoundThroughTheShell {
   RoundPictures() : RoundThroughTheShell(/*rendering=*/true) {}
 };
 
-TEST_F(RoundPictures, BannerSwapAndClear) {
-  StartRound();
-  game.RunTicks(50);  // the cover has opened
-  EXPECT_FALSE(game.Form().SceneTransition->Active());
-  game.CaptureFrame("round-banner");
-  PlayFromBanner();
-  game.RunTicks(2);
-  game.CaptureFrame("round-board");
-  TPoint a = Middle({3, 1}), b = Middle({3, 2});
-  game.Click(a.X, a.Y);
-  game.Click(b.X, b.Y);
-  game.RunTicks(3);
-  game.CaptureFrame("round-mid-swap");
-  Settle();
-  game.CaptureFrame("round-after-clear");
-  EXPECT_EQ(BananasLeft(), 3);
+// Colours that only the thing a frame is captured for shows there.
+bool SuperBadgeBlue(int r, int g, int b) { return r < 110 && g >= 170 && g <= 215 && b > 230; }
+bool BananaYellow(int r, int g, int b) { return r > 200 && g > 170 && b < 120; }
+bool Gold(int r, int g, int b) { return r > 180 && g >= 130 && g <= 210 && b < 90; }
+bool HedgeGreen(int r, int g, int b) { return r < 90 && g > r + 25 && g > b + 25; }
 
-  game.Form().GameBoard().LoadBoardData(FixedBoard());
-  game.Click(a.X, a.Y);
-  game.Click(b.X, b.Y);
+// One round from its start to its result, in the frames that show what the
+// round's rules draw; rendering is slow, so one game serves them all.
+TEST_F(RoundPictures, ARoundFromItsStartToItsResult) {
+  TLevelRecord level = SmallLevel(6);
+  for (TPoint p : {TPoint{2, 6}, TPoint{3, 6}, TPoint{6, 7}, TPoint{7, 7}}) level.GoldTiles.At(p) = 1;
+  WriteLevel(level);
+  StartRound();
+  TRoundPlay& play = Play();
+  for (int tick = 0; tick < 300 && (play.LockerFiller->IsRunning() || play.LockerFrames->Presence() < 0.5f); ++tick)
+    game.RunTicks(1);
+  ASSERT_GT(play.LockerFrames->Presence(), 0.0f);
+  ASSERT_LT(play.LockerFrames->Presence(), 1.0f);
+  TRgbaImage frame = *game.Frame();
+  game.CaptureFrame("round-start-frames-flying");
+  const TPoint corner = play.Board->TilePixel({1, 1});
+  const TPoint far = play.Board->TilePixel({8, 8});
+  // The hedge along the board's left edge, and gold on its way in.
+  EXPECT_GT(CountPixels(frame, {corner.X - 24, corner.Y, corner.X - 1, far.Y + 51}, HedgeGreen), 300);
+  EXPECT_GT(CountPixels(frame, {corner.X, corner.Y, far.X + 51, far.Y + 51}, Gold), 100);
+
+  PlayFromBanner();
+  game.Form().GameBoard().LoadBoardData(FiveBoard());
+  Swap({3, 1}, {3, 2});
+  for (int tick = 0; tick < 40 && game.Form().Combos->ActiveCount() == 0; ++tick) game.RunTicks(1);
+  game.RunTicks(10);  // the badge has popped in and is opaque
+  frame = *game.Frame();
+  game.CaptureFrame("round-matchx");
+  // The badge stands over the middle of the cleared row.
+  EXPECT_GT(CountPixels(frame, {corner.X, corner.Y - 80, corner.X + 260, corner.Y + 52}, SuperBadgeBlue), 200);
+
+  for (int tick = 0; tick < 60 && !play.Flowing->IsRunning(); ++tick) game.RunTicks(1);
+  game.RunTicks(6);
+  frame = *game.Frame();
+  game.CaptureFrame("round-bananas-flying");
+  // Between the board and the top bar only the rising bananas are yellow.
+  EXPECT_GT(CountPixels(frame, {corner.X, 80, corner.X + 420, corner.Y - 6}, BananaYellow), 150);
+
+  // The gold tiles are still to gather: the developer's key wins the round.
+  Settle();
+  game.Form().State.DeveloperMode = true;
+  game.KeyDown(vk::F2);
   ASSERT_TRUE(game.RunUntilScene(gsStageResult, 400));
   game.RunTicks(40);  // the window is in and the medal shows
+  frame = *game.Frame();
   game.CaptureFrame("round-result");
+  const TScreenPoint window = game.Form().ResultWindow->Position();
+  EXPECT_GT(CountPixels(frame, {window.X + 100, window.Y + 60, window.X + 300, window.Y + 250}, Gold), 600);
 }
 
 TEST_F(RoundThroughTheShell, EveryPictureTheScenesDrawIsInThePack) {

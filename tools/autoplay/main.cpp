@@ -2,14 +2,17 @@
 // clicking, as the project's soak test and performance probe.
 //
 //   quillmere-autoplay [--game <program folder>] [--island I] [--level L]
-//                      [--rounds N] [--seed S] [--max-ticks T] [--render]
+//                      [--rounds N] [--seed S] [--max-ticks T] [--pause P]
+//                      [--render]
 //
 // It starts the whole game on a fake clock, clicks through the logos and
 // the splash, presses Play and then plays round after round: each move is
 // the board's own hint search (the seed settles its ties), made by clicking
 // the two tiles. It reads the game's state to know where to click; every
 // change reaches the game through the mouse. --max-ticks bounds each round;
-// the exit status is 0 only when every round was won or lost.
+// --pause waits that many ticks after each move, as a slow player would (a
+// normal round that outlasts its time then ends with bronze). The exit
+// status is 0 only when every round was won or lost.
 #include <unistd.h>
 
 #include <chrono>
@@ -35,13 +38,15 @@ struct TArguments {
   int Rounds = 1;
   std::uint32_t Seed = 1;
   long long MaxTicks = 60000;
+  int Pause = 0;
   bool Render = false;
 };
 
 [[noreturn]] void Usage(const char* problem) {
   std::cerr << "quillmere-autoplay: " << problem << "\n"
             << "usage: quillmere-autoplay [--game <program folder>] [--island I] [--level L] [--rounds N]\n"
-            << "                          [--seed S] [--max-ticks T (per round)] [--render]\n";
+            << "                          [--seed S] [--max-ticks T (per round)] [--pause P (ticks per move)]\n"
+            << "                          [--render]\n";
   std::exit(2);
 }
 
@@ -69,6 +74,8 @@ TArguments ParseArguments(int argc, char** argv) {
       arguments.Seed = std::uint32_t(number(i));
     } else if (option == "--max-ticks") {
       arguments.MaxTicks = number(i);
+    } else if (option == "--pause") {
+      arguments.Pause = int(number(i));
     } else if (option == "--render") {
       arguments.Render = true;
     } else {
@@ -219,7 +226,10 @@ class TAutoPlayer {
         break;
       }
       if (playStart < 0) playStart = Now();
-      if (FDriver.MakeHintMove()) ++moves;
+      if (FDriver.MakeHintMove()) {
+        ++moves;
+        FDriver.Tick(FArguments.Pause);
+      }
       FDriver.Tick();
     }
     long long ticks = FDriver.Ticks() - start;

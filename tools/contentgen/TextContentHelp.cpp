@@ -10,7 +10,7 @@ namespace contentgen {
 // unlocks them, 14 the big bomb on island 2 level 2.
 std::vector<TTutorialText> TutorialTexts() {
   return {
-      {"Match three", "Swap two neighbouring pieces to line up three or more of a kind. The panel at the top shows what this level asks for. Collect it all: the faster you are, the better your medal."},
+      {"Match three", "Swap two neighbouring pieces to line up three or more of a kind. Crates swap only with crates, and three of one colour break open. The panel at the top shows what to collect: the faster, the better your medal."},
       {"Crawling spiders", "Spiders drop onto the board and crawl about. Left alone, they spin webs over the pieces. Clear the piece under a spider to knock it off the board."},
       {"Golden tiles", "Some tiles glitter with gold. Make matches on top of them to lift the gold. A tile with a thick golden frame needs more than one match."},
       {"Potions", "Potion bottles cannot be matched. Clear the pieces underneath so that they sink. A potion that reaches the bottom is collected."},
