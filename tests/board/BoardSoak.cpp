@@ -166,6 +166,14 @@ TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound) {
       rig->Board.CheckNoMoreMoves();
       settle("no more moves");
     }
+    // An impatient player swaps again while the last move still clears
+    // and falls.
+    if (Random(3) == 0 && !pairs.empty()) {
+      rig->Frames(1 + Random(12));
+      const TMove m = pairs[Random(static_cast<int>(pairs.size()))];
+      rig->Click(m.A);
+      rig->Click(m.B);
+    }
     ++result.Moves;
     settle("move");
   }
