@@ -1,6 +1,5 @@
 #include "platform/OperatingSystem.h"
 
-#include <SDL.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -61,20 +60,6 @@ bool TPosixOperatingSystem::CanOpenReadWrite(const fs::path& file) {
   if (fd < 0) return false;
   ::close(fd);
   return true;
-}
-
-std::vector<TDisplayMode> TPosixOperatingSystem::DisplayModes() {
-  // The dummy driver (headless runs) offers only made-up modes; it stands
-  // for a display that has the game's own size.
-  const char* driver = SDL_GetCurrentVideoDriver();
-  if (driver == nullptr || std::string_view(driver) == "dummy") return {{1366, 768}};
-  std::vector<TDisplayMode> modes;
-  int count = SDL_GetNumDisplayModes(0);
-  for (int i = 0; i < count; ++i) {
-    SDL_DisplayMode mode;
-    if (SDL_GetDisplayMode(0, i, &mode) == 0) modes.push_back({mode.w, mode.h});
-  }
-  return modes;
 }
 
 TOsVersion TPosixOperatingSystem::Version() {

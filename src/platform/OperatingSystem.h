@@ -7,12 +7,6 @@
 
 namespace qm {
 
-struct TDisplayMode {
-  int Width = 0;
-  int Height = 0;
-  bool operator==(const TDisplayMode&) const = default;
-};
-
 struct TOsVersion {
   bool NtFamily = false;
   int Major = 0;
@@ -39,7 +33,6 @@ class IOperatingSystem {
   virtual bool FileExists(const std::filesystem::path& file) = 0;
   // True when the existing file can be opened for reading and writing.
   virtual bool CanOpenReadWrite(const std::filesystem::path& file) = 0;
-  virtual std::vector<TDisplayMode> DisplayModes() = 0;
   virtual TOsVersion Version() = 0;
 };
 
@@ -54,7 +47,6 @@ class TPosixOperatingSystem : public IOperatingSystem {
   bool CreateDirectories(const std::filesystem::path& folder) override;
   bool FileExists(const std::filesystem::path& file) override;
   bool CanOpenReadWrite(const std::filesystem::path& file) override;
-  std::vector<TDisplayMode> DisplayModes() override;
   TOsVersion Version() override;
 };
 
@@ -64,13 +56,11 @@ class TTestOperatingSystem : public TPosixOperatingSystem {
  public:
   std::filesystem::path ProgramFolder() override { return ProgramDir; }
   std::vector<std::optional<std::filesystem::path>> SaveRootCandidates() override { return SaveRoots; }
-  std::vector<TDisplayMode> DisplayModes() override { return Modes; }
   TOsVersion Version() override { return OsVersion; }
   bool CanOpenReadWrite(const std::filesystem::path& file) override;
 
   std::filesystem::path ProgramDir;
   std::vector<std::optional<std::filesystem::path>> SaveRoots;
-  std::vector<TDisplayMode> Modes{{1366, 768}};
   TOsVersion OsVersion{};
   // Files reported as not writable, whatever their permissions say (the
   // tests run as root, who can write anything).

@@ -56,16 +56,13 @@ SDL_Color SdlColor(std::uint32_t argb) {
 TSdlScreenDevice::TSdlScreenDevice(TSdlWindow& window, SDL_Renderer* renderer, const TPresentParameters& params)
     : FWindow(window), FRenderer(renderer), FParams(params), FBlendMode(SDL_BLENDMODE_BLEND) {
   SDL_AddEventWatch(&TSdlScreenDevice::WatchEvents, this);
-  TRgbaImage white(1, 1);
-  std::memset(white.Pixels.data(), 0xFF, 4);
-  FWhite = SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
-  if (FWhite) SDL_UpdateTexture(FWhite, nullptr, white.Pixels.data(), 4);
+  MakeWhite();
   MakeTarget();
 }
 
 TSdlScreenDevice::~TSdlScreenDevice() {
   SDL_DelEventWatch(&TSdlScreenDevice::WatchEvents, this);
-  for (auto& [id, texture] : FTextures) SDL_DestroyTexture(texture);
+  for (auto& [id, texture] : FTextures) SDL_DestroyTexture(texture.Sdl);
   if (FWhite) SDL_DestroyTexture(FWhite);
   if (FTarget) SDL_DestroyTexture(FTarget);
   SDL_DestroyRenderer(FRenderer);
@@ -74,6 +71,14 @@ TSdlScreenDevice::~TSdlScreenDevice() {
 int TSdlScreenDevice::WatchEvents(void* self, SDL_Event* event) {
   if (event->type == SDL_RENDER_DEVICE_RESET) static_cast<TSdlScreenDevice*>(self)->FDeviceReset = true;
   return 0;
+}
+
+bool TSdlScreenDevice::MakeWhite() {
+  if (FWhite) SDL_DestroyTexture(FWhite);
+  const std::uint8_t white[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+  FWhite = SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
+  if (FWhite) SDL_UpdateTexture(FWhite, nullptr, white, 4);
+  return FWhite != nullptr;
 }
 
 bool TSdlScreenDevice::MakeTarget() {
@@ -91,41 +96,51 @@ TCooperativeLevel TSdlScreenDevice::TestCooperativeLevel() {
 }
 
 bool TSdlScreenDevice::Reset(const TPresentParameters& params) {
-  if (FDeviceReset.exchange(false)) {
-    // A real device loss takes the textures' contents with it.
-    for (auto& [id, texture] : FTextures) SDL_DestroyTexture(texture);
+  const bool lost = FDeviceReset.exchange(false);
+  if (lost) {
+    // A real device loss takes the contents of every texture with it, the
+    // render target's and the white one's too.
+    for (auto& [id, texture] : FTextures) SDL_DestroyTexture(texture.Sdl);
     FTextures.clear();
     ++FGeneration;
   }
-  bool resized = params.Width != FParams.Width || params.Height != FParams.Height;
+  const bool resized = params.Width != FParams.Width || params.Height != FParams.Height;
   FParams = params;
-  return (resized || !FTarget) ? MakeTarget() : true;
+  const bool white = lost || !FWhite ? MakeWhite() : true;
+  const bool target = lost || resized || !FTarget ? MakeTarget() : true;
+  // A rebuild that failed is tried again at the next frame's check.
+  if (!white || !target) FDeviceReset = true;
+  return white && target;
 }
 
 TTextureId TSdlScreenDevice::CreateTexture(int width, int height, const TRgbaImage& picture) {
-  SDL_Texture* texture = SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, width, height);
+  // Only the picture is kept: the padding up to the size asked for would
+  // never be drawn, and on a large picture it doubles the memory.
+  const int columns = std::clamp(picture.Width, 1, std::max(width, 1));
+  const int rows = std::clamp(picture.Height, 1, std::max(height, 1));
+  SDL_Texture* texture = SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, columns, rows);
   if (!texture) return NoTexture;
-  // The picture sits at the top-left; the rest of the texture stays clear.
-  std::vector<std::uint8_t> pixels(std::size_t(width) * height * 4, 0);
-  int rows = std::min(height, picture.Height), columns = std::min(width, picture.Width);
-  for (int y = 0; y < rows; ++y)
-    std::memcpy(&pixels[std::size_t(y) * width * 4], picture.At(0, y), std::size_t(columns) * 4);
-  SDL_UpdateTexture(texture, nullptr, pixels.data(), width * 4);
+  if (picture.Width >= columns && picture.Height >= rows) {
+    SDL_UpdateTexture(texture, nullptr, picture.At(0, 0), picture.Width * 4);
+  } else {
+    std::vector<std::uint8_t> clear(std::size_t(columns) * rows * 4, 0);
+    SDL_UpdateTexture(texture, nullptr, clear.data(), columns * 4);
+  }
   TTextureId id = FNextTexture++;
-  FTextures[id] = texture;
+  FTextures[id] = TTexture{texture, std::max(width, 1), std::max(height, 1)};
   return id;
 }
 
 void TSdlScreenDevice::DestroyTexture(TTextureId id) {
   auto it = FTextures.find(id);
   if (it == FTextures.end()) return;
-  SDL_DestroyTexture(it->second);
+  SDL_DestroyTexture(it->second.Sdl);
   FTextures.erase(it);
 }
 
-SDL_Texture* TSdlScreenDevice::TextureFor(TTextureId id) {
+TSdlScreenDevice::TTexture TSdlScreenDevice::TextureFor(TTextureId id) {
   auto it = FTextures.find(id);
-  return it == FTextures.end() ? FWhite : it->second;
+  return it == FTextures.end() ? TTexture{FWhite, 1, 1} : it->second;
 }
 
 void TSdlScreenDevice::BeginScene() { SDL_SetRenderTarget(FRenderer, FTarget); }
@@ -145,16 +160,41 @@ bool TSdlScreenDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destina
   return true;
 }
 
-void TSdlScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
-  // Always textured: solid fills use the white texture, because the software
-  // renderer ignores the blend mode of untextured rectangles.
-  SDL_Texture* texture = TextureFor(FBound);
-  SDL_SetTextureBlendMode(texture, SDL_BlendMode(FBlendMode));
-  SDL_SetTextureScaleMode(texture, FLinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-  if (!DrawSprite(texture, vertices)) DrawGeometry(texture, vertices);
+void TSdlScreenDevice::ToPixelEdges(const TScreenVertex (&v)[4], int textureWidth, int textureHeight,
+                                    TScreenVertex (&exact)[4]) {
+  std::copy(std::begin(v), std::end(v), std::begin(exact));
+  // Pixels of the picture along the quad's top edge and down its left edge.
+  const float across = std::fabs(v[1].U - v[0].U) * float(textureWidth);
+  const float down = std::fabs(v[3].V - v[0].V) * float(textureHeight);
+  if (across <= 0 || down <= 0) return;
+  // The top and left edges lie half a picture pixel (scaled and turned as
+  // the quad is) outside the picture: move them in by as much.
+  const float alongX = (v[1].X - v[0].X) * 0.5f / (across + 0.5f), alongY = (v[1].Y - v[0].Y) * 0.5f / (across + 0.5f);
+  const float downX = (v[3].X - v[0].X) * 0.5f / (down + 0.5f), downY = (v[3].Y - v[0].Y) * 0.5f / (down + 0.5f);
+  exact[0].X += alongX + downX;
+  exact[0].Y += alongY + downY;
+  exact[1].X += downX;
+  exact[1].Y += downY;
+  exact[3].X += alongX;
+  exact[3].Y += alongY;
 }
 
-bool TSdlScreenDevice::DrawSprite(SDL_Texture* texture, const TScreenVertex (&v)[4]) {
+void TSdlScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
+  // Always textured: solid fills use the white texture, because the software
+  // renderer ignores the blend mode of untextured rectangles. A solid fill
+  // has no picture pixels to line up, so it is drawn as given.
+  const TTexture texture = TextureFor(FBound);
+  SDL_SetTextureBlendMode(texture.Sdl, SDL_BlendMode(FBlendMode));
+  SDL_SetTextureScaleMode(texture.Sdl, FLinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  TScreenVertex exact[4];
+  if (texture.Sdl == FWhite)
+    std::copy(std::begin(vertices), std::end(vertices), std::begin(exact));
+  else
+    ToPixelEdges(vertices, texture.Width, texture.Height, exact);
+  if (!DrawSprite(texture, exact)) DrawGeometry(texture, exact);
+}
+
+bool TSdlScreenDevice::DrawSprite(const TTexture& texture, const TScreenVertex (&v)[4]) {
   // A sprite is a rectangle, maybe turned, with one colour and the texture
   // laid square on it. Those go through the renderer's copy, which every
   // backend clips and turns reliably.
@@ -170,8 +210,7 @@ bool TSdlScreenDevice::DrawSprite(SDL_Texture* texture, const TScreenVertex (&v)
   float width = std::hypot(ax, ay), height = std::hypot(bx, by);
   if (width <= 0 || height <= 0) return true;
 
-  int textureWidth = 0, textureHeight = 0;
-  SDL_QueryTexture(texture, nullptr, nullptr, &textureWidth, &textureHeight);
+  const int textureWidth = texture.Width, textureHeight = texture.Height;
   TSpriteCut cut;
   cut.Source = SDL_Rect{int(std::lround(std::min(v[0].U, v[1].U) * textureWidth)),
                         int(std::lround(std::min(v[0].V, v[3].V) * textureHeight)),
@@ -201,11 +240,11 @@ bool TSdlScreenDevice::DrawSprite(SDL_Texture* texture, const TScreenVertex (&v)
   SDL_FRect target{centerX - cutWidth / 2, centerY - cutHeight / 2, cutWidth, cutHeight};
 
   SDL_Color color = SdlColor(v[0].Color);
-  SDL_SetTextureColorMod(texture, color.r, color.g, color.b);
-  SDL_SetTextureAlphaMod(texture, color.a);
-  SDL_RenderCopyExF(FRenderer, texture, &cut.Source, &target, angle, nullptr, SDL_RendererFlip(flip));
-  SDL_SetTextureColorMod(texture, 255, 255, 255);
-  SDL_SetTextureAlphaMod(texture, 255);
+  SDL_SetTextureColorMod(texture.Sdl, color.r, color.g, color.b);
+  SDL_SetTextureAlphaMod(texture.Sdl, color.a);
+  SDL_RenderCopyExF(FRenderer, texture.Sdl, &cut.Source, &target, angle, nullptr, SDL_RendererFlip(flip));
+  SDL_SetTextureColorMod(texture.Sdl, 255, 255, 255);
+  SDL_SetTextureAlphaMod(texture.Sdl, 255);
   return true;
 }
 
@@ -242,21 +281,26 @@ bool TSdlScreenDevice::CropToFrame(float originX, float originY, const float (&a
   return true;
 }
 
-void TSdlScreenDevice::DrawGeometry(SDL_Texture* texture, const TScreenVertex (&vertices)[4]) {
+void TSdlScreenDevice::DrawGeometry(const TTexture& texture, const TScreenVertex (&vertices)[4]) {
   std::vector<TScreenVertex> polygon(std::begin(vertices), std::end(vertices));
   if (ReachesOutside(polygon, FParams.Width, FParams.Height)) {
     polygon = ClipPolygon(polygon, 0.0f, 0.0f, float(FParams.Width), float(FParams.Height));
     if (polygon.size() < 3) return;
   }
+  // Coordinates count in the size asked for; the texture holds only the
+  // picture.
+  int actualWidth = 1, actualHeight = 1;
+  SDL_QueryTexture(texture.Sdl, nullptr, nullptr, &actualWidth, &actualHeight);
+  const float scaleU = float(texture.Width) / float(actualWidth), scaleV = float(texture.Height) / float(actualHeight);
   std::vector<SDL_Vertex> geometry(polygon.size());
   for (std::size_t i = 0; i < polygon.size(); ++i) {
     geometry[i].position = SDL_FPoint{polygon[i].X, polygon[i].Y};
     geometry[i].color = SdlColor(polygon[i].Color);
-    geometry[i].tex_coord = SDL_FPoint{polygon[i].U, polygon[i].V};
+    geometry[i].tex_coord = SDL_FPoint{polygon[i].U * scaleU, polygon[i].V * scaleV};
   }
   std::vector<int> fan;
   for (int i = 1; i + 1 < int(polygon.size()); ++i) fan.insert(fan.end(), {0, i, i + 1});
-  SDL_RenderGeometry(FRenderer, texture, geometry.data(), int(geometry.size()), fan.data(), int(fan.size()));
+  SDL_RenderGeometry(FRenderer, texture.Sdl, geometry.data(), int(geometry.size()), fan.data(), int(fan.size()));
 }
 
 void TSdlScreenDevice::Present() {

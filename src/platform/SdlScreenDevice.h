@@ -18,12 +18,23 @@ class TSdlWindow;
 // Draws through an SDL renderer into a render target of the back buffer's
 // size, then shows that target letterboxed in the window. Reading the frame
 // back therefore gives exactly what the game drew.
+//
+// Quads arrive as the image list builds them, for a device whose pixel
+// centres lie on whole coordinates: half a pixel wider at the top and left
+// than the picture. SDL's pixel centres lie at +0.5, so each textured quad
+// is taken back to the picture's own edges here: a W x H picture drawn at
+// (x, y) unscaled covers exactly columns x..x+W-1 and rows y..y+H-1.
+// Textures are made at the picture's size, whatever size the caller asks
+// for; texture coordinates keep counting in the size asked for.
 class TSdlScreenDevice : public IScreenDevice {
  public:
   TSdlScreenDevice(TSdlWindow& window, SDL_Renderer* renderer, const TPresentParameters& params);
   ~TSdlScreenDevice() override;
 
   bool Ready() const { return FTarget != nullptr && FWhite != nullptr; }
+  // The quad with its corners on the picture's pixel edges (see above).
+  static void ToPixelEdges(const TScreenVertex (&vertices)[4], int textureWidth, int textureHeight,
+                           TScreenVertex (&exact)[4]);
 
   TCooperativeLevel TestCooperativeLevel() override;
   bool Reset(const TPresentParameters& params) override;
@@ -42,9 +53,19 @@ class TSdlScreenDevice : public IScreenDevice {
   std::optional<TRgbaImage> ReadFrame() override;
 
  private:
+  // A texture and the size its coordinates count in.
+  struct TTexture {
+    SDL_Texture* Sdl = nullptr;
+    int Width = 1;
+    int Height = 1;
+  };
+
   static int WatchEvents(void* self, SDL_Event* event);
+  // The render target and the white texture for solid fills; false when
+  // either could not be made (the next reset tries again).
   bool MakeTarget();
-  SDL_Texture* TextureFor(TTextureId id);
+  bool MakeWhite();
+  TTexture TextureFor(TTextureId id);
   // The part of a sprite to draw: a rectangle of the texture and where it
   // lies along the sprite's own axes, in frame pixels from its first corner.
   struct TSpriteCut {
@@ -52,18 +73,18 @@ class TSdlScreenDevice : public IScreenDevice {
     float Left = 0, Top = 0, Right = 0, Bottom = 0;
   };
   // Returns false when the quad is not a plain sprite.
-  bool DrawSprite(SDL_Texture* texture, const TScreenVertex (&vertices)[4]);
+  bool DrawSprite(const TTexture& texture, const TScreenVertex (&vertices)[4]);
   // False when no part of the sprite lies over the frame.
   bool CropToFrame(float originX, float originY, const float (&along)[2], const float (&down)[2], bool flippedH,
                    bool flippedV, TSpriteCut& cut) const;
-  void DrawGeometry(SDL_Texture* texture, const TScreenVertex (&vertices)[4]);
+  void DrawGeometry(const TTexture& texture, const TScreenVertex (&vertices)[4]);
 
   TSdlWindow& FWindow;
   SDL_Renderer* FRenderer;
   TPresentParameters FParams;
   SDL_Texture* FTarget = nullptr;
   SDL_Texture* FWhite = nullptr;  // solid fills are drawn textured, see DrawQuad
-  std::unordered_map<TTextureId, SDL_Texture*> FTextures;
+  std::unordered_map<TTextureId, TTexture> FTextures;
   TTextureId FNextTexture = 1;
   TTextureId FBound = NoTexture;
   int FBlendMode = 0;  // SDL_BlendMode

@@ -6,7 +6,6 @@
 #include "engine/EffectsMode.h"
 #include "platform/FileLookup.h"
 #include "platform/PngWriter.h"
-#include "shell/BackBufferChoice.h"
 
 namespace qm {
 
@@ -135,12 +134,14 @@ void TFormMain::ChooseSaveFolder() { Folders.SaveFolder = ChooseUsableSaveFolder
 
 void TFormMain::ResetShellState() { State = TShellState{}; }
 
+// The frame is drawn at its own size always; full screen shows it scaled
+// evenly into the desktop with bars (the window's letterbox), so no display
+// mode has to match it.
 void TFormMain::ChooseBackBuffer() {
-  TDisplayMode size = ChooseBackBufferSize(FPlatform.System->DisplayModes());
-  OmegaScreen1->Width = size.Width;
-  OmegaScreen1->Height = size.Height;
-  OmegaScreen1->ScaleX = float(size.Width) / kFrameWidth;
-  OmegaScreen1->ScaleY = float(size.Height) / kFrameHeight;
+  OmegaScreen1->Width = kFrameWidth;
+  OmegaScreen1->Height = kFrameHeight;
+  OmegaScreen1->ScaleX = 1.0f;
+  OmegaScreen1->ScaleY = 1.0f;
 }
 
 void TFormMain::InitScreen() {

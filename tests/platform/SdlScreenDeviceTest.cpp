@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string>
 
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "platform/Letterbox.h"
 #include "platform/Platform.h"
@@ -159,7 +161,9 @@ TEST_F(SdlScreenSolidQuads, ColoursAreInterpolatedBetweenVertices) {
 TEST_F(SdlScreenTexturedQuads, TheTextureAppearsWhereTheQuadIs) {
   TTextureId texture = QuarteredTexture();
   ASSERT_NE(texture, NoTexture);
-  TOmegaRenderer quad = Quad(16, 16, 32, 32);
+  // Four texels across 16 pixels, half a texel (2 pixels) wider at the top
+  // and left, as the image list builds every sprite.
+  TOmegaRenderer quad = Quad(14, 14, 32, 32);
   quad.Texture = texture;
   Frame(kBlack, [&] { screen->DrawQuad(quad); });
   auto shown = [](TRgba c) {
@@ -176,7 +180,7 @@ TEST_F(SdlScreenTexturedQuads, TheTextureAppearsWhereTheQuadIs) {
 }
 
 TEST_F(SdlScreenTexturedQuads, PartOfATextureIsPickedByItsCoordinates) {
-  TOmegaRenderer quad = Quad(0, 0, 16, 16);
+  TOmegaRenderer quad = Quad(-4, -4, 16, 16);  // two texels across 16 pixels
   quad.Texture = QuarteredTexture();
   // Only the green quarter.
   const float uv[4][2] = {{0.5f, 0}, {1, 0}, {1, 0.5f}, {0.5f, 0.5f}};
@@ -189,6 +193,36 @@ TEST_F(SdlScreenTexturedQuads, PartOfATextureIsPickedByItsCoordinates) {
     EXPECT_LT(pixel.R, 10);
     EXPECT_GT(pixel.G, 240);
   }
+}
+
+TEST_F(SdlScreenTexturedQuads, APictureDrawnUnscaledCoversExactlyItsOwnPixels) {
+  // Five by three pixels, each of its own colour, drawn through the image
+  // list at (10, 7) with smoothing on, as the game draws.
+  TRgbaImage picture(5, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) {
+      std::uint8_t* p = picture.At(x, y);
+      p[0] = std::uint8_t(40 + 40 * x);
+      p[1] = std::uint8_t(60 + 60 * y);
+      p[2] = 200;
+      p[3] = 255;
+    }
+  TOmegaImageList list(screen.get());
+  TImageListItem& item = list.Add("Dots");
+  item.SetPicture(picture);
+  list.MakeTexture(item);
+  Frame(kBlack, [&] {
+    screen->SetSmoothing(true);
+    item.Draw(10, 7, 0);
+  });
+  for (int y = 5; y <= 11; ++y)
+    for (int x = 8; x <= 16; ++x) {
+      const bool inside = x >= 10 && x <= 14 && y >= 7 && y <= 9;
+      const TRgba expected = inside ? TRgba{Stepped(40 + 40 * (x - 10)), Stepped(60 + 60 * (y - 7)), Stepped(200), 255}
+                                    : kBlack;
+      SCOPED_TRACE(testing::Message() << "pixel (" << x << ", " << y << ")");
+      ExpectNear(Pixel(x, y), expected, inside ? "inside" : "outside");
+    }
 }
 
 TEST_F(SdlScreenBlending, NormalModeWeighsByTheSourceAlpha) {

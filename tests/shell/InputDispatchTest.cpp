@@ -27,9 +27,13 @@ void WriteSplashContent(THeadlessGame& game) {
 
 TEST(PositionTransform, BackBufferPixelsMapOntoTheFrame) {
   THeadlessGame game;
-  game.System().Modes = {{1280, 720}};
   game.Start();
-  ASSERT_EQ(game.Window().ClientWidth(), 1280);
+  // A back buffer of another size, as the screen's scale would say.
+  game.Form().OmegaScreen1->ScaleX = 1280.0f / 1366.0f;
+  game.Form().OmegaScreen1->ScaleY = 720.0f / 768.0f;
+  game.Form().OmegaScreen1->Width = 1280;
+  game.Form().OmegaScreen1->Height = 720;
+  game.Window().SetClientSize(1280, 720);
   int x = 640, y = 360;
   game.Form().WindowToFrame(x, y);
   EXPECT_EQ(x, 683);
