@@ -1,6 +1,7 @@
 // Program entry: one copy at a time, then the main window and its loop.
 #include "platform/InstanceGuard.h"
 #include "platform/Platform.h"
+#include "platform/QuitSignals.h"
 #include "shell/FormMain.h"
 
 int main() {
@@ -13,6 +14,7 @@ int main() {
   {
     qm::TFormMain form(*platform);
     form.FormCreate();
+    qm::InstallQuitSignals();
     if (!platform->Application->Terminated()) {
       form.FormShow();
       platform->Application->Run();

@@ -2,9 +2,18 @@
 
 #include <vector>
 
+#include "platform/QuitSignals.h"
+
 namespace qm {
 
 bool IApplication::RunIdleOnce() {
+  if (TakeQuitSignal() && OnQuitSignal) {
+    try {
+      OnQuitSignal();
+    } catch (...) {
+      if (OnException) OnException(std::current_exception());
+    }
+  }
   bool done = true;
   if (!OnIdle) return done;
   try {

@@ -23,6 +23,12 @@ class IApplication {
   std::function<void()> OnRestore;
   // The application-wide handler for errors that escape every other guard.
   std::function<void(std::exception_ptr)> OnException;
+  // A quit signal arrived (see QuitSignals.h); the loop passes it on.
+  std::function<void()> OnQuitSignal;
+  // How long the loop may wait for messages before it runs the idle
+  // handler again, when the handler asked to be called again (done =
+  // false); the frame timer sets it to the time left until its next frame.
+  unsigned IdleWaitMs = 0;
 
   // A window timer firing every intervalMs until killed; returns its id.
   virtual int SetTimer(unsigned intervalMs, std::function<void()> onTimer) = 0;
@@ -37,7 +43,8 @@ class IApplication {
   [[noreturn]] virtual void Halt(int exitCode) = 0;
 
  protected:
-  // Runs the idle handler once, routing escaping errors to OnException.
+  // Passes on a pending quit signal, then runs the idle handler once,
+  // routing escaping errors to OnException.
   bool RunIdleOnce();
 };
 

@@ -14,7 +14,11 @@ namespace qm {
 namespace {
 
 bool InitSdlVideo() {
+  // The game handles quit signals and the window's close itself (see
+  // QuitSignals.h): SDL must neither turn signals into its quit event nor
+  // send one after the window's close, which would ask twice.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) == 0;
 }
 

@@ -48,8 +48,12 @@ class IWindow {
   virtual int ClientWidth() const = 0;
   virtual int ClientHeight() const = 0;
   virtual void Show() = 0;
-  // Asks to close: OnCloseQuery decides, then OnClose runs.
+  // Asks to close: OnCloseQuery decides, then OnClose runs. Once OnClose
+  // has run, further requests are ignored.
   virtual void Close() = 0;
+  // Closes without asking, for a quit the player cannot answer (a logout).
+  void CloseWithoutAsking();
+  bool CloseDone() const { return FCloseDone; }
   virtual void SetFullScreen(bool fullScreen) = 0;
   virtual bool FullScreen() const = 0;
   virtual void Minimize() = 0;
@@ -58,6 +62,9 @@ class IWindow {
  protected:
   // The close sequence shared by every window: query, then close.
   bool RunCloseQuery();
+
+ private:
+  bool FCloseDone = false;
 };
 
 // A window that exists only in memory: tests read back what the game asked.

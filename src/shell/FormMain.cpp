@@ -128,6 +128,9 @@ void TFormMain::InstallApplicationEvents() {
   application.OnRestore = [this] { AppRestore(); };
   // Whatever escapes every other guard is dropped without a word.
   application.OnException = [](std::exception_ptr) {};
+  // A logout or Ctrl-C cannot be asked anything: the game closes as after
+  // the question, saving what a close saves.
+  application.OnQuitSignal = [this] { FPlatform.Window->CloseWithoutAsking(); };
 }
 
 void TFormMain::ChooseSaveFolder() { Folders.SaveFolder = ChooseUsableSaveFolder(*FPlatform.System, Folders.SaveFolder); }
@@ -279,9 +282,37 @@ void TFormMain::AppRestore() {
   if (!InCompanyLogos() && State.FullScreenOption && !OmegaScreen1->FullScreen) SwitchFullScreen(true);
 }
 
-void TFormMain::FormCloseQuery(bool& canClose) { canClose = true; }
+void TFormMain::FormCloseQuery(bool& canClose) {
+  canClose = true;
+  if (!GameScene || GameScene->Value() != gsMainGame) return;
+  // A round is not left without a word: the game asks, and the close comes
+  // again from the question's OK.
+  canClose = false;
+  State.PausedBeforeConfirm = State.Paused;
+  SetPaused(true);
+  AskConfirm(8, pbOK, nbCancel);
+}
+
+bool TFormMain::RoundInProgress() const {
+  if (!GameScene) return false;
+  switch (GameScene->Value()) {
+    case gsMainGame:
+    case gsInGameMenu:
+    case gsInGameOptions:
+      return true;
+    case gsConfirmWindow:
+      // The questions asked over a running round.
+      return State.ConfirmQuestion == 7 || State.ConfirmQuestion == 8;
+    default:
+      return false;
+  }
+}
 
 void TFormMain::FormClose() {
+  if (Hooks.StopAudio) Hooks.StopAudio();
+  if (Hooks.SubmitScore) Hooks.SubmitScore();
+  if (RoundInProgress() && Hooks.RevertEarnings) Hooks.RevertEarnings();
+  if (State.PlayerLoaded && Hooks.SavePlayer) Hooks.SavePlayer();
   OmegaTimer1->SetEnabled(false);
   FPlatform.Application->Terminate();
 }

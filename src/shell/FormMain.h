@@ -164,6 +164,11 @@ class TFormMain {
   void AbandonRound();
   void RoundWon();
   void TimeUp();
+  // Pauses or resumes a round: its timer stands while paused.
+  void SetPaused(bool paused);
+  // A round is running under the current scene (closing it takes its
+  // earnings back).
+  bool RoundInProgress() const;
   TGameBoard& GameBoard() const { return *RoundPlay->Board; }
 
   TGameFolders Folders;
@@ -222,6 +227,8 @@ class TFormMain {
     std::function<void()> OpenUpgradeScene;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
+    // Music, sound effects and voices stop when the game closes.
+    std::function<void()> StopAudio;
     // The routine of the scene drawn under a confirm question about players.
     std::function<void()> PlayerListRoutine;
   };

@@ -106,6 +106,11 @@ void TFormMain::CreateConfirmWindow() {
   ConfirmWindow->OnHidingComplete = [this](TGameConfirmWindow& sender, bool answer) {
     ConfirmHidden(sender.QuestionKind(), answer);
   };
+  // Leaving the game from a round closes on the click, not after the
+  // window has slid away.
+  ConfirmWindow->OnPositiveButtonClick = [this](TGameConfirmWindow& sender) {
+    if (sender.QuestionKind() == 8) FPlatform.Window->Close();
+  };
 }
 
 void TFormMain::MeasurePictureSizes() {
@@ -222,6 +227,12 @@ void TFormMain::ConfirmHidden(int question, bool answer) {
   if (question == 1) {
     GameScene->SetValue(gsMenu);
     if (answer) FPlatform.Window->Close();
+    return;
+  }
+  if (question == 8) {
+    // OK closed the window on its click; Cancel goes back to the round.
+    GameScene->SetValue(gsMainGame);
+    if (!State.PausedBeforeConfirm) SetPaused(false);
     return;
   }
   if (question == 0) {

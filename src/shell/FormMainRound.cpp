@@ -262,6 +262,11 @@ void TFormMain::SetUpLevel() {
   RoundPlay->StartRound(level.BoardSetUp(false));
 }
 
+void TFormMain::SetPaused(bool paused) {
+  State.Paused = paused;
+  TubeTimer->Paused = paused;
+}
+
 void TFormMain::OpenPlay() {
   GameScene->SetValue(gsMainGame);
   TubeTimer->Paused = false;

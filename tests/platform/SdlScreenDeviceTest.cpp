@@ -13,6 +13,8 @@
 #include "platform/Platform.h"
 #include "platform/SdlScreenDevice.h"
 
+#include <SDL.h>
+
 namespace qm {
 namespace {
 
@@ -265,6 +267,16 @@ TEST_F(SdlScreenBlending, AModeTheRendererCannotDoDrawsLikeTheNormalOne) {
   });
   TRgba normal = Pixel(8, 8);
   ExpectNear(Pixel(40, 8), normal, "mode 11");
+}
+
+TEST_F(SdlScreenReset, ALostDeviceComesBackWithItsFrameAndItsSolidFills) {
+  SDL_Event lost{};
+  lost.type = SDL_RENDER_DEVICE_RESET;
+  SDL_PushEvent(&lost);
+  Frame(kBlack, [] {});  // the frame of the reset draws nothing
+  Frame(kBlack, [&] { screen->DrawQuad(Quad(8, 8, 24, 24)); });
+  const int white = Over(Stepped(255), Stepped(255), 0);
+  ExpectNear(Pixel(16, 16), {white, white, white, 255}, "a solid fill after the reset");
 }
 
 TEST_F(SdlScreenReset, AModeSwitchKeepsTexturesAndResizesTheFrame) {

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "board/BoardRig.h"
 #include "engine/OmegaImageList.h"
+#include "platform/QuitSignals.h"
 #include "rules/LevelFileWriter.h"
 #include "shell/FramePixels.h"
 #include "shell/HeadlessGame.h"
@@ -333,6 +335,48 @@ TEST_F(RoundThroughTheShell, ABossRoundLostOnTimeAsksToRetry) {
   game.Click(617, 450);  // "Yes": the same level again
   ASSERT_TRUE(game.RunUntilScene(gsObjectiveInfo, 100));
   EXPECT_EQ(game.Form().Progress.LevelIdx, 4);
+}
+
+TEST_F(RoundThroughTheShell, ClosingTheWindowInARoundAsksFirstThenClosesThroughTheShutdown) {
+  int earningsTaken = 0, saves = 0;
+  game.Form().Hooks.RevertEarnings = [&] { ++earningsTaken; };
+  game.Form().Hooks.SavePlayer = [&] { ++saves; };
+  game.Form().State.PlayerLoaded = true;
+  StartRound();
+  PlayFromBanner();
+  game.Window().Close();
+  EXPECT_EQ(game.Scene(), gsConfirmWindow);
+  EXPECT_EQ(game.Form().ConfirmWindow->QuestionKind(), 8);
+  EXPECT_TRUE(game.Form().TubeTimer->Paused);
+  EXPECT_FALSE(game.Application().Terminated());
+  game.RunTicks(20);
+  game.Driver().ClickButton(game.Form().ConfirmWindow->NegativeButton());
+  ASSERT_TRUE(game.RunUntilScene(gsMainGame, 100)) << "Cancel goes back to the round";
+  EXPECT_FALSE(game.Form().TubeTimer->Paused);
+
+  game.Window().Close();
+  game.RunTicks(20);
+  game.Driver().ClickButton(game.Form().ConfirmWindow->PositiveButton());
+  EXPECT_TRUE(game.Application().Terminated());
+  EXPECT_EQ(scoresSubmitted, 1);
+  EXPECT_EQ(earningsTaken, 1);
+  EXPECT_EQ(saves, 1);
+}
+
+TEST_F(RoundThroughTheShell, ATermSignalEndsTheGameThroughTheSameShutdown) {
+  int earningsTaken = 0, saves = 0;
+  game.Form().Hooks.RevertEarnings = [&] { ++earningsTaken; };
+  game.Form().Hooks.SavePlayer = [&] { ++saves; };
+  game.Form().State.PlayerLoaded = true;
+  StartRound();
+  PlayFromBanner();
+  InstallQuitSignals();
+  std::raise(SIGTERM);
+  game.RunTicks(1);
+  EXPECT_TRUE(game.Application().Terminated());
+  EXPECT_EQ(scoresSubmitted, 1);
+  EXPECT_EQ(earningsTaken, 1);
+  EXPECT_EQ(saves, 1);
 }
 
 TEST_F(RoundThroughTheShell, F2WinsTheRoundOnlyInDeveloperMode) {
