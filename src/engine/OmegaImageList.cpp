@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
+
+#include "engine/ImageDecoder.h"
 
 namespace qm {
 
@@ -23,10 +26,10 @@ std::uint32_t PackColor(int red, int green, int blue, int alpha) {
 
 TImageListItem::~TImageListItem() { ReleaseTexture(); }
 
-void TImageListItem::SetPicture(const TRgbaImage& picture) {
-  FPicture = picture;
-  FPictureWidth = std::max(1, picture.Width);
-  FPictureHeight = std::max(1, picture.Height);
+void TImageListItem::SetPicture(TRgbaImage picture) {
+  FPicture = std::move(picture);
+  FPictureWidth = std::max(1, FPicture.Width);
+  FPictureHeight = std::max(1, FPicture.Height);
   FTileWidth = FPictureWidth;
   FTileHeight = FPictureHeight;
   FTextureWidth = TextureSide(FPictureWidth);
@@ -50,6 +53,13 @@ void TImageListItem::UpdateGrid() {
 }
 
 bool TImageListItem::MakeTexture(IScreenDevice& device) {
+  if (FPicture.Empty() && FTexture == NoTexture && !Filepath.empty()) {
+    try {
+      FPicture = DecodeImageFile(Filepath, false);
+    } catch (const EImageLoadError&) {
+      // The file went missing since it was loaded: the entry stays blank.
+    }
+  }
   if (FPicture.Empty()) return true;
   FDevice = &device;
   if (FTileHeight < 1) FTileHeight = FPictureHeight;
@@ -58,6 +68,7 @@ bool TImageListItem::MakeTexture(IScreenDevice& device) {
     FTexture = device.CreateTexture(FTextureWidth, FTextureHeight, FPicture);
     if (FTexture == NoTexture) return false;
   }
+  if (!Filepath.empty()) FPicture = TRgbaImage{};
   UpdateGrid();
   return true;
 }

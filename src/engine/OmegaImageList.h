@@ -29,8 +29,8 @@ class TImageListItem {
   std::string Filepath;
 
   const TRgbaImage& Picture() const { return FPicture; }
-  // Copies the picture; the pattern becomes the whole picture.
-  void SetPicture(const TRgbaImage& picture);
+  // Takes the picture; the pattern becomes the whole picture.
+  void SetPicture(TRgbaImage picture);
   int TileWidth() const { return FTileWidth; }
   int TileHeight() const { return FTileHeight; }
   void SetTileWidth(int value);
@@ -46,7 +46,8 @@ class TImageListItem {
   TTextureId Texture() const { return FTexture; }
 
   // Makes the texture when the entry has none; false when the device
-  // refused it.
+  // refused it. An entry with a Filepath reads its picture from that file
+  // when it holds none, and lets the pixels go once they are on the device.
   bool MakeTexture(IScreenDevice& device);
   void ReleaseTexture();
   // Forgets a texture the device has already lost.

@@ -156,16 +156,10 @@ void TFormMain::CreateTileTable() {
   SpriteTileCount = std::make_unique<TSpriteTileCount>();
   LoadedImageList = std::make_unique<TLoadedImageList>();
   ImageLoader = std::make_unique<TImageLoader>(*OmegaImageList1, *SpriteTileCount, *LoadedImageList, Folders);
+  ImageLoader->OnLoadFailed = [this](const std::string& reason) { ReportOnce("picture left out: " + reason); };
 }
 
-void TFormMain::LoadCompanyLogos() {
-  try {
-    ImageLoader->LoadJpegFolder(ikLogo, false);
-  } catch (const std::exception& error) {
-    // The logos are not worth ending the game for; the white page still shows.
-    ReportLostFrame(error.what());
-  }
-}
+void TFormMain::LoadCompanyLogos() { ImageLoader->LoadJpegFolder(ikLogo, false); }
 
 int TFormMain::CountStartupImages() const {
   return int(ListFiles(Folders.ImagesFolder, ".jpg").size() + ListFiles(Folders.ImagesFolder, ".png").size()) + 1;

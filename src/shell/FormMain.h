@@ -266,6 +266,7 @@ class TFormMain {
   void DrawDeveloperFps();
   void ReportFramesPerSecond();
   void ReportLostFrame(const char* reason);
+  void ReportOnce(const std::string& problem);
 
   // Text and the menu.
   void LoadTextTables();

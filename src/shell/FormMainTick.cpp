@@ -22,9 +22,13 @@ void TFormMain::OmegaTimer1Timer() {
 }
 
 void TFormMain::ReportLostFrame(const char* reason) {
-  // The frame is simply lost and the next tick starts afresh; a failure
-  // that repeats every tick is reported once.
-  if (FReportedFailures.insert(reason).second) std::cerr << "quillmere: frame lost: " << reason << '\n';
+  // The frame is simply lost and the next tick starts afresh.
+  ReportOnce(std::string("frame lost: ") + reason);
+}
+
+void TFormMain::ReportOnce(const std::string& problem) {
+  // A problem that repeats (every tick, every load) is told once.
+  if (FReportedFailures.insert(problem).second) std::cerr << "quillmere: " << problem << '\n';
 }
 
 void TFormMain::RunFrame() {

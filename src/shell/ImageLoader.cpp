@@ -1,5 +1,7 @@
 #include "shell/ImageLoader.h"
 
+#include <utility>
+
 #include "engine/EffectsMode.h"
 #include "engine/ImageDecoder.h"
 #include "platform/FileLookup.h"
@@ -54,8 +56,11 @@ void TImageLoader::LoadImageFile(int kind, const std::string& fileName, bool lat
 
   std::string name = fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::string();
   TImageListItem& item = FImages.Add(name);
-  item.SetPicture(picture);
+  item.SetPicture(std::move(picture));
   ApplyPatternGrid(item);
+  // Once on the device the pixels are let go; a lost device reads the file
+  // again.
+  item.Filepath = file.string();
   FImages.MakeTexture(item);
   if (auto group = GroupOf(kind)) FGroups.Record(*group, name);
   if (kind == ikStartup && OnStartupImageLoaded) OnStartupImageLoaded();
@@ -68,23 +73,28 @@ void TImageLoader::LoadJpegFolder(int kind, bool lateLoad) {
 }
 
 void TImageLoader::LoadFolder(int kind, const fs::path& folder, std::string_view extension, bool lateLoad, bool jpeg) {
-  // One damaged picture must not keep the rest of its folder out: the others
-  // load, the loading bar still counts it, and the error is raised at the end.
-  std::string failures;
+  // A damaged picture is reported and left out; the rest of its folder (and
+  // the folders loaded after it) still load, and the loading bar counts it.
   for (const fs::path& file : ListFiles(folder, extension)) {
     try {
       LoadImageFile(kind, file.filename().string(), lateLoad, jpeg);
     } catch (const EImageLoadError& error) {
-      failures += failures.empty() ? error.what() : std::string("; ") + error.what();
+      if (OnLoadFailed) OnLoadFailed(error.what());
       if (kind == ikStartup && OnStartupImageLoaded) OnStartupImageLoaded();
     }
   }
-  if (!failures.empty()) throw EImageLoadError(failures);
 }
 
 void TImageLoader::EnsureLateImage(const std::string& name, bool jpeg) {
-  if (FImages.FindImage(name)) return;
-  LoadImageFile(ikStartup, name + (jpeg ? ".jpg" : ".png"), true, jpeg);
+  if (FImages.FindImage(name) || FMissingLate.count(name) != 0) return;
+  try {
+    LoadImageFile(ikStartup, name + (jpeg ? ".jpg" : ".png"), true, jpeg);
+  } catch (const EImageLoadError& error) {
+    // Asked for again every frame it would be drawn: tried and reported
+    // once, then drawn as nothing.
+    FMissingLate.insert(name);
+    if (OnLoadFailed) OnLoadFailed(error.what());
+  }
 }
 
 void TImageLoader::DrawLateImage(const std::string& name, float x, float y, bool jpeg) {

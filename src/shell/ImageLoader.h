@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,8 @@ class TImageLoader {
   // After each picture of the start-up set: the loading bar moves and one
   // whole frame is drawn, so the splash animates while loading goes on.
   std::function<void()> OnStartupImageLoaded;
+  // A picture of a folder or a late one could not be loaded: what and why.
+  std::function<void(const std::string& reason)> OnLoadFailed;
 
   std::filesystem::path FolderOf(int kind) const;
   static std::optional<int> GroupOf(int kind);
@@ -62,6 +65,8 @@ class TImageLoader {
   TSpriteTileCount& FTiles;
   TLoadedImageList& FGroups;
   const TGameFolders& FFolders;
+  // Late pictures that could not be loaded.
+  std::set<std::string> FMissingLate;
 };
 
 }  // namespace qm

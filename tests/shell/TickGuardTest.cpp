@@ -1,4 +1,5 @@
-// A damaged picture met during a frame costs that frame, never the game.
+// A damaged or missing picture is reported once and left out; every frame is
+// still drawn and the game goes on.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -54,19 +55,19 @@ class DamagedSplashPicture : public ::testing::Test {
   std::string report;
 };
 
-TEST_F(DamagedSplashPicture, NotAPngCostsOneFrameAndTheSplashFollows) {
+TEST_F(DamagedSplashPicture, NotAPngIsLeftOutAndTheSplashFollows) {
   WriteGoodPictures();
   WriteBytes(Splash() / "Torn.png", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'});
   RunPastTheLogos();
   EXPECT_EQ(game.Form().FramesTicked(), 250);
-  EXPECT_EQ(game.Device()->FramesPresented, 249) << "exactly one frame is lost";
+  EXPECT_EQ(game.Device()->FramesPresented, 250) << "no frame is lost";
   EXPECT_NE(report.find("Torn.png"), std::string::npos) << report;
   EXPECT_EQ(game.Scene(), gsSplash);
   EXPECT_EQ(EntriesNamed(game, "LoadingBarFill"), 1) << "a failed folder is not loaded again";
   EXPECT_TRUE(game.Messages().Messages.empty());
 }
 
-TEST_F(DamagedSplashPicture, ACutShortPngCostsOneFrameAndTheSplashFollows) {
+TEST_F(DamagedSplashPicture, ACutShortPngIsLeftOutAndTheSplashFollows) {
   WriteGoodPictures();
   ASSERT_TRUE(WritePng(Splash() / "Whole.png", TRgbaImage(64, 64)));
   std::ifstream in(Splash() / "Whole.png", std::ios::binary);
@@ -74,18 +75,56 @@ TEST_F(DamagedSplashPicture, ACutShortPngCostsOneFrameAndTheSplashFollows) {
   fs::remove(Splash() / "Whole.png");
   WriteBytes(Splash() / "Torn.png", TBytes(whole.begin(), whole.begin() + std::ptrdiff_t(whole.size() / 2)));
   RunPastTheLogos();
-  EXPECT_EQ(game.Device()->FramesPresented, 249);
+  EXPECT_EQ(game.Device()->FramesPresented, 250);
   EXPECT_EQ(game.Scene(), gsSplash);
 }
 
-TEST_F(DamagedSplashPicture, ACutShortJpegCostsOneFrameAndTheSplashFollows) {
+TEST_F(DamagedSplashPicture, ACutShortJpegIsLeftOutAndTheSplashFollows) {
   WriteGoodPictures();
   // The start of a JPEG and nothing more.
   WriteBytes(Splash() / "Torn.jpg", {char(0xFF), char(0xD8), char(0xFF), char(0xE0), 0, 16, 'J', 'F', 'I', 'F', 0});
   RunPastTheLogos();
-  EXPECT_EQ(game.Device()->FramesPresented, 249);
+  EXPECT_EQ(game.Device()->FramesPresented, 250);
   EXPECT_NE(report.find("Torn.jpg"), std::string::npos) << report;
   EXPECT_EQ(game.Scene(), gsSplash);
+}
+
+TEST(DamagedStartupPicture, ADamagedJpegKeepsNeitherTheOtherJpegsNorThePngsOut) {
+  THeadlessGame game;
+  fs::path images = game.Root() / "program" / "Images";
+  fs::create_directories(images);
+  WriteBytes(images / "Broken.jpg", {char(0xFF), char(0xD8), char(0xFF)});
+  ASSERT_TRUE(WritePng(images / "Apple.png", TRgbaImage(8, 8)));
+  game.Start();
+  ::testing::internal::CaptureStderr();
+  ASSERT_TRUE(game.RunUntilScene(gsSplash, 400));
+  game.RunTicks(60);
+  std::string report = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(report.find("Broken.jpg"), std::string::npos) << report;
+  EXPECT_EQ(EntriesNamed(game, "Apple"), 1) << "the PNG set loads after the JPEGs";
+  EXPECT_TRUE(game.Form().LoadingBar->LoadingFinished());
+  game.Click(683, 384);
+  EXPECT_TRUE(game.Form().SceneTransition->Active()) << "the splash takes its click";
+}
+
+TEST(DamagedLatePicture, ABackgroundThatCannotLoadIsToldOnceAndEveryFrameStillShows) {
+  THeadlessGame game({.WithContent = true});
+  game.Start();
+  ASSERT_TRUE(game.RunUntilScene(gsSplash, 400));
+  game.RunTicks(80);
+  // The round's background goes missing: a broken file in its place.
+  game.Form().Folders.LateLoadFolder = game.Root() / "late";
+  WriteBytes(game.Root() / "late" / "GameBG1.png", {'n', 'o'});
+  ::testing::internal::CaptureStderr();
+  game.Form().StartLevel();
+  const long long presented = game.Device()->FramesPresented;
+  game.RunTicks(60);
+  std::string report = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(game.Device()->FramesPresented - presented, 60) << "no frame is lost";
+  EXPECT_EQ(game.Scene(), gsObjectiveInfo);
+  std::size_t first = report.find("GameBG1.png");
+  ASSERT_NE(first, std::string::npos) << report;
+  EXPECT_EQ(report.find("GameBG1.png", first + 1), std::string::npos) << "told once: " << report;
 }
 
 TEST(DamagedStartupPicture, TheOthersStillLoadAndTheSplashCanBeLeft) {

@@ -1,0 +1,11 @@
+# Copies the content pack's pictures and level files into one corpus folder
+# per fuzz target (run with -P, PACK and CORPUS set).
+foreach(kind png jpeg level)
+  file(MAKE_DIRECTORY ${CORPUS}/${kind})
+endforeach()
+file(GLOB_RECURSE pngs ${PACK}/Images/*.png)
+file(GLOB_RECURSE jpegs ${PACK}/Images/*.jpg)
+file(GLOB levels ${PACK}/Levels/*.qlv)
+file(COPY ${pngs} DESTINATION ${CORPUS}/png)
+file(COPY ${jpegs} DESTINATION ${CORPUS}/jpeg)
+file(COPY ${levels} DESTINATION ${CORPUS}/level)
