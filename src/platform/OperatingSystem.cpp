@@ -19,12 +19,17 @@ fs::path TPosixOperatingSystem::ProgramFolder() {
 }
 
 std::vector<std::optional<fs::path>> TPosixOperatingSystem::SaveRootCandidates() {
-  // The per-user data folder; $XDG_DATA_HOME wins over the default below $HOME.
-  std::optional<fs::path> fromHome;
-  if (const char* home = std::getenv("HOME"); home && *home) fromHome = fs::path(home) / ".local" / "share";
-  std::optional<fs::path> fromXdg;
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) fromXdg = fs::path(xdg);
-  return {fromHome, fromXdg};
+  // The per-user data folder; $XDG_DATA_HOME wins over the default below
+  // $HOME. Only absolute paths count, as the base-directory rules say: a
+  // relative one would move with the current folder.
+  auto absolute = [](const char* variable) -> std::optional<fs::path> {
+    const char* value = std::getenv(variable);
+    if (value == nullptr || *value == '\0' || !fs::path(value).is_absolute()) return std::nullopt;
+    return fs::path(value);
+  };
+  std::optional<fs::path> fromHome = absolute("HOME");
+  if (fromHome) *fromHome = *fromHome / ".local" / "share";
+  return {fromHome, absolute("XDG_DATA_HOME")};
 }
 
 bool TPosixOperatingSystem::SetCurrentDirectory(const fs::path& folder) {

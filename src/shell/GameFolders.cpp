@@ -55,14 +55,12 @@ void CreateSaveFolders(IOperatingSystem& system, IMessageBox& messages, const TG
     messages.Show(kSaveFolderFailedMessage, "Error", TMessageBoxKind::mbPlain);
 }
 
-namespace {
-
 bool IsUsableSaveFolder(IOperatingSystem& system, const fs::path& folder) {
+  // A folder that could not be made keeps nothing, Players.dat or not.
+  if (!system.DirectoryExists(folder)) return false;
   fs::path players = folder / "Players.dat";
   return !system.FileExists(players) || system.CanOpenReadWrite(players);
 }
-
-}  // namespace
 
 fs::path ChooseUsableSaveFolder(IOperatingSystem& system, const fs::path& saveFolder) {
   if (IsUsableSaveFolder(system, saveFolder)) return saveFolder;

@@ -62,6 +62,9 @@ void CreateSaveFolders(IOperatingSystem& system, IMessageBox& messages, const TG
 
 // A folder is usable when it has no "Players.dat" or one that can be opened
 // for reading and writing. Falls back to numbered sub-folders 1..9999.
+// A save folder that exists and has no Players.dat, or one that can be
+// opened for reading and writing.
+bool IsUsableSaveFolder(IOperatingSystem& system, const std::filesystem::path& folder);
 std::filesystem::path ChooseUsableSaveFolder(IOperatingSystem& system, const std::filesystem::path& saveFolder);
 
 }  // namespace qm

@@ -31,9 +31,31 @@ TEST(InstanceGuard, LockIsFreedWhenTheFirstCopyEnds) {
   EXPECT_TRUE(again.Acquired());
 }
 
-TEST(InstanceGuard, UnusableFolderRefuses) {
-  TInstanceGuard guard("QSR_Quillmere_Game", "/nonexistent/folder");
-  EXPECT_FALSE(guard.Acquired());
+TEST(InstanceGuard, AnUnusableFolderFallsBackToTheSharedFolderUnderTheUsersOwnName) {
+  const std::string name = "QSR_Quillmere_Test_" + std::to_string(::getpid());
+  TInstanceGuard guard(name, "/nonexistent/folder");
+  ASSERT_TRUE(guard.Acquired());
+  EXPECT_EQ(guard.LockFile(), std::filesystem::path("/tmp") / (name + "-" + std::to_string(::getuid()) + ".lock"));
+  std::filesystem::remove(guard.LockFile());
+}
+
+TEST(InstanceGuard, ALinkUnderTheLocksNameIsNotFollowed) {
+  auto folder = TempFolder();
+  const std::string name = "QSR_Quillmere_Test_" + std::to_string(::getpid());
+  const auto target = folder / "elsewhere";
+  std::filesystem::create_symlink(target, folder / (name + ".lock"));
+  TInstanceGuard guard(name, folder);
+  EXPECT_FALSE(std::filesystem::exists(target)) << "nothing was made at the link's target";
+  EXPECT_NE(guard.LockFile(), folder / (name + ".lock"));
+  std::filesystem::remove(guard.LockFile());
+}
+
+TEST(InstanceGuard, ARelativeRuntimeFolderIsNotUsed) {
+  ::setenv("XDG_RUNTIME_DIR", "relative/run", 1);
+  const auto files = TInstanceGuard::LockFiles("Q", {});
+  ::unsetenv("XDG_RUNTIME_DIR");
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0].parent_path(), std::filesystem::path("/tmp"));
 }
 
 }  // namespace

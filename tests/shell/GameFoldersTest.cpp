@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include <fstream>
 
 #include "shell/HeadlessGame.h"
@@ -78,6 +81,24 @@ class UsableSaveFolder : public ::testing::Test {
 };
 
 TEST_F(UsableSaveFolder, AFolderWithoutPlayersIsKept) { EXPECT_EQ(ChooseUsableSaveFolder(System, Save), Save); }
+
+TEST_F(UsableSaveFolder, AFolderThatCouldNotBeMadeIsNotUsable) {
+  EXPECT_FALSE(IsUsableSaveFolder(System, Temp.Path() / "never made"));
+}
+
+TEST(SaveRoot, ARelativeDataHomeIsIgnored) {
+  TPosixOperatingSystem system;
+  const char* home = std::getenv("HOME");
+  const std::string savedHome = home ? home : "";
+  ::setenv("HOME", "/home/ann", 1);
+  ::setenv("XDG_DATA_HOME", "relative/share", 1);
+  const auto candidates = system.SaveRootCandidates();
+  ::setenv("HOME", savedHome.c_str(), 1);
+  ::unsetenv("XDG_DATA_HOME");
+  ASSERT_EQ(candidates.size(), 2u);
+  EXPECT_EQ(candidates[0], fs::path("/home/ann/.local/share"));
+  EXPECT_EQ(candidates[1], std::nullopt);
+}
 
 TEST_F(UsableSaveFolder, AWritablePlayersFileIsKept) {
   MakePlayers(Save);
