@@ -1,5 +1,6 @@
 #include "engine/OmegaTimer.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace qm {
@@ -122,8 +123,20 @@ void TOmegaTimer::Tick(bool& done) {
   } else {
     elapsed = SlowFrameTest(elapsed);
     if (FireTest(elapsed)) Fire(now);
+    PublishIdleWait(now);
   }
   ChainIdleHandler(done);
+}
+
+void TOmegaTimer::PublishIdleWait(std::int64_t now) {
+  // The loop may sleep until the next frame is due instead of spinning; a
+  // free-running timer wants every pass.
+  if (FTargetFPS <= 0 || FFrequency <= 0) {
+    FApplication.IdleWaitMs = 0;
+    return;
+  }
+  const std::int64_t left = std::max<std::int64_t>(0, FTicksPerFrame - (now - FLastFire));
+  FApplication.IdleWaitMs = static_cast<unsigned>((left * 1000 + FFrequency - 1) / FFrequency);
 }
 
 std::int64_t TOmegaTimer::ReadClock() {

@@ -60,6 +60,7 @@ class TOmegaTimer {
   bool FireTest(std::int64_t elapsed);
   void PublishFrameTimes(std::int64_t elapsed, std::int64_t frameTicks);
   void Fire(std::int64_t now);
+  void PublishIdleWait(std::int64_t now);
   void ChainIdleHandler(bool& done);
 
   IClock& FClock;

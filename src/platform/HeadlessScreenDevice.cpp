@@ -51,6 +51,7 @@ std::unique_ptr<IScreenDevice> THeadlessGraphics::CreateDevice(IWindow&, const T
       (type == TDeviceType::dtReference && FailReference))
     return nullptr;
   auto device = std::make_unique<THeadlessScreenDevice>(params);
+  device->RecordQuads = RecordQuads;
   LastDevice = device.get();
   return device;
 }

@@ -73,6 +73,8 @@ class THeadlessGraphics : public IGraphics {
   bool FailHardware = false;
   bool FailReference = false;
   bool FailSoftware = false;
+  // Devices made keep every quad (for tests that read them) or none.
+  bool RecordQuads = true;
   int Beeps = 0;
   bool CursorShown = true;
   std::vector<TDeviceType> Requests;

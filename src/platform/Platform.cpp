@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
+
 #include "platform/HeadlessScreenDevice.h"
 #include "platform/SdlApplication.h"
 #include "platform/SdlClock.h"
@@ -19,6 +21,10 @@ bool InitSdlVideo() {
   // send one after the window's close, which would ask twice.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // SDL's own software renderer draws into the window's memory directly;
+  // it needs no OpenGL (which, without a graphics card, would bring a whole
+  // software rasteriser into memory).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) == 0;
 }
 
@@ -43,6 +49,13 @@ std::unique_ptr<TPlatform> CreateSdlPlatform() {
     application->AttachWindow(window.get());
     messageBox->SetParent(window->Handle());
     if (window->Valid()) platform->Graphics = std::make_unique<TSdlGraphics>();
+    // For measuring the game without its drawing: every call accepted,
+    // nothing rasterised.
+    if (const char* null = std::getenv("QUILLMERE_NULL_SCREEN"); null && *null && *null != '0') {
+      auto graphics = std::make_unique<THeadlessGraphics>();
+      graphics->RecordQuads = false;
+      platform->Graphics = std::move(graphics);
+    }
     platform->Window = std::move(window);
     platform->Application = std::move(application);
   } else {

@@ -75,9 +75,10 @@ void TSdlApplication::Run() {
   while (!FTerminated) {
     while (!FTerminated && SDL_PollEvent(&event)) Dispatch(event);
     if (FTerminated) break;
-    // The frame timer keeps the loop spinning; without it, sleep until the
-    // next event.
-    if (RunIdleOnce() && SDL_WaitEventTimeout(&event, 100)) Dispatch(event);
+    // Between frames the loop sleeps until the frame timer's next frame is
+    // due or a message comes; without the timer, until the next message.
+    const unsigned wait = RunIdleOnce() ? 100 : IdleWaitMs;
+    if (wait > 0 && SDL_WaitEventTimeout(&event, int(wait))) Dispatch(event);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "platform/PolygonClip.h"
@@ -332,6 +333,27 @@ std::optional<TRgbaImage> TSdlScreenDevice::ReadFrame() {
   return frame;
 }
 
+namespace {
+
+// An OpenGL renderer whose rasteriser runs on the processor (as on a virtual
+// display, or a machine without a graphics driver): SDL's own software
+// renderer does the same work for a fraction of the cost.
+bool RasterisesOnTheProcessor(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using TGetString = const unsigned char* (*)(unsigned int);
+  auto getString = reinterpret_cast<TGetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned int kGlRenderer = 0x1F01;
+  const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+  if (name == nullptr) return false;
+  const std::string text(reinterpret_cast<const char*>(name));
+  for (const char* software : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+    if (text.find(software) != std::string::npos) return true;
+  return false;
+}
+
+}  // namespace
+
 std::unique_ptr<IScreenDevice> TSdlGraphics::CreateDevice(IWindow& window, const TPresentParameters& params,
                                                           TDeviceType type) {
   auto* sdlWindow = dynamic_cast<TSdlWindow*>(&window);
@@ -340,6 +362,10 @@ std::unique_ptr<IScreenDevice> TSdlGraphics::CreateDevice(IWindow& window, const
   flags |= type == TDeviceType::dtHardware ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
   if (!params.Windowed && params.VSync) flags |= SDL_RENDERER_PRESENTVSYNC;
   SDL_Renderer* renderer = SDL_CreateRenderer(sdlWindow->Handle(), -1, flags);
+  if (renderer && type == TDeviceType::dtHardware && RasterisesOnTheProcessor(renderer)) {
+    SDL_DestroyRenderer(renderer);
+    renderer = SDL_CreateRenderer(sdlWindow->Handle(), -1, SDL_RENDERER_TARGETTEXTURE | SDL_RENDERER_SOFTWARE);
+  }
   if (!renderer) return nullptr;
   auto device = std::make_unique<TSdlScreenDevice>(*sdlWindow, renderer, params);
   if (!device->Ready()) return nullptr;
