@@ -81,6 +81,18 @@ TEST_F(OmegaTimerDefaults, ADisabledTimerHooksNothing) {
   EXPECT_EQ(frames, 0);
 }
 
+TEST_F(OmegaTimerPacing, TheLoopMaySleepUntilTheNextFrameIsDue) {
+  Start();
+  PassAfter(kFrame);  // fires
+  EXPECT_EQ(frames, 1);
+  EXPECT_EQ(app.IdleWaitMs, 31u) << "30.3 ms, rounded up so the loop wakes when the frame is due";
+  PassAfter(10'000);
+  EXPECT_EQ(app.IdleWaitMs, 21u);
+  timer.SetTargetFPS(0);
+  PassAfter(1);
+  EXPECT_EQ(app.IdleWaitMs, 0u) << "free running wants every pass";
+}
+
 TEST_F(OmegaTimerPacing, NoFrameBeforeOneTargetPeriod) {
   Start();
   PassAfter(kFrame - 1);
