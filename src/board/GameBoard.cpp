@@ -931,8 +931,7 @@ bool TGameBoard::HintLegal(TPoint a, TPoint b) const {
   return true;
 }
 
-bool TGameBoard::IsHintMoveByFullScan(TPoint a, TPoint b) const {
-  if (!HintLegal(a, b) || std::abs(a.X - b.X) + std::abs(a.Y - b.Y) != 1) return false;
+bool TGameBoard::SwapMakesLineOnCopy(TPoint a, TPoint b) const {
   TBoardData swapped = FBoard;
   std::swap(swapped.At(a), swapped.At(b));
   const TBoardTile& moved = swapped.At(b);
@@ -956,7 +955,7 @@ bool TGameBoard::SwapMakesLineNear(TPoint a, TPoint b, const std::array<bool, 51
   const TBoardTile& tb = FBoard.At(b);
   const int kind = ta.ObjectKind;
   const int color = ta.Color();
-  if (lined[kind * 256 + color]) return IsHintMoveByFullScan(a, b);
+  if (lined[kind * 256 + color]) return SwapMakesLineOnCopy(a, b);
   auto fits = [&](int x, int y) {
     if (x < 1 || x > BoardColumns || y < 1 || y > BoardRows) return false;
     const TPoint p{x, y};
@@ -1008,10 +1007,6 @@ bool TGameBoard::FindMove(TPoint& a, TPoint& b) {
   std::array<bool, 512> lined;
   NoteLiveLines(lined);
   return SearchMove(a, b, [&](TPoint p, TPoint n) { return SwapMakesLineNear(p, n, lined); });
-}
-
-bool TGameBoard::FindMoveByFullScan(TPoint& a, TPoint& b) {
-  return SearchMove(a, b, [&](TPoint p, TPoint n) { return IsHintMoveByFullScan(p, n); });
 }
 
 void TGameBoard::HideHint() { FHintVisible = false; }

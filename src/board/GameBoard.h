@@ -172,15 +172,10 @@ class TGameBoard {
   std::uint8_t RandomElement();
 
   // Hints and the no-more-moves test. FindMove searches from a random cell
-  // and checks each candidate swap only around the two cells it changes;
-  // FindMoveByFullScan makes the same search but checks every candidate on
-  // a swapped copy of the whole board, and is kept as the measure the fast
-  // one is tested and timed against.
+  // and checks each candidate swap only around the two cells it changes.
   bool FindMove(TPoint& a, TPoint& b);
-  bool FindMoveByFullScan(TPoint& a, TPoint& b);
   // One candidate: a pair the hint may show whose swap makes a line.
   bool IsHintMove(TPoint a, TPoint b) const;
-  bool IsHintMoveByFullScan(TPoint a, TPoint b) const;
   void ShowHint(TPoint a, TPoint b);
   void CancelHint();
   bool HasAnyMove();
@@ -236,6 +231,8 @@ class TGameBoard {
   // candidate of such a colour is checked on a full copy.
   void NoteLiveLines(std::array<bool, 512>& lined) const;
   bool SwapMakesLineNear(TPoint a, TPoint b, const std::array<bool, 512>& lined) const;
+  // The same asked of a swapped copy of the whole board.
+  bool SwapMakesLineOnCopy(TPoint a, TPoint b) const;
   void ShowFoundMove();
   void HideHint();
   void AdvanceHintClock();
