@@ -128,7 +128,7 @@ TEST_F(RoundThroughTheShell, ClicksSwapTwoPiecesAndTheLineCounts) {
   EXPECT_TRUE(game.Form().RoundPlay->Swap->IsRunning());
   Settle();
   EXPECT_EQ(BananasLeft(), 3);
-  EXPECT_GT(game.Form().TotalScore->Value(), 0);
+  EXPECT_EQ(game.Form().TotalScore->Value(), 3 * TRoundScore::PointsPerClearedTile);
 }
 
 TEST_F(RoundThroughTheShell, AFiveLineShowsAMatchXBadgeAndPaysItsCombo) {

@@ -1,5 +1,7 @@
 #include "shell/HeadlessGame.h"
 
+#include <gtest/gtest.h>
+
 #include <unistd.h>
 
 #include <atomic>
@@ -79,7 +81,8 @@ fs::path THeadlessGame::CaptureFrame(const std::string& name) {
   fs::path folder = QUILLMERE_TEST_OUTPUT_DIR;
   fs::create_directories(folder);
   fs::path file = folder / (name + ".png");
-  if (auto frame = Frame()) WritePng(file, *frame);
+  auto frame = Frame();
+  if (!frame || !WritePng(file, *frame)) ADD_FAILURE() << "no frame to capture as " << file;
   return file;
 }
 
