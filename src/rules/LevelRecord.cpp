@@ -178,8 +178,6 @@ TPoint TLevelRecord::BoardOrigin() const {
 
 // Time x 0.65 and x 0.4 are computed from exact integers so that halves are
 // truly halves before they go to the even neighbour.
-int TLevelRecord::SilverReqTime() const { return RoundToEven(double(std::int64_t(Time) * 65) / 100.0); }
-int TLevelRecord::GoldReqTime() const { return RoundToEven(double(std::int64_t(Time) * 4) / 10.0); }
 
 std::vector<TPoint> TLevelRecord::WebCells() const {
   return CellsWhere([this](int x, int y) { return Board.At(x, y).Web != 0; });

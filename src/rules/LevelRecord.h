@@ -118,10 +118,6 @@ struct TLevelRecord {
   // really uses (a full board sits at (266, 95)).
   TPoint BoardOrigin() const;
 
-  // Medal limits in whole seconds, rounded halves to even.
-  int SilverReqTime() const;
-  int GoldReqTime() const;
-
   // Cells to put webs on again after the board is loaded, and cells that
   // start with a potion, column by column.
   std::vector<TPoint> WebCells() const;

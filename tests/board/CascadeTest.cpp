@@ -64,13 +64,14 @@ TEST(Cascades, EachPassThatFindsALineStartsTheNextRoundUntilOneFindsNothing) {
   GameRandom().SetSeed(5);
   TBoardRig rig;
   rig.Board.OneUniFruitEveryInterval = 0;
-  // Clearing the bottom row drops each column's 'C' into a row of 'C's,
-  // which clears in turn.
-  rig.Load(BoardFromRows({"ABA", "CCD", "EFE", "BBB"}));
+  // Clearing the 'B's drops the first three columns by a row: their two
+  // 'C's land beside the fourth column's 'C', and that line clears in turn.
+  rig.Load(BoardFromRows({"DADA", "ACCD", "EFEC", "BBBE"}));
   rig.Board.MatchElements();
   rig.Settle();
-  ASSERT_GE(rig.GroupRequests.size(), 1u);
+  ASSERT_GE(rig.GroupRequests.size(), 2u);
   EXPECT_EQ(CellsOf(rig.GroupRequests[0]), "(1,4)(2,4)(3,4)");
+  EXPECT_EQ(CellsOf(rig.GroupRequests[1]), "(2,3)(3,3)(4,3)");
   EXPECT_FALSE(rig.Busy());
   EXPECT_TRUE(rig.Board.IsQuiet());
   // At rest the last pass found nothing.

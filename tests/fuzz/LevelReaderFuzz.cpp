@@ -22,7 +22,6 @@ void UseRecord(const TLevelRecord& record) {
   const TPoint origin = record.BoardOrigin();
   if (origin.X < 266 - 52 * 8 || origin.X > 266 + 52 * 8 || origin.Y < 95 - 52 * 6 || origin.Y > 95 + 52 * 6)
     std::abort();
-  if (record.SilverReqTime() < record.GoldReqTime()) std::abort();
   if (record.WebCells().size() > std::size_t(BoardCells) || record.PotionCells().size() > std::size_t(BoardCells))
     std::abort();
 }

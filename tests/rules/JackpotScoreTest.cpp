@@ -53,11 +53,17 @@ TEST(JackpotScore, CountingTicksASoundEverySecondFrame) {
   std::vector<std::string> sounds;
   counter.OnPlaySound = [&](const std::string& name) { sounds.push_back(name); };
   counter.Increment = 1;
-  counter.AddCounting(3, jsClick);
-  for (int i = 0; i < 30; ++i) counter.TickAndDraw();
-  EXPECT_EQ(counter.ShownValue(), 3);
-  EXPECT_FALSE(sounds.empty());
+  counter.AddCounting(20, jsClick);
+  std::vector<int> soundFrames;
+  for (int frame = 1; frame <= 60; ++frame) {
+    const std::size_t before = sounds.size();
+    counter.TickAndDraw();
+    if (sounds.size() > before) soundFrames.push_back(frame);
+  }
+  EXPECT_EQ(counter.ShownValue(), 20);
+  ASSERT_GE(soundFrames.size(), 3u);
   EXPECT_EQ(sounds.front(), "Click");
+  for (std::size_t i = 1; i < soundFrames.size(); ++i) EXPECT_EQ(soundFrames[i] - soundFrames[i - 1], 2);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "rules/LevelRecord.h"
+#include "rules/ResultMedal.h"
 
 #include <gtest/gtest.h>
 
@@ -253,16 +254,17 @@ TEST(LevelRoundSetUp, AnUnusedCellWithABackgroundIsNotEmpty) {
   EXPECT_EQ(Decoded(file).BoardOrigin(), (TPoint{266, 95}));
 }
 
-TEST(LevelRoundSetUp, MedalTimesRoundHalvesToEven) {
+TEST(LevelRoundSetUp, TheMedalLimitsComeFromTheFilesTimeRoundedHalvesToEven) {
   TLevelBytes file;
+  TResultMedal medal;
   file.Int(88, 150);
-  EXPECT_EQ(Decoded(file).SilverReqTime(), 98);
-  EXPECT_EQ(Decoded(file).GoldReqTime(), 60);
+  medal.SetRoundTime(Decoded(file).Time);
+  EXPECT_EQ(medal.SilverReqTime, 98);
+  EXPECT_EQ(medal.GoldReqTime, 60);
   file.Int(88, 170);
-  EXPECT_EQ(Decoded(file).SilverReqTime(), 110) << "110.5";
-  EXPECT_EQ(Decoded(file).GoldReqTime(), 68);
-  file.Int(88, 10);
-  EXPECT_EQ(Decoded(file).SilverReqTime(), 6) << "6.5";
+  medal.SetRoundTime(Decoded(file).Time);
+  EXPECT_EQ(medal.SilverReqTime, 110) << "110.5";
+  EXPECT_EQ(medal.GoldReqTime, 68);
 }
 
 TEST(LevelRoundSetUp, WebsAreListedWhereTheFileHasThem) {

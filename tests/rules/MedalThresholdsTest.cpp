@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "rules/ResultMedal.h"
+#include "rules/TubeTimer.h"
 #include "text/SpriteRecorder.h"
 
 namespace qm {
@@ -63,10 +64,20 @@ TEST(MedalThresholds, TheDecisionIsKept) {
 }
 
 TEST(MedalThresholds, TimeTheMonsterDrainedCountsAsPlayed) {
-  // 60 s absorbed by the boss plus 50 s of real play on a 200 s round.
+  // 50 s of real play on a 200 s round, then the boss drains 60 s.
+  TTubeTimer timer;
+  timer.Time = 200;
+  timer.GameObjective = goBossMode;
+  timer.Start();
+  while (timer.Motion() != TTubeTimer::mtRunning) timer.Update();
+  timer.Paused = false;
+  while (timer.ElapsedSeconds() < 50) timer.Update();
+  timer.Absorb(60);
+  while (timer.Draining()) timer.Update();
   TResultMedal medal;
   medal.SetRoundTime(200);
-  EXPECT_EQ(medal.Decide(60 + 50), mdSilver);
+  EXPECT_EQ(timer.PlayingSeconds(), 110);
+  EXPECT_EQ(medal.Decide(timer.PlayingSeconds()), mdSilver);
 }
 
 TEST(MedalBonus, OnlyGoldPaysTheLevelsBonus) {
