@@ -339,13 +339,28 @@ TEST_F(RoundThroughTheShell, ABossRoundLostOnTimeAsksToRetry) {
   EXPECT_EQ(game.Form().Progress.LevelIdx, 4);
 }
 
-TEST_F(RoundThroughTheShell, ClosingTheWindowInARoundAsksFirstThenClosesThroughTheShutdown) {
-  int earningsTaken = 0, saves = 0;
-  game.Form().Hooks.RevertEarnings = [&] { ++earningsTaken; };
-  game.Form().Hooks.SavePlayer = [&] { ++saves; };
-  game.Form().State.PlayerLoaded = true;
-  StartRound();
-  PlayFromBanner();
+// A player in a round, with the shutdown's earnings and save hooks counted.
+class ClosingInARound : public RoundThroughTheShell {
+ protected:
+  void SetUp() override {
+    RoundThroughTheShell::SetUp();
+    game.Form().Hooks.RevertEarnings = [this] { ++earningsTaken; };
+    game.Form().Hooks.SavePlayer = [this] { ++saves; };
+    game.Form().State.PlayerLoaded = true;
+    StartRound();
+    PlayFromBanner();
+  }
+  void ExpectTheShutdownRan() {
+    EXPECT_TRUE(game.Application().Terminated());
+    EXPECT_EQ(scoresSubmitted, 1);
+    EXPECT_EQ(earningsTaken, 1);
+    EXPECT_EQ(saves, 1);
+  }
+  int earningsTaken = 0;
+  int saves = 0;
+};
+
+TEST_F(ClosingInARound, TheWindowAsksFirstThenClosesThroughTheShutdown) {
   game.Window().Close();
   EXPECT_EQ(game.Scene(), gsConfirmWindow);
   EXPECT_EQ(game.Form().ConfirmWindow->QuestionKind(), 8);
@@ -359,26 +374,14 @@ TEST_F(RoundThroughTheShell, ClosingTheWindowInARoundAsksFirstThenClosesThroughT
   game.Window().Close();
   game.RunTicks(20);
   game.Driver().ClickButton(game.Form().ConfirmWindow->PositiveButton());
-  EXPECT_TRUE(game.Application().Terminated());
-  EXPECT_EQ(scoresSubmitted, 1);
-  EXPECT_EQ(earningsTaken, 1);
-  EXPECT_EQ(saves, 1);
+  ExpectTheShutdownRan();
 }
 
-TEST_F(RoundThroughTheShell, ATermSignalEndsTheGameThroughTheSameShutdown) {
-  int earningsTaken = 0, saves = 0;
-  game.Form().Hooks.RevertEarnings = [&] { ++earningsTaken; };
-  game.Form().Hooks.SavePlayer = [&] { ++saves; };
-  game.Form().State.PlayerLoaded = true;
-  StartRound();
-  PlayFromBanner();
+TEST_F(ClosingInARound, ATermSignalEndsTheGameThroughTheSameShutdown) {
   InstallQuitSignals();
   std::raise(SIGTERM);
   game.RunTicks(1);
-  EXPECT_TRUE(game.Application().Terminated());
-  EXPECT_EQ(scoresSubmitted, 1);
-  EXPECT_EQ(earningsTaken, 1);
-  EXPECT_EQ(saves, 1);
+  ExpectTheShutdownRan();
 }
 
 TEST_F(RoundThroughTheShell, F2WinsTheRoundOnlyInDeveloperMode) {
