@@ -1,5 +1,7 @@
 #include "rules/ResultWindowLayout.h"
 
+#include "widgets/GameButton.h"
+
 #include "engine/OmegaImageList.h"
 #include "engine/StepHelpers.h"
 #include "rules/ResultMedal.h"
@@ -34,6 +36,21 @@ void PlaceResultContents(TScreenPoint window, TResultMedal& medal, TResultStats&
   stats.Top = window.Y + ResultWindow::StatsOffset.Y;
   shine.Left = window.X + ResultWindow::ShineOffset.X;
   shine.Top = window.Y + ResultWindow::ShineOffset.Y;
+}
+
+void WireResultWindow(TGameMenuWindow& window, TResultMedal& medal, TResultStats& stats, TResultFeatureShine& shine,
+                      TGameButton& ok) {
+  ok.OnClick = [&window](TGameButton&) { window.Hide(); };
+  window.OnPosUpdate = [&medal, &stats, &shine, &ok](TGameMenuWindow&, TScreenPoint position) {
+    PlaceResultContents(position, medal, stats, shine);
+    ok.Left = position.X + ResultWindow::OKButtonOffset.X;
+    ok.Top = position.Y + ResultWindow::OKButtonOffset.Y;
+  };
+  window.OnShowingComplete = [&medal, &stats](TGameMenuWindow&) {
+    medal.Present();
+    stats.StartCounting();
+  };
+  window.OnShownTimerReached = [](TGameMenuWindow& sender) { sender.Hide(); };
 }
 
 }  // namespace qm

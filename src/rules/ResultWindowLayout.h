@@ -4,8 +4,10 @@
 
 namespace qm {
 
+class TGameButton;
 class TGameMenuWindow;
 class TOmegaImageList;
+class TResultFeatureShine;
 class TResultMedal;
 class TResultStats;
 
@@ -21,10 +23,18 @@ inline constexpr int ShownTime = 15000;  // ms
 inline constexpr TScreenPoint TrophyOffset{121, 74};
 inline constexpr TScreenPoint StatsOffset{292, 219};
 inline constexpr TScreenPoint ShineOffset{128, 120};
+inline constexpr TScreenPoint OKButtonOffset{133, 380};
 }  // namespace ResultWindow
 
 // Picture, resting place, the slide down from above and the closing timer.
 void SetupResultWindow(TGameMenuWindow& window);
+
+// How the window and its contents work together at a round's end: the
+// contents and the OK button ride along, the trophy and the counting start
+// when the window has arrived, and OK or the closing timer send it away.
+// The owner hears the end through the window's OnHidingComplete.
+void WireResultWindow(TGameMenuWindow& window, TResultMedal& medal, TResultStats& stats, TResultFeatureShine& shine,
+                      TGameButton& ok);
 
 // The slow additive shine that turns behind the trophy.
 class TResultFeatureShine {

@@ -163,17 +163,8 @@ void TFormMain::WireResultWindow() {
   auto playSound = SoundRequest();
   ResultMedal->OnPlaySound = playSound;
   ResultStats->OnPlaySound = playSound;
-  MakeButton(ResultOKButton, "WindowOKButton").OnClick = [this](TGameButton&) { ResultWindow->Hide(); };
-  ResultWindow->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
-    PlaceResultContents(position, *ResultMedal, *ResultStats, *ResultShine);
-    ResultOKButton->Left = position.X + 133;
-    ResultOKButton->Top = position.Y + 380;
-  };
-  ResultWindow->OnShowingComplete = [this](TGameMenuWindow&) {
-    ResultMedal->Present();
-    ResultStats->StartCounting();
-  };
-  ResultWindow->OnShownTimerReached = [this](TGameMenuWindow&) { ResultWindow->Hide(); };
+  MakeButton(ResultOKButton, "WindowOKButton");
+  qm::WireResultWindow(*ResultWindow, *ResultMedal, *ResultStats, *ResultShine, *ResultOKButton);
   ResultWindow->OnHidingComplete = [this](TGameMenuWindow&) { ResultWindowHidden(); };
 }
 

