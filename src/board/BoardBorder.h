@@ -30,8 +30,6 @@ class TBoardBorder {
   // Nothing traced, nothing shown.
   void Reset();
   void TickAndDraw();
-  // Some of it is on the screen.
-  bool Showing() const { return FAppear > 0.0f; }
   int PieceCount() const { return static_cast<int>(FPieces.size()); }
 
  private:

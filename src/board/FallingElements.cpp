@@ -28,7 +28,6 @@ void TFallingElements::Start(const TBoardData& board, const TSimpleObjectArray& 
       FNext = (FNext + 1) % kPieceCount;
       piece = TPiece{};
       piece.Phase = phFloating;
-      piece.Batch = batch;
       piece.Element = tile.Element;
       piece.Column = x;
       piece.X = static_cast<float>(Left + TileSize * (x - 1) + AdjustX);

@@ -52,7 +52,6 @@ class TFallingElements {
   enum TPhase : std::uint8_t { phIdle, phFloating, phFalling, phBouncing, phCaught };
   struct TPiece {
     TPhase Phase = phIdle;
-    int Batch = 0;
     std::uint8_t Element = 0;
     int Column = 0;
     float X = 0, Y = 0;

@@ -45,7 +45,9 @@ TEST(HintSearch, TheSearchAgreesWithTheRuleOnEverySwapOfManyBoards) {
     TPoint b;
     const bool found = rig->Board.FindMove(a, b);
     ASSERT_EQ(found, OracleHasMove(rig->Board)) << "seed " << seed;
-    if (found) EXPECT_TRUE(OracleIsHintMove(rig->Board, a, b)) << "seed " << seed;
+    if (found) {
+      EXPECT_TRUE(OracleIsHintMove(rig->Board, a, b)) << "seed " << seed;
+    }
   }
   EXPECT_GT(moves, pairs / 50);
 }
