@@ -36,16 +36,31 @@ constexpr std::size_t SoundVolume = 136;
 constexpr std::size_t MusicVolume = 140;
 }  // namespace Offset
 
-// Copies a field to or from its place in the bytes. Integers and floats are
-// stored little-endian, as on every machine this runs on.
-template <class Field>
-void Put(std::array<std::uint8_t, ProgressRecordSize>& bytes, std::size_t at, const Field& field) {
-  std::memcpy(bytes.data() + at, &field, sizeof field);
-}
-
-template <class Field>
-void Get(std::span<const std::uint8_t> bytes, std::size_t at, Field& field) {
-  std::memcpy(&field, bytes.data() + at, sizeof field);
+// Every field with its offset, for writing (a const record) and reading
+// alike. Integers and floats are stored little-endian, as on every machine
+// this runs on.
+template <class Record, class Visit>
+void ForEachField(Record& r, Visit visit) {
+  visit(Offset::TotalScore, r.TotalScore);
+  visit(Offset::OwnedElements, r.OwnedElements);
+  visit(Offset::ObjectStates, r.ObjectStates);
+  visit(Offset::UpgradesBought, r.UpgradesBought);
+  visit(Offset::NextIsland, r.NextUncompletedIslandIdx);
+  visit(Offset::NextLevel, r.NextUncompletedLevelIdx);
+  visit(Offset::StoryTold, r.OpeningStoryTold);
+  visit(Offset::IslandPlayed, r.IslandPlayed);
+  visit(Offset::IslandUnlocked, r.IslandUnlocked);
+  visit(Offset::MapReset, r.MapReset);
+  visit(Offset::IslandMessageShown, r.IslandMessageShown);
+  visit(Offset::TutorialShown, r.TutorialShown);
+  visit(Offset::ToolTipShown, r.ToolTipShown);
+  visit(Offset::SoundOn, r.SoundOn);
+  visit(Offset::MusicOn, r.MusicOn);
+  visit(Offset::FullScreen, r.FullScreen);
+  visit(Offset::TutorialsOn, r.TutorialsOn);
+  visit(Offset::Padding, r.Padding);
+  visit(Offset::SoundVolume, r.SoundVolume);
+  visit(Offset::MusicVolume, r.MusicVolume);
 }
 
 static_assert(sizeof(std::array<float, 5>) == 20 && sizeof(float) == 4);
@@ -59,55 +74,17 @@ TProgressRecord DefaultProgressRecord() {
   return record;
 }
 
-std::array<std::uint8_t, ProgressRecordSize> EncodeProgressRecord(const TProgressRecord& r) {
+std::array<std::uint8_t, ProgressRecordSize> EncodeProgressRecord(const TProgressRecord& record) {
   std::array<std::uint8_t, ProgressRecordSize> bytes{};
-  Put(bytes, Offset::TotalScore, r.TotalScore);
-  Put(bytes, Offset::OwnedElements, r.OwnedElements);
-  Put(bytes, Offset::ObjectStates, r.ObjectStates);
-  Put(bytes, Offset::UpgradesBought, r.UpgradesBought);
-  Put(bytes, Offset::NextIsland, r.NextUncompletedIslandIdx);
-  Put(bytes, Offset::NextLevel, r.NextUncompletedLevelIdx);
-  Put(bytes, Offset::StoryTold, r.OpeningStoryTold);
-  Put(bytes, Offset::IslandPlayed, r.IslandPlayed);
-  Put(bytes, Offset::IslandUnlocked, r.IslandUnlocked);
-  Put(bytes, Offset::MapReset, r.MapReset);
-  Put(bytes, Offset::IslandMessageShown, r.IslandMessageShown);
-  Put(bytes, Offset::TutorialShown, r.TutorialShown);
-  Put(bytes, Offset::ToolTipShown, r.ToolTipShown);
-  Put(bytes, Offset::SoundOn, r.SoundOn);
-  Put(bytes, Offset::MusicOn, r.MusicOn);
-  Put(bytes, Offset::FullScreen, r.FullScreen);
-  Put(bytes, Offset::TutorialsOn, r.TutorialsOn);
-  Put(bytes, Offset::Padding, r.Padding);
-  Put(bytes, Offset::SoundVolume, r.SoundVolume);
-  Put(bytes, Offset::MusicVolume, r.MusicVolume);
+  ForEachField(record, [&](std::size_t at, const auto& field) { std::memcpy(bytes.data() + at, &field, sizeof field); });
   return bytes;
 }
 
 std::optional<TProgressRecord> DecodeProgressRecord(std::span<const std::uint8_t> bytes) {
   if (bytes.size() != ProgressRecordSize) return std::nullopt;
-  TProgressRecord r;
-  Get(bytes, Offset::TotalScore, r.TotalScore);
-  Get(bytes, Offset::OwnedElements, r.OwnedElements);
-  Get(bytes, Offset::ObjectStates, r.ObjectStates);
-  Get(bytes, Offset::UpgradesBought, r.UpgradesBought);
-  Get(bytes, Offset::NextIsland, r.NextUncompletedIslandIdx);
-  Get(bytes, Offset::NextLevel, r.NextUncompletedLevelIdx);
-  Get(bytes, Offset::StoryTold, r.OpeningStoryTold);
-  Get(bytes, Offset::IslandPlayed, r.IslandPlayed);
-  Get(bytes, Offset::IslandUnlocked, r.IslandUnlocked);
-  Get(bytes, Offset::MapReset, r.MapReset);
-  Get(bytes, Offset::IslandMessageShown, r.IslandMessageShown);
-  Get(bytes, Offset::TutorialShown, r.TutorialShown);
-  Get(bytes, Offset::ToolTipShown, r.ToolTipShown);
-  Get(bytes, Offset::SoundOn, r.SoundOn);
-  Get(bytes, Offset::MusicOn, r.MusicOn);
-  Get(bytes, Offset::FullScreen, r.FullScreen);
-  Get(bytes, Offset::TutorialsOn, r.TutorialsOn);
-  Get(bytes, Offset::Padding, r.Padding);
-  Get(bytes, Offset::SoundVolume, r.SoundVolume);
-  Get(bytes, Offset::MusicVolume, r.MusicVolume);
-  return r;
+  TProgressRecord record;
+  ForEachField(record, [&](std::size_t at, auto& field) { std::memcpy(&field, bytes.data() + at, sizeof field); });
+  return record;
 }
 
 std::optional<TProgressRecord> ReadProgressFile(const std::filesystem::path& file) {
