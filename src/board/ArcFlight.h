@@ -2,6 +2,11 @@
 
 namespace qm {
 
+// A flight to the objectives panel ends over the slot's icon, which sits
+// this far above and left of the slot's counter.
+inline constexpr int SlotIconOffsetX = -12;
+inline constexpr int SlotIconOffsetY = -46;
+
 // A piece's way from the board to a place on a panel: it rises above the
 // straight line, wobbles a little and speeds up as it nears the end.
 class TArcFlight {

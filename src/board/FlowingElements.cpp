@@ -13,11 +13,6 @@ namespace {
 constexpr int kSpiderPattern = 18;
 constexpr int kGoldTilePattern = 19;
 
-// A piece lands over its slot's icon, which sits above and left of the
-// counter.
-constexpr int kSlotOffsetX = -12;
-constexpr int kSlotOffsetY = -46;
-
 }  // namespace
 
 void TFlowingElements::Start(const TBoardData& board, const TSimpleObjectArray& mask) {
@@ -55,7 +50,7 @@ void TFlowingElements::Launch(float x, float y, TIndividualElementKind slot, TEl
   FNext = (FNext + 1) % kFlightCount;
   // Neighbouring pieces wobble to opposite sides, so a line fans out.
   const float wobble = (FNext % 2 == 0 ? 1.0f : -1.0f) * static_cast<float>(6 + FNext % 5);
-  flight.Path.Start(x, y, static_cast<float>(slotPos.X + kSlotOffsetX), static_cast<float>(slotPos.Y + kSlotOffsetY),
+  flight.Path.Start(x, y, static_cast<float>(slotPos.X + SlotIconOffsetX), static_cast<float>(slotPos.Y + SlotIconOffsetY),
                     wobble);
   flight.Kind = kind;
   flight.Index = index;

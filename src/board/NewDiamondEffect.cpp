@@ -12,10 +12,9 @@ void TNewDiamondEffect::StartPotion(TPoint tilePos, std::uint8_t code) {
   if (OnPlaceRequest) OnPlaceRequest(code == ecPotion1 ? iePotion1 : iePotion2, place);
   TFlight& flight = FFlights[FNext];
   FNext = (FNext + 1) % kFlightCount;
-  // The treasure lands over its place's icon, above and left of the counter.
   flight.Path.Start(static_cast<float>(Left + TileSize * (tilePos.X - 1)),
-                    static_cast<float>(Top + TileSize * (tilePos.Y - 1)), static_cast<float>(place.X - 12),
-                    static_cast<float>(place.Y - 46), 0.0f);
+                    static_cast<float>(Top + TileSize * (tilePos.Y - 1)), static_cast<float>(place.X + SlotIconOffsetX),
+                    static_cast<float>(place.Y + SlotIconOffsetY), 0.0f);
   flight.Code = code;
   flight.Glow = 0;
 }

@@ -128,7 +128,7 @@ TTextureId TSdlScreenDevice::CreateTexture(int width, int height, const TRgbaIma
     SDL_UpdateTexture(texture, nullptr, clear.data(), columns * 4);
   }
   TTextureId id = FNextTexture++;
-  FTextures[id] = TTexture{texture, std::max(width, 1), std::max(height, 1)};
+  FTextures[id] = TTexture{texture, std::max(width, 1), std::max(height, 1), columns, rows};
   return id;
 }
 
@@ -141,7 +141,7 @@ void TSdlScreenDevice::DestroyTexture(TTextureId id) {
 
 TSdlScreenDevice::TTexture TSdlScreenDevice::TextureFor(TTextureId id) {
   auto it = FTextures.find(id);
-  return it == FTextures.end() ? TTexture{FWhite, 1, 1} : it->second;
+  return it == FTextures.end() ? TTexture{FWhite, 1, 1, 1, 1} : it->second;
 }
 
 void TSdlScreenDevice::BeginScene() { SDL_SetRenderTarget(FRenderer, FTarget); }
@@ -290,9 +290,8 @@ void TSdlScreenDevice::DrawGeometry(const TTexture& texture, const TScreenVertex
   }
   // Coordinates count in the size asked for; the texture holds only the
   // picture.
-  int actualWidth = 1, actualHeight = 1;
-  SDL_QueryTexture(texture.Sdl, nullptr, nullptr, &actualWidth, &actualHeight);
-  const float scaleU = float(texture.Width) / float(actualWidth), scaleV = float(texture.Height) / float(actualHeight);
+  const float scaleU = float(texture.Width) / float(texture.ActualWidth);
+  const float scaleV = float(texture.Height) / float(texture.ActualHeight);
   std::vector<SDL_Vertex> geometry(polygon.size());
   for (std::size_t i = 0; i < polygon.size(); ++i) {
     geometry[i].position = SDL_FPoint{polygon[i].X, polygon[i].Y};

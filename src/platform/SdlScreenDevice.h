@@ -53,11 +53,13 @@ class TSdlScreenDevice : public IScreenDevice {
   std::optional<TRgbaImage> ReadFrame() override;
 
  private:
-  // A texture and the size its coordinates count in.
+  // A texture, the size its coordinates count in and the size it really has.
   struct TTexture {
     SDL_Texture* Sdl = nullptr;
     int Width = 1;
     int Height = 1;
+    int ActualWidth = 1;
+    int ActualHeight = 1;
   };
 
   static int WatchEvents(void* self, SDL_Event* event);

@@ -121,9 +121,7 @@ TEST_F(RoundThroughTheShell, ClicksSwapTwoPiecesAndTheLineCounts) {
   StartRound();
   PlayFromBanner();
   ASSERT_EQ(BananasLeft(), 6);
-  TPoint a = Middle({3, 1}), b = Middle({3, 2});
-  game.Click(a.X, a.Y);
-  game.Click(b.X, b.Y);
+  Swap({3, 1}, {3, 2});
   game.RunTicks(1);
   EXPECT_TRUE(game.Form().RoundPlay->Swap->IsRunning());
   Settle();
@@ -254,9 +252,7 @@ TEST_F(RoundThroughTheShell, DraggingAPieceOntoItsNeighbourSwapsToo) {
 TEST_F(RoundThroughTheShell, ASwapThatMakesNoLineSlidesBackAndCountsNothing) {
   StartRound();
   PlayFromBanner();
-  TPoint a = Middle({5, 5}), b = Middle({6, 5});
-  game.Click(a.X, a.Y);
-  game.Click(b.X, b.Y);
+  Swap({5, 5}, {6, 5});
   Settle();
   EXPECT_EQ(BananasLeft(), 6);
   EXPECT_EQ(game.Form().GameBoard().BoardData().At(5, 5).Element, FixedBoard().At(5, 5).Element);
@@ -267,9 +263,7 @@ TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToThe
   PlayFromBanner();
   for (int swap = 0; swap < 2; ++swap) {
     game.Form().GameBoard().LoadBoardData(FixedBoard());
-    TPoint a = Middle({3, 1}), b = Middle({3, 2});
-    game.Click(a.X, a.Y);
-    game.Click(b.X, b.Y);
+    Swap({3, 1}, {3, 2});
     for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && (Play().Moving() || Play().PiecesInFlight()); ++tick)
       game.RunTicks(1);
   }
@@ -296,9 +290,7 @@ TEST_F(RoundThroughTheShell, RestartingAfterCollectingTakesTheEarningsBackAndSta
   game.Form().Hooks.ClearEarnings = [&] { ++earningsCleared; };
   StartRound();
   PlayFromBanner();
-  TPoint a = Middle({3, 1}), b = Middle({3, 2});
-  game.Click(a.X, a.Y);
-  game.Click(b.X, b.Y);
+  Swap({3, 1}, {3, 2});
   Settle();
   ASSERT_EQ(BananasLeft(), 3);
   game.Form().RestartLevel();
@@ -486,9 +478,7 @@ TEST_F(RoundPictures, ARoundFromItsStartToItsResult) {
 TEST_F(RoundThroughTheShell, EveryPictureTheScenesDrawIsInThePack) {
   StartRound();
   PlayFromBanner();
-  TPoint a = Middle({3, 1}), b = Middle({3, 2});
-  game.Click(a.X, a.Y);
-  game.Click(b.X, b.Y);
+  Swap({3, 1}, {3, 2});
   Settle();
   game.Form().State.DeveloperMode = true;
   game.KeyDown(vk::F2);  // the developer's key wins the round
