@@ -62,4 +62,17 @@ bool WriteFileSafely(const std::filesystem::path& path, std::span<const std::uin
   return true;
 }
 
+bool SetDamagedFileAside(const std::filesystem::path& path, std::string& error) {
+  std::filesystem::path aside = path;
+  aside += ".damaged";
+  std::error_code renamed;
+  std::filesystem::rename(path, aside, renamed);
+  if (renamed) {
+    error = path.string() + ": " + renamed.message();
+    return false;
+  }
+  SyncFolder(path.parent_path());
+  return true;
+}
+
 }  // namespace qm

@@ -13,4 +13,9 @@ namespace qm {
 // written; an existing file is then left as it was.
 bool WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes, std::string& error);
 
+// Moves a file that cannot be read beside itself as "<name>.damaged"
+// (replacing an older one), so that nothing a player made is thrown away
+// before someone can look at it. False, with the reason, when it stays.
+bool SetDamagedFileAside(const std::filesystem::path& path, std::string& error);
+
 }  // namespace qm
