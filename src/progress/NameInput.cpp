@@ -17,15 +17,15 @@ constexpr unsigned char kAccented[][2] = {{156, 140}, {224, 192}, {226, 194}, {2
                                           {232, 200}, {233, 201}, {234, 202}, {235, 203}, {238, 206}, {239, 207},
                                           {244, 212}, {246, 214}, {249, 217}, {251, 219}, {252, 220}, {255, 159}};
 
-bool Accepted(unsigned char c) {
+}  // namespace
+
+bool TNameInput::Accepts(unsigned char c) {
   if (c == ' ' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) return true;
   for (unsigned char capital : {140, 159, 192, 194, 196, 198, 199, 200, 201, 202, 203, 206, 207, 212, 214, 217, 219,
                                 220, 223})
     if (c == capital) return true;
   return false;
 }
-
-}  // namespace
 
 unsigned char TNameInput::UpperCase(unsigned char code) {
   if (code >= 'a' && code <= 'z') return static_cast<unsigned char>(code - 'a' + 'A');
@@ -44,7 +44,7 @@ void TNameInput::KeyPress(char key) {
     return;
   }
   const unsigned char c = UpperCase(static_cast<unsigned char>(key));
-  if (Accepted(c) && FEntry.size() < MaxLength) FEntry += static_cast<char>(c);
+  if (Accepts(c) && FEntry.size() < MaxLength) FEntry += static_cast<char>(c);
 }
 
 bool TNameInput::IsBlank() const { return FEntry.find_first_not_of(' ') == std::string::npos; }

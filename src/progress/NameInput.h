@@ -34,6 +34,8 @@ class TNameInput {
 
   // A character as the entry takes it: small letters become capitals.
   static unsigned char UpperCase(unsigned char code);
+  // Whether the entry keeps a (capital) character.
+  static bool Accepts(unsigned char code);
 
  private:
   std::string FEntry;

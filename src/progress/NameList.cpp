@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/SafeFile.h"
+#include "progress/PlayerFiles.h"
 
 namespace qm {
 
@@ -64,22 +65,56 @@ void TNameList::ResetAndCreate() {
 }
 
 void TNameList::Load() {
-  std::ifstream in(FileName, std::ios::binary);
-  if (!in) {
+  std::error_code ec;
+  if (!std::filesystem::exists(FileName, ec)) {
     ResetAndCreate();
     return;
   }
+  std::ifstream in(FileName, std::ios::binary);
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
   FSlots.fill({});
   FCurrent.clear();
   // A file created and never saved is empty: no players yet.
-  if (!bytes.empty() && !DecodePlayers(bytes.data(), bytes.size(), FSlots, FCurrent)) ResetAndCreate();
+  if (in.bad() || !in.is_open() || (!bytes.empty() && !DecodePlayers(bytes.data(), bytes.size(), FSlots, FCurrent))) {
+    RebuildFromSaveFiles();
+    return;
+  }
+  DropUnenterableNames();
+}
+
+void TNameList::RebuildFromSaveFiles() {
+  std::string error;
+  if (SetDamagedFileAside(FileName, error))
+    Report(FileName.string() + " could not be read; it was kept as " + FileName.filename().string() +
+           ".damaged and the players were found again from their save files");
+  else
+    Report(FileName.string() + " could not be read: " + error);
+  FSlots.fill({});
+  FCurrent.clear();
+  const std::vector<std::string> names = PlayersWithSaveFiles(FileName.parent_path());
+  std::copy_n(names.begin(), std::min<std::size_t>(names.size(), SlotCount), FSlots.begin());
+  FCurrent = FSlots[0];
+  FSelected = 1;
+  Save();
+}
+
+void TNameList::DropUnenterableNames() {
+  for (std::string& slot : FSlots)
+    if (!slot.empty() && !IsEnterableName(slot)) slot.clear();
+  if (!IsEnterableName(FCurrent)) FCurrent.clear();
+  Pack();
+}
+
+void TNameList::Report(const std::string& problem) const {
+  if (OnProblem) OnProblem(problem);
 }
 
 bool TNameList::Save() const {
   const auto bytes = EncodePlayers(FSlots, FCurrent);
   std::string error;
-  return WriteFileSafely(FileName, bytes, error);
+  if (WriteFileSafely(FileName, bytes, error)) return true;
+  Report("the players could not be saved: " + error);
+  return false;
 }
 
 void TNameList::Add(const std::string& name) {
@@ -156,9 +191,14 @@ void TNameList::PruneAndFindCurrent() {
 }
 
 int TNameList::RowAt(int x, int y) const {
-  if (x < Left || x > Left + ListWidth || y < Top || VertGap <= 0) return FSelected;
+  const int row = OccupiedRowAt(x, y);
+  return row == 0 ? FSelected : row;
+}
+
+int TNameList::OccupiedRowAt(int x, int y) const {
+  if (x < Left || x > Left + ListWidth || y < Top || VertGap <= 0) return 0;
   const int row = (y - Top) / VertGap + 1;
-  if (row < 1 || row > SlotCount || Name(row).empty() || y > Top + row * VertGap) return FSelected;
+  if (row < 1 || row > SlotCount || Name(row).empty() || y > Top + row * VertGap) return 0;
   return row;
 }
 

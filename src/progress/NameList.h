@@ -26,8 +26,12 @@ class TNameList {
   std::filesystem::path FileName;
   // Whether a player's save file exists; a player without one is pruned.
   std::function<void(const std::string& name, bool& exists)> OnSaveFileExistenceQuestion;
+  // A file that could not be read or written, in words, for the log.
+  std::function<void(const std::string& problem)> OnProblem;
 
-  // A missing or damaged file leaves an empty list and an empty file.
+  // A missing file leaves an empty list and an empty file. A damaged one is
+  // set aside and the list rebuilt from the save files beside it; a slot
+  // holding a name the entry could never produce is dropped.
   void Load();
   bool Save() const;
   void Add(const std::string& name);
@@ -41,6 +45,8 @@ class TNameList {
   void PruneAndFindCurrent();
   // The occupied row at a point of the list, else the selected one.
   int RowAt(int x, int y) const;
+  // The occupied row at a point of the list, else 0.
+  int OccupiedRowAt(int x, int y) const;
 
   const std::string& Name(int slot) const { return FSlots[std::size_t(slot - 1)]; }
   const std::string& CurrentName() const { return FCurrent; }
@@ -49,6 +55,9 @@ class TNameList {
 
  private:
   void ResetAndCreate();
+  void RebuildFromSaveFiles();
+  void DropUnenterableNames();
+  void Report(const std::string& problem) const;
   void Pack();
 
   std::array<std::string, SlotCount> FSlots;

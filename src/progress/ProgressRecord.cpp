@@ -97,9 +97,8 @@ std::optional<TProgressRecord> ReadProgressFile(const std::filesystem::path& fil
   return DecodeProgressRecord(bytes);
 }
 
-bool WriteProgressFile(const std::filesystem::path& file, const TProgressRecord& record) {
+bool WriteProgressFile(const std::filesystem::path& file, const TProgressRecord& record, std::string& error) {
   const auto bytes = EncodeProgressRecord(record);
-  std::string error;
   return WriteFileSafely(file, bytes, error);
 }
 

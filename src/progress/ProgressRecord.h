@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace qm {
 
@@ -52,7 +53,8 @@ std::optional<TProgressRecord> DecodeProgressRecord(std::span<const std::uint8_t
 
 // The player's file: nothing when it is missing, short, long or unreadable.
 std::optional<TProgressRecord> ReadProgressFile(const std::filesystem::path& file);
-// Written safely (see WriteFileSafely); false when it could not be written.
-bool WriteProgressFile(const std::filesystem::path& file, const TProgressRecord& record);
+// Written safely (see WriteFileSafely); false, with the reason, when it
+// could not be written.
+bool WriteProgressFile(const std::filesystem::path& file, const TProgressRecord& record, std::string& error);
 
 }  // namespace qm

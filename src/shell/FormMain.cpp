@@ -6,6 +6,7 @@
 #include "engine/EffectsMode.h"
 #include "platform/FileLookup.h"
 #include "platform/PngWriter.h"
+#include "progress/PlayerFiles.h"
 
 namespace qm {
 
@@ -95,6 +96,10 @@ void TFormMain::FormCreate() {
   CreateTileTable();
   LoadCompanyLogos();
   CreateComponents();
+  // A new player's record: the fresh components' state and the default
+  // options.
+  DefaultRecord = CaptureProgress(DefaultProgressRecord(), true);
+  DefaultRecord.FullScreen = 1;
   WireWindowEvents();
   DecideStartFullScreen();
   GameScene->SetValue(gsCompanyLogos);
@@ -189,6 +194,7 @@ void TFormMain::CreateComponents() {
   CreateMenu();
   CreateConfirmWindow();
   CreateRoundComponents();
+  CreatePlayers();
 
   ImageLoader->OnStartupImageLoaded = [this] {
     LoadingBar->OneImageLoaded();
@@ -206,12 +212,16 @@ void TFormMain::WireWindowEvents() {
   window.OnMouseMove = [this](TShiftState shift, int x, int y) { FormMouseMove(shift, x, y); };
   window.OnMouseUp = [this](TMouseButton button, TShiftState shift, int x, int y) { FormMouseUp(button, shift, x, y); };
   window.OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
+  window.OnKeyPress = [this](char& key) { FormKeyPress(key); };
 }
 
 void TFormMain::DecideStartFullScreen() {
-  // Until players exist the default options apply, and they ask for full
-  // screen.
-  bool fromOptions = true;
+  // The last player's choice; until players exist the default options
+  // apply, and they ask for full screen.
+  std::optional<TProgressRecord> last;
+  if (!NameList->CurrentName().empty())
+    last = ReadProgressFile(PlayerSaveFile(Folders.SaveFolder, NameList->CurrentName()));
+  bool fromOptions = last.value_or(DefaultRecord).FullScreen != 0;
   bool windowTooSmall = FPlatform.Window->ClientWidth() < OmegaScreen1->Width ||
                         FPlatform.Window->ClientHeight() < OmegaScreen1->Height;
   State.StartFullScreen = fromOptions || windowTooSmall;
@@ -304,9 +314,12 @@ bool TFormMain::RoundInProgress() const {
 
 void TFormMain::FormClose() {
   if (Hooks.StopAudio) Hooks.StopAudio();
-  if (Hooks.SubmitScore) Hooks.SubmitScore();
+  SubmitScore();
   if (RoundInProgress() && Hooks.RevertEarnings) Hooks.RevertEarnings();
-  if (State.PlayerLoaded && Hooks.SavePlayer) Hooks.SavePlayer();
+  if (State.PlayerLoaded) SaveProgress(true);
+  // What the list and the table hold is kept when the game ends.
+  if (NameList) NameList->Save();
+  if (HighScores) HighScores->Save();
   OmegaTimer1->SetEnabled(false);
   FPlatform.Application->Terminate();
 }

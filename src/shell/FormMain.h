@@ -42,6 +42,10 @@
 #include "rules/RoundScore.h"
 #include "rules/TubeTimer.h"
 #include "widgets/GameMenuWindow.h"
+#include "progress/HighScores.h"
+#include "progress/NameInput.h"
+#include "progress/NameList.h"
+#include "progress/ProgressRecord.h"
 
 namespace qm {
 
@@ -73,6 +77,7 @@ class TFormMain {
   void FormMouseMove(TShiftState shift, int x, int y);
   void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y);
   void FormKeyDown(int& key, TShiftState shift);
+  void FormKeyPress(char& key);
 
   // The frame tick: the only place the game advances.
   void OmegaTimer1Timer();
@@ -146,6 +151,34 @@ class TFormMain {
   std::unique_ptr<TResultStats> ResultStats;
   std::unique_ptr<TResultFeatureShine> ResultShine;
 
+  // The players: the list and its window, the name entry and its window,
+  // and the high-score table with its window.
+  std::unique_ptr<TNameList> NameList;
+  std::unique_ptr<TGameMenuWindow> NameListWindow;
+  std::unique_ptr<TGameButton> NameListNewButton;
+  std::unique_ptr<TGameButton> NameListDeleteButton;
+  std::unique_ptr<TGameButton> NameListOKButton;
+  std::unique_ptr<TNameInput> NameInput;
+  std::unique_ptr<TGameMenuWindow> AddNameWindow;
+  std::unique_ptr<TGameButton> AddNameOKButton;
+  std::unique_ptr<TGameButton> AddNameCancelButton;
+  std::unique_ptr<THighScores> HighScores;
+  std::unique_ptr<TGameMenuWindow> HighScoresWindow;
+  std::unique_ptr<TGameButton> HighScoresOKButton;
+  // The loaded player's record as read: the fields no component holds yet
+  // are written back as they came. The default one is a new player's.
+  TProgressRecord PlayerRecord;
+  TProgressRecord DefaultRecord;
+  static constexpr const char* kDeveloperModeCode = "DEBUG GO";
+
+  // The loaded player's progress: read and applied, or captured and
+  // written. A missing or damaged file gives the default record.
+  void LoadProgress(const std::string& name);
+  void SaveProgress(bool captureObjects);
+  // Offers the loaded player's total score to the high-score table.
+  void SubmitScore();
+  const std::string& PlayerName() const { return State.PlayerName; }
+
   // Where the player is: the round being played and the resume point.
   struct TProgress {
     int IslandIdx = 1;
@@ -188,6 +221,10 @@ class TFormMain {
     bool FullScreenEntered = false;
     bool PlayerLoaded = false;
     bool NoPlayersYet = false;
+    // The player whose progress is loaded.
+    std::string PlayerName;
+    // What the name entry's confirmation decided, done once it has hidden.
+    enum TNameEntryOutcome { neClosed, neAdded, neNameTaken, neDeveloperMode } NameEntryOutcome = neClosed;
     int MissionNumber = 1;
     // The player's full-screen option; off until a player is loaded.
     bool FullScreenOption = false;
@@ -207,30 +244,22 @@ class TFormMain {
     std::function<void()> MusicTick;
     std::function<void(const std::string& track, int volume)> PlayMusic;
     std::function<void(const std::string& sound)> PlaySound;
-    std::function<void()> LoadCurrentPlayer;
-    std::function<void()> ShowAddInitialPlayer;
     // The scenes the menu buttons lead to.
-    std::function<void()> OpenPlayerSelect;
     std::function<void()> Play;
     std::function<void()> OpenOptions;
-    std::function<void()> OpenHighScores;
     std::function<void()> OpenHelp;
     // Parts of a round that arrive with their own units: the comments
-    // (each calls back when it has finished waving), the earnings, the
-    // high scores, saving the player, and the upgrade scene after a result.
+    // (each calls back when it has finished waving), the earnings and the
+    // upgrade scene after a result.
     std::function<void(int comment, std::function<void()> finished)> ShowComment;
     std::function<void()> ClearEarnings;
     std::function<void()> RevertEarnings;
     std::function<void(TElementKind kind, int count)> AddBonus;
-    std::function<void()> SubmitScore;
-    std::function<void()> SavePlayer;
     std::function<void()> OpenUpgradeScene;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
     // Music, sound effects and voices stop when the game closes.
     std::function<void()> StopAudio;
-    // The routine of the scene drawn under a confirm question about players.
-    std::function<void()> PlayerListRoutine;
   };
   TPendingHooks Hooks;
 
@@ -314,6 +343,35 @@ class TFormMain {
   void Comment(int comment, std::function<void()> finished);
   // The sound request every component's OnPlaySound is wired to.
   std::function<void(const std::string&)> SoundRequest();
+
+  // Players, their progress and the high scores.
+  void CreatePlayers();
+  void CreatePlayerWindows();
+  void CreateHighScoresWindow();
+  TGameMenuWindow& MakeWindow(std::unique_ptr<TGameMenuWindow>& window, const char* picture, int left, int top);
+  void LoadPlayerList();
+  void ApplyProgress(const TProgressRecord& record);
+  TProgressRecord CaptureProgress(TProgressRecord record, bool captureObjects) const;
+  void LoadCurrentPlayer();
+  void OpenPlayerSelect();
+  void UpdatePlayerListButtons();
+  void PlayerListRoutine();
+  void PlayerListMouseDown(int x, int y, TMouseButton button);
+  void PlayerListMouseMove(int x, int y);
+  void PlayerListMouseUp(int x, int y);
+  void PlayerListClosed();
+  void DeleteSelectedPlayer();
+  void AddDefaultPlayerIfNone();
+  void ShowNameEntry(bool initial);
+  void NameEntryRoutine();
+  void NameEntryConfirmed();
+  void NameEntryClosed();
+  std::array<TGameButton*, 2> NameEntryButtons() const;
+  void OpenHighScores();
+  void HighScoresRoutine();
+  // Every upgrade of every island bought: Play offers a new game.
+  bool GameComplete() const;
+  void StartNewGame();
 
   // Scenes.
   void GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);

@@ -38,6 +38,16 @@ void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
     case gsStageResult:
       ResultOKButton->MouseDown(x, y, button);
       break;
+    case gsPlayerSelect:
+      PlayerListMouseDown(x, y, button);
+      break;
+    case gsAddPlayer:
+    case gsAddInitialPlayer:
+      for (TGameButton* widget : NameEntryButtons()) widget->MouseDown(x, y, button);
+      break;
+    case gsHighScores:
+      HighScoresOKButton->MouseDown(x, y, button);
+      break;
     default:
       break;
   }
@@ -60,6 +70,16 @@ void TFormMain::FormMouseMove(TShiftState, int x, int y) {
     case gsStageResult:
       ResultOKButton->MouseMove(x, y);
       break;
+    case gsPlayerSelect:
+      PlayerListMouseMove(x, y);
+      break;
+    case gsAddPlayer:
+    case gsAddInitialPlayer:
+      for (TGameButton* widget : NameEntryButtons()) widget->MouseMove(x, y);
+      break;
+    case gsHighScores:
+      HighScoresOKButton->MouseMove(x, y);
+      break;
     default:
       break;
   }
@@ -81,6 +101,16 @@ void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
       break;
     case gsStageResult:
       ResultOKButton->MouseUp(x, y);
+      break;
+    case gsPlayerSelect:
+      PlayerListMouseUp(x, y);
+      break;
+    case gsAddPlayer:
+    case gsAddInitialPlayer:
+      for (TGameButton* widget : NameEntryButtons()) widget->MouseUp(x, y);
+      break;
+    case gsHighScores:
+      HighScoresOKButton->MouseUp(x, y);
       break;
     default:
       break;
@@ -117,6 +147,11 @@ void TFormMain::FormKeyDown(int& key, TShiftState) {
     default:
       break;
   }
+}
+
+void TFormMain::FormKeyPress(char& key) {
+  const TGameSceneValues scene = GameScene->Value();
+  if (scene == gsAddPlayer || scene == gsAddInitialPlayer) NameInput->KeyPress(key);
 }
 
 }  // namespace qm

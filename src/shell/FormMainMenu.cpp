@@ -67,9 +67,13 @@ void TFormMain::CreateMenu() {
   MenuTitlePulser->Setup(-0.25f, 0.25f, 0.008f, 0.008f);
 
   MakeButton(ChangePlayerLink, "ChangePlayerLink").OnClick = [this](TGameButton&) {
-    if (Hooks.OpenPlayerSelect) Hooks.OpenPlayerSelect();
+    OpenPlayerSelect();
   };
   MakeButton(PlayButton, "PlayButton").OnClick = [this](TGameButton&) {
+    if (GameComplete()) {
+      AskConfirm(5, pbYes, nbNo);
+      return;
+    }
     // Until the map exists, Play starts the round at the resume point.
     if (Hooks.Play) {
       Hooks.Play();
@@ -83,7 +87,7 @@ void TFormMain::CreateMenu() {
     if (Hooks.OpenOptions) Hooks.OpenOptions();
   };
   MakeButton(HighScoresButton, "HighScoresButton").OnClick = [this](TGameButton&) {
-    if (Hooks.OpenHighScores) Hooks.OpenHighScores();
+    OpenHighScores();
   };
   MakeButton(ExitButton, "ExitButton").OnClick = [this](TGameButton&) { ExitButtonClick(); };
   MakeButton(HelpButton, "HelpButton").OnClick = [this](TGameButton&) {
@@ -110,6 +114,7 @@ void TFormMain::CreateConfirmWindow() {
   // window has slid away.
   ConfirmWindow->OnPositiveButtonClick = [this](TGameConfirmWindow& sender) {
     if (sender.QuestionKind() == 8) FPlatform.Window->Close();
+    if (sender.QuestionKind() == 2) DeleteSelectedPlayer();
   };
 }
 
@@ -168,7 +173,7 @@ void TFormMain::MenuRoutine() {
     if (button != ChangePlayerLink.get()) button->Draw();
   DrawImageEx(*OmegaImageList1, "MenuPanel_Top", menu.X - 90, menu.Y - 74, MenuTitlePulser->Value(), 0.5f, -50.0f, 1,
               1, 255, 255, 255, 255, 0, 0);
-  std::string welcomeLine = GameText(GameTextId::MenuWelcome) + GameText(GameTextId::DefaultPlayerName) + "!";
+  std::string welcomeLine = GameText(GameTextId::MenuWelcome) + State.PlayerName + "!";
   GlobalGameText->DrawText(welcome.X + 31, welcome.Y + 33, welcomeLine, kNameScale, 0, 255, 0, TextColor::White);
 }
 
@@ -188,7 +193,7 @@ void TFormMain::ConfirmRoutine() {
       break;
     case 2:
     case 6:
-      if (Hooks.PlayerListRoutine) Hooks.PlayerListRoutine();
+      PlayerListRoutine();
       break;
     default:
       RoundRoutine();
@@ -242,6 +247,26 @@ void TFormMain::ConfirmHidden(int question, bool answer) {
     }
     GameScene->SetValue(gsMainGame);
     SceneTransition->Start(gsMainGame, gsMenu);
+    return;
+  }
+  if (question == 2) {
+    GameScene->SetValue(gsPlayerSelect);
+    return;
+  }
+  if (question == 5) {
+    if (answer)
+      StartNewGame();
+    else
+      GameScene->SetValue(gsMenu);
+    return;
+  }
+  if (question == 6) {
+    if (answer) {
+      GameScene->SetValue(gsAddPlayer);
+      ShowNameEntry(false);
+    } else {
+      GameScene->SetValue(gsPlayerSelect);
+    }
     return;
   }
   if (Hooks.ConfirmAnswered) Hooks.ConfirmAnswered(question, answer);

@@ -228,7 +228,7 @@ void TFormMain::RestartLevel() {
 }
 
 void TFormMain::AbandonRound() {
-  if (Hooks.SubmitScore) Hooks.SubmitScore();
+  SubmitScore();
   if (Hooks.RevertEarnings) Hooks.RevertEarnings();
   SceneTransition->Start(GameScene->Value(), gsMenu);
 }
@@ -279,7 +279,7 @@ void TFormMain::RoundWon() {
 
   GameScene->SetValue(gsRoundClear);
   if (Hooks.PlayMusic) Hooks.PlayMusic("LevelClear.ogg", -1);
-  if (Hooks.SubmitScore) Hooks.SubmitScore();
+  SubmitScore();
   if (State.RoundObjective == goBossMode) {
     Progress.NextUncompletedIslandIdx = std::min(Progress.IslandIdx + 1, 5);
     Progress.NextUncompletedLevelIdx = 1;
@@ -287,7 +287,7 @@ void TFormMain::RoundWon() {
     Progress.NextUncompletedIslandIdx = Progress.IslandIdx;
     Progress.NextUncompletedLevelIdx = Progress.LevelIdx + 1;
   }
-  if (Hooks.SavePlayer) Hooks.SavePlayer();
+  SaveProgress(true);
   Comment(State.RoundObjective == goBossMode ? kCommentBossVictory : kCommentRoundClear, [this] { AfterWin(); });
 }
 
@@ -309,7 +309,7 @@ void TFormMain::TimeUp() {
   GameScene->SetValue(gsTimeUp);
   RoundPlay->FallApart();
   Comment(kCommentTimeUp, {});
-  if (Hooks.SubmitScore) Hooks.SubmitScore();
+  SubmitScore();
   if (Hooks.RevertEarnings) Hooks.RevertEarnings();
 }
 

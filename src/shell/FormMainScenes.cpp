@@ -53,10 +53,10 @@ void TFormMain::SplashClick() {
   LoadingBar->StartSlide();
   if (State.NoPlayersYet) {
     GameScene->SetValue(gsAddInitialPlayer);
-    if (Hooks.ShowAddInitialPlayer) Hooks.ShowAddInitialPlayer();
+    ShowNameEntry(true);
     return;
   }
-  if (Hooks.LoadCurrentPlayer) Hooks.LoadCurrentPlayer();
+  LoadCurrentPlayer();
   SceneTransition->Start(gsSplash, gsMenu);
 }
 

@@ -68,6 +68,16 @@ void TFormMain::RunScene(TGameSceneValues scene) {
     case gsStageResult:
       StageResultRoutine();
       break;
+    case gsPlayerSelect:
+      PlayerListRoutine();
+      break;
+    case gsAddPlayer:
+    case gsAddInitialPlayer:
+      NameEntryRoutine();
+      break;
+    case gsHighScores:
+      HighScoresRoutine();
+      break;
     default:
       // The other scenes come with the units that draw them.
       break;

@@ -93,16 +93,72 @@ void THeadlessDriver::ClickTile(TPoint tile) {
   Click(corner.X + TileSize / 2, corner.Y + TileSize / 2);
 }
 
-bool THeadlessDriver::ReachMenu(int maxTicks) {
+void THeadlessDriver::Type(std::string_view text) {
+  for (char c : text) {
+    char key = c;
+    if (FPlatform->Window->OnKeyPress) FPlatform->Window->OnKeyPress(key);
+  }
+}
+
+bool THeadlessDriver::WaitForScene(TGameSceneValues scene, int maxTicks) {
+  for (long long limit = Ticks() + maxTicks; Ticks() < limit; Tick())
+    if (Scene() == scene && !FForm->SceneTransition->Active()) return true;
+  return Scene() == scene && !FForm->SceneTransition->Active();
+}
+
+bool THeadlessDriver::WaitForWindow(const TGameMenuWindow& window, int maxTicks) {
+  for (long long limit = Ticks() + maxTicks; window.State() != mwShown; Tick())
+    if (Ticks() >= limit) return false;
+  return true;
+}
+
+bool THeadlessDriver::ClickWhenShown(const TGameMenuWindow& window, const TGameButton& button, int maxTicks) {
+  if (!WaitForWindow(window, maxTicks)) return false;
+  ClickButton(button);
+  return true;
+}
+
+bool THeadlessDriver::NameTheNewPlayer(std::string_view name, int maxTicks) {
+  TFormMain& form = *FForm;
+  if (!WaitForWindow(*form.AddNameWindow, maxTicks)) return false;
+  Type(name);
+  return ClickWhenShown(*form.AddNameWindow, *form.AddNameOKButton, maxTicks);
+}
+
+bool THeadlessDriver::ReachMenu(int maxTicks, std::string_view firstName) {
   long long limit = Ticks() + maxTicks;
   // Clicks skip the logos' hold and, once loading is done, leave the splash.
   while (Scene() != gsMenu && Ticks() < limit) {
     if (Scene() == gsCompanyLogos || Scene() == gsSplash) Click(683, 384);
+    if (Scene() == gsAddInitialPlayer && !NameTheNewPlayer(firstName, maxTicks)) return false;
     Tick(5);
   }
-  if (Scene() != gsMenu) return false;
+  if (!WaitForScene(gsMenu, maxTicks)) return false;
   Tick(kMenuSlideTicks);
   return Scene() == gsMenu && FForm->MenuPanelMover->State() == pmShown;
+}
+
+bool THeadlessDriver::ChoosePlayer(const std::string& name, int maxTicks) {
+  TFormMain& form = *FForm;
+  if (Scene() != gsMenu) return false;
+  ClickButton(*form.ChangePlayerLink);
+  if (Scene() != gsPlayerSelect) return false;
+  int row = 0;
+  for (int slot = 1; slot <= TNameList::SlotCount; ++slot)
+    if (form.NameList->Name(slot) == name) row = slot;
+  if (row == 0) {
+    if (!ClickWhenShown(*form.NameListWindow, *form.NameListNewButton, maxTicks) ||
+        !NameTheNewPlayer(name, maxTicks) || !WaitForScene(gsPlayerSelect, maxTicks))
+      return false;
+  } else {
+    if (!WaitForWindow(*form.NameListWindow, maxTicks)) return false;
+    const TNameList& list = *form.NameList;
+    Click(list.Left + list.ListWidth / 2, list.Top + (row - 1) * list.VertGap + list.VertGap / 2);
+  }
+  if (!ClickWhenShown(*form.NameListWindow, *form.NameListOKButton, maxTicks) || !WaitForScene(gsMenu, maxTicks))
+    return false;
+  Tick(kMenuSlideTicks);
+  return form.PlayerName() == name;
 }
 
 bool THeadlessDriver::MakeHintMove() {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "board/GeneralDataClass.h"
 #include "platform/Platform.h"
@@ -52,16 +54,31 @@ class THeadlessDriver {
   void Click(int frameX, int frameY);
   void ClickButton(const TGameButton& button);
   void ClickTile(TPoint tile);
+  // Types characters (code page 1252) one key at a time.
+  void Type(std::string_view text);
+
+  // Runs until the scene is reached and no cover hides it; false when it is
+  // not reached within the limit.
+  bool WaitForScene(TGameSceneValues scene, int maxTicks);
 
   // Clicks through the logos and the splash; true once the menu stands with
-  // its panels in place.
-  bool ReachMenu(int maxTicks);
+  // its panels in place. On a first run the name entry gets firstName
+  // typed (blank: the game's default name) and confirmed.
+  bool ReachMenu(int maxTicks, std::string_view firstName = {});
+  // From the menu, through the player list: selects the player when listed,
+  // otherwise adds them with the name typed key by key; true once the menu
+  // stands again with that player loaded.
+  bool ChoosePlayer(const std::string& name, int maxTicks);
   // One hint-search move on a board at rest: clicks the first tile, then the
   // second. False when the board is busy or the search finds nothing.
   bool MakeHintMove();
 
  private:
   void FrameToWindow(int frameX, int frameY, int& x, int& y) const;
+  bool WaitForWindow(const TGameMenuWindow& window, int maxTicks);
+  // Clicks the button once its window stands; false when it never does.
+  bool ClickWhenShown(const TGameMenuWindow& window, const TGameButton& button, int maxTicks);
+  bool NameTheNewPlayer(std::string_view name, int maxTicks);
 
   std::unique_ptr<TPlatform> FPlatform;
   std::unique_ptr<TFormMain> FForm;

@@ -80,7 +80,8 @@ TEST(ProgressFile, AWrittenFileReadsBackAndLeavesNothingElse) {
   TTempFolder folder;
   TProgressRecord r = DefaultProgressRecord();
   r.TotalScore = 42;
-  ASSERT_TRUE(WriteProgressFile(folder.Path() / "ANN.sav", r));
+  std::string error;
+  ASSERT_TRUE(WriteProgressFile(folder.Path() / "ANN.sav", r, error)) << error;
   EXPECT_EQ(std::filesystem::file_size(folder.Path() / "ANN.sav"), ProgressRecordSize);
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "ANN.sav.tmp"));
   EXPECT_EQ(ReadProgressFile(folder.Path() / "ANN.sav"), r);

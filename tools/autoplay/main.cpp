@@ -1,12 +1,17 @@
 // quillmere-autoplay: plays chosen levels of the real game headless, by
 // clicking, as the project's soak test and performance probe.
 //
-//   quillmere-autoplay [--game <program folder>] [--island I] [--level L]
-//                      [--rounds N] [--seed S] [--max-ticks T] [--pause P]
-//                      [--render]
+//   quillmere-autoplay [--game <program folder>] [--player NAME]
+//                      [--island I] [--level L] [--rounds N] [--seed S]
+//                      [--max-ticks T] [--pause P] [--render]
 //
-// It starts the whole game on a fake clock, clicks through the logos and
-// the splash, presses Play and then plays round after round: each move is
+// It starts the whole game on a fake clock with the game's own save folder
+// ($XDG_DATA_HOME, as the game chooses it) and clicks through the logos and
+// the splash. --player chooses that player in the player list, adding them
+// by typing the name when they are not listed; without it the tool answers
+// a first run's name entry with a blank name, as a player in a hurry would.
+// It then presses Play and plays round after round from the player's resume
+// point (--island and --level override it): each move is
 // the board's own hint search (the seed settles its ties), made by clicking
 // the two tiles. It reads the game's state to know where to click; every
 // change reaches the game through the mouse. --max-ticks bounds each round;
@@ -21,10 +26,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <system_error>
 
 #include "engine/GameRandom.h"
+#include "platform/Cp1252.h"
+#include "progress/NameInput.h"
+#include "progress/PlayerFiles.h"
+#include "shell/GameFolders.h"
 #include "shell/HeadlessDriver.h"
 
 namespace fs = std::filesystem;
@@ -33,8 +43,9 @@ namespace {
 
 struct TArguments {
   fs::path Game;
-  int Island = 1;
-  int Level = 1;
+  std::optional<std::string> Player;
+  std::optional<int> Island;
+  std::optional<int> Level;
   int Rounds = 1;
   std::uint32_t Seed = 1;
   long long MaxTicks = 60000;
@@ -42,11 +53,19 @@ struct TArguments {
   bool Render = false;
 };
 
+// A name as the game stores it: code page 1252, trimmed, in capitals.
+std::string StoredName(const std::string& utf8) {
+  std::string name = qm::Utf8ToCp1252(utf8);
+  for (char& c : name) c = char(qm::TNameInput::UpperCase(static_cast<unsigned char>(c)));
+  const auto first = name.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
 [[noreturn]] void Usage(const char* problem) {
   std::cerr << "quillmere-autoplay: " << problem << "\n"
-            << "usage: quillmere-autoplay [--game <program folder>] [--island I] [--level L] [--rounds N]\n"
-            << "                          [--seed S] [--max-ticks T (per round)] [--pause P (ticks per move)]\n"
-            << "                          [--render]\n";
+            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--island I] [--level L]\n"
+            << "                          [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
+            << "                          [--pause P (ticks per move)] [--render]\n";
   std::exit(2);
 }
 
@@ -64,6 +83,10 @@ TArguments ParseArguments(int argc, char** argv) {
     if (option == "--game") {
       if (i + 1 >= argc) Usage("missing value");
       arguments.Game = argv[++i];
+    } else if (option == "--player") {
+      if (i + 1 >= argc) Usage("missing value");
+      arguments.Player = StoredName(argv[++i]);
+      if (!qm::IsEnterableName(*arguments.Player)) Usage("a name of 1 to 16 letters, digits and spaces");
     } else if (option == "--island") {
       arguments.Island = int(number(i));
     } else if (option == "--level") {
@@ -82,7 +105,8 @@ TArguments ParseArguments(int argc, char** argv) {
       Usage(("unknown option " + option).c_str());
     }
   }
-  if (arguments.Island < 1 || arguments.Island > 5 || arguments.Level < 1 || arguments.Rounds < 1)
+  if (arguments.Island.value_or(1) < 1 || arguments.Island.value_or(1) > 5 || arguments.Level.value_or(1) < 1 ||
+      arguments.Rounds < 1)
     Usage("island 1..5, level and rounds from 1");
   // The build puts the tool beside the game's program folder.
   if (arguments.Game.empty()) arguments.Game = fs::canonical("/proc/self/exe").parent_path().parent_path().parent_path() / "game";
@@ -145,16 +169,26 @@ class TAutoPlayer {
       std::cerr << "quillmere-autoplay: the game did not start from " << FArguments.Game << "\n";
       return 1;
     }
-    if (!FDriver.ReachMenu(5000)) {
+    if (!FDriver.ReachMenu(5000, FArguments.Player.value_or(""))) {
       std::cerr << "quillmere-autoplay: the menu never came (scene " << int(FDriver.Scene()) << ")\n";
       return 1;
     }
+    auto& form = FDriver.Form();
+    if (FArguments.Player && form.PlayerName() != *FArguments.Player &&
+        !FDriver.ChoosePlayer(*FArguments.Player, 2000)) {
+      std::cerr << "quillmere-autoplay: the player list did not give " << qm::Cp1252ToUtf8(*FArguments.Player)
+                << " (scene " << int(FDriver.Scene()) << ")\n";
+      return 1;
+    }
+    std::printf("player %s island %d level %d score %d\n", qm::Cp1252ToUtf8(form.PlayerName()).c_str(),
+                form.Progress.NextUncompletedIslandIdx, form.Progress.NextUncompletedLevelIdx, form.TotalScore->Value());
+    std::fflush(stdout);
     // The rate is measured over the rounds alone: start-up is mostly the
     // loading of pictures, which says nothing about a frame's cost.
     auto menu = std::chrono::steady_clock::now();
     long long menuTicks = FDriver.Ticks();
     int wins = 0, rounds = 0;
-    int island = FArguments.Island, level = FArguments.Level;
+    std::optional<int> island = FArguments.Island, level = FArguments.Level;
     bool fromMenu = true;
     while (rounds < FArguments.Rounds) {
       if (fromMenu && !PressPlay(island, level)) break;
@@ -179,11 +213,11 @@ class TAutoPlayer {
   }
 
  private:
-  // From the menu: the resume point a saved player would bring, then Play.
-  bool PressPlay(int island, int level) {
+  // From the menu: the resume point, overridden when asked, then Play.
+  bool PressPlay(std::optional<int> island, std::optional<int> level) {
     auto& form = FDriver.Form();
-    form.Progress.NextUncompletedIslandIdx = island;
-    form.Progress.NextUncompletedLevelIdx = level;
+    if (island) form.Progress.NextUncompletedIslandIdx = *island;
+    if (level) form.Progress.NextUncompletedLevelIdx = *level;
     // The click starts a cover that switches the scene half way.
     for (int attempt = 0; attempt < 5 && FDriver.Scene() == qm::gsMenu; ++attempt) {
       FDriver.ClickButton(*form.PlayButton);
@@ -291,24 +325,6 @@ class TAutoPlayer {
   int FLosses = 0;
 };
 
-// A save root of its own, removed at the end.
-class TScratchFolder {
- public:
-  TScratchFolder() {
-    FPath = fs::temp_directory_path() / ("quillmere-autoplay-" + std::to_string(::getpid()));
-    fs::remove_all(FPath);
-    fs::create_directories(FPath);
-  }
-  ~TScratchFolder() {
-    std::error_code ec;
-    fs::remove_all(FPath, ec);
-  }
-  const fs::path& Path() const { return FPath; }
-
- private:
-  fs::path FPath;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -317,7 +333,8 @@ int main(int argc, char** argv) {
   // reseeds too makes a run repeat exactly.
   qm::GameRandom().SetSeed(arguments.Seed);
   qm::SetRandomizeClock([seed = arguments.Seed, draw = 0u]() mutable { return seed * 2654435761u + 7919u * draw++; });
-  TScratchFolder saves;
-  TAutoPlayer player(arguments, saves.Path());
+  // The save folder the game itself would use.
+  qm::TPosixOperatingSystem system;
+  TAutoPlayer player(arguments, qm::ChooseSaveRoot(system));
   return player.Run();
 }

@@ -1,0 +1,378 @@
+// The players of this installation: the list window and the name entry,
+// each player's progress read, applied, captured and written, and the
+// high-score table with its window.
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "progress/PlayerFiles.h"
+#include "shell/FormMain.h"
+#include "text/GameTextIds.h"
+
+namespace qm {
+
+namespace {
+
+// Where the list, the entry and the buttons sit in their windows.
+constexpr int kListLeft = 56, kListTop = 58;
+constexpr int kListButtonsTop = 318, kNewLeft = 14, kDeleteLeft = 166, kListOKLeft = 318;
+constexpr int kEntryLeft = 70, kEntryTop = 92, kEntryButtonsTop = 150, kEntryOKLeft = 83, kEntryCancelLeft = 243;
+constexpr int kScoresOKLeft = 133, kScoresOKTop = 322;
+constexpr int kWindowStep = 100, kScoresWindowStep = 85;
+constexpr int kSelectionAlpha = 150;
+
+constexpr int kNameListLeft = 449, kNameListTop = 191;
+constexpr int kAddNameLeft = 450, kAddNameTop = 271;
+constexpr int kInfoLeft = 480, kInfoTop = 187;
+
+}  // namespace
+
+TGameMenuWindow& TFormMain::MakeWindow(std::unique_ptr<TGameMenuWindow>& window, const char* picture, int left,
+                                       int top) {
+  window = std::make_unique<TGameMenuWindow>();
+  window->OmgImgList = OmegaImageList1.get();
+  window->WindowImg = picture;
+  window->Left = left;
+  window->Top = top;
+  window->MoveStep = kWindowStep;
+  return *window;
+}
+
+void TFormMain::CreatePlayers() {
+  NameList = std::make_unique<TNameList>();
+  NameList->FileName = Folders.SaveFolder / "Players.dat";
+  NameList->OnSaveFileExistenceQuestion = [this](const std::string& name, bool& exists) {
+    std::error_code ec;
+    exists = std::filesystem::exists(PlayerSaveFile(Folders.SaveFolder, name), ec);
+  };
+  NameList->OnProblem = [this](const std::string& problem) { ReportOnce(problem); };
+  NameInput = std::make_unique<TNameInput>();
+  NameInput->OnEntryConfirmed = [this] { NameEntryConfirmed(); };
+  HighScores = std::make_unique<THighScores>();
+  HighScores->NormalModeFileName = Folders.SaveFolder / "HighScores.dat";
+  HighScores->PlaceholderName = GameText(GameTextId::HighScorePlaceholder);
+  HighScores->OnProblem = [this](const std::string& problem) { ReportOnce(problem); };
+  CreatePlayerWindows();
+  CreateHighScoresWindow();
+  LoadPlayerList();
+  HighScores->Reset();
+  HighScores->Load();
+}
+
+void TFormMain::CreatePlayerWindows() {
+  TGameMenuWindow& list = MakeWindow(NameListWindow, "NameListWindow", kNameListLeft, kNameListTop);
+  list.HidingXPos = -470;
+  list.ShowDir = sdToRight;
+  list.OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint at) {
+    NameList->Left = at.X + kListLeft;
+    NameList->Top = at.Y + kListTop;
+    NameListNewButton->Left = at.X + kNewLeft;
+    NameListDeleteButton->Left = at.X + kDeleteLeft;
+    NameListOKButton->Left = at.X + kListOKLeft;
+    for (TGameButton* button : {NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()})
+      button->Top = at.Y + kListButtonsTop;
+  };
+  list.OnHidingComplete = [this](TGameMenuWindow&) { PlayerListClosed(); };
+  MakeButton(NameListNewButton, "NameListNewButton").OnClick = [this](TGameButton&) {
+    GameScene->SetValue(gsAddPlayer);
+    ShowNameEntry(false);
+  };
+  MakeButton(NameListDeleteButton, "NameListDeleteButton").OnClick = [this](TGameButton&) {
+    AskConfirm(2, pbYes, nbNo);
+  };
+  MakeButton(NameListOKButton, "WindowOKButton").OnClick = [this](TGameButton&) { NameListWindow->Hide(); };
+
+  TGameMenuWindow& entry = MakeWindow(AddNameWindow, "AddNameWindow", kAddNameLeft, kAddNameTop);
+  entry.HidingXPos = -470;
+  entry.ShowDir = sdToRight;
+  entry.OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint at) {
+    NameInput->Left = at.X + kEntryLeft;
+    NameInput->Top = at.Y + kEntryTop;
+    AddNameOKButton->Left = at.X + kEntryOKLeft;
+    AddNameCancelButton->Left = at.X + kEntryCancelLeft;
+    for (TGameButton* button : NameEntryButtons()) button->Top = at.Y + kEntryButtonsTop;
+  };
+  entry.OnHidingComplete = [this](TGameMenuWindow&) { NameEntryClosed(); };
+  MakeButton(AddNameOKButton, "WindowOKButton").OnClick = [this](TGameButton&) { NameEntryConfirmed(); };
+  MakeButton(AddNameCancelButton, "WindowCancelButton").OnClick = [this](TGameButton&) {
+    State.NameEntryOutcome = TShellState::neClosed;
+    AddNameWindow->Hide();
+  };
+  list.HideNow();
+  entry.HideNow();
+}
+
+void TFormMain::CreateHighScoresWindow() {
+  TGameMenuWindow& window = MakeWindow(HighScoresWindow, "InfoWindow", kInfoLeft, kInfoTop);
+  window.HidingYPos = -400;
+  window.ShowDir = sdToDown;
+  window.MoveStep = kScoresWindowStep;
+  window.OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint at) {
+    HighScoresOKButton->Left = at.X + kScoresOKLeft;
+    HighScoresOKButton->Top = at.Y + kScoresOKTop;
+  };
+  window.OnHidingComplete = [this](TGameMenuWindow&) { GameScene->SetValue(gsMenu); };
+  MakeButton(HighScoresOKButton, "WindowOKButton").OnClick = [this](TGameButton&) { HighScoresWindow->Hide(); };
+  window.HideNow();
+}
+
+void TFormMain::LoadPlayerList() {
+  NameList->Load();
+  NameList->PruneAndFindCurrent();
+  State.NoPlayersYet = NameList->IsEmpty();
+}
+
+// ---------------------------------------------------------------------------
+// Progress
+
+void TFormMain::LoadProgress(const std::string& name) {
+  std::optional<TProgressRecord> record = ReadProgressFile(PlayerSaveFile(Folders.SaveFolder, name));
+  PlayerRecord = record.value_or(DefaultRecord);
+  State.PlayerName = name;
+  State.PlayerLoaded = true;
+  ApplyProgress(PlayerRecord);
+}
+
+void TFormMain::ApplyProgress(const TProgressRecord& record) {
+  TotalScore->SetValue(record.TotalScore);
+  // A damaged resume point starts the player at a level that exists.
+  Progress.NextUncompletedIslandIdx = std::clamp<int>(record.NextUncompletedIslandIdx, 1, 5);
+  Progress.NextUncompletedLevelIdx = std::max(1, record.NextUncompletedLevelIdx);
+  Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
+  Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
+  // The window keeps the display mode it has; the record follows it.
+  PlayerRecord.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
+  State.FullScreenOption = record.FullScreen != 0;
+}
+
+TProgressRecord TFormMain::CaptureProgress(TProgressRecord record, bool) const {
+  record.TotalScore = TotalScore->Value();
+  record.NextUncompletedIslandIdx = std::uint8_t(Progress.NextUncompletedIslandIdx);
+  record.NextUncompletedLevelIdx = Progress.NextUncompletedLevelIdx;
+  record.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
+  return record;
+}
+
+void TFormMain::SaveProgress(bool captureObjects) {
+  if (!State.PlayerLoaded) return;
+  PlayerRecord = CaptureProgress(PlayerRecord, captureObjects);
+  const std::filesystem::path file = PlayerSaveFile(Folders.SaveFolder, State.PlayerName);
+  std::string error;
+  if (!WriteProgressFile(file, PlayerRecord, error)) ReportOnce("progress could not be saved: " + error);
+}
+
+void TFormMain::SubmitScore() {
+  if (State.PlayerLoaded) HighScores->Submit(State.PlayerName, TotalScore->Value());
+}
+
+void TFormMain::LoadCurrentPlayer() {
+  if (!NameList->CurrentName().empty()) LoadProgress(NameList->CurrentName());
+}
+
+// ---------------------------------------------------------------------------
+// The player list
+
+void TFormMain::OpenPlayerSelect() {
+  SubmitScore();
+  SaveProgress(true);
+  GameScene->SetValue(gsPlayerSelect);
+  NameList->FindCurrent();
+  UpdatePlayerListButtons();
+  NameListWindow->Show();
+}
+
+void TFormMain::UpdatePlayerListButtons() {
+  NameListNewButton->Enabled = !NameList->IsFull();
+  NameListDeleteButton->Enabled = !NameList->IsEmpty();
+}
+
+void TFormMain::PlayerListRoutine() {
+  MenuRoutine();
+  DrawDarkener();
+  NameListWindow->Update();
+  NameListWindow->Draw();
+  NameListNewButton->Draw();
+  NameListDeleteButton->Draw();
+  NameListOKButton->Draw();
+  if (NameListWindow->State() == mwHidden) return;
+  const int left = NameList->Left, top = NameList->Top, gap = NameList->VertGap;
+  DrawImageEx(*OmegaImageList1, "NameListSelection", left - 13, top + (NameList->Selected() - 1) * gap - 10, 0, 0, 0,
+              1, 1, 255, 255, 255, kSelectionAlpha, 0, 0);
+  for (int slot = 1; slot <= TNameList::SlotCount; ++slot) {
+    const bool selected = slot == NameList->Selected();
+    GlobalGameText->DrawText(left + 20, top + (slot - 1) * gap + 22, NameList->Name(slot), selected ? 0.88f : 0.82f,
+                             0, selected ? 255 : 220, 328, TextColor::Brown);
+  }
+}
+
+std::array<TGameButton*, 2> TFormMain::NameEntryButtons() const {
+  return {AddNameOKButton.get(), AddNameCancelButton.get()};
+}
+
+void TFormMain::PlayerListMouseDown(int x, int y, TMouseButton button) {
+  if (button == TMouseButton::mbLeft) NameList->Select(NameList->RowAt(x, y));
+  for (TGameButton* widget : {NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()})
+    widget->MouseDown(x, y, button);
+}
+
+void TFormMain::PlayerListMouseMove(int x, int y) {
+  if (NameList->OccupiedRowAt(x, y) != 0) RequestCursor(TCursorShape::crHandPoint);
+  for (TGameButton* widget : {NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()})
+    widget->MouseMove(x, y);
+}
+
+void TFormMain::PlayerListMouseUp(int x, int y) {
+  for (TGameButton* widget : {NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()})
+    widget->MouseUp(x, y);
+}
+
+void TFormMain::PlayerListClosed() {
+  NameList->PruneAndFindCurrent();
+  AddDefaultPlayerIfNone();
+  NameList->Save();
+  const std::string& chosen = NameList->CurrentName();
+  if (State.PlayerLoaded && chosen == State.PlayerName) {
+    GameScene->SetValue(gsMenu);
+    return;
+  }
+  // Another player: the levels they replay are their own.
+  LevelParams->ResetReplayMemory();
+  LoadProgress(chosen);
+  SceneTransition->Start(gsPlayerSelect, gsMenu);
+}
+
+void TFormMain::AddDefaultPlayerIfNone() {
+  if (!NameList->IsEmpty()) return;
+  const std::string& name = GameText(GameTextId::DefaultPlayerName);
+  NameList->Add(name);
+  LoadProgress(NameList->CurrentName());
+  SaveProgress(false);
+}
+
+void TFormMain::DeleteSelectedPlayer() {
+  const std::string name = NameList->Name(NameList->Selected());
+  if (name.empty()) return;
+  std::error_code ec;
+  std::filesystem::remove(PlayerSaveFile(Folders.SaveFolder, name), ec);
+  // The loaded player is gone: nothing may write their file again.
+  if (name == State.PlayerName) State.PlayerLoaded = false;
+  NameList->DeleteSelected();
+  UpdatePlayerListButtons();
+}
+
+// ---------------------------------------------------------------------------
+// The name entry
+
+void TFormMain::ShowNameEntry(bool initial) {
+  NameInput->SetEntry("");
+  AddNameCancelButton->Enabled = !initial;
+  State.NameEntryOutcome = TShellState::neClosed;
+  AddNameWindow->Show();
+}
+
+void TFormMain::NameEntryRoutine() {
+  if (GameScene->Value() == gsAddInitialPlayer)
+    SplashRoutine();
+  else
+    PlayerListRoutine();
+  DrawDarkener();
+  AddNameWindow->Update();
+  AddNameWindow->Draw();
+  if (AddNameWindow->State() == mwHidden) return;
+  NameInput->Tick();
+  GlobalGameText->DrawText(NameInput->Left, NameInput->Top, NameInput->DisplayText(), NameInput->LetterSizeRatio, 0,
+                           255, NameInput->MaxPrintEntryPixelLength, TextColor::Brown);
+  for (TGameButton* button : NameEntryButtons()) button->Draw();
+}
+
+void TFormMain::NameEntryConfirmed() {
+  // Only a window standing still takes its answer, and only once.
+  if (AddNameWindow->State() != mwShown) return;
+  const bool initial = GameScene->Value() == gsAddInitialPlayer;
+  if (NameInput->Entry() == kDeveloperModeCode) {
+    State.DeveloperMode = true;
+    if (Hooks.PlaySound) Hooks.PlaySound("NotifyHigh");
+    State.NameEntryOutcome = TShellState::neDeveloperMode;
+    AddNameWindow->Hide();
+    return;
+  }
+  if (NameInput->IsBlank()) {
+    NameInput->SetEntry("");
+    // A new player without a name takes the game's own name for them.
+    if (!initial) return;
+    NameInput->SetEntry(GameText(GameTextId::DefaultPlayerName));
+  }
+  if (NameList->Exists(NameInput->Entry())) {
+    State.NameEntryOutcome = TShellState::neNameTaken;
+  } else if (!NameList->IsFull()) {
+    NameList->Add(NameInput->Entry());
+    LoadProgress(NameList->CurrentName());
+    SaveProgress(false);
+    State.NoPlayersYet = false;
+    State.NameEntryOutcome = TShellState::neAdded;
+  }
+  AddNameWindow->Hide();
+}
+
+void TFormMain::NameEntryClosed() {
+  if (GameScene->Value() == gsAddInitialPlayer) {
+    // The first player is named: the story of the game would begin here.
+    if (State.NameEntryOutcome == TShellState::neAdded)
+      SceneTransition->Start(gsAddInitialPlayer, gsMenu);
+    else
+      ShowNameEntry(true);
+    return;
+  }
+  if (State.NameEntryOutcome == TShellState::neNameTaken) {
+    AskConfirm(6, pbYes, nbNo);
+    return;
+  }
+  GameScene->SetValue(gsPlayerSelect);
+  UpdatePlayerListButtons();
+}
+
+// ---------------------------------------------------------------------------
+// High scores
+
+void TFormMain::OpenHighScores() {
+  GameScene->SetValue(gsHighScores);
+  HighScoresWindow->Show();
+}
+
+void TFormMain::HighScoresRoutine() {
+  MenuRoutine();
+  DrawDarkener();
+  HighScoresWindow->Update();
+  HighScoresWindow->Draw();
+  HighScoresOKButton->Draw();
+  if (HighScoresWindow->State() == mwHidden) return;
+  const TScreenPoint at = HighScoresWindow->Position();
+  const std::string& title = GameText(GameTextId::HighScoresTitle);
+  const int titleWidth = GlobalGameText->TextWidth(title, 0, 0.78f);
+  GlobalGameText->DrawText(at.X + 45 + (342 - titleWidth) / 2, at.Y + 27, title, 0.78f, 0, 255, 0, TextColor::Brown);
+  for (int i = 1; i <= 4; ++i) DrawImage(*OmegaImageList1, "HighScoreLine", at.X + 52, at.Y + 50 + 45 * i, 0);
+  auto width = [this](const std::string& text) { return GlobalGameText->TextWidth(text, 0, 0.7f); };
+  for (int rank = 1; rank <= THighScores::RankCount; ++rank)
+    GlobalGameText->DrawText(at.X + 83, at.Y + 50 + 45 * rank, HighScores->DisplayLine(rank, width), 0.7f, 0, 245,
+                             280, TextColor::Brown);
+}
+
+// ---------------------------------------------------------------------------
+// A new game over finished progress
+
+bool TFormMain::GameComplete() const {
+  return State.PlayerLoaded &&
+         std::all_of(PlayerRecord.UpgradesBought.begin(), PlayerRecord.UpgradesBought.end(),
+                     [](std::uint8_t bought) { return bought != 0; });
+}
+
+void TFormMain::StartNewGame() {
+  std::error_code ec;
+  std::filesystem::remove(PlayerSaveFile(Folders.SaveFolder, State.PlayerName), ec);
+  LoadProgress(State.PlayerName);
+  Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
+  Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
+  StartLevel();
+}
+
+}  // namespace qm
