@@ -130,7 +130,10 @@ bool THeadlessDriver::ReachMenu(int maxTicks, std::string_view firstName) {
   // Clicks skip the logos' hold and, once loading is done, leave the splash.
   while (Scene() != gsMenu && Ticks() < limit) {
     if (Scene() == gsCompanyLogos || Scene() == gsSplash) Click(683, 384);
-    if (Scene() == gsAddInitialPlayer && !NameTheNewPlayer(firstName, maxTicks)) return false;
+    if (Scene() == gsAddInitialPlayer && FForm->AddNameWindow->State() == mwShown) {
+      Type(firstName);
+      ClickButton(*FForm->AddNameOKButton);
+    }
     Tick(5);
   }
   if (!WaitForScene(gsMenu, maxTicks)) return false;
