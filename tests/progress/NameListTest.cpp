@@ -86,11 +86,36 @@ TEST_F(NameListFile, PlayersWithoutASaveFileArePrunedAndTheCurrentOneIsFoundAgai
   EXPECT_EQ(list.CurrentName(), "C");
 }
 
-TEST_F(NameListFile, ADamagedFileLeavesAnEmptyListAndAnEmptyFile) {
-  std::ofstream(list.FileName, std::ios::binary) << "not a player list";
+// A damaged list loses no player: it is kept aside and the list is found
+// again from the save files beside it.
+TEST_F(NameListFile, ADamagedFileIsKeptAsideAndTheListRebuiltFromTheSaveFiles) {
+  for (const std::size_t size : {std::size_t(357), std::size_t(359), std::size_t(17)}) {
+    SCOPED_TRACE(size);
+    for (const char* file : {"ZOE.sav", "ANN.sav", "\xC3\x89LODIE.sav", "not a player.txt"})
+      std::ofstream(folder.Path() / file) << "x";
+    const std::vector<std::uint8_t> damaged(size, 7);
+    std::ofstream(list.FileName, std::ios::binary).write(reinterpret_cast<const char*>(damaged.data()), long(size));
+    std::string problem;
+    list.OnProblem = [&](const std::string& text) { problem = text; };
+    list.Load();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"ANN", "ZOE", "\xC9LODIE", "", "", ""}));
+    EXPECT_EQ(list.CurrentName(), "ANN");
+    EXPECT_EQ(Bytes().size(), PlayersFileSize);
+    std::ifstream aside(folder.Path() / "Players.dat.damaged", std::ios::binary);
+    EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(aside), {}), damaged);
+    EXPECT_NE(problem.find("Players.dat"), std::string::npos);
+  }
+}
+
+// Names become file names: a slot holding what the entry could never type
+// is dropped, so no file outside the save folder is ever touched.
+TEST_F(NameListFile, ASlotWithANameTheEntryCannotTypeIsDropped) {
+  std::array<std::string, TNameList::SlotCount> slots{"ANN", "../X", "B\x01", "zoe", " PAD", "BEN"};
+  const auto bytes = EncodePlayers(slots, "../X");
+  std::ofstream(list.FileName, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
   list.Load();
-  EXPECT_TRUE(list.IsEmpty());
-  EXPECT_TRUE(Bytes().empty());
+  EXPECT_EQ(Names(), (std::vector<std::string>{"ANN", "BEN", "", "", "", ""}));
+  EXPECT_EQ(list.CurrentName(), "");
 }
 
 TEST_F(NameListFile, APointInARowSelectsItOnlyWhenThatRowHasAPlayer) {

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/PngWriter.h"
+#include "progress/PlayerFiles.h"
 
 namespace qm::testing {
 
@@ -37,12 +38,26 @@ fs::path ProgramFolderFor(bool withContent, const fs::path& root) {
   return program;
 }
 
+fs::path SaveRoot(const fs::path& root) { return root / "home" / ".local" / "share"; }
+
 }  // namespace
+
+fs::path THeadlessGame::SaveFolder() const { return SaveRoot(FFolder.Path()) / kSaveFolderName; }
+
+void THeadlessGame::AddSavedPlayer(const std::string& name, const TProgressRecord& record) {
+  fs::create_directories(SaveFolder());
+  std::string error;
+  ASSERT_TRUE(WriteProgressFile(PlayerSaveFile(SaveFolder(), name), record, error)) << error;
+  TNameList list;
+  list.FileName = SaveFolder() / "Players.dat";
+  list.Load();
+  list.Add(name);
+}
 
 THeadlessGame::THeadlessGame(TOptions options) {
   THeadlessDriver::TOptions driver;
   driver.ProgramFolder = ProgramFolderFor(options.WithContent, FFolder.Path());
-  driver.SaveRoot = FFolder.Path() / "home" / ".local" / "share";
+  driver.SaveRoot = SaveRoot(FFolder.Path());
   driver.Rendering = options.Rendering;
   driver.RecordQuads = true;
   FDriver = std::make_unique<THeadlessDriver>(driver);

@@ -53,6 +53,11 @@ class THeadlessGame {
   TFormMain& Form() { return FDriver->Form(); }
   TGameSceneValues Scene() { return FDriver->Scene(); }
   const std::filesystem::path& Root() const { return FFolder.Path(); }
+  // The save folder the game chooses on its first start.
+  std::filesystem::path SaveFolder() const;
+  // A player who played before this start: listed in "Players.dat" (made
+  // current) with their record as their save file.
+  void AddSavedPlayer(const std::string& name, const TProgressRecord& record);
 
   // FormCreate and FormShow, as the program entry does.
   void Start() { FDriver->Start(); }
@@ -71,6 +76,8 @@ class THeadlessGame {
   }
   void Click(int frameX, int frameY) { FDriver->Click(frameX, frameY); }
   void KeyDown(int key);
+  // Characters as the keyboard types them (code page 1252).
+  void Type(std::string_view text) { FDriver->Type(text); }
 
   // Top-left corners of every quad of the named picture in the last frame
   // (recording games only).

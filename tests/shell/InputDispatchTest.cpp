@@ -128,6 +128,7 @@ class SplashClick : public ::testing::Test {
  protected:
   void SetUp() override {
     WriteSplashContent(game);
+    game.AddSavedPlayer("ANN", DefaultProgressRecord());
     game.Start();
     ASSERT_TRUE(game.RunUntilScene(gsSplash, 400));
   }
