@@ -1,0 +1,52 @@
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "FuzzFiles.h"
+#include "progress/ProgressRecord.h"
+
+namespace {
+
+using namespace qm;
+
+// Every byte of a record is a field or kept padding, so a record read from
+// bytes writes back to the very same bytes (compared as bytes: a float may
+// be a NaN, which is not equal to itself).
+void CheckDecode(const std::vector<std::uint8_t>& bytes) {
+  const std::optional<TProgressRecord> record = DecodeProgressRecord(bytes);
+  if (record.has_value() != (bytes.size() == ProgressRecordSize)) std::abort();
+  if (!record) return;
+  const auto written = EncodeProgressRecord(*record);
+  if (!std::equal(written.begin(), written.end(), bytes.begin(), bytes.end())) std::abort();
+}
+
+// The same bytes as a player's file: read exactly as the decoder reads them.
+void CheckFile(const std::uint8_t* data, std::size_t size) {
+  const fuzz::TScratchFolder scratch("ProgressReaderFuzz");
+  const auto& folder = scratch.Path();
+  const auto file = folder / "PLAYER.sav";
+  fuzz::WriteBytes(file, data, size);
+  const std::optional<TProgressRecord> read = ReadProgressFile(file);
+  if (read.has_value() != (size == ProgressRecordSize)) std::abort();
+  if (read) {
+    const auto written = EncodeProgressRecord(*read);
+    if (!std::equal(written.begin(), written.end(), data, data + size)) std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  CheckDecode(std::vector<std::uint8_t>(data, data + size));
+  // Mutations rarely keep the exact size: also read the input cut or padded
+  // to one record.
+  std::vector<std::uint8_t> record(data, data + std::min(size, ProgressRecordSize));
+  record.resize(ProgressRecordSize, 0);
+  CheckDecode(record);
+  CheckFile(data, size);
+  CheckFile(record.data(), record.size());
+  return 0;
+}
