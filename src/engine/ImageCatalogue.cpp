@@ -78,7 +78,7 @@ void AddWindows(TCatalogueBuilder& b) {
   b.Grid("NameListDeleteButton", I, 150, 48, 1, 2);
   b.Single("AddNameWindow", I, 466, 226);
   b.Single("InfoWindow", I, 406, 394);
-  b.Single("HighScoreLine", I, 300, 8);
+  b.Single("HighScoreLine", I, 300, 46);
   b.Single("WindowOKButton", I, 140, 48);
   b.Grid("WindowCancelButton", I, 140, 48, 1, 2);
   b.Single("WindowDoneButton", I, 140, 48);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/SafeFile.h"
+#include "progress/NameInput.h"
 #include "progress/PlayerFiles.h"
 
 namespace qm {
@@ -23,10 +24,9 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Letters a to z only, as the names' own upper-casing does.
+// As the name entry upper-cases what is typed.
 std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+  for (char& c : text) c = char(TNameInput::UpperCase(static_cast<unsigned char>(c)));
   return text;
 }
 
@@ -118,7 +118,10 @@ bool TNameList::Save() const {
 }
 
 void TNameList::Add(const std::string& name) {
-  const std::string entry = Upper(Trimmed(name)).substr(0, MaxNameLength);
+  // Only what the entry could have typed becomes a name (and a file name).
+  std::string typed = Upper(name);
+  std::erase_if(typed, [](char c) { return !TNameInput::Accepts(static_cast<unsigned char>(c)); });
+  const std::string entry = Trimmed(Trimmed(typed).substr(0, MaxNameLength));
   if (!entry.empty()) {
     const auto empty = std::find(FSlots.begin(), FSlots.end(), std::string());
     if (empty != FSlots.end()) {

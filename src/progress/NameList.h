@@ -34,6 +34,8 @@ class TNameList {
   // holding a name the entry could never produce is dropped.
   void Load();
   bool Save() const;
+  // Upper-cased, stripped of what the entry could not type, trimmed and cut
+  // to 16 characters; nothing when nothing is left or the list is full.
   void Add(const std::string& name);
   bool Exists(const std::string& name) const;
   bool IsFull() const;

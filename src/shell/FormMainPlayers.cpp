@@ -126,6 +126,8 @@ void TFormMain::LoadPlayerList() {
 // Progress
 
 void TFormMain::LoadProgress(const std::string& name) {
+  // A name becomes a file name: only one the entry could type is used.
+  if (!IsEnterableName(name)) return;
   std::optional<TProgressRecord> record = ReadProgressFile(PlayerSaveFile(Folders.SaveFolder, name));
   PlayerRecord = record.value_or(DefaultRecord);
   State.PlayerName = name;
@@ -201,7 +203,7 @@ void TFormMain::PlayerListRoutine() {
   for (int slot = 1; slot <= TNameList::SlotCount; ++slot) {
     const bool selected = slot == NameList->Selected();
     GlobalGameText->DrawText(left + 20, top + (slot - 1) * gap + 22, NameList->Name(slot), selected ? 0.88f : 0.82f,
-                             0, selected ? 255 : 220, 328, TextColor::Brown);
+                             0, selected ? 255 : 220, 328, TextColor::White);
   }
 }
 
@@ -281,7 +283,7 @@ void TFormMain::NameEntryRoutine() {
   if (AddNameWindow->State() == mwHidden) return;
   NameInput->Tick();
   GlobalGameText->DrawText(NameInput->Left, NameInput->Top, NameInput->DisplayText(), NameInput->LetterSizeRatio, 0,
-                           255, NameInput->MaxPrintEntryPixelLength, TextColor::Brown);
+                           255, NameInput->MaxPrintEntryPixelLength, TextColor::White);
   for (TGameButton* button : NameEntryButtons()) button->Draw();
 }
 
@@ -349,12 +351,12 @@ void TFormMain::HighScoresRoutine() {
   const TScreenPoint at = HighScoresWindow->Position();
   const std::string& title = GameText(GameTextId::HighScoresTitle);
   const int titleWidth = GlobalGameText->TextWidth(title, 0, 0.78f);
-  GlobalGameText->DrawText(at.X + 45 + (342 - titleWidth) / 2, at.Y + 27, title, 0.78f, 0, 255, 0, TextColor::Brown);
+  GlobalGameText->DrawText(at.X + 45 + (342 - titleWidth) / 2, at.Y + 27, title, 0.78f, 0, 255, 0, TextColor::White);
   for (int i = 1; i <= 4; ++i) DrawImage(*OmegaImageList1, "HighScoreLine", at.X + 52, at.Y + 50 + 45 * i, 0);
   auto width = [this](const std::string& text) { return GlobalGameText->TextWidth(text, 0, 0.7f); };
   for (int rank = 1; rank <= THighScores::RankCount; ++rank)
     GlobalGameText->DrawText(at.X + 83, at.Y + 50 + 45 * rank, HighScores->DisplayLine(rank, width), 0.7f, 0, 245,
-                             280, TextColor::Brown);
+                             280, TextColor::White);
 }
 
 // ---------------------------------------------------------------------------

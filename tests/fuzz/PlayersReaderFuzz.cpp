@@ -8,6 +8,7 @@
 
 #include "FuzzFiles.h"
 #include "progress/NameList.h"
+#include "progress/PlayerFiles.h"
 
 namespace {
 
@@ -68,10 +69,21 @@ void CheckLoad(const std::uint8_t* data, std::size_t size) {
   TSlots slots;
   std::string current;
   if (DecodePlayers(data, size, slots, current)) {
-    if (Names(list) != std::vector<std::string>(slots.begin(), slots.end()) || list.CurrentName() != current)
+    // Only names the entry could have typed are kept, packed in order.
+    std::vector<std::string> kept;
+    for (const std::string& slot : slots)
+      if (IsEnterableName(slot)) kept.push_back(slot);
+    kept.resize(TNameList::SlotCount);
+    if (Names(list) != kept || list.CurrentName() != (IsEnterableName(current) ? current : "")) std::abort();
+  } else if (size == 0) {
+    if (!list.IsEmpty() || !fuzz::ReadBytes(list.FileName).empty()) std::abort();
+  } else {
+    // Damaged: kept aside as it was, and with no save files beside it the
+    // list found again is empty and written whole.
+    const auto aside = fuzz::ReadBytes(folder / "Players.dat.damaged");
+    if (!list.IsEmpty() || fuzz::ReadBytes(list.FileName).size() != PlayersFileSize ||
+        !std::equal(aside.begin(), aside.end(), data, data + size) || aside.size() != size)
       std::abort();
-  } else if (!list.IsEmpty() || !list.CurrentName().empty() || !fuzz::ReadBytes(list.FileName).empty()) {
-    std::abort();
   }
   list.OnSaveFileExistenceQuestion = [](const std::string& name, bool& exists) { exists = name.size() % 2 == 1; };
   list.PruneAndFindCurrent();

@@ -221,6 +221,8 @@ void Bars(PainterRegistry& r) {
     FillVertical(c.Cr(), 0, c.Height(), Hex(0xfff0a0), colour::Gold);
     cairo_new_path(c.Cr());
   });
+  // Drawn at each rank's text position: the stroke in the middle of the
+  // picture falls half way to the next rank.
   r.Add("HighScoreLine", [](Canvas& c, const TCatalogueImage&) {
     cairo_t* cr = c.Cr();
     cairo_move_to(cr, 8, c.Height() / 2.0);
