@@ -350,7 +350,7 @@ class TFormMain {
   void CreateHighScoresWindow();
   TGameMenuWindow& MakeWindow(std::unique_ptr<TGameMenuWindow>& window, const char* picture, int left, int top);
   void LoadPlayerList();
-  void ApplyProgress(const TProgressRecord& record);
+  void ApplyProgress();
   TProgressRecord CaptureProgress(TProgressRecord record, bool captureObjects) const;
   void LoadCurrentPlayer();
   void OpenPlayerSelect();

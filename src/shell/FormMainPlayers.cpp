@@ -132,19 +132,19 @@ void TFormMain::LoadProgress(const std::string& name) {
   PlayerRecord = record.value_or(DefaultRecord);
   State.PlayerName = name;
   State.PlayerLoaded = true;
-  ApplyProgress(PlayerRecord);
+  ApplyProgress();
 }
 
-void TFormMain::ApplyProgress(const TProgressRecord& record) {
-  TotalScore->SetValue(record.TotalScore);
+void TFormMain::ApplyProgress() {
+  TotalScore->SetValue(PlayerRecord.TotalScore);
   // A damaged resume point starts the player at a level that exists.
-  Progress.NextUncompletedIslandIdx = std::clamp<int>(record.NextUncompletedIslandIdx, 1, 5);
-  Progress.NextUncompletedLevelIdx = std::max(1, record.NextUncompletedLevelIdx);
+  Progress.NextUncompletedIslandIdx = std::clamp<int>(PlayerRecord.NextUncompletedIslandIdx, 1, 5);
+  Progress.NextUncompletedLevelIdx = std::max(1, PlayerRecord.NextUncompletedLevelIdx);
   Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
   Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
-  // The window keeps the display mode it has; the record follows it.
+  // The window keeps the display mode it has; the setting follows it.
   PlayerRecord.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
-  State.FullScreenOption = record.FullScreen != 0;
+  State.FullScreenOption = OmegaScreen1->FullScreen;
 }
 
 TProgressRecord TFormMain::CaptureProgress(TProgressRecord record, bool) const {

@@ -164,6 +164,16 @@ bool THeadlessDriver::ChoosePlayer(const std::string& name, int maxTicks) {
   return form.PlayerName() == name;
 }
 
+bool THeadlessDriver::ClearRoundFromMenu(int maxTicks) {
+  ClickButton(*FForm->PlayButton);
+  for (int tick = 0; tick < maxTicks && Scene() != gsRoundClear; ++tick) {
+    if (Scene() == gsObjectiveInfo) Click(683, 384);
+    MakeHintMove();
+    Tick();
+  }
+  return Scene() == gsRoundClear;
+}
+
 bool THeadlessDriver::MakeHintMove() {
   if (Scene() != gsMainGame || FForm->RoundPlay->Moving()) return false;
   TPoint a, b;

@@ -72,6 +72,9 @@ class THeadlessDriver {
   // One hint-search move on a board at rest: clicks the first tile, then the
   // second. False when the board is busy or the search finds nothing.
   bool MakeHintMove();
+  // From the menu's Play to the end of the round, skipping the banner and
+  // then making hint moves; false when the round is not cleared in time.
+  bool ClearRoundFromMenu(int maxTicks);
 
  private:
   void FrameToWindow(int frameX, int frameY, int& x, int& y) const;

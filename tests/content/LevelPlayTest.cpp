@@ -64,21 +64,12 @@ TEST(LevelSetUp, EveryLevelOffersAMoveAndNoLineAtRest) {
   }
 }
 
-// From the menu's Play to the end of a round, skipping the banner and then
-// clicking the hint search's moves; false when the round is not won in time.
+// Play from the menu at the resume point a saved player at that level
+// would bring, until the round is cleared.
 bool ClearByClicking(THeadlessDriver& driver, int island, int level, int maxTicks) {
-  // The resume point a saved player at that level would bring.
   driver.Form().Progress.NextUncompletedIslandIdx = island;
   driver.Form().Progress.NextUncompletedLevelIdx = level;
-  driver.ClickButton(*driver.Form().PlayButton);
-  for (int tick = 0; tick < 100 && driver.Scene() == gsMenu; ++tick) driver.Tick();
-  EXPECT_EQ(driver.Scene(), gsObjectiveInfo) << "Play opens the round with its banner";
-  for (int tick = 0; tick < maxTicks && driver.Scene() != gsRoundClear; ++tick) {
-    if (driver.Scene() == gsObjectiveInfo) driver.Click(683, 384);
-    driver.MakeHintMove();
-    driver.Tick();
-  }
-  return driver.Scene() == gsRoundClear;
+  return driver.ClearRoundFromMenu(maxTicks);
 }
 
 TEST(LevelPlay, TheFirstLevelIsClearedByClickingHintMoves) {

@@ -98,13 +98,6 @@ TEST_F(HighScoresFile, AFileWrittenByHandLoadsAndIsSavedBackByteForByte) {
   EXPECT_TRUE(problems.empty());
 }
 
-TEST_F(HighScoresFile, ANameIsCutTo255CharactersInTheFile) {
-  scores.Submit(std::string(300, 'A'), 10);
-  const auto table = DecodeHighScores(EncodeHighScores(scores.Table()));
-  ASSERT_TRUE(table);
-  EXPECT_EQ((*table)[0], (THighScoreEntry{std::string(255, 'A'), 10}));
-}
-
 TEST_F(HighScoresFile, AMissingFileIsCreatedFromTheResetTable) {
   scores.Load();
   const auto expected = EncodeHighScores(ResetTable());

@@ -33,18 +33,6 @@ class TSession {
   }
   THeadlessDriver& Driver() { return FDriver; }
   TFormMain& Form() { return FDriver.Form(); }
-  fs::path SaveFolder() { return Form().Folders.SaveFolder; }
-
-  // Play from the menu until the round is cleared.
-  bool ClearARound() {
-    FDriver.ClickButton(*Form().PlayButton);
-    for (int tick = 0; tick < 6000 && FDriver.Scene() != gsRoundClear; ++tick) {
-      if (FDriver.Scene() == gsObjectiveInfo) FDriver.Click(683, 384);
-      FDriver.MakeHintMove();
-      FDriver.Tick();
-    }
-    return FDriver.Scene() == gsRoundClear;
-  }
 
  private:
   THeadlessDriver FDriver;
@@ -57,7 +45,7 @@ TEST(PlayerProgress, AFirstRunPlayerPlaysClosesAndComesBackWhereTheyLeftOff) {
     TSession first(saves.Path());
     ASSERT_TRUE(first.Driver().ReachMenu(3000, "  ann  "));
     EXPECT_EQ(first.Form().PlayerName(), "ANN");
-    ASSERT_TRUE(first.ClearARound());
+    ASSERT_TRUE(first.Driver().ClearRoundFromMenu(6000));
     score = first.Form().TotalScore->Value();
     EXPECT_GT(score, 0);
     // What no screen of the game sets yet is kept as it was read.
@@ -210,13 +198,7 @@ TEST(HighScoreTable, AClearedRoundAndTheCloseBothSubmit) {
   game.AddSavedPlayer("ANN", DefaultProgressRecord());
   game.Start();
   ASSERT_TRUE(game.Driver().ReachMenu(3000));
-  game.Driver().ClickButton(*game.Form().PlayButton);
-  for (int tick = 0; tick < 6000 && game.Scene() != gsRoundClear; ++tick) {
-    if (game.Scene() == gsObjectiveInfo) game.Click(683, 384);
-    game.Driver().MakeHintMove();
-    game.RunTicks(1);
-  }
-  ASSERT_EQ(game.Scene(), gsRoundClear);
+  ASSERT_TRUE(game.Driver().ClearRoundFromMenu(6000));
   const int cleared = game.Form().TotalScore->Value();
   EXPECT_EQ(game.Form().HighScores->Entry(1), (THighScoreEntry{"ANN", cleared}));
 
