@@ -1,0 +1,109 @@
+// The upgrade scene's town picture.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "progress/ProgressRecord.h"
+#include "progress/StickerBookObjects.h"
+#include "text/SpriteRecorder.h"
+
+namespace qm {
+namespace {
+
+using testing_support::TSprite;
+using testing_support::TSpriteRecorder;
+using Book = TStickerBookObjects;
+
+std::vector<int> RevealedObjects(const Book& book) {
+  std::vector<int> objects;
+  for (int object = 1; object <= Book::ObjectCount; ++object)
+    if (book.Revealed(object)) objects.push_back(object);
+  return objects;
+}
+
+TEST(StickerBookReveal, EachGroupShowsItsOwnObjectsAndNoOthers) {
+  const struct {
+    int Group;
+    std::vector<int> Objects;
+  } cases[] = {
+      {Book::ZeppelinGroup, {23}},      // only when the whole game is done
+      {Book::GroupOf(1, 1), {3}},       // the first upgrade
+      {Book::GroupOf(2, 3), {17}},      // listed out of group order
+      {12, {8, 12}},                    // two pictures, apart in the table
+      {Book::GroupOf(5, 4), {19, 22}},  // the last upgrade
+  };
+  for (const auto& c : cases) {
+    Book book;
+    book.Reveal(c.Group, false);
+    EXPECT_EQ(RevealedObjects(book), c.Objects) << "group " << c.Group;
+    EXPECT_TRUE(book.GroupRevealed(c.Group)) << "group " << c.Group;
+  }
+  EXPECT_EQ(Book::GroupOf(3, 3), 12);
+}
+
+TEST(StickerBookReveal, EveryUpgradeLeavesOnlyTheZeppelinWhichCompletesTheTown) {
+  Book book;
+  for (int island = 1; island <= 5; ++island)
+    for (int slot = 1; slot <= 4; ++slot) book.Reveal(Book::GroupOf(island, slot), false);
+  EXPECT_EQ(RevealedObjects(book).size(), 22u);
+  EXPECT_FALSE(book.ZeppelinRevealed());
+  EXPECT_FALSE(book.AllRevealed());
+
+  book.Reveal(Book::ZeppelinGroup, false);
+  EXPECT_TRUE(book.ZeppelinRevealed());
+  EXPECT_TRUE(book.AllRevealed());
+  book.Reset();
+  EXPECT_TRUE(RevealedObjects(book).empty());
+}
+
+TEST(StickerBookBackground, FollowsTheIslandUntilTheTownIsFinished) {
+  EXPECT_EQ(Book::Background(1, false), "ciBG1");
+  EXPECT_EQ(Book::Background(3, false), "ciBG3");
+  EXPECT_EQ(Book::Background(5, false), "ciBG5");
+  EXPECT_EQ(Book::Background(2, true), "ciBG5");
+}
+
+TEST(StickerBookRecord, OneByteAnObjectInTableOrderAndSavedObjectsShowAtOnce) {
+  Book book;
+  book.Reveal(12, true);
+  book.Reveal(Book::ZeppelinGroup, false);
+  TProgressRecord record = DefaultProgressRecord();
+  book.StoreInto(record);
+
+  const auto bytes = EncodeProgressRecord(record);  // the objects start at byte 24
+  for (int object = 1; object <= 23; ++object)
+    EXPECT_EQ(bytes[24 + object - 1], object == 8 || object == 12 || object == 23) << "object " << object;
+
+  Book loaded;
+  loaded.LoadFrom(*DecodeProgressRecord(bytes));
+  EXPECT_EQ(RevealedObjects(loaded), (std::vector<int>{8, 12, 23}));
+  EXPECT_EQ(loaded.Alpha(8), 255);
+  EXPECT_EQ(loaded.Alpha(1), 0);
+}
+
+TEST(StickerBookFade, ABoughtObjectFadesInOverAboutASecondAtItsPlace) {
+  TSpriteRecorder screen;
+  screen.AddPicture("Upg1-4", 240, 250);
+  Book book;
+  book.OmgImgList = &screen.List;
+  book.Reveal(5, true);
+  EXPECT_EQ(book.Alpha(2), 0);
+  int ticks = 0;
+  for (; book.Alpha(2) < 255 && ticks < 100; ++ticks) book.TickAndDraw();
+  EXPECT_GE(ticks, 25);
+  EXPECT_LE(ticks, 40);
+
+  const std::vector<TSprite> sprites = screen.Sprites();
+  ASSERT_EQ(sprites.size(), std::size_t(ticks));
+  EXPECT_LT(sprites.front().Alpha, 20);
+  EXPECT_EQ(sprites.back().Alpha, 255);
+  EXPECT_FLOAT_EQ(sprites.back().Left, -3);
+  EXPECT_FLOAT_EQ(sprites.back().Top, 486);
+
+  book.Reveal(6, false);
+  EXPECT_EQ(book.Alpha(5), 255) << "without the animation it is there at once";
+}
+
+}  // namespace
+}  // namespace qm
