@@ -1,10 +1,11 @@
-// The upgrade scene's town picture.
+// The upgrade scene's town picture and its guide wren.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "progress/ProgressRecord.h"
+#include "progress/SmallWren.h"
 #include "progress/StickerBookObjects.h"
 #include "text/SpriteRecorder.h"
 
@@ -103,6 +104,51 @@ TEST(StickerBookFade, ABoughtObjectFadesInOverAboutASecondAtItsPlace) {
 
   book.Reveal(6, false);
   EXPECT_EQ(book.Alpha(5), 255) << "without the animation it is there at once";
+}
+
+class WrenTrip : public testing::Test {
+ protected:
+  WrenTrip() {
+    wren.HomeX = 100;
+    wren.HomeY = 600;
+    wren.Reset();
+    wren.OnCheerPeak = [this] {
+      events.push_back("peak");
+      peakX = wren.X();
+    };
+    wren.OnCheerDone = [this] { events.push_back(wren.X() == 100 && wren.Y() == 600 ? "done" : "done away"); };
+  }
+
+  int RunTrip() {
+    int ticks = 0;
+    for (; wren.Busy() && ticks < 500; ++ticks) wren.TickAndDraw();
+    return ticks;
+  }
+
+  TSmallWren wren;
+  std::vector<std::string> events;
+  float peakX = 0;
+};
+
+TEST_F(WrenTrip, CheersOnceAtTheSlotThenLandsOnThePerchWithinTwoAndAHalfSeconds) {
+  for (const int x : {140, 700, 1250}) {
+    events.clear();
+    wren.FlyTo(x, 80);
+    const int ticks = RunTrip();
+    EXPECT_EQ(events, (std::vector<std::string>{"peak", "done"})) << "to " << x;
+    EXPECT_FLOAT_EQ(peakX, float(x)) << "the object appears while the wren is at the slot";
+    EXPECT_GE(ticks, 50) << "to " << x;  // 1.5 s at 33 ticks a second
+    EXPECT_LE(ticks, 83) << "to " << x;
+  }
+}
+
+TEST_F(WrenTrip, ASecondFlyToDuringATripIsIgnored) {
+  wren.FlyTo(700, 120);
+  for (int i = 0; i < 5; ++i) wren.TickAndDraw();
+  wren.FlyTo(300, 300);
+  RunTrip();
+  EXPECT_EQ(events, (std::vector<std::string>{"peak", "done"}));
+  EXPECT_FLOAT_EQ(peakX, 700);
 }
 
 }  // namespace
