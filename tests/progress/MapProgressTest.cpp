@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "progress/MapIslands.h"
+#include "progress/ProgressRecord.h"
+#include "text/SpriteRecorder.h"
+
+namespace qm {
+namespace {
+
+using testing_support::TSprite;
+using testing_support::TSpriteRecorder;
+
+TMapIslands NamedMap() {
+  TMapIslands map;
+  for (int n = 1; n <= TMapIslands::IslandCount; ++n) map.Messages[n - 1] = "island " + std::to_string(n);
+  return map;
+}
+
+// What the map says on each of three visits, after some play.
+struct TMessageCase {
+  const char* Story;
+  std::vector<int> Unlock;
+  std::vector<int> PlayedBefore;  // islands played before the first visit
+  std::vector<std::string> Said;
+};
+
+class MapMessage : public testing::TestWithParam<TMessageCase> {};
+
+TEST_P(MapMessage, ComesOnceForEachNewIsland) {
+  TMapIslands map = NamedMap();
+  for (int n : GetParam().PlayedBefore) {
+    map.Unlock(n);
+    map.SelectUpTo(n);
+    map.MarkPlayed();
+  }
+  for (int n : GetParam().Unlock) map.Unlock(n);
+  std::vector<std::string> said;
+  for (int visit = 0; visit < 3; ++visit) said.push_back(map.TakeMessage());
+  EXPECT_EQ(said, GetParam().Said) << GetParam().Story;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MapMessage,
+                         testing::Values(TMessageCase{"new player", {}, {}, {"island 1", "", ""}},
+                                         TMessageCase{"island 1 played", {}, {1}, {"", "", ""}},
+                                         TMessageCase{"island 4 newly open", {4}, {1, 2, 3}, {"island 4", "", ""}},
+                                         TMessageCase{"two open: the higher speaks", {2}, {}, {"island 2", "", ""}}));
+
+struct TSelectCase {
+  std::vector<int> Open;
+  int UpTo;
+  int Current;
+};
+
+class MapSelection : public testing::TestWithParam<TSelectCase> {};
+
+TEST_P(MapSelection, UpToTakesTheHighestOpenIslandAndHighlightsIt) {
+  TMapIslands map;
+  for (int n : GetParam().Open) map.Unlock(n);
+  map.SelectUpTo(GetParam().UpTo);
+  EXPECT_EQ(map.Current(), GetParam().Current);
+  EXPECT_EQ(map.CurrentIndex(), GetParam().Current - 1);
+  EXPECT_EQ(map.Highlighted(), GetParam().Current);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MapSelection,
+                         testing::Values(TSelectCase{{}, 5, 1}, TSelectCase{{2, 3}, 3, 3}, TSelectCase{{2, 4}, 3, 2},
+                                         TSelectCase{{0, 6}, 9, 1}, TSelectCase{{5}, 0, 1}));
+
+TEST(MapSelection, HighestUnlockedMovesOnlyTheCurrentIsland) {
+  TMapIslands map;
+  map.Unlock(2);
+  map.SelectUpTo(2);
+  map.Unlock(3);
+  map.SelectHighestUnlocked();
+  EXPECT_EQ(map.Current(), 3);
+  EXPECT_EQ(map.Highlighted(), 2);
+}
+
+TEST(MapRecord, TheSixteenBytesGoBackAsTheyCame) {
+  TProgressRecord saved = DefaultProgressRecord();
+  saved.IslandPlayed = {1, 1, 0, 0, 0};
+  saved.IslandUnlocked = {1, 1, 1, 0, 7};
+  saved.MapReset = 3;
+  saved.IslandMessageShown = {1, 1, 1, 0, 0};
+  TMapIslands map;
+  map.LoadFrom(saved);
+  EXPECT_TRUE(map.Played(2));
+  EXPECT_FALSE(map.Played(3));
+  EXPECT_TRUE(map.Unlocked(5));
+  EXPECT_FALSE(map.Unlocked(4));
+  EXPECT_TRUE(map.MessageShown(3));
+  TProgressRecord written = DefaultProgressRecord();
+  map.StoreInto(written);
+  EXPECT_EQ(written, saved);
+  map.Reset();
+  map.StoreInto(written);
+  EXPECT_EQ(written, DefaultProgressRecord());
+}
+
+TEST(MapMonster, EachIslandHasItsCreature) {
+  const int expected[] = {4, 2, 3, 1, 0};
+  TMapIslands map;
+  for (int n = 1; n <= 5; ++n) {
+    map.Unlock(n);
+    map.SelectUpTo(n);
+    EXPECT_EQ(map.MonsterKind(), expected[n - 1]) << "island " << n;
+  }
+}
+
+// The map of a player who has reached island 2.
+class MapDrawing : public testing::Test {
+ protected:
+  MapDrawing() {
+    for (int n = 1; n <= 5; ++n) screen.AddPicture("MapRoom" + std::to_string(n), 240, 150);
+    screen.AddPicture("MapIslandMarker", 128, 80, 2, 1);
+    map.OmgImgList = &screen.List;
+    map.Unlock(2);
+    map.SelectUpTo(2);
+  }
+  std::vector<TSprite> Frames(int count) {
+    for (int i = 0; i < count; ++i) {
+      screen.Forget();
+      map.TickAndDraw();
+    }
+    return screen.Sprites();
+  }
+
+  TSpriteRecorder screen;
+  TMapIslands map;
+};
+
+TEST_F(MapDrawing, TheCurrentIslandGlowsAtFullSizeAndTheOthersShrink) {
+  const std::vector<TSprite> drawn = Frames(6);
+  // Islands 1 and 2 with a glow on 2, locked 3..5, the marker and its glow.
+  ASSERT_EQ(drawn.size(), 8u);
+  EXPECT_EQ(drawn[0].Image, "MapRoom1");
+  EXPECT_NEAR(drawn[0].Width, 240 * 0.83, 0.01);
+  EXPECT_EQ(drawn[0].Alpha, 255);
+  EXPECT_EQ(drawn[1].Image, "MapRoom2");
+  EXPECT_NEAR(drawn[1].Width, 240, 0.01);
+  EXPECT_NEAR(drawn[1].Left, 369, 0.01);
+  EXPECT_NEAR(drawn[1].Top, 347, 0.01);
+  EXPECT_TRUE(drawn[2].Additive);
+  EXPECT_EQ(drawn[2].Alpha, 50);
+  for (int i = 3; i < 6; ++i) EXPECT_EQ(drawn[i].Alpha, 120) << drawn[i].Image;
+  EXPECT_EQ(drawn[6].Image, "MapIslandMarker");
+  EXPECT_EQ(drawn[7].Pattern, 1);
+  EXPECT_TRUE(drawn[7].Additive);
+}
+
+TEST_F(MapDrawing, AnIslandNoLongerHighlightedLosesItsGlow) {
+  Frames(6);
+  map.SelectUpTo(1);
+  const std::vector<TSprite> drawn = Frames(6);  // 50 falls by 8 a frame
+  ASSERT_EQ(drawn.size(), 9u);
+  EXPECT_EQ(drawn[1].Alpha, 50) << "island 1's glow";
+  EXPECT_EQ(drawn[2].Image, "MapRoom2");
+  EXPECT_TRUE(drawn[3].Additive);
+  EXPECT_EQ(drawn[3].Alpha, 2) << "island 2's glow";
+}
+
+}  // namespace
+}  // namespace qm
