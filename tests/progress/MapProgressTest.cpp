@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "progress/CompletedStamps.h"
 #include "progress/MapIslands.h"
 #include "progress/ProgressRecord.h"
 #include "text/SpriteRecorder.h"
@@ -160,6 +161,55 @@ TEST_F(MapDrawing, AnIslandNoLongerHighlightedLosesItsGlow) {
   EXPECT_EQ(drawn[2].Image, "MapRoom2");
   EXPECT_TRUE(drawn[3].Additive);
   EXPECT_EQ(drawn[3].Alpha, 2) << "island 2's glow";
+}
+
+class Stamps : public testing::Test {
+ protected:
+  Stamps() {
+    screen.AddPicture("MapStamp", 120, 120);
+    stamps.OmgImgList = &screen.List;
+    stamps.OnPlaySound = [this](const std::string& sound) { sounds.push_back(sound); };
+  }
+  std::vector<TSprite> Drawn() {
+    screen.Forget();
+    stamps.Draw();
+    return screen.Sprites();
+  }
+
+  TSpriteRecorder screen;
+  TCompletedStamps stamps;
+  std::vector<std::string> sounds;
+};
+
+TEST_F(Stamps, TheFirstIslandHasNothingToStamp) {
+  stamps.StartStamp();
+  EXPECT_FALSE(stamps.Animating());
+  EXPECT_TRUE(Drawn().empty());
+}
+
+TEST_F(Stamps, IslandThreesStampLandsOnTheTwentySecondFrame) {
+  stamps.LastOpenedIslandIdx = 4;
+  stamps.StartStamp();
+  EXPECT_EQ(stamps.StampIndex(), 3);
+  // 5.8 falls by 0.225 a frame and is no longer above 1 after 22 frames.
+  for (int frame = 1; frame < 22; ++frame) stamps.Tick();
+  EXPECT_TRUE(sounds.empty());
+  std::vector<TSprite> drawn = Drawn();
+  ASSERT_EQ(drawn.size(), 3u);
+  EXPECT_EQ(drawn[2].Alpha, 60 + 21 * 9);
+  stamps.Tick();
+  EXPECT_FALSE(stamps.Animating());
+  for (int frame = 0; frame < 8; ++frame) stamps.Tick();
+  EXPECT_EQ(sounds, std::vector<std::string>{"Combo"});
+  drawn = Drawn();
+  const float centres[][2] = {{66, 291}, {624, 296}, {240, 511}};
+  ASSERT_EQ(drawn.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(drawn[i].Left + 60, centres[i][0], 0.01) << "stamp " << i + 1;
+    EXPECT_NEAR(drawn[i].Top + 60, centres[i][1], 0.01) << "stamp " << i + 1;
+    EXPECT_NEAR(drawn[i].Width, 120, 0.01);
+    EXPECT_EQ(drawn[i].Alpha, 255);
+  }
 }
 
 }  // namespace
