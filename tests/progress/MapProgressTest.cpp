@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "progress/BookProgressTube.h"
 #include "progress/CompletedStamps.h"
 #include "progress/MapIslands.h"
 #include "progress/ProgressRecord.h"
@@ -210,6 +211,67 @@ TEST_F(Stamps, IslandThreesStampLandsOnTheTwentySecondFrame) {
     EXPECT_NEAR(drawn[i].Width, 120, 0.01);
     EXPECT_EQ(drawn[i].Alpha, 255);
   }
+}
+
+TEST(TubeStatus, BandsOfThePosition) {
+  const int cases[][2] = {{0, 0}, {1, 1}, {7, 2}, {8, 3}, {95, 10}, {96, 10}, {100, 11}};
+  for (const auto& [position, status] : cases) EXPECT_EQ(TBookProgressTube::StatusOf(position), status) << position;
+}
+
+// Positions set one after another, and the pops the owner hears.
+struct TPopCase {
+  std::vector<int> Positions;
+  std::vector<int> Popped;
+};
+
+class TubePop : public testing::TestWithParam<TPopCase> {};
+
+TEST_P(TubePop, ComesOnceThreeSecondsAfterANewBandFromTwoOn) {
+  TBookProgressTube tube;
+  std::vector<int> popped;
+  std::vector<std::string> sounds;
+  tube.OnStatusChange = [&](int status) { popped.push_back(status); };
+  tube.OnPlaySound = [&](const std::string& sound) { sounds.push_back(sound); };
+  for (int p : GetParam().Positions) tube.SetPosition(p);
+  for (int tick = 1; tick < 100; ++tick) tube.TickAndDraw();
+  EXPECT_TRUE(popped.empty());
+  tube.TickAndDraw();
+  EXPECT_EQ(popped, GetParam().Popped) << "on the hundredth frame";
+  for (int tick = 0; tick < 200; ++tick) tube.TickAndDraw();
+  EXPECT_EQ(popped, GetParam().Popped);
+  EXPECT_EQ(sounds, std::vector<std::string>(GetParam().Popped.size(), "NotifyLow"));
+  EXPECT_FALSE(tube.PopPending());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TubePop,
+                         testing::Values(TPopCase{{40}, {7}}, TPopCase{{1}, {}}, TPopCase{{0, 12, 15}, {4}},
+                                         TPopCase{{8, 250}, {11}}));
+
+TEST(TubeDrawing, AFullTubeFillsEveryPixelBetweenItsGlasses) {
+  TSpriteRecorder screen;
+  screen.AddPicture("BookProgressTube", 300, 132, 1, 3);
+  screen.AddPicture("BookProgressTubeFill", 251, 19);
+  screen.AddPicture("BookProgressFillEdge", 72, 19, 6, 1);
+  TBookProgressTube tube;
+  tube.OmgImgList = &screen.List;
+  tube.SetPosition(100);
+  // 0.33 a frame: 303 frames to reach 100, then the pop settles.
+  for (int i = 0; i < 400; ++i) {
+    screen.Forget();
+    tube.TickAndDraw();
+  }
+  EXPECT_FLOAT_EQ(tube.Shown(), 100);
+  const std::vector<TSprite> drawn = screen.Sprites();
+  ASSERT_EQ(drawn.size(), 5u);
+  EXPECT_EQ(drawn[0].Pattern, 1);
+  EXPECT_EQ(drawn[1].Image, "BookProgressTubeFill");
+  EXPECT_FLOAT_EQ(drawn[1].QuadLeft, 262 + 24 - 0.5f);
+  EXPECT_FLOAT_EQ(drawn[1].QuadRight, 262 + 24 + 251);
+  EXPECT_EQ(drawn[2].Image, "BookProgressFillEdge");
+  EXPECT_EQ(drawn[2].Pattern, 5);
+  EXPECT_NEAR(drawn[2].Left, 262 + 251 + 15, 0.01);
+  EXPECT_EQ(drawn[3].Pattern, 0);
+  EXPECT_EQ(drawn[4].Pattern, 2);
 }
 
 }  // namespace
