@@ -201,6 +201,11 @@ void TRoundPlay::Reset() {
   FClearAwayDue = false;
 }
 
+void TRoundPlay::SetTileKind(TTileKind kind) {
+  LockerFrames->TileKind = kind;
+  Flowing->TileKind = kind;
+}
+
 void TRoundPlay::StartRound(const TBoardSetUp& setUp) {
   Board->ActiveMode = amNormal;
   Board->SetAllowedElements(setUp.Allowed);

@@ -76,6 +76,8 @@ class TRoundPlay {
   // Every effect idle and the board's round state cleared.
   void Reset();
   // The level's board, shown by the locker filler.
+  // The look of the tiles and the gold tiles' kind for the next rounds.
+  void SetTileKind(TTileKind kind);
   void StartRound(const TBoardSetUp& setUp);
   // A board with no move left is replaced by a fresh one.
   void Regenerate();

@@ -50,6 +50,13 @@ void TBookProgressTube::SetPosition(int p) {
   FStatus = status;
 }
 
+void TBookProgressTube::ShowAt(int p) {
+  Reset();
+  FPosition = std::clamp(p, 0, 100);
+  FStatus = StatusOf(FPosition);
+  FShown = float(FPosition);
+}
+
 int TBookProgressTube::FillShown() const { return RoundToEven(FShown / 100 * FillWidth); }
 
 void TBookProgressTube::Reset() {

@@ -37,6 +37,9 @@ class TBookProgressTube {
   // The tube's size against its resting size: 1 unless popping.
   float PopRatio() const { return FPopIn.Ratio(); }
   void Reset();
+  // A loaded player's book: filled to p at once, without the pop of a new
+  // band, which belongs to purchases.
+  void ShowAt(int p);
   void TickAndDraw();
 
  private:

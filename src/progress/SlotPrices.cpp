@@ -1,6 +1,7 @@
 #include "progress/SlotPrices.h"
 
 #include <bit>
+#include <cmath>
 #include <fstream>
 #include <stdexcept>
 
@@ -37,7 +38,12 @@ TSlotPricesRead ReadSlotPrices(const std::filesystem::path& file, TSlotPrices& p
   TSlotPricesBytes bytes{};
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (in.gcount() != static_cast<std::streamsize>(bytes.size())) return TSlotPricesRead::TooShort;
-  prices = DecodeSlotPrices(bytes);
+  const TSlotPrices read = DecodeSlotPrices(bytes);
+  for (const auto& island : read.Prices)
+    for (const auto& slot : island)
+      for (const float price : slot)
+        if (!std::isfinite(price) || price < 0) return TSlotPricesRead::BadValue;
+  prices = read;
   return TSlotPricesRead::Ok;
 }
 

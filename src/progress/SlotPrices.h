@@ -40,6 +40,7 @@ enum class TSlotPricesRead {
   Ok,
   Missing,   // no such file: upgrades are free
   TooShort,  // fewer than 400 bytes: the record cannot be read
+  BadValue,  // a negative or non-finite price: the record is not taken
 };
 
 // Reads the first 400 bytes of the file into prices, which is left alone on

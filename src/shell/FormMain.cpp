@@ -194,6 +194,8 @@ void TFormMain::CreateComponents() {
   CreateMenu();
   CreateConfirmWindow();
   CreateRoundComponents();
+  CreateShop();
+  CreateMap();
   CreatePlayers();
 
   ImageLoader->OnStartupImageLoaded = [this] {
@@ -315,7 +317,7 @@ bool TFormMain::RoundInProgress() const {
 void TFormMain::FormClose() {
   if (Hooks.StopAudio) Hooks.StopAudio();
   SubmitScore();
-  if (RoundInProgress() && Hooks.RevertEarnings) Hooks.RevertEarnings();
+  if (RoundInProgress()) BuySlots->RevertEarnings();
   if (State.PlayerLoaded) SaveProgress(true);
   // What the list and the table hold is kept when the game ends.
   if (NameList) NameList->Save();

@@ -42,10 +42,18 @@
 #include "rules/RoundScore.h"
 #include "rules/TubeTimer.h"
 #include "widgets/GameMenuWindow.h"
+#include "progress/BookProgressTube.h"
+#include "progress/BuySlots.h"
+#include "progress/BuySlotsInfo.h"
+#include "progress/CompletedStamps.h"
 #include "progress/HighScores.h"
+#include "progress/MapIslands.h"
 #include "progress/NameInput.h"
 #include "progress/NameList.h"
+#include "progress/PowerTools.h"
 #include "progress/ProgressRecord.h"
+#include "progress/SmallWren.h"
+#include "progress/StickerBookObjects.h"
 
 namespace qm {
 
@@ -165,6 +173,25 @@ class TFormMain {
   std::unique_ptr<THighScores> HighScores;
   std::unique_ptr<TGameMenuWindow> HighScoresWindow;
   std::unique_ptr<TGameButton> HighScoresOKButton;
+  // The upgrade scene: the town picture, the shop's slots and the pocket,
+  // the hint panel, the guide character and the book's progress.
+  std::unique_ptr<TBuySlots> BuySlots;
+  std::unique_ptr<TBuySlotsInfo> BuySlotsInfo;
+  std::unique_ptr<TStickerBookObjects> StickerBookObjects;
+  std::unique_ptr<TSmallWren> SmallWren;
+  std::unique_ptr<TBookProgressTube> BookProgressTube;
+  std::unique_ptr<TPanelMover> ShopPanelMover;
+  std::unique_ptr<TPanelMover> StickerBookPanelMover;
+  std::unique_ptr<TGameButton> BookPlayButton;
+  // The world map: its islands, the stamps of finished ones, two corner
+  // panels with their buttons.
+  std::unique_ptr<TMapIslands> MapIslands;
+  std::unique_ptr<TCompletedStamps> CompletedStamps;
+  std::unique_ptr<TPanelMover> MapLeftPanelMover;
+  std::unique_ptr<TPanelMover> MapRightPanelMover;
+  std::unique_ptr<TGameButton> MapMenuButton;
+  std::unique_ptr<TGameButton> MapPlayButton;
+
   // The loaded player's record as read: the fields no component holds yet
   // are written back as they came. The default one is a new player's.
   TProgressRecord PlayerRecord;
@@ -177,6 +204,8 @@ class TFormMain {
   void SaveProgress(bool captureObjects);
   // Offers the loaded player's total score to the high-score table.
   void SubmitScore();
+  // The book is complete (its zeppelin revealed): Play offers a new game.
+  bool GameComplete() const;
   const std::string& PlayerName() const { return State.PlayerName; }
 
   // Where the player is: the round being played and the resume point.
@@ -225,6 +254,11 @@ class TFormMain {
     std::string PlayerName;
     // What the name entry's confirmation decided, done once it has hidden.
     enum TNameEntryOutcome { neClosed, neAdded, neNameTaken, neDeveloperMode } NameEntryOutcome = neClosed;
+    // The power tools this round offers (the tools read them).
+    TPowerToolSet PowerTools{};
+    // The upgrade being bought while the guide character flies.
+    int PurchaseIsland = 0;
+    int PurchaseSlot = 0;
     int MissionNumber = 1;
     // The player's full-screen option; off until a player is loaded.
     bool FullScreenOption = false;
@@ -245,17 +279,19 @@ class TFormMain {
     std::function<void(const std::string& track, int volume)> PlayMusic;
     std::function<void(const std::string& sound)> PlaySound;
     // The scenes the menu buttons lead to.
-    std::function<void()> Play;
     std::function<void()> OpenOptions;
     std::function<void()> OpenHelp;
-    // Parts of a round that arrive with their own units: the comments
-    // (each calls back when it has finished waving), the earnings and the
-    // upgrade scene after a result.
+    // Parts that arrive with their own units: the comments (each calls back
+    // when it has finished waving), voices, chapter dialogs and the ending.
     std::function<void(int comment, std::function<void()> finished)> ShowComment;
-    std::function<void()> ClearEarnings;
-    std::function<void()> RevertEarnings;
-    std::function<void(TElementKind kind, int count)> AddBonus;
-    std::function<void()> OpenUpgradeScene;
+    // A comment with a text of its own (a chapter or an island message).
+    std::function<void(const std::string& text)> ShowTextComment;
+    std::function<void(const std::string& voice)> PlayVoice;
+    // The chapter dialog after a purchase (and the final one, 22); calls
+    // back when it has closed. Until it exists it has closed at once.
+    std::function<void(int chapter, std::function<void()> closed)> ShowChapterDialog;
+    // The ending story, once the book is complete.
+    std::function<void()> StartEndingStory;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
     // Music, sound effects and voices stop when the game closes.
@@ -304,7 +340,6 @@ class TFormMain {
   TGameButton& MakeButton(std::unique_ptr<TGameButton>& button, const char* imageName);
   void MeasurePictureSizes();
   void MenuRoutine();
-  void DrawBackdrop();
   void DrawDarkener();
   void ConfirmRoutine();
   void PlaceMenuButtons(TScreenPoint panel);
@@ -341,6 +376,8 @@ class TFormMain {
   // The developer's F2: reports enough gathered pieces to meet every target.
   void CollectEverything();
   void Comment(int comment, std::function<void()> finished);
+  // What the tiles of a cleared group pay into the accounts.
+  void EarnClearedTiles(const TBoardData& data, const TSimpleObjectArray& mask);
   // The sound request every component's OnPlaySound is wired to.
   std::function<void(const std::string&)> SoundRequest();
 
@@ -369,9 +406,29 @@ class TFormMain {
   std::array<TGameButton*, 2> NameEntryButtons() const;
   void OpenHighScores();
   void HighScoresRoutine();
-  // Every upgrade of every island bought: Play offers a new game.
-  bool GameComplete() const;
   void StartNewGame();
+
+  // The upgrade scene and the map.
+  void CreateShop();
+  void LoadSlotPrices();
+  void CreateMap();
+  void WireEarnings();
+  void EnterStickerBook();
+  void StickerBookBackdrop();
+  void StickerBookRoutine();
+  void DrawPocket(int x, int y);
+  void ShopMouseDown(int x, int y, TMouseButton button);
+  void ShopMouseMove(int x, int y);
+  void ShopMouseUp(int x, int y);
+  void UpgradeBought(int island, const TAccounts& prices, int slot);
+  void CheerPeak();
+  void ChapterClosed();
+  void BookPlayClick();
+  void OpenMapForPlay();
+  void EnterMap();
+  void MapRoutine();
+  void MapPlayClick();
+  std::array<TGameButton*, 2> MapButtons() const;
 
   // Scenes.
   void GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);

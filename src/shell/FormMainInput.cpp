@@ -48,6 +48,12 @@ void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
     case gsHighScores:
       HighScoresOKButton->MouseDown(x, y, button);
       break;
+    case gsStickerBook:
+      ShopMouseDown(x, y, button);
+      break;
+    case gsMap:
+      for (TGameButton* widget : MapButtons()) widget->MouseDown(x, y, button);
+      break;
     default:
       break;
   }
@@ -80,6 +86,12 @@ void TFormMain::FormMouseMove(TShiftState, int x, int y) {
     case gsHighScores:
       HighScoresOKButton->MouseMove(x, y);
       break;
+    case gsStickerBook:
+      ShopMouseMove(x, y);
+      break;
+    case gsMap:
+      for (TGameButton* widget : MapButtons()) widget->MouseMove(x, y);
+      break;
     default:
       break;
   }
@@ -111,6 +123,12 @@ void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
       break;
     case gsHighScores:
       HighScoresOKButton->MouseUp(x, y);
+      break;
+    case gsStickerBook:
+      ShopMouseUp(x, y);
+      break;
+    case gsMap:
+      for (TGameButton* widget : MapButtons()) widget->MouseUp(x, y);
       break;
     default:
       break;

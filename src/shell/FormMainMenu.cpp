@@ -74,14 +74,9 @@ void TFormMain::CreateMenu() {
       AskConfirm(5, pbYes, nbNo);
       return;
     }
-    // Until the map exists, Play starts the round at the resume point.
-    if (Hooks.Play) {
-      Hooks.Play();
-      return;
-    }
     Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
     Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
-    StartLevel();
+    OpenMapForPlay();
   };
   MakeButton(OptionsButton, "OptionsButton").OnClick = [this](TGameButton&) {
     if (Hooks.OpenOptions) Hooks.OpenOptions();
@@ -123,6 +118,9 @@ void TFormMain::MeasurePictureSizes() {
   ConfirmWindow->FetchButtonSizes();
   ResultOKButton->FetchSize();
   ObjectiveInfo->FetchShadowHeight();
+  BuySlots->FetchSizes();
+  BookPlayButton->FetchSize();
+  for (TGameButton* button : MapButtons()) button->FetchSize();
   ElementGather->ReloadDigitSizes();
   TotalScore->ReloadSizes();
 }
@@ -152,17 +150,12 @@ void TFormMain::SlideMenuPanels(bool in) {
   }
 }
 
-void TFormMain::DrawBackdrop() {
-  ImageLoader->DrawLateImage("ciBG1", 0, 0, true);
-  DrawImageEx(*OmegaImageList1, "UpgSceneCloudBG", 0, 0, 0, 0, 0, 2, 2, 255, 255, 255, 255, 0, 0);
-  DrawImage(*OmegaImageList1, "UpgSceneCloudCover", -3, -3, 0);
-}
-
 void TFormMain::MenuRoutine() {
   MenuPanelMover->Update();
   WelcomePanelMover->Update();
   MenuTitlePulser->Step();
-  DrawBackdrop();
+  // The menu stands in front of the player's town.
+  StickerBookBackdrop();
 
   TScreenPoint welcome = WelcomePanelMover->CurrentPos();
   DrawImage(*OmegaImageList1, "WelcomePanel", welcome.X, welcome.Y, 0);

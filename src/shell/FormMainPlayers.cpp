@@ -137,6 +137,10 @@ void TFormMain::LoadProgress(const std::string& name) {
 
 void TFormMain::ApplyProgress() {
   TotalScore->SetValue(PlayerRecord.TotalScore);
+  BuySlots->LoadFrom(PlayerRecord);
+  StickerBookObjects->LoadFrom(PlayerRecord);
+  MapIslands->LoadFrom(PlayerRecord);
+  BookProgressTube->ShowAt(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
   // A damaged resume point starts the player at a level that exists.
   Progress.NextUncompletedIslandIdx = std::clamp<int>(PlayerRecord.NextUncompletedIslandIdx, 1, 5);
   Progress.NextUncompletedLevelIdx = std::max(1, PlayerRecord.NextUncompletedLevelIdx);
@@ -147,8 +151,11 @@ void TFormMain::ApplyProgress() {
   State.FullScreenOption = OmegaScreen1->FullScreen;
 }
 
-TProgressRecord TFormMain::CaptureProgress(TProgressRecord record, bool) const {
+TProgressRecord TFormMain::CaptureProgress(TProgressRecord record, bool captureObjects) const {
   record.TotalScore = TotalScore->Value();
+  BuySlots->StoreInto(record);
+  if (captureObjects) StickerBookObjects->StoreInto(record);
+  MapIslands->StoreInto(record);
   record.NextUncompletedIslandIdx = std::uint8_t(Progress.NextUncompletedIslandIdx);
   record.NextUncompletedLevelIdx = Progress.NextUncompletedLevelIdx;
   record.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
@@ -362,19 +369,13 @@ void TFormMain::HighScoresRoutine() {
 // ---------------------------------------------------------------------------
 // A new game over finished progress
 
-bool TFormMain::GameComplete() const {
-  return State.PlayerLoaded &&
-         std::all_of(PlayerRecord.UpgradesBought.begin(), PlayerRecord.UpgradesBought.end(),
-                     [](std::uint8_t bought) { return bought != 0; });
-}
+bool TFormMain::GameComplete() const { return StickerBookObjects->ZeppelinRevealed(); }
 
 void TFormMain::StartNewGame() {
   std::error_code ec;
   std::filesystem::remove(PlayerSaveFile(Folders.SaveFolder, State.PlayerName), ec);
   LoadProgress(State.PlayerName);
-  Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
-  Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
-  StartLevel();
+  OpenMapForPlay();
 }
 
 }  // namespace qm

@@ -94,10 +94,14 @@ void TFormMain::WireRoundPlay() {
   RoundPlay->OnGroupRequested = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
     Combos->Check(data, mask);
   };
-  RoundPlay->OnGroupCleared = [this](const TBoardData&, const TSimpleObjectArray& mask, bool blaster) {
+  RoundPlay->OnGroupCleared = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool blaster) {
     RoundScore->GroupCleared(mask, blaster);
+    EarnClearedTiles(data, mask);
   };
-  RoundPlay->OnGoldTileRemoved = [this](TPoint, std::uint8_t) { RoundScore->GoldTileRemoved(); };
+  RoundPlay->OnGoldTileRemoved = [this](TPoint, std::uint8_t) {
+    RoundScore->GoldTileRemoved();
+    BuySlots->AddOwned(elGoldTile, GoldTileEarning(BuySlots->Flags(), Progress.IslandIdx));
+  };
   RoundPlay->OnNoMoreMoves = [this] { Comment(kCommentNoMoreMoves, {}); };
   // Needed pieces count on the objectives panel when they land on it.
   RoundPlay->OnRequiredQuestion = [this](TIndividualElementKind kind, bool& required) {
@@ -168,6 +172,15 @@ void TFormMain::WireResultWindow() {
   ResultWindow->OnHidingComplete = [this](TGameMenuWindow&) { ResultWindowHidden(); };
 }
 
+void TFormMain::EarnClearedTiles(const TBoardData& data, const TSimpleObjectArray& mask) {
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      if (!mask.At(x, y)) continue;
+      const TEarning earning = ClearedTileEarning(data.At(x, y).Element, Progress.IslandIdx);
+      if (earning.Amount > 0) BuySlots->AddOwned(earning.Kind, earning.Amount);
+    }
+}
+
 void TFormMain::Comment(int comment, std::function<void()> finished) {
   // Until the animated comments exist, a comment has finished at once.
   if (Hooks.ShowComment)
@@ -202,7 +215,7 @@ void TFormMain::ResetRoundComponents() {
 
 void TFormMain::StartLevel() {
   ResetRoundComponents();
-  if (Hooks.ClearEarnings) Hooks.ClearEarnings();
+  BuySlots->ClearEarnings();
   SetUpLevel();
   LeftPanel->Show();
   TopPanel->Show();
@@ -218,18 +231,19 @@ void TFormMain::StartLevel() {
     ElementsPanelMover->HideNow();
   }
   State.MissionNumber = Progress.IslandIdx;
+  State.PowerTools = PowerToolsAvailable(Progress.IslandIdx, Progress.LevelIdx);
   SceneTransition->Start(GameScene->Value(), gsObjectiveInfo);
   ObjectiveInfo->Show(State.RoundObjective);
 }
 
 void TFormMain::RestartLevel() {
-  if (Hooks.RevertEarnings) Hooks.RevertEarnings();
+  BuySlots->RevertEarnings();
   StartLevel();
 }
 
 void TFormMain::AbandonRound() {
   SubmitScore();
-  if (Hooks.RevertEarnings) Hooks.RevertEarnings();
+  BuySlots->RevertEarnings();
   SceneTransition->Start(GameScene->Value(), gsMenu);
 }
 
@@ -238,9 +252,12 @@ void TFormMain::SetUpLevel() {
   const TLevelRecord& level = LevelParams->Record();
   State.RoundObjective = level.GameObjective;
   ElementGather->StartRound();
+  // Two bought upgrades change every later round.
+  const bool upgradedTiles = (BuySlots->Flags() & UpgradedTilesFlag) != 0;
+  const bool upgradedPotions = (BuySlots->Flags() & SecondPotionsFlag) != 0;
   for (int slot = 0; slot < TElementGather::SlotCount; ++slot) {
     auto kind = TIndividualElementKind(slot);
-    ElementGather->SetTarget(kind, level.RoundTarget(kind, false, false));
+    ElementGather->SetTarget(kind, level.RoundTarget(kind, upgradedTiles, upgradedPotions));
   }
   TubeTimer->Time = level.Time;
   TubeTimer->GameObjective = level.GameObjective;
@@ -250,7 +267,8 @@ void TFormMain::SetUpLevel() {
   GameBoard().OneUniFruitEveryInterval = level.OneUniFruitEveryInterval;
   GameBoard().MaxUniFruitOnBoard = level.MaxUniFruitOnBoard;
   PlaceBoard(level.BoardOrigin());
-  RoundPlay->StartRound(level.BoardSetUp(false));
+  RoundPlay->SetTileKind(upgradedTiles ? tkUpgraded : tkStandard);
+  RoundPlay->StartRound(level.BoardSetUp(upgradedPotions));
 }
 
 void TFormMain::SetPaused(bool paused) {
@@ -275,7 +293,7 @@ void TFormMain::RoundWon() {
   int elapsed = TubeTimer->PlayingSeconds();
   TMedalKind medal = ResultMedal->Decide(elapsed);
   ResultStats->SetResults(elapsed, RoundScore->LevelScore(), medal, level.BonusElementKind, level.BonusElementCount);
-  if (medal == mdGold && Hooks.AddBonus) Hooks.AddBonus(level.BonusElementKind, level.BonusElementCount);
+  if (medal == mdGold) BuySlots->AddOwned(level.BonusElementKind, float(level.BonusElementCount));
 
   GameScene->SetValue(gsRoundClear);
   if (Hooks.PlayMusic) Hooks.PlayMusic("LevelClear.ogg", -1);
@@ -293,16 +311,7 @@ void TFormMain::RoundWon() {
 
 void TFormMain::AfterWin() { RoundPlay->ClearAway(); }
 
-void TFormMain::ResultWindowHidden() {
-  if (Hooks.OpenUpgradeScene) {
-    Hooks.OpenUpgradeScene();
-    return;
-  }
-  // Without the upgrade scene the result leads straight to the next round.
-  Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
-  Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
-  StartLevel();
-}
+void TFormMain::ResultWindowHidden() { SceneTransition->Start(gsStageResult, gsStickerBook); }
 
 void TFormMain::TimeUp() {
   if (State.RoundObjective != goBossMode) return;
@@ -310,7 +319,7 @@ void TFormMain::TimeUp() {
   RoundPlay->FallApart();
   Comment(kCommentTimeUp, {});
   SubmitScore();
-  if (Hooks.RevertEarnings) Hooks.RevertEarnings();
+  BuySlots->RevertEarnings();
 }
 
 void TFormMain::RoundRoutine() {

@@ -14,10 +14,13 @@ void TFormMain::GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues new
 void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
   bool leavingSplash = oldScene == gsSplash && newScene != gsAddInitialPlayer;
   if (leavingSplash || oldScene == gsAddInitialPlayer) FreeSplashImages();
+  if (oldScene == gsMap) OmegaImageList1->FreeImage("MapBG");
 }
 
 void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
   if (newScene == gsMenu) EnterMenu(oldScene);
+  if (newScene == gsStickerBook) EnterStickerBook();
+  if (newScene == gsMap) EnterMap();
 }
 
 void TFormMain::EnterMenu(TGameSceneValues oldScene) {
@@ -44,6 +47,14 @@ void TFormMain::FreeSplashImages() {
 void TFormMain::TransitionStartToSwitch(TGameSceneValues from, TGameSceneValues to) {
   bool leavingMenu = from == gsMenu && to != gsOptions && to != gsHighScores;
   if (leavingMenu || (from == gsPlayerSelect && to == gsMenu)) SlideMenuPanels(false);
+  if (from == gsMap) {
+    MapLeftPanelMover->Hide();
+    MapRightPanelMover->Hide();
+  }
+  if (from == gsStickerBook) {
+    ShopPanelMover->Hide();
+    StickerBookPanelMover->Hide();
+  }
 }
 
 void TFormMain::TransitionSceneSwitch(TGameSceneValues to) { GameScene->SetValue(to); }

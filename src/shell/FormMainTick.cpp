@@ -78,6 +78,12 @@ void TFormMain::RunScene(TGameSceneValues scene) {
     case gsHighScores:
       HighScoresRoutine();
       break;
+    case gsStickerBook:
+      StickerBookRoutine();
+      break;
+    case gsMap:
+      MapRoutine();
+      break;
     default:
       // The other scenes come with the units that draw them.
       break;

@@ -164,8 +164,51 @@ bool THeadlessDriver::ChoosePlayer(const std::string& name, int maxTicks) {
   return form.PlayerName() == name;
 }
 
-bool THeadlessDriver::ClearRoundFromMenu(int maxTicks) {
+bool THeadlessDriver::PlayFromMenu(int maxTicks) {
   ClickButton(*FForm->PlayButton);
+  return WaitForScene(gsMap, maxTicks) && PlayFromMap(maxTicks);
+}
+
+bool THeadlessDriver::PlayFromMap(int maxTicks) {
+  if (!WaitForPanel(*FForm->MapRightPanelMover, maxTicks)) return false;
+  ClickButton(*FForm->MapPlayButton);
+  return WaitForScene(gsObjectiveInfo, maxTicks);
+}
+
+bool THeadlessDriver::WaitForPanel(const TPanelMover& panel, int maxTicks) {
+  for (long long limit = Ticks() + maxTicks; panel.State() != pmShown; Tick())
+    if (Ticks() >= limit) return false;
+  return true;
+}
+
+bool THeadlessDriver::LeaveResult(int maxTicks) {
+  if (!WaitForScene(gsStageResult, maxTicks) || !ClickWhenShown(*FForm->ResultWindow, *FForm->ResultOKButton, maxTicks))
+    return false;
+  return WaitForScene(gsStickerBook, maxTicks);
+}
+
+bool THeadlessDriver::WaitForShop(int maxTicks) {
+  TFormMain& form = *FForm;
+  for (long long limit = Ticks() + maxTicks; !form.BuySlots->Enabled || form.ShopPanelMover->State() != pmShown; Tick())
+    if (Ticks() >= limit) return false;
+  return true;
+}
+
+bool THeadlessDriver::BuyUpgrade(int slot, int maxTicks) {
+  TFormMain& form = *FForm;
+  if (!WaitForShop(maxTicks) || !form.BuySlots->CanBuy(slot)) return false;
+  ClickButton(form.BuySlots->BuyButton(slot));
+  return form.BuySlots->Slot(form.BuySlots->IslandIdx, slot).Bought && WaitForShop(maxTicks);
+}
+
+bool THeadlessDriver::PressBookPlay(int maxTicks) {
+  if (!WaitForShop(maxTicks)) return false;
+  ClickButton(*FForm->BookPlayButton);
+  return true;
+}
+
+bool THeadlessDriver::ClearRoundFromMenu(int maxTicks) {
+  if (!PlayFromMenu(maxTicks)) return false;
   for (int tick = 0; tick < maxTicks && Scene() != gsRoundClear; ++tick) {
     if (Scene() == gsObjectiveInfo) Click(683, 384);
     MakeHintMove();

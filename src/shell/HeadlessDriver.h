@@ -60,6 +60,8 @@ class THeadlessDriver {
   // Runs until the scene is reached and no cover hides it; false when it is
   // not reached within the limit.
   bool WaitForScene(TGameSceneValues scene, int maxTicks);
+  // Runs until the panel stands in place.
+  bool WaitForPanel(const TPanelMover& panel, int maxTicks);
 
   // Clicks through the logos and the splash; true once the menu stands with
   // its panels in place. On a first run the name entry gets firstName
@@ -75,10 +77,24 @@ class THeadlessDriver {
   // From the menu's Play to the end of the round, skipping the banner and
   // then making hint moves; false when the round is not cleared in time.
   bool ClearRoundFromMenu(int maxTicks);
+  // The menu's Play, then the map's Play once its panel stands; true when
+  // the round's banner shows.
+  bool PlayFromMenu(int maxTicks);
+  // On the map: its Play once its panel stands.
+  bool PlayFromMap(int maxTicks);
+  // The result window's OK once it stands; true in the upgrade scene.
+  bool LeaveResult(int maxTicks);
+  // In the upgrade scene: the slot's buy button once the shop takes clicks,
+  // then until the guide character has fetched the upgrade.
+  bool BuyUpgrade(int slot, int maxTicks);
+  // In the upgrade scene: the book's Play once the shop takes clicks.
+  bool PressBookPlay(int maxTicks);
 
  private:
   void FrameToWindow(int frameX, int frameY, int& x, int& y) const;
   bool WaitForWindow(const TGameMenuWindow& window, int maxTicks);
+  // Until the upgrade scene's shop stands and takes clicks.
+  bool WaitForShop(int maxTicks);
   // Clicks the button once its window stands; false when it never does.
   bool ClickWhenShown(const TGameMenuWindow& window, const TGameButton& button, int maxTicks);
   bool NameTheNewPlayer(std::string_view name, int maxTicks);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Prices.h"
 #include "progress/SlotPrices.h"
 #include "rules/DefaultLevels.h"
 #include "rules/LevelParams.h"
@@ -290,22 +291,19 @@ TEST(LevelPack, TheChainTipOfIslandOneLevelFourPointsAtAChainedPiece) {
   EXPECT_NE(r.Board.At(x, y).ChainLock, 0);
 }
 
-TEST(LevelPack, ClearingAnIslandsNormalLevelsOncePaysForItsFourUpgrades) {
+// What a round really pays paces the shop: an island's four upgrades take
+// more than a handful of won rounds and no more than its levels.
+TEST(LevelPack, AnIslandsUpgradesCostWhatItsRoundsPayBeforeItsLevelsRunOut) {
   TSlotPrices prices;
   ASSERT_EQ(ReadSlotPrices(fs::path(QUILLMERE_GAME_DIR) / SlotPricesFileName, prices), TSlotPricesRead::Ok);
-  for (int island = 1; island <= IslandCount; ++island) {
-    std::array<int, PriceKindCount> earned{};
-    for (const TLevelDesign& design : Designs()) {
-      if (design.Island != island || design.Objective != goNormalMode) continue;
-      const auto targets = LevelTargets(Load(design));
-      for (int kind = 0; kind < PriceKindCount; ++kind) earned[std::size_t(kind)] += targets[std::size_t(kind)];
-    }
+  for (int island = 1; island <= IslandCount; ++island)
     for (int kind = 0; kind < PriceKindCount; ++kind) {
+      const double perRound = contentgen::EarnedPerRound(island, kind);
       float cost = 0;
       for (int slot = 1; slot <= PriceSlotCount; ++slot) cost += prices.Price(island, slot, kind);
-      EXPECT_LE(cost, float(earned[std::size_t(kind)])) << "island " << island << ", account " << kind;
+      EXPECT_LE(cost, perRound * AuthoredLevelCount(island) + 1) << "island " << island << ", account " << kind;
+      if (perRound > 0) EXPECT_GE(cost, perRound * 3) << "island " << island << ", account " << kind;
     }
-  }
 }
 
 }  // namespace

@@ -69,6 +69,9 @@ TEST(LevelSetUp, EveryLevelOffersAMoveAndNoLineAtRest) {
 bool ClearByClicking(THeadlessDriver& driver, int island, int level, int maxTicks) {
   driver.Form().Progress.NextUncompletedIslandIdx = island;
   driver.Form().Progress.NextUncompletedLevelIdx = level;
+  driver.Form().MapIslands->Unlock(island);
+  driver.Form().MapIslands->SelectUpTo(island);
+  driver.Form().MapIslands->MarkPlayed();
   return driver.ClearRoundFromMenu(maxTicks);
 }
 
@@ -82,11 +85,9 @@ TEST(LevelPlay, TheFirstLevelIsClearedByClickingHintMoves) {
   EXPECT_EQ(driver.Form().Progress.LevelIdx, 1);
   EXPECT_GT(driver.Form().TotalScore->Value(), 0);
 
-  for (int tick = 0; tick < 600 && driver.Scene() != gsObjectiveInfo; tick += 5) {
-    if (driver.Scene() == gsStageResult) driver.ClickButton(*driver.Form().ResultOKButton);
-    driver.Tick(5);
-  }
-  EXPECT_EQ(driver.Scene(), gsObjectiveInfo) << "OK on the result window opens the next round";
+  ASSERT_TRUE(driver.LeaveResult(600)) << "OK on the result window opens the upgrade scene";
+  ASSERT_TRUE(driver.PressBookPlay(600));
+  EXPECT_TRUE(driver.WaitForScene(gsObjectiveInfo, 200)) << "the book's Play opens the next round";
   EXPECT_EQ(driver.Form().Progress.LevelIdx, 2);
 }
 

@@ -29,26 +29,24 @@ struct TMessageCase {
   std::vector<std::string> Said;
 };
 
-class MapMessage : public testing::TestWithParam<TMessageCase> {};
-
-TEST_P(MapMessage, ComesOnceForEachNewIsland) {
-  TMapIslands map = NamedMap();
-  for (int n : GetParam().PlayedBefore) {
-    map.Unlock(n);
-    map.SelectUpTo(n);
-    map.MarkPlayed();
+TEST(MapMessage, ComesOnceForEachNewIsland) {
+  const TMessageCase cases[] = {{"new player", {}, {}, {"island 1", "", ""}},
+                                {"island 1 played", {}, {1}, {"", "", ""}},
+                                {"island 4 newly open", {4}, {1, 2, 3}, {"island 4", "", ""}},
+                                {"two open: the higher speaks", {2}, {}, {"island 2", "", ""}}};
+  for (const TMessageCase& c : cases) {
+    TMapIslands map = NamedMap();
+    for (int n : c.PlayedBefore) {
+      map.Unlock(n);
+      map.SelectUpTo(n);
+      map.MarkPlayed();
+    }
+    for (int n : c.Unlock) map.Unlock(n);
+    std::vector<std::string> said;
+    for (int visit = 0; visit < 3; ++visit) said.push_back(map.TakeMessage());
+    EXPECT_EQ(said, c.Said) << c.Story;
   }
-  for (int n : GetParam().Unlock) map.Unlock(n);
-  std::vector<std::string> said;
-  for (int visit = 0; visit < 3; ++visit) said.push_back(map.TakeMessage());
-  EXPECT_EQ(said, GetParam().Said) << GetParam().Story;
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, MapMessage,
-                         testing::Values(TMessageCase{"new player", {}, {}, {"island 1", "", ""}},
-                                         TMessageCase{"island 1 played", {}, {1}, {"", "", ""}},
-                                         TMessageCase{"island 4 newly open", {4}, {1, 2, 3}, {"island 4", "", ""}},
-                                         TMessageCase{"two open: the higher speaks", {2}, {}, {"island 2", "", ""}}));
 
 struct TSelectCase {
   std::vector<int> Open;
@@ -56,20 +54,17 @@ struct TSelectCase {
   int Current;
 };
 
-class MapSelection : public testing::TestWithParam<TSelectCase> {};
-
-TEST_P(MapSelection, UpToTakesTheHighestOpenIslandAndHighlightsIt) {
-  TMapIslands map;
-  for (int n : GetParam().Open) map.Unlock(n);
-  map.SelectUpTo(GetParam().UpTo);
-  EXPECT_EQ(map.Current(), GetParam().Current);
-  EXPECT_EQ(map.CurrentIndex(), GetParam().Current - 1);
-  EXPECT_EQ(map.Highlighted(), GetParam().Current);
+TEST(MapSelection, UpToTakesTheHighestOpenIslandAndHighlightsIt) {
+  const TSelectCase cases[] = {{{}, 5, 1}, {{2, 3}, 3, 3}, {{2, 4}, 3, 2}, {{0, 6}, 9, 1}, {{5}, 0, 1}};
+  for (const TSelectCase& c : cases) {
+    TMapIslands map;
+    for (int n : c.Open) map.Unlock(n);
+    map.SelectUpTo(c.UpTo);
+    EXPECT_EQ(map.Current(), c.Current) << "up to " << c.UpTo;
+    EXPECT_EQ(map.CurrentIndex(), c.Current - 1);
+    EXPECT_EQ(map.Highlighted(), c.Current);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, MapSelection,
-                         testing::Values(TSelectCase{{}, 5, 1}, TSelectCase{{2, 3}, 3, 3}, TSelectCase{{2, 4}, 3, 2},
-                                         TSelectCase{{0, 6}, 9, 1}, TSelectCase{{5}, 0, 1}));
 
 TEST(MapSelection, HighestUnlockedMovesOnlyTheCurrentIsland) {
   TMapIslands map;
@@ -224,28 +219,26 @@ struct TPopCase {
   std::vector<int> Popped;
 };
 
-class TubePop : public testing::TestWithParam<TPopCase> {};
-
-TEST_P(TubePop, ComesOnceThreeSecondsAfterANewBandFromTwoOn) {
-  TBookProgressTube tube;
-  std::vector<int> popped;
-  std::vector<std::string> sounds;
-  tube.OnStatusChange = [&](int status) { popped.push_back(status); };
-  tube.OnPlaySound = [&](const std::string& sound) { sounds.push_back(sound); };
-  for (int p : GetParam().Positions) tube.SetPosition(p);
-  for (int tick = 1; tick < 100; ++tick) tube.TickAndDraw();
-  EXPECT_TRUE(popped.empty());
-  tube.TickAndDraw();
-  EXPECT_EQ(popped, GetParam().Popped) << "on the hundredth frame";
-  for (int tick = 0; tick < 200; ++tick) tube.TickAndDraw();
-  EXPECT_EQ(popped, GetParam().Popped);
-  EXPECT_EQ(sounds, std::vector<std::string>(GetParam().Popped.size(), "NotifyLow"));
-  EXPECT_FALSE(tube.PopPending());
+TEST(TubePop, ComesOnceThreeSecondsAfterANewBandFromTwoOn) {
+  const TPopCase cases[] = {{{40}, {7}}, {{1}, {}}, {{0, 12, 15}, {4}}, {{8, 250}, {11}}};
+  for (const TPopCase& c : cases) {
+    SCOPED_TRACE(c.Positions.back());
+    TBookProgressTube tube;
+    std::vector<int> popped;
+    std::vector<std::string> sounds;
+    tube.OnStatusChange = [&](int status) { popped.push_back(status); };
+    tube.OnPlaySound = [&](const std::string& sound) { sounds.push_back(sound); };
+    for (int p : c.Positions) tube.SetPosition(p);
+    for (int tick = 1; tick < 100; ++tick) tube.TickAndDraw();
+    EXPECT_TRUE(popped.empty());
+    tube.TickAndDraw();
+    EXPECT_EQ(popped, c.Popped) << "on the hundredth frame";
+    for (int tick = 0; tick < 200; ++tick) tube.TickAndDraw();
+    EXPECT_EQ(popped, c.Popped);
+    EXPECT_EQ(sounds, std::vector<std::string>(c.Popped.size(), "NotifyLow"));
+    EXPECT_FALSE(tube.PopPending());
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, TubePop,
-                         testing::Values(TPopCase{{40}, {7}}, TPopCase{{1}, {}}, TPopCase{{0, 12, 15}, {4}},
-                                         TPopCase{{8, 250}, {11}}));
 
 TEST(TubeDrawing, AFullTubeFillsEveryPixelBetweenItsGlasses) {
   TSpriteRecorder screen;

@@ -1,6 +1,7 @@
 // The upgrade prices record: 400 bytes of little-endian floats, island-major.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -83,6 +84,22 @@ TEST(SlotPricesFile, ShortFileIsAnErrorNotACrash) {
 
   WriteBytes(file, {});
   EXPECT_EQ(ReadSlotPrices(file, prices), TSlotPricesRead::TooShort);
+}
+
+// A negative or non-finite price is not a price: the whole list is refused
+// rather than one upgrade made free or unbuyable by a damaged byte.
+TEST(SlotPricesFile, APriceThatIsNotAPriceRefusesTheList) {
+  for (const std::uint32_t bits : {0xBF800000u /* -1 */, 0x7FC00000u /* NaN */, 0x7F800000u /* infinity */}) {
+    TSlotPrices written;
+    written.SetPrice(3, 2, 1, std::bit_cast<float>(bits));
+    const fs::path file = Scratch("bad.dat");
+    const TSlotPricesBytes bytes = EncodeSlotPrices(written);
+    WriteBytes(file, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    TSlotPrices prices;
+    prices.SetPrice(1, 1, 0, 7.0f);
+    EXPECT_EQ(ReadSlotPrices(file, prices), TSlotPricesRead::BadValue) << std::hex << bits;
+    EXPECT_EQ(prices.Price(1, 1, 0), 7.0f) << "left alone";
+  }
 }
 
 TEST(SlotPricesFile, BytesAfterTheRecordAreIgnored) {

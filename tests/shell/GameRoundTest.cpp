@@ -120,6 +120,7 @@ class RoundThroughTheShell : public ::testing::Test {
   std::vector<std::string> music;
   static constexpr int kScoreBefore = 1000;
   int Earned() { return game.Form().TotalScore->Value() - kScoreBefore; }
+  float FruitOwned() { return game.Form().BuySlots->Accounts()[elFruit]; }
   bool ScoreSubmitted() { return game.Form().HighScores->Entry(1).Name == "ANN"; }
 };
 
@@ -278,36 +279,37 @@ TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToThe
   game.RunTicks(20);
   const TGameButton& ok = *game.Form().ResultOKButton;
   game.Click(ok.Left + 20, ok.Top + 20);
-  ASSERT_TRUE(game.RunUntilScene(gsObjectiveInfo, 200));
+  ASSERT_TRUE(game.Driver().WaitForScene(gsStickerBook, 200)) << "the result leads to the upgrade scene";
+  ASSERT_TRUE(game.Driver().PressBookPlay(200));
+  ASSERT_TRUE(game.RunUntilScene(gsObjectiveInfo, 200)) << "and the book's Play to the next level";
   EXPECT_EQ(game.Form().Progress.LevelIdx, 2);
   EXPECT_EQ(BananasLeft(), 6);
 }
 
 TEST_F(RoundThroughTheShell, RestartingAfterCollectingTakesTheEarningsBackAndStartsAfresh) {
-  int earningsTaken = 0, earningsCleared = 0;
-  game.Form().Hooks.RevertEarnings = [&] { ++earningsTaken; };
-  game.Form().Hooks.ClearEarnings = [&] { ++earningsCleared; };
   StartRound();
   PlayFromBanner();
   Swap({3, 1}, {3, 2});
   Settle();
   ASSERT_EQ(BananasLeft(), 3);
+  ASSERT_GT(FruitOwned(), 0) << "the three bananas paid in";
   game.Form().RestartLevel();
-  EXPECT_EQ(earningsTaken, 1);
-  EXPECT_EQ(earningsCleared, 2);
+  EXPECT_EQ(FruitOwned(), 0);
+  EXPECT_EQ(game.Form().BuySlots->Earnings()[elFruit], 0);
   EXPECT_EQ(BananasLeft(), 6);
   EXPECT_EQ(game.Form().RoundScore->LevelScore(), 0);
   EXPECT_TRUE(game.RunUntilScene(gsObjectiveInfo, 60));
 }
 
 TEST_F(RoundThroughTheShell, GivingUpARoundSubmitsTheScoreAndLeadsToTheMenu) {
-  int earningsTaken = 0;
-  game.Form().Hooks.RevertEarnings = [&] { ++earningsTaken; };
   StartRound();
   PlayFromBanner();
+  Swap({3, 1}, {3, 2});
+  Settle();
+  ASSERT_GT(FruitOwned(), 0);
   game.Form().AbandonRound();
   EXPECT_TRUE(ScoreSubmitted());
-  EXPECT_EQ(earningsTaken, 1);
+  EXPECT_EQ(FruitOwned(), 0) << "a round given up pays nothing";
   EXPECT_TRUE(game.RunUntilScene(gsMenu, 60));
 }
 
@@ -335,19 +337,19 @@ class ClosingInARound : public RoundThroughTheShell {
  protected:
   void SetUp() override {
     RoundThroughTheShell::SetUp();
-    game.Form().Hooks.RevertEarnings = [this] { ++earningsTaken; };
     StartRound();
     PlayFromBanner();
+    Swap({3, 1}, {3, 2});
+    Settle();
   }
   void ExpectTheShutdownRan() {
     EXPECT_TRUE(game.Application().Terminated());
     EXPECT_TRUE(ScoreSubmitted());
-    EXPECT_EQ(earningsTaken, 1);
     const auto saved = ReadProgressFile(PlayerSaveFile(game.Form().Folders.SaveFolder, "ANN"));
     ASSERT_TRUE(saved.has_value()) << "the player was saved";
     EXPECT_EQ(saved->TotalScore, game.Form().TotalScore->Value());
+    EXPECT_EQ(saved->OwnedElements[elFruit], 0) << "the unfinished round's earnings were taken back";
   }
-  int earningsTaken = 0;
 };
 
 TEST_F(ClosingInARound, TheWindowAsksFirstThenClosesThroughTheShutdown) {

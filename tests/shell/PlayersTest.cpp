@@ -255,8 +255,7 @@ TEST(SaveFailure, ASaveThatCannotBeWrittenIsToldOnceAndPlayGoesOn) {
   EXPECT_NE(told.find("progress could not be saved"), std::string::npos);
   EXPECT_EQ(told.find("progress could not be saved"), told.rfind("progress could not be saved")) << "told once";
   EXPECT_EQ(FileBytes(game.SaveFolder() / "ANN.sav"), before) << "the old file stays whole";
-  game.Driver().ClickButton(*game.Form().PlayButton);
-  EXPECT_TRUE(game.RunUntilScene(gsObjectiveInfo, 100)) << "play goes on";
+  EXPECT_TRUE(game.Driver().PlayFromMenu(400)) << "play goes on";
 }
 
 // A kill between writing and renaming leaves the temporary file beside the

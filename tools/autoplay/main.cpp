@@ -1,7 +1,7 @@
 // quillmere-autoplay: plays chosen levels of the real game headless, by
 // clicking, as the project's soak test and performance probe.
 //
-//   quillmere-autoplay [--game <program folder>] [--player NAME]
+//   quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]
 //                      [--island I] [--level L] [--rounds N] [--seed S]
 //                      [--max-ticks T] [--pause P] [--render]
 //
@@ -10,14 +10,19 @@
 // the splash. --player chooses that player in the player list, adding them
 // by typing the name when they are not listed; without it the tool answers
 // a first run's name entry with a blank name, as a player in a hurry would.
-// It then presses Play and plays round after round from the player's resume
-// point (--island and --level override it): each move is
-// the board's own hint search (the seed settles its ties), made by clicking
-// the two tiles. It reads the game's state to know where to click; every
-// change reaches the game through the mouse. --max-ticks bounds each round;
-// --pause waits that many ticks after each move, as a slow player would (a
-// normal round that outlasts its time then ends with bronze). The exit
-// status is 0 only when every round was won or lost.
+// It then presses Play and, on the map, Play again, and plays round after
+// round from the player's resume point (--island and --level override it):
+// each move is the board's own hint search (the seed settles its ties),
+// made by clicking the two tiles. After a won round it goes through the
+// upgrade scene to the book's Play; with --campaign it first buys every
+// upgrade it can afford there (one line per purchase), follows the map to
+// each newly opened island, tries a lost level again, and stops when the
+// book is complete or at a level that needs spiders (they do not come yet,
+// and a round cannot be left by clicking). It reads the game's state to know where to click;
+// every change reaches the game through the mouse. --max-ticks bounds each
+// round; --pause waits that many ticks after each move, as a slow player
+// would (a normal round that outlasts its time then ends with bronze). The
+// exit status is 0 only when every round was won or lost.
 #include <unistd.h>
 
 #include <chrono>
@@ -44,6 +49,7 @@ namespace {
 struct TArguments {
   fs::path Game;
   std::optional<std::string> Player;
+  bool Campaign = false;
   std::optional<int> Island;
   std::optional<int> Level;
   int Rounds = 1;
@@ -63,8 +69,8 @@ std::string StoredName(const std::string& utf8) {
 
 [[noreturn]] void Usage(const char* problem) {
   std::cerr << "quillmere-autoplay: " << problem << "\n"
-            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--island I] [--level L]\n"
-            << "                          [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
+            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]\n"
+            << "                          [--island I] [--level L] [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
             << "                          [--pause P (ticks per move)] [--render]\n";
   std::exit(2);
 }
@@ -99,6 +105,8 @@ TArguments ParseArguments(int argc, char** argv) {
       arguments.MaxTicks = number(i);
     } else if (option == "--pause") {
       arguments.Pause = int(number(i));
+    } else if (option == "--campaign") {
+      arguments.Campaign = true;
     } else if (option == "--render") {
       arguments.Render = true;
     } else {
@@ -142,7 +150,9 @@ std::string Remaining(const qm::TElementGather& gather) {
   return text;
 }
 
-enum class TResult { Won, Lost, Limit, Broken };
+// Stuck: a round the game cannot let anyone win yet (its spiders never
+// come), which no click can leave either.
+enum class TResult { Won, Lost, Stuck, Limit, Broken };
 
 const char* ResultName(TResult result) {
   switch (result) {
@@ -150,6 +160,8 @@ const char* ResultName(TResult result) {
       return "won";
     case TResult::Lost:
       return "lost";
+    case TResult::Stuck:
+      return "stuck";
     case TResult::Limit:
       return "limit";
     default:
@@ -190,42 +202,89 @@ class TAutoPlayer {
     int wins = 0, rounds = 0;
     std::optional<int> island = FArguments.Island, level = FArguments.Level;
     bool fromMenu = true;
-    while (rounds < FArguments.Rounds) {
+    while (rounds < FArguments.Rounds && !form.GameComplete()) {
       if (fromMenu && !PressPlay(island, level)) break;
       TResult result = PlayRound();
       ++rounds;
       if (result == TResult::Won) ++wins;
-      if (result == TResult::Limit || result == TResult::Broken) break;
-      // The next round: a won round leads on by itself; a lost one goes back
-      // to the menu and resumes at the level after it.
-      island = FDriver.Form().Progress.IslandIdx;
-      level = FDriver.Form().Progress.LevelIdx + 1;
+      if (result == TResult::Stuck || result == TResult::Limit || result == TResult::Broken) break;
+      // A lost round goes back to the menu. A campaign tries the level
+      // again, as a player must; otherwise the level after it follows.
       fromMenu = result == TResult::Lost;
-      if (rounds < FArguments.Rounds && !fromMenu && !FinishResult()) break;
+      if (fromMenu) {
+        island = FArguments.Campaign ? std::nullopt : std::optional(form.Progress.IslandIdx);
+        level = FArguments.Campaign ? std::nullopt : std::optional(form.Progress.LevelIdx + 1);
+        continue;
+      }
+      if ((rounds < FArguments.Rounds || FArguments.Campaign) && !FinishResult()) break;
     }
     auto end = std::chrono::steady_clock::now();
     double startUp = std::chrono::duration<double>(menu - began).count();
     double playing = std::chrono::duration<double>(end - menu).count();
     long long ticks = FDriver.Ticks() - menuTicks;
-    std::printf("rounds %d  wins %d  ticks %lld  seconds %.2f (start-up %.2f)  ticks/s %.0f  (%s)\n", rounds, wins,
+    std::printf("rounds %d  wins %d  ticks %lld  seconds %.2f (start-up %.2f)  ticks/s %.0f  (%s)", rounds, wins,
                 ticks, playing, startUp, ticks / playing, FArguments.Render ? "software renderer" : "null screen");
+    if (FArguments.Campaign) std::printf("  islands completed %d  upgrades bought %d", IslandsCompleted(), Bought());
+    std::printf("\n");
     return rounds == FArguments.Rounds && wins + FLosses == rounds ? 0 : 1;
   }
 
  private:
-  // From the menu: the resume point, overridden when asked, then Play.
+  // From the menu: the resume point, overridden when asked (its island
+  // open and played as for a player who got there), then Play and the
+  // map's Play.
   bool PressPlay(std::optional<int> island, std::optional<int> level) {
     auto& form = FDriver.Form();
-    if (island) form.Progress.NextUncompletedIslandIdx = *island;
-    if (level) form.Progress.NextUncompletedLevelIdx = *level;
-    // The click starts a cover that switches the scene half way.
-    for (int attempt = 0; attempt < 5 && FDriver.Scene() == qm::gsMenu; ++attempt) {
-      FDriver.ClickButton(*form.PlayButton);
-      for (int tick = 0; tick < 100 && FDriver.Scene() == qm::gsMenu; ++tick) FDriver.Tick();
+    if (island) {
+      form.Progress.NextUncompletedIslandIdx = *island;
+      // Played before, or the map would start the island at its first level.
+      form.MapIslands->Unlock(*island);
+      form.MapIslands->SelectUpTo(*island);
+      form.MapIslands->MarkPlayed();
     }
-    if (FDriver.Scene() == qm::gsMenu) {
-      std::cerr << "quillmere-autoplay: Play did not start a round\n";
+    if (level) form.Progress.NextUncompletedLevelIdx = *level;
+    if (!FDriver.PlayFromMenu(400)) {
+      std::cerr << "quillmere-autoplay: Play did not start a round (scene " << int(FDriver.Scene()) << ")\n";
       return false;
+    }
+    return true;
+  }
+
+  int Bought() const {
+    int bought = 0;
+    for (int island = 1; island <= qm::TBuySlots::IslandCount; ++island)
+      for (int slot = 1; slot <= qm::TBuySlots::SlotCount; ++slot) bought += Form().BuySlots->Slot(island, slot).Bought;
+    return bought;
+  }
+
+  int IslandsCompleted() const {
+    int complete = 0;
+    for (int island = 1; island <= qm::TBuySlots::IslandCount; ++island) {
+      bool all = true;
+      for (int slot = 1; slot <= qm::TBuySlots::SlotCount; ++slot) all = all && Form().BuySlots->Slot(island, slot).Bought;
+      complete += all;
+    }
+    return complete;
+  }
+
+  const qm::TFormMain& Form() const { return const_cast<qm::THeadlessDriver&>(FDriver).Form(); }
+
+  // In the upgrade scene: every affordable upgrade, the last one of the
+  // island as soon as the first three make room for it.
+  bool BuyWhatCanBeBought() {
+    auto& shop = *FDriver.Form().BuySlots;
+    for (bool bought = true; bought;) {
+      bought = false;
+      for (int slot = 1; slot <= qm::TBuySlots::SlotCount; ++slot) {
+        if (!shop.CanBuy(slot)) continue;
+        if (!FDriver.BuyUpgrade(slot, 600)) {
+          std::cerr << "quillmere-autoplay: buying slot " << slot << " did not finish\n";
+          return false;
+        }
+        std::printf("buy island %d slot %d\n", shop.IslandIdx, slot);
+        std::fflush(stdout);
+        bought = true;
+      }
     }
     return true;
   }
@@ -259,6 +318,10 @@ class TAutoPlayer {
         result = TResult::Broken;
         break;
       }
+      if (FArguments.Campaign && form.ElementGather->Remaining(qm::ieSpider) > 0) {
+        result = TResult::Stuck;
+        break;
+      }
       if (playStart < 0) playStart = Now();
       if (FDriver.MakeHintMove()) {
         ++moves;
@@ -271,11 +334,14 @@ class TAutoPlayer {
     const qm::TLevelRecord& level = form.LevelParams->Record();
     bool boss = level.GameObjective == qm::goBossMode;
     std::string left = boss || result == TResult::Won ? "" : "  left: " + Remaining(*form.ElementGather);
-    std::printf("island %d  level %2d  %-6s  %-6s  ticks %6lld  moves %4d  score %7d  medal %-6s  timer %3d/%3d s  played %3lld s%s\n",
+    const qm::TAccounts& earned = form.BuySlots->Earnings();
+    std::printf("island %d  level %2d  %-6s  %-6s  ticks %6lld  moves %4d  score %7d  medal %-6s  timer %3d/%3d s  played %3lld s  earned %.1f/%.1f/%.1f/%.1f/%.1f%s\n",
                 form.Progress.IslandIdx, form.Progress.LevelIdx, boss ? "boss" : "normal", ResultName(result), ticks,
                 moves, form.TotalScore->Value(), result == TResult::Won ? MedalName(form.ResultMedal->MedalKind()) : "-",
-                form.TubeTimer->ElapsedSeconds(), level.Time, played, left.c_str());
+                form.TubeTimer->ElapsedSeconds(), level.Time, played, earned[0], earned[1], earned[2], earned[3],
+                earned[4], left.c_str());
     std::fflush(stdout);
+    if (result == TResult::Stuck) ++FLosses;
     if (result == TResult::Lost) {
       ++FLosses;
       if (!DeclineRetry()) return TResult::Broken;
@@ -289,16 +355,23 @@ class TAutoPlayer {
     return clock.HighResolutionCounter() * 1000 / clock.HighResolutionFrequency().value_or(1000);
   }
 
-  // The result window: OK once it is there, until the next round opens.
+  // The result window's OK, the upgrade scene (buying in a campaign) and
+  // the book's Play, through the map when it opened a new island, until the
+  // next round opens. True as well when the book is complete.
   bool FinishResult() {
     auto& form = FDriver.Form();
-    for (int step = 0; step < 400; ++step) {
-      qm::TGameSceneValues scene = FDriver.Scene();
-      if (scene == qm::gsObjectiveInfo) return true;
-      if (scene == qm::gsStageResult) FDriver.ClickButton(*form.ResultOKButton);
-      FDriver.Tick(5);
+    if (!FDriver.LeaveResult(1200)) {
+      std::cerr << "quillmere-autoplay: the result window never led on (scene " << int(FDriver.Scene()) << ")\n";
+      return false;
     }
-    std::cerr << "quillmere-autoplay: the result window never led on (scene " << int(FDriver.Scene()) << ")\n";
+    if (FArguments.Campaign && !BuyWhatCanBeBought()) return false;
+    if (form.GameComplete()) return true;
+    if (!FDriver.PressBookPlay(600)) return false;
+    for (int tick = 0; tick < 400; ++tick, FDriver.Tick()) {
+      if (FDriver.Scene() == qm::gsObjectiveInfo) return true;
+      if (FDriver.Scene() == qm::gsMap && !form.SceneTransition->Active()) return FDriver.PlayFromMap(400);
+    }
+    std::cerr << "quillmere-autoplay: the book's Play never led on (scene " << int(FDriver.Scene()) << ")\n";
     return false;
   }
 

@@ -1,0 +1,256 @@
+// The upgrade scene: the town picture rebuilt upgrade by upgrade, the shop
+// with its four slots, the pocket of the five accounts, the guide character
+// who fetches each purchase, and the book that leads on to the next level.
+#include <cmath>
+#include <string>
+
+#include "shell/FormMain.h"
+#include "text/GameTextIds.h"
+
+namespace qm {
+
+namespace {
+
+// Where the shop's panel rests and waits, and where the book's panel does.
+constexpr int kShopLeft = 20, kShopTop = 626, kShopHideTop = 800, kShopStep = 12;
+constexpr int kSlotsLeft = 24, kSlotsTop = 10;
+constexpr int kPanelBLeft = 907, kPanelBTop = -21;
+constexpr int kBookPlayLeft = 60, kBookPlayTop = 58;
+constexpr int kBookLeft = 262, kBookTop = 567, kBookHideTop = 800, kBookStep = 12;
+constexpr int kPocketLeft = 24, kPocketTop = 20;
+constexpr int kWrenHomeX = 1180, kWrenHomeY = 420;
+constexpr int kInfoTop = 430;
+constexpr float kDeveloperAccount = 9999;
+
+// The "Elements" pattern that stands for each account.
+constexpr int kKindPattern[TBuySlots::KindCount] = {0, 12, 16, 19, 18};
+
+}  // namespace
+
+void TFormMain::CreateShop() {
+  TOmegaImageList* images = OmegaImageList1.get();
+  BuySlots = std::make_unique<TBuySlots>();
+  BuySlots->OmgImgList = images;
+  BuySlots->GlobGameText = GlobalGameText.get();
+  BuySlots->OnPlaySound = SoundRequest();
+  BuySlots->OnCursorRequest = [this](TCursorShape shape) { RequestCursor(shape); };
+  for (int island = 1; island <= TBuySlots::IslandCount; ++island)
+    for (int slot = 1; slot <= TBuySlots::SlotCount; ++slot)
+      BuySlots->Names[std::size_t(4 * (island - 1) + slot - 1)] =
+          TextStrings->Text(ttUpgradeNames, UpgradeTextId::Entry(island, slot));
+  BuySlots->BoughtLabel = GameText(GameTextId::BoughtLabel);
+  LoadSlotPrices();
+  BuySlots->OnBuy = [this](int island, const TAccounts& prices, int slot) { UpgradeBought(island, prices, slot); };
+  BuySlots->OnBuyButtonMouseOver = [this](int island, const TBuySlot& record, int slot) {
+    BuySlotsInfo->Left = BuySlots->Left + (slot - 1) * BuySlots->SlotGap;
+    BuySlotsInfo->Top = kInfoTop;
+    BuySlotsInfo->Show(BuySlots->Names[std::size_t(record.Number - 1)], TextStrings->Text(ttUpgradeDescs, UpgradeTextId::Entry(island, slot)),
+                       record.Prices, BuySlots->Accounts());
+  };
+  BuySlots->OnBuyButtonMouseOff = [this](int, const TBuySlot&, int) { BuySlotsInfo->Hide(); };
+
+  BuySlotsInfo = std::make_unique<TBuySlotsInfo>();
+  BuySlotsInfo->OmgImgList = images;
+  BuySlotsInfo->GlobGameText = GlobalGameText.get();
+
+  StickerBookObjects = std::make_unique<TStickerBookObjects>();
+  StickerBookObjects->OmgImgList = images;
+
+  SmallWren = std::make_unique<TSmallWren>();
+  SmallWren->OmgImgList = images;
+  SmallWren->HomeX = kWrenHomeX;
+  SmallWren->HomeY = kWrenHomeY;
+  SmallWren->OnPlaySound = SoundRequest();
+  SmallWren->OnCheerPeak = [this] { CheerPeak(); };
+  SmallWren->OnCheerDone = [this] {
+    // The chapter the purchase opens is told before the shop opens again.
+    const int chapter = TStickerBookObjects::GroupOf(State.PurchaseIsland, State.PurchaseSlot);
+    if (Hooks.ShowChapterDialog)
+      Hooks.ShowChapterDialog(chapter, [this] { ChapterClosed(); });
+    else
+      ChapterClosed();
+  };
+  SmallWren->Reset();
+
+  BookProgressTube = std::make_unique<TBookProgressTube>();
+  BookProgressTube->OmgImgList = images;
+  BookProgressTube->OnPlaySound = SoundRequest();
+
+  ShopPanelMover = std::make_unique<TPanelMover>();
+  ShopPanelMover->Left = ShopPanelMover->HideLeft = kShopLeft;
+  ShopPanelMover->Top = kShopTop;
+  ShopPanelMover->HideTop = kShopHideTop;
+  ShopPanelMover->VertStep = kShopStep;
+  ShopPanelMover->OnPosUpdate = [this](TPanelMover&, TScreenPoint at) {
+    BuySlots->Left = at.X + kSlotsLeft;
+    BuySlots->Top = at.Y + kSlotsTop;
+    BookPlayButton->Left = at.X + kPanelBLeft + kBookPlayLeft;
+    BookPlayButton->Top = at.Y + kPanelBTop + kBookPlayTop;
+  };
+  // A slot that has just become affordable is pointed out once it shows.
+  ShopPanelMover->OnShowingCompleted = [this](TPanelMover&) { BuySlots->Notice(); };
+
+  StickerBookPanelMover = std::make_unique<TPanelMover>();
+  StickerBookPanelMover->Left = StickerBookPanelMover->HideLeft = kBookLeft;
+  StickerBookPanelMover->Top = kBookTop;
+  StickerBookPanelMover->HideTop = kBookHideTop;
+  StickerBookPanelMover->VertStep = kBookStep;
+  StickerBookPanelMover->OnPosUpdate = [this](TPanelMover&, TScreenPoint at) {
+    BookProgressTube->Left = at.X;
+    BookProgressTube->Top = at.Y;
+  };
+
+  MakeButton(BookPlayButton, "BookPlayButton").OnClick = [this](TGameButton&) { BookPlayClick(); };
+}
+
+void TFormMain::LoadSlotPrices() {
+  const std::filesystem::path file = Folders.ProgramFolder / SlotPricesFileName;
+  TSlotPrices prices;
+  switch (ReadSlotPrices(file, prices)) {
+    case TSlotPricesRead::Ok:
+    case TSlotPricesRead::Missing:
+      break;
+    case TSlotPricesRead::TooShort:
+      FPlatform.MessageBox->Show(file.string() + " is shorter than a price list: every upgrade costs nothing.",
+                                 "Message", TMessageBoxKind::mbInformation);
+      break;
+    case TSlotPricesRead::BadValue:
+      FPlatform.MessageBox->Show(file.string() + " holds a price that is not a price: every upgrade costs nothing.",
+                                 "Message", TMessageBoxKind::mbInformation);
+      break;
+  }
+  BuySlots->SetPrices(prices);
+}
+
+void TFormMain::EnterStickerBook() {
+  BuySlots->IslandIdx = Progress.IslandIdx;
+  BuySlots->LevelIdx = Progress.LevelIdx;
+  BuySlots->Enabled = true;
+  if (State.DeveloperMode) BuySlots->SetAccounts({kDeveloperAccount, kDeveloperAccount, kDeveloperAccount,
+                                                  kDeveloperAccount, kDeveloperAccount});
+  BuySlots->UpdateAffordable();
+  BuySlotsInfo->Hide();
+  SmallWren->Reset();
+  ShopPanelMover->Show();
+  StickerBookPanelMover->Show();
+  if (Hooks.PlayMusic) Hooks.PlayMusic("Upgrade.ogg", -1);
+}
+
+void TFormMain::StickerBookBackdrop() {
+  const std::string background =
+      TStickerBookObjects::Background(Progress.IslandIdx, StickerBookObjects->AllRevealed());
+  ImageLoader->DrawLateImage(background, 0, 0, true);
+  DrawImageEx(*OmegaImageList1, "UpgSceneCloudBG", 0, 0, 0, 0, 0, 2, 2, 255, 255, 255, 255, 0, 0);
+  DrawImage(*OmegaImageList1, "UpgSceneCloudCover", -3, -3, 0);
+  SmallWren->TickAndDraw();
+  StickerBookObjects->TickAndDraw();
+}
+
+void TFormMain::StickerBookRoutine() {
+  ShopPanelMover->Update();
+  StickerBookPanelMover->Update();
+  StickerBookBackdrop();
+  BuySlotsInfo->TickAndDraw();
+  BookProgressTube->TickAndDraw();
+  const TScreenPoint shop = ShopPanelMover->CurrentPos();
+  DrawImage(*OmegaImageList1, "BuySlotsPanelA", shop.X, shop.Y, 0);
+  DrawImage(*OmegaImageList1, "BuySlotsPanelB", shop.X + kPanelBLeft, shop.Y + kPanelBTop, 0);
+  BuySlots->Draw();
+  BookPlayButton->Draw();
+  DrawPocket(kPocketLeft, kPocketTop);
+}
+
+void TFormMain::DrawPocket(int x, int y) {
+  DrawImage(*OmegaImageList1, "WrenPocket", x, y, 0);
+  constexpr int kGap = 38;
+  for (int kind = 0; kind < TBuySlots::KindCount; ++kind) {
+    const int left = x + 8 + kind * kGap;
+    DrawImage(*OmegaImageList1, "Elements", left, y + 4, kKindPattern[kind], 255, 0.6f);
+    const int amount = int(std::floor(BuySlots->Accounts()[std::size_t(kind)]));
+    GlobalGameText->DrawText(left + 14, y + 52, std::to_string(amount), 0.45f, 0, 255, 0, TextColor::White);
+  }
+}
+
+void TFormMain::ShopMouseDown(int x, int y, TMouseButton button) {
+  BuySlots->MouseDown(x, y, button);
+  if (BuySlots->Enabled) BookPlayButton->MouseDown(x, y, button);
+}
+
+void TFormMain::ShopMouseMove(int x, int y) {
+  BuySlots->MouseMove(x, y);
+  BookPlayButton->MouseMove(x, y);
+}
+
+void TFormMain::ShopMouseUp(int x, int y) {
+  BuySlots->MouseUp(x, y);
+  if (BuySlots->Enabled) BookPlayButton->MouseUp(x, y);
+}
+
+void TFormMain::UpgradeBought(int island, const TAccounts& prices, int slot) {
+  BuySlots->Enabled = false;
+  BuySlotsInfo->Hide();
+  for (int kind = 0; kind < TBuySlots::KindCount; ++kind) BuySlots->Spend(TElementKind(kind), prices[std::size_t(kind)]);
+  BuySlots->UpdateAffordable();
+  State.PurchaseIsland = island;
+  State.PurchaseSlot = slot;
+  const TGameButton& button = BuySlots->BuyButton(slot);
+  SmallWren->FlyTo(button.Left + button.Width() / 2, button.Top);
+}
+
+void TFormMain::CheerPeak() {
+  StickerBookObjects->Reveal(TStickerBookObjects::GroupOf(State.PurchaseIsland, State.PurchaseSlot), true);
+  if (Hooks.PlaySound) Hooks.PlaySound("Scoring");
+  BookProgressTube->SetPosition(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
+  SaveProgress(true);
+}
+
+void TFormMain::ChapterClosed() {
+  BuySlots->Enabled = true;
+  BuySlots->UpdateAffordable();
+  if (StickerBookObjects->ZeppelinRevealed()) {
+    if (Hooks.StartEndingStory) Hooks.StartEndingStory();
+    return;
+  }
+  if (!BuySlots->IslandComplete()) return;
+  const int island = BuySlots->IslandIdx;
+  if (island <= 4) {
+    const std::string text = GameText(GameTextId::ChapterCompletePrefix) + std::to_string(island) +
+                             GameText(GameTextId::ChapterCompleteSuffix);
+    if (Hooks.ShowTextComment) Hooks.ShowTextComment(text);
+    if (Hooks.PlayVoice) Hooks.PlayVoice("ChapterComplete" + std::to_string(island));
+    return;
+  }
+  if (Hooks.ShowTextComment) Hooks.ShowTextComment(GameText(GameTextId::AllComplete));
+  if (Hooks.PlayVoice) Hooks.PlayVoice("AllComplete");
+  StickerBookObjects->Reveal(TStickerBookObjects::ZeppelinGroup, true);
+  BookProgressTube->SetPosition(100);
+  SaveProgress(true);
+}
+
+void TFormMain::BookPlayClick() {
+  if (GameComplete()) {
+    // The last chapter closes the book; the ending follows it.
+    auto ending = [this] {
+      if (Hooks.StartEndingStory)
+        Hooks.StartEndingStory();
+      else
+        SceneTransition->Start(gsStickerBook, gsMenu);
+    };
+    if (Hooks.ShowChapterDialog)
+      Hooks.ShowChapterDialog(ChatTextId::Final, ending);
+    else
+      ending();
+    return;
+  }
+  if (!BuySlots->IslandComplete()) {
+    Progress.LevelIdx += 1;
+    StartLevel();
+    return;
+  }
+  if (Progress.IslandIdx >= 5) return;
+  MapIslands->Unlock(Progress.IslandIdx + 1);
+  MapIslands->SelectHighestUnlocked();
+  SceneTransition->Start(gsStickerBook, gsMap);
+}
+
+}  // namespace qm
