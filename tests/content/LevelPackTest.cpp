@@ -49,14 +49,6 @@ int FruitKinds(const TLevelRecord& record) {
   return kinds;
 }
 
-// What a player collects for the objectives of a normal level, by account.
-std::array<int, PriceKindCount> LevelTargets(const TLevelRecord& r) {
-  return {r.TargetBananas + r.TargetStrawberries + r.TargetApples + r.TargetGrapes + r.TargetOranges + r.TargetPlums +
-              r.TargetCherries + r.TargetGuavas,
-          r.TargetFlowers1 + r.TargetFlowers2 + r.TargetFlowers3 + r.TargetFlowers4, r.PotionCount(),
-          r.GoldTileTotal(), r.TargetSpiders};
-}
-
 const std::vector<TLevelDesign>& Designs() { return DefaultLevels(); }
 
 const TLevelDesign& Design(int island, int level) {
@@ -302,7 +294,9 @@ TEST(LevelPack, AnIslandsUpgradesCostWhatItsRoundsPayBeforeItsLevelsRunOut) {
       float cost = 0;
       for (int slot = 1; slot <= PriceSlotCount; ++slot) cost += prices.Price(island, slot, kind);
       EXPECT_LE(cost, perRound * AuthoredLevelCount(island) + 1) << "island " << island << ", account " << kind;
-      if (perRound > 0) EXPECT_GE(cost, perRound * 3) << "island " << island << ", account " << kind;
+      if (perRound > 0) {
+        EXPECT_GE(cost, perRound * 3) << "island " << island << ", account " << kind;
+      }
     }
 }
 

@@ -99,7 +99,9 @@ TEST(ShopEarnings, EachClearedTileAndGoldTilePaysItsAmount) {
   for (const auto& t : tiles) {
     const TEarning earning = ClearedTileEarning(t.Code, t.Island);
     EXPECT_FLOAT_EQ(earning.Amount, t.Amount) << "code " << t.Code << " on island " << t.Island;
-    if (t.Amount > 0) EXPECT_EQ(earning.Kind, t.Kind) << "code " << t.Code;
+    if (t.Amount > 0) {
+      EXPECT_EQ(earning.Kind, t.Kind) << "code " << t.Code;
+    }
   }
   EXPECT_FLOAT_EQ(GoldTileEarning(0, 1), 1.0f);
   EXPECT_FLOAT_EQ(GoldTileEarning(0, 3), 1.4f);
