@@ -41,6 +41,9 @@ void TGameBoard::ResetRound() {
   FWormFairy.fill(0);
   FUniReveal.fill(-1);
   FBounce.fill(-1);
+  FShake.fill(0);
+  FBlasterOn = false;
+  FToolMarks.fill(0);
   HideHint();
   FRegroupOn = false;
   FRegroupClock = 0;
@@ -66,8 +69,10 @@ void TGameBoard::LoadBoardData(const TBoardData& data) {
   FBoard = data;
   for (TBoardTile& tile : FBoard.Tiles) CleanTile(tile);
   RebuildStates();
-  // A reveal belongs to a piece of the board that was replaced.
+  // A reveal, a wave or a shake belongs to a board that was replaced.
   FUniReveal.fill(-1);
+  FShake.fill(0);
+  FBlasterOn = false;
   DisarmSelection();
   FDragging = false;
 }
@@ -122,6 +127,9 @@ bool TGameBoard::IsQuiet() const {
 void TGameBoard::Tick() {
   if (!CanDraw || !Visible) return;
   AdvanceUniFruitCycle();
+  AdvanceWorms();
+  AdvanceBlasterWave();
+  DecayShakes();
   AdvanceBounces();
   if (!Frozen) AdvanceHintClock();
   AdvanceNoMoreMovesClock();
@@ -154,6 +162,7 @@ void TGameBoard::Draw() {
   if (OnTimeToDrawLockerFrames) OnTimeToDrawLockerFrames();
 
   FPotionPulse = (FPotionPulse + 8) % 512;
+  FToolPulse = (FToolPulse + 5) % 200;
   for (int x = BoardColumns; x >= 1; --x)
     for (int y = 1; y <= BoardRows; ++y) {
       const TPoint p{x, y};
@@ -167,12 +176,21 @@ void TGameBoard::Draw() {
       else
         at.Y += ColumnBounce(x);
       if (p == FHover && tile.Web == 0 && tile.ChainLock == 0) at.Y -= 2;
+      if (const int amplitude = FShake[CellIndex(x, y)]; amplitude > 0) {
+        at.X += int(FShakeRandom() % unsigned(amplitude));
+        at.Y += int(FShakeRandom() % unsigned(amplitude));
+      }
       if (tile.ObjectKind == okLocker) {
         DrawTileCopy(OmgImgList, tile, static_cast<float>(at.X), static_cast<float>(at.Y), TImageDraw{},
                      FUniFruitShownElement);
         continue;
       }
       DrawPiece(tile, static_cast<float>(at.X), static_cast<float>(at.Y), 1.0f);
+      if (FToolMarks[CellIndex(x, y)] != 0) {
+        TImageDraw mark;
+        mark.Alpha = 120 + FToolPulse % 100;
+        BoardDrawEx(OmgImgList, "ToolHighlight", static_cast<float>(at.X), static_cast<float>(at.Y), 0, mark);
+      }
       if (tile.IsPotion()) {
         TImageDraw glow;
         glow.Alpha = FPotionPulse < 256 ? FPotionPulse : 511 - FPotionPulse;

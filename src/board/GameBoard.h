@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <random>
+#include <string>
 
 #include "board/GeneralDataClass.h"
 
@@ -95,6 +97,7 @@ class TGameBoard {
   std::function<void(TPoint swappedTilePos)> OnCheckComboRequest;
   std::function<void()> OnNoMatchHint;
   std::function<void(TChangedElementIdx changedElementIdx)> OnElementChange;
+  std::function<void(const std::string& sound)> OnPlaySound;
 
   // Round life cycle.
   void ResetRound();
@@ -199,6 +202,52 @@ class TGameBoard {
   // Pixels the landing bounce lifts or drops the pieces of a column.
   int ColumnBounce(int x) const;
   std::uint8_t UniFruitShownElement() const { return FUniFruitShownElement; }
+
+  // Specials and area clears, for the pieces' own effects and the tools.
+  // The small area is the tile and its right, lower and lower-right
+  // neighbours; the big one a 7 x 7 square without its corners.
+  enum TArea { arSmall, arBig };
+  void StartBlasterWave(TPoint p);
+  // The wave is on its way to the blast: the board takes no clicks then.
+  bool IsBlasterWaveRunning() const;
+  int BlasterWaveStep() const { return FBlasterStep; }
+  void BlasterAt(TPoint p, TPoint toolPos);
+  // The hammer piece's strike on its cross, and the struck cells emptied.
+  void HammerStrike(TPoint p);
+  void HammeredCleared();
+  void HammerToolHit(TPoint p);
+  // After a group is cleared: the bombs its pieces carried go off.
+  void ExplodeFruitBombs(const TSimpleObjectArray& mask);
+  void BombAt(TPoint p);
+  void BigBombAt(TPoint p);
+  void BanEnemies(TPoint p, TArea area);
+  void ExplodeArea(TPoint p, TArea area);
+  void ClearLine(TPoint p, TLightningType type);
+  // The first and last column of p's row and row of p's column that hold a
+  // locker or piece (0 where none).
+  void LineExtent(TPoint p, int& firstColumn, int& lastColumn, int& firstRow, int& lastRow) const;
+  // Worms: an eaten piece is restored by the fairy; the aerosol bans the
+  // worms whose tile centre lies in the rectangle (frame pixels).
+  void RestoreEatenFruit(TPoint p);
+  void BanWormsInRect(int left, int top, int right, int bottom);
+  int CountWorms() const;
+  bool FairyOnTheWay(TPoint p) const { return IsOnBoard(p) && FWormFairy[CellIndex(p.X, p.Y)] != 0; }
+  // The tool highlight under the pointer.
+  void MarkToolArea(TPoint p, TNewToolKind kind);
+  void ClearToolArea();
+  bool ToolMarked(TPoint p) const { return IsOnBoard(p) && FToolMarks[CellIndex(p.X, p.Y)] != 0; }
+  // Shakes: visual only.
+  void ShakeExplosion(TPoint p);
+  void ShakeHammer(TPoint p);
+  int ShakeAmplitude(TPoint p) const { return IsOnBoard(p) ? FShake[CellIndex(p.X, p.Y)] : 0; }
+  // Queries of the tools, the spiders and the tutorials.
+  bool IsFruit(TPoint p) const;
+  bool IsPlainElement(TPoint p) const;
+  std::uint8_t ElementAt(TPoint p) const;
+  bool CanWebTile(TPoint p) const;
+  TPoint RandomTopTile();
+  TPoint FindElementInRange(int first) const;
+  void MakeUniFruit(TPoint p);
   int FoundFlowerIdx() const { return FFoundFlowerIdx; }
 
  private:
@@ -239,6 +288,13 @@ class TGameBoard {
   void AdvanceNoMoreMovesClock();
   void AdvanceRegroup();
   void AdvanceBounces();
+  void AdvanceWorms();
+  void AdvanceBlasterWave();
+  void ShakeBlasterRing();
+  void BlastPass(std::uint8_t element);
+  void DecayShakes();
+  void Shake(TPoint p, const int (&rings)[4], int elsewhere);
+  void PlaySound(const char* sound);
   bool GenerateOnce(TBoardData& board, bool reseed);
 
   TBoardData FBoard{};
@@ -283,6 +339,20 @@ class TGameBoard {
   std::array<int, BoardColumns> FBounce;
   int FPiecesSinceUniFruit = 0;
   int FPiecesSinceFruitBomb = 0;
+
+  // The blaster wave.
+  bool FBlasterOn = false;
+  TPoint FBlasterCentre;
+  int FBlasterStep = 0;
+  int FBlasterClock = 0;
+  bool FBlasterFired = false;
+  std::uint8_t FBlasterElement = 0;
+  std::array<std::uint8_t, BoardCells> FShake{};
+  int FShakeClock = 0;
+  // Shakes draw from their own sequence: the game's draws stay the same.
+  std::minstd_rand FShakeRandom;
+  std::array<std::uint8_t, BoardCells> FToolMarks{};
+  int FToolPulse = 0;
 
   int FLockerPassCounter = 0;
   int FFlowerThreshold = 6;

@@ -136,16 +136,20 @@ void TGameBoard::ActivateSpecialPiece(TPoint p) {
   TBoardTile& tile = FBoard.At(p);
   switch (tile.Element) {
     case ecUniFruit:
+      PlaySound("BubblePop");
       if (OnUniBubbleEffectRequest) OnUniBubbleEffectRequest(p);
       tile.Element = FUniFruitShownElement;
       FUniReveal[CellIndex(p.X, p.Y)] = 0;
       break;
     case ecHammer:
+      PlaySound("ItemActivated");
       State(p) = tsHammered;
       if (OnHammerEffectRequest) OnHammerEffectRequest(p);
       break;
     case ecMultiBubble:
+      PlaySound("ItemActivated");
       tile.Element = static_cast<std::uint8_t>(std::clamp(tile.BlastElement, 0, 255));
+      FBlasterElement = tile.Element;
       if (OnMultiBubbleClicked) OnMultiBubbleClicked(p, TPoint{}, tile.Element);
       break;
     default:
