@@ -17,11 +17,27 @@ TRoundPlay::TRoundPlay()
       Border(std::make_unique<TBoardBorder>()),
       Flowing(std::make_unique<TFlowingElements>()),
       Falling(std::make_unique<TFallingElements>()),
-      Diamonds(std::make_unique<TNewDiamondEffect>()) {
+      Diamonds(std::make_unique<TNewDiamondEffect>()),
+      Hammer(std::make_unique<THammerEffect>()),
+      Hammered(std::make_unique<THammeredObjectsEffect>()),
+      UniBubbles(std::make_unique<TBurstEffects>()),
+      Explosions(std::make_unique<TBurstEffects>()),
+      Stars(std::make_unique<TBurstEffects>()) {
+  UniBubbles->Image = "BubblePopRing";
+  UniBubbles->Patterns = 4;
+  UniBubbles->Overhang = 4;
+  Explosions->Image = "Explosion";
+  Explosions->Patterns = 6;
+  Explosions->Overhang = 26;
+  Stars->Image = "LittleStars";
+  Stars->Patterns = 2;
+  Stars->TicksPerPattern = 6;
+  Stars->Overhang = -14;
   WireSwaps();
   WireClearing();
   WireFlights();
   WireRegeneration();
+  WireSpecials();
 }
 
 TRoundPlay::~TRoundPlay() = default;
@@ -55,6 +71,7 @@ void TRoundPlay::WireClearing() {
   // won round among them) finds the group gone.
   Grouped->OnGroupingEffectComplete = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool blaster) {
     Board->GroupedCleared(mask);
+    Board->ExplodeFruitBombs(mask);
     if (OnGroupCleared) OnGroupCleared(data, mask, blaster);
     SendAway(data, mask);
   };
@@ -129,6 +146,39 @@ void TRoundPlay::WireRegeneration() {
   };
 }
 
+void TRoundPlay::WireSpecials() {
+  Board->OnPlaySound = [this](const std::string& sound) {
+    if (OnPlaySound) OnPlaySound(sound);
+  };
+  Board->OnUniBubbleEffectRequest = [this](TPoint p) { UniBubbles->Start(p); };
+  Board->OnMultiBubbleClicked = [this](TPoint p, TPoint, int) {
+    if (OnPlaySound) OnPlaySound("Collector");
+    Stars->Start(p);
+    Board->StartBlasterWave(p);
+  };
+  Board->OnStarsEffectRequest = [this](TPoint p) { Stars->Start(p); };
+  Board->OnExplossionEffectRequest = [this](TPoint p) { Explosions->Start(p); };
+  Board->OnEnemiesBanned = [this](const TSimpleObjectArray& cells) {
+    if (OnEnemiesBanned) OnEnemiesBanned(cells);
+  };
+  Board->OnHammerEffectRequest = [this](TPoint p) { Hammer->Start(p); };
+  Hammer->OnHit = [this](TPoint p) {
+    if (OnPlaySound) OnPlaySound("Hammer");
+    Stars->Start(p);
+    Board->ShakeHammer(p);
+    Board->HammerStrike(p);
+  };
+  Board->OnHammeredObjectsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
+    Hammered->Start(Hammer->Target(), data, mask);
+  };
+  Hammered->OnFinish = [this] { Board->HammeredCleared(); };
+  // A fairy restores what a worm ate, with stars.
+  Board->OnFruitRestoreEffectRequest = [this](TPoint p) {
+    Stars->Start(p);
+    Board->RestoreEatenFruit(p);
+  };
+}
+
 bool TRoundPlay::Required(TIndividualElementKind kind) const {
   bool required = false;
   if (OnRequiredQuestion) OnRequiredQuestion(kind, required);
@@ -170,6 +220,11 @@ void TRoundPlay::SetImageList(TOmegaImageList* images) {
   Flowing->OmgImgList = images;
   Falling->OmgImgList = images;
   Diamonds->OmgImgList = images;
+  Hammer->OmgImgList = images;
+  Hammered->OmgImgList = images;
+  UniBubbles->OmgImgList = images;
+  Explosions->OmgImgList = images;
+  Stars->OmgImgList = images;
 }
 
 void TRoundPlay::PlaceBoard(TPoint origin) {
@@ -177,11 +232,13 @@ void TRoundPlay::PlaceBoard(TPoint origin) {
   Board->Top = origin.Y;
   for (int* left : {&Swap->Left, &Grouped->Left, &Opening->Left, &LockerFrames->Left, &ChainLocks->Left, &Webs->Left,
                     &ShuffleAway->Left, &LockerFiller->Left, &LockersAway->Left, &LostBoard->Left, &Border->Left,
-                    &Flowing->Left, &Falling->Left, &Diamonds->Left})
+                    &Flowing->Left, &Falling->Left, &Diamonds->Left, &Hammer->Left, &Hammered->Left,
+                    &UniBubbles->Left, &Explosions->Left, &Stars->Left})
     *left = origin.X;
   for (int* top : {&Swap->Top, &Grouped->Top, &Opening->Top, &LockerFrames->Top, &ChainLocks->Top, &Webs->Top,
                    &ShuffleAway->Top, &LockerFiller->Top, &LockersAway->Top, &LostBoard->Top, &Border->Top,
-                   &Flowing->Top, &Falling->Top, &Diamonds->Top})
+                   &Flowing->Top, &Falling->Top, &Diamonds->Top, &Hammer->Top, &Hammered->Top, &UniBubbles->Top,
+                   &Explosions->Top, &Stars->Top})
     *top = origin.Y;
 }
 
@@ -198,6 +255,11 @@ void TRoundPlay::Reset() {
   Flowing->Reset();
   Falling->Reset();
   Diamonds->Reset();
+  Hammer->Reset();
+  Hammered->Reset();
+  UniBubbles->Reset();
+  Explosions->Reset();
+  Stars->Reset();
   FClearAwayDue = false;
 }
 
@@ -296,8 +358,17 @@ void TRoundPlay::TickEffectsLayer() {
   Swap->TickAndDraw();
   Grouped->TickAndDraw();
   Falling->TickAndDraw();
+  Hammered->TickAndDraw();
   ChainLocks->TickAndDraw();
   Webs->TickAndDraw();
+  UniBubbles->TickAndDraw();
+  Stars->TickAndDraw();
+  Hammer->TickAndDraw();
+  Explosions->TickAndDraw();
+}
+
+bool TRoundPlay::BoardBusy() const {
+  return Hammer->IsRunning() || Hammered->IsRunning() || Board->IsBlasterWaveRunning();
 }
 
 void TRoundPlay::TickFlights() {
@@ -308,7 +379,7 @@ void TRoundPlay::TickFlights() {
 bool TRoundPlay::Moving() const {
   return Swap->IsRunning() || Grouped->IsRunning() || Opening->IsRunning() || !Board->IsSettled() ||
          Board->RegroupPending() || Board->UniRevealPending() || ShuffleAway->IsRunning() || LockerFiller->IsRunning() ||
-         LockersAway->IsRunning() || LostBoard->IsRunning();
+         LockersAway->IsRunning() || LostBoard->IsRunning() || BoardBusy();
 }
 
 bool TRoundPlay::PiecesInFlight() const {

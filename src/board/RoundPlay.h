@@ -3,14 +3,17 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "board/BoardBorder.h"
 #include "board/BoardSetUp.h"
+#include "board/BurstEffects.h"
 #include "board/ChainLockEffect.h"
 #include "board/FallingElements.h"
 #include "board/FlowingElements.h"
 #include "board/GameBoard.h"
 #include "board/GroupedElementsEffect.h"
+#include "board/HammerEffect.h"
 #include "board/LockerFiller.h"
 #include "board/LockerFrames.h"
 #include "board/LockersAwayEffect.h"
@@ -51,6 +54,11 @@ class TRoundPlay {
   std::unique_ptr<TFlowingElements> Flowing;
   std::unique_ptr<TFallingElements> Falling;
   std::unique_ptr<TNewDiamondEffect> Diamonds;
+  std::unique_ptr<THammerEffect> Hammer;
+  std::unique_ptr<THammeredObjectsEffect> Hammered;
+  std::unique_ptr<TBurstEffects> UniBubbles;
+  std::unique_ptr<TBurstEffects> Explosions;
+  std::unique_ptr<TBurstEffects> Stars;
 
   // Outward events. A group the board asks to clear (for the combos); a
   // group whose clearing has finished (for the score); a gold tile worn off
@@ -69,6 +77,10 @@ class TRoundPlay {
   std::function<void(TElementKind kind, std::uint8_t elementIdx)> OnPieceArrived;
   // A potion reached its place (it counts there and pays as a treasure).
   std::function<void(std::uint8_t potionIdx)> OnPotionDelivered;
+  // Sounds of the board and its specials.
+  std::function<void(const std::string& sound)> OnPlaySound;
+  // Spiders and monsters in the cells are knocked off (an area clear).
+  std::function<void(const TSimpleObjectArray& cells)> OnEnemiesBanned;
 
   void SetImageList(TOmegaImageList* images);
   // Tile (1, 1)'s pixel position, for the board and every effect.
@@ -101,6 +113,8 @@ class TRoundPlay {
   // element pass after a landing or a uni fruit's reveal is due, or a
   // whole-board animation plays.
   bool Moving() const;
+  // The board takes no click: a hammer is striking or a blaster wave runs.
+  bool BoardBusy() const;
   // Cleared pieces are still in the air.
   bool PiecesInFlight() const;
 
@@ -109,6 +123,7 @@ class TRoundPlay {
   void WireClearing();
   void WireFlights();
   void WireRegeneration();
+  void WireSpecials();
   // Sends each cleared piece on its way: needed ones to the panel, the
   // others off the board.
   void SendAway(const TBoardData& board, const TSimpleObjectArray& cleared);

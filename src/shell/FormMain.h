@@ -35,6 +35,7 @@
 #include "rules/EnergyBonusPopper.h"
 #include "rules/JackpotScore.h"
 #include "rules/LevelParams.h"
+#include "rules/MannaEnergy.h"
 #include "rules/ObjectiveInfo.h"
 #include "rules/ResultMedal.h"
 #include "rules/ResultStats.h"
@@ -153,6 +154,7 @@ class TFormMain {
   std::unique_ptr<TGameMenuWindow> TopPanel;
   std::unique_ptr<TPanelMover> ElementsPanelMover;
   std::unique_ptr<TGameMenuWindow> LeftPanel;
+  std::unique_ptr<TMannaEnergy> MannaEnergy;
   std::unique_ptr<TGameMenuWindow> ResultWindow;
   std::unique_ptr<TGameButton> ResultOKButton;
   std::unique_ptr<TResultMedal> ResultMedal;
@@ -292,6 +294,10 @@ class TFormMain {
     std::function<void(int chapter, std::function<void()> closed)> ShowChapterDialog;
     // The ending story, once the book is complete.
     std::function<void()> StartEndingStory;
+    // The power tools: those of manna thresholds 1..k come on, or those
+    // of k and above go off.
+    std::function<void(int threshold)> EnableTools;
+    std::function<void(int threshold)> DisableTools;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
     // Music, sound effects and voices stop when the game closes.
@@ -361,6 +367,7 @@ class TFormMain {
   void WireRoundPlay();
   void WireRoundRules();
   void WireResultWindow();
+  void WireManna();
   void ResetRoundComponents();
   void SetUpLevel();
   void OpenPlay();

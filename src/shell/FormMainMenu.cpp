@@ -119,6 +119,7 @@ void TFormMain::MeasurePictureSizes() {
   ResultOKButton->FetchSize();
   ObjectiveInfo->FetchShadowHeight();
   BuySlots->FetchSizes();
+  MannaEnergy->ReloadSizes();
   BookPlayButton->FetchSize();
   for (TGameButton* button : MapButtons()) button->FetchSize();
   ElementGather->ReloadDigitSizes();

@@ -85,12 +85,40 @@ void TFormMain::CreateRoundComponents() {
   LeftPanel->ShowDir = sdToRight;
   LeftPanel->MoveStep = 1;
 
+  MannaEnergy = std::make_unique<TMannaEnergy>();
+  MannaEnergy->OmgImgList = images;
+  LeftPanel->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
+    MannaEnergy->Left = position.X + 14;
+    MannaEnergy->Top = position.Y + 408;
+  };
+
   WireRoundPlay();
   WireRoundRules();
   WireResultWindow();
+  WireManna();
+}
+
+void TFormMain::WireManna() {
+  RoundScore->OnMannaUnitsAdd = [this](TRoundScore&, int units) {
+    for (int unit = 0; unit < units; ++unit) MannaEnergy->AddOne();
+  };
+  // The tool of each threshold; the order of the manna table.
+  static constexpr TPowerTool kToolOfThreshold[TMannaEnergy::ThresholdCount] = {
+      ptHammer, ptBomb, ptHorzLightning, ptVertLightning, ptBlaster, ptBigBomb};
+  MannaEnergy->OnEnergyFactorReached = [this](int threshold) {
+    if (Hooks.EnableTools) Hooks.EnableTools(threshold);
+    if (!State.PowerTools[kToolOfThreshold[threshold - 1]]) return;
+    static constexpr const char* kNotify[] = {"MannaNotify1", "MannaNotify1", "MannaNotify2",
+                                              "MannaNotify2", "MannaNotify3", "MannaNotify3"};
+    if (Hooks.PlaySound) Hooks.PlaySound(kNotify[threshold - 1]);
+  };
+  MannaEnergy->OnBelowEnergyFactor = [this](int threshold) {
+    if (Hooks.DisableTools) Hooks.DisableTools(threshold);
+  };
 }
 
 void TFormMain::WireRoundPlay() {
+  RoundPlay->OnPlaySound = SoundRequest();
   RoundPlay->OnGroupRequested = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
     Combos->Check(data, mask);
   };
@@ -205,6 +233,7 @@ void TFormMain::ResetRoundComponents() {
   Combos->Clear();
   CombosConveyer->Clear();
   EnergyBonusPopper->Reset();
+  MannaEnergy->Reset();
   ResultMedal->Reset();
   ResultStats->Reset();
   ResultShine->Reset();
@@ -260,12 +289,19 @@ void TFormMain::SetUpLevel() {
     ElementGather->SetTarget(kind, level.RoundTarget(kind, upgradedTiles, upgradedPotions));
   }
   TubeTimer->Time = level.Time;
+  // A damaged level cannot make the jar bottomless or empty.
+  MannaEnergy->FullRequiredFruits = std::max(1, level.FullRequiredFruits);
   TubeTimer->GameObjective = level.GameObjective;
   TubeTimer->Paused = true;
   ResultMedal->SetRoundTime(level.Time);
   State.RoundWonOnce = false;
-  GameBoard().OneUniFruitEveryInterval = level.OneUniFruitEveryInterval;
-  GameBoard().MaxUniFruitOnBoard = level.MaxUniFruitOnBoard;
+  // The level sets the uni fruits; every other special waits for whoever
+  // asks for it in this round.
+  TGameBoard& board = GameBoard();
+  board.OneUniFruitEveryInterval = level.OneUniFruitEveryInterval;
+  board.MaxUniFruitOnBoard = level.MaxUniFruitOnBoard;
+  board.OneMultiBubbleEveryProb = board.OneHammerEveryProb = board.OneFruitBombEveryInterval = 0;
+  board.OneMagicKeyEveryProb = board.OneBroomEveryProb = board.OneAerosolEveryProb = 0;
   PlaceBoard(level.BoardOrigin());
   RoundPlay->SetTileKind(upgradedTiles ? tkUpgraded : tkStandard);
   RoundPlay->StartRound(level.BoardSetUp(upgradedPotions));
@@ -334,6 +370,8 @@ void TFormMain::RoundRoutine() {
   TopPanel->Update();
   LeftPanel->Draw();
   TopPanel->Draw();
+  // The jar sits in the tool panel, drawn over it.
+  MannaEnergy->TickAndDraw();
   TotalScore->TickAndDraw();
   Combos->TickAndDraw();
   CombosConveyer->TickAndDraw();
@@ -361,13 +399,15 @@ void TFormMain::StageResultRoutine() {
 // for itself whether it can be picked.
 void TFormMain::RoundMouseDown(int x, int y, TMouseButton button) {
   if (button == TMouseButton::mbLeft) GameBoard().SetDragging(true);
+  // A hammer's blow or a blaster wave on its way holds the board.
+  if (RoundPlay->BoardBusy()) return;
   GameBoard().MouseDown(x, y, button == TMouseButton::mbLeft ? 0 : 1);
 }
 
 void TFormMain::RoundMouseMove(int x, int y) {
   GameBoard().MouseMove(x, y);
   // Dragging a piece onto its neighbour swaps like a second click.
-  if (GameBoard().Dragging()) GameBoard().MouseDown(x, y, 0);
+  if (GameBoard().Dragging() && !RoundPlay->BoardBusy()) GameBoard().MouseDown(x, y, 0);
 }
 
 void TFormMain::RoundMouseUp(int, int) { GameBoard().SetDragging(false); }
