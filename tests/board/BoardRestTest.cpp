@@ -79,6 +79,14 @@ TEST(BoardsAtRest, AShortPlayKeepsEveryRuleAndEveryNoMoreMovesReportIsTrue) {
   EXPECT_EQ(result.Regenerations, result.NoMoreMoves);
 }
 
+TEST(BoardsAtRest, APlayFullOfSpecialsWormsAndToolsKeepsEveryRule) {
+  const TSoakResult result = RunSoak(7, 300, 25, /*specials=*/true);
+  EXPECT_EQ(FirstOf(result.Problems), "");
+  EXPECT_EQ(result.Moves, 300);
+  EXPECT_GT(result.SpecialClicks, 0);
+  EXPECT_GT(result.ToolUses, 0);
+}
+
 TEST(BoardsAtRest, NoMoreMovesIsReportedExactlyWhenNoSwapMakesALineAndNoHammerOrBubbleIsLeft) {
   int reported = 0;
   for (std::uint32_t seed = 1; seed <= 1500; ++seed) {

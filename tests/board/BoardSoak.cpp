@@ -33,6 +33,56 @@ struct TMove {
   TPoint B;
 };
 
+// Every special often, and worms that eat and are restored quickly.
+void SwitchSpecialsOn(TGameBoard& board) {
+  board.OneUniFruitEveryInterval = 20;
+  board.MaxUniFruitOnBoard = 2;
+  board.OneMultiBubbleEveryProb = 15;
+  board.MaxMultiBubbleOnBoard = 2;
+  board.OneHammerEveryProb = 15;
+  board.MaxHammersOnBoard = 2;
+  board.OneFruitBombEveryInterval = 8;
+  board.MaxFruitBombsOnBoard = 4;
+  board.OneMagicKeyEveryProb = board.OneBroomEveryProb = board.OneAerosolEveryProb = 60;
+  board.WormEatingTime = 600;
+  board.FruitRegenerateTime = 900;
+  board.WaitingFairyRestoreInterval = 300;
+}
+
+void AddWorms(TGameBoard& board) {
+  TBoardData data = board.BoardData();
+  for (TBoardTile& tile : data.Tiles)
+    if (tile.ObjectKind == okFruit && tile.Element >= ecFirstFruit && tile.Element <= ecLastFruit && Random(25) == 0)
+      tile.Worm = 1;
+  board.LoadBoardData(data);
+}
+
+// What a tool does to a random cell, as the tools would.
+void UseATool(TGameBoard& board) {
+  const TPoint p{Random(BoardColumns) + 1, Random(BoardRows) + 1};
+  switch (Random(6)) {
+    case 0:
+      board.BombAt(p);
+      break;
+    case 1:
+      board.BigBombAt(p);
+      break;
+    case 2:
+      board.ClearLine(p, Random(2) == 0 ? ltHorizontal : ltVertical);
+      break;
+    case 3:
+      board.HammerToolHit(p);
+      break;
+    case 4:
+      if (board.IsPlainElement(p)) board.BlasterAt(p, {});
+      break;
+    default:
+      board.MarkToolArea(p, TNewToolKind(Random(6) + 1));
+      board.BanWormsInRect(board.Left, board.Top, board.Left + 8 * TileSize, board.Top + 6 * TileSize);
+      break;
+  }
+}
+
 }  // namespace
 
 TRandomLevel RandomLevel() {
@@ -92,7 +142,7 @@ std::vector<std::string> RestProblems(const TBoardRig& rig, std::size_t lastPass
   return problems;
 }
 
-TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound) {
+TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound, bool specials) {
   TSoakResult result;
   auto rig = std::make_unique<TBoardRig>();
   GameRandom().SetSeed(seed);
@@ -127,6 +177,10 @@ TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound) {
       const TRandomLevel level = RandomLevel();
       rig->Log.clear();
       rig->StartRound(level.Board, level.Allowed);
+      if (specials) {
+        SwitchSpecialsOn(rig->Board);
+        AddWorms(rig->Board);
+      }
       rig->Board.MatchLockers();
       rig->Board.MatchElements();
       ++result.Rounds;
@@ -136,12 +190,16 @@ TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound) {
     std::vector<TMove> lines;
     std::vector<TMove> pairs;
     std::vector<TPoint> uniFruits;
+    std::vector<TPoint> specialPieces;
     const TBoardData& data = rig->Board.BoardData();
     for (int x = 1; x <= BoardColumns; ++x)
       for (int y = 1; y <= BoardRows; ++y) {
         const TBoardTile& tile = data.At(x, y);
         if (tile.ObjectKind == okFruit && tile.Element == ecUniFruit && tile.Web == 0 && tile.ChainLock == 0)
           uniFruits.push_back({x, y});
+        if (tile.ObjectKind == okFruit && (tile.Element == ecHammer || tile.Element == ecMultiBubble) &&
+            tile.Web == 0 && tile.ChainLock == 0)
+          specialPieces.push_back({x, y});
         for (TPoint n : {TPoint{x + 1, y}, TPoint{x, y + 1}}) {
           if (!IsOnBoard(n) || !tile.IsLockerOrPiece() || data.At(n).ObjectKind != tile.ObjectKind) continue;
           if (tile.Web || tile.ChainLock || data.At(n).Web || data.At(n).ChainLock) continue;
@@ -150,7 +208,15 @@ TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound) {
         }
       }
     const int pick = Random(10);
-    if (pick == 0 && !uniFruits.empty()) {
+    if (specials && pick == 2 && !specialPieces.empty()) {
+      const TPoint p = specialPieces[Random(static_cast<int>(specialPieces.size()))];
+      rig->Click(p);
+      rig->Click(p);
+      ++result.SpecialClicks;
+    } else if (specials && pick == 3) {
+      UseATool(rig->Board);
+      ++result.ToolUses;
+    } else if (pick == 0 && !uniFruits.empty()) {
       const TPoint p = uniFruits[Random(static_cast<int>(uniFruits.size()))];
       rig->Click(p);
       rig->Click(p);

@@ -25,6 +25,9 @@ struct TSoakResult {
   int Rounds = 0;
   int NoMoreMoves = 0;
   int Regenerations = 0;
+  // Special pieces clicked and tools set off.
+  int SpecialClicks = 0;
+  int ToolUses = 0;
   long long Frames = 0;
   std::vector<std::string> Problems;
 };
@@ -33,7 +36,9 @@ struct TSoakResult {
 // a line, now and then one that slides back, a uni fruit clicked when there
 // is one; a new level every `movesPerRound` moves. When no move is left the
 // board is asked at once instead of after twenty idle seconds. After each
-// move the rig runs until it rests and the rest is checked.
-TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound = 40);
+// move the rig runs until it rests and the rest is checked. With specials,
+// every special piece spawns often, worms are written into each level, the
+// special pieces are clicked and the tools' area clears are set off.
+TSoakResult RunSoak(std::uint32_t seed, int moves, int movesPerRound = 40, bool specials = false);
 
 }  // namespace qm::testing

@@ -490,6 +490,57 @@ TEST_F(RoundPictures, ARoundFromItsStartToItsResult) {
   EXPECT_GT(CountPixels(frame, {window.X + 100, window.Y + 60, window.X + 300, window.Y + 250}, Gold), 600);
 }
 
+// The special pieces at work, each caught in the middle of its effect, and
+// the manna jar filling from what they clear.
+TEST_F(RoundPictures, SpecialPiecesAtWork) {
+  WriteLevel(SmallLevel(200));  // more bananas than the specials clear
+  StartRound();
+  PlayFromBanner();
+  TBoardData board = BoardFromRows({"uABCDEAB", "CDEABCDE", "ABCmEABC", "DEABCDEA", "BCD*ABCD", "EABCDEAB",
+                                    "CDEABCDE", "ABCDEABC"});
+  board.At(4, 3).BlastElement = 1;
+  game.Form().GameBoard().LoadBoardData(board);
+  auto activate = [&](TPoint p) {
+    const TPoint at = Middle(p);
+    game.Click(at.X, at.Y);
+    game.Click(at.X, at.Y);
+  };
+  activate({1, 1});
+  EXPECT_NE(game.Form().GameBoard().ElementAt({1, 1}), ecUniFruit);
+  game.RunTicks(3);
+  EXPECT_TRUE(Play().UniBubbles->IsRunning());
+  game.CaptureFrame("special-uni-bubble");
+  Settle();
+
+  activate({4, 3});
+  game.RunTicks(8);
+  EXPECT_TRUE(game.Form().GameBoard().IsBlasterWaveRunning()) << "the wave is on its way";
+  game.CaptureFrame("special-blaster-wave");
+  Settle();
+
+  // The hammer may have fallen with the blast.
+  TPoint hammer;
+  for (int x = 1; x <= 8; ++x)
+    for (int y = 1; y <= 8; ++y)
+      if (game.Form().GameBoard().ElementAt({x, y}) == ecHammer) hammer = {x, y};
+  ASSERT_TRUE(IsOnBoard(hammer));
+  activate(hammer);
+  game.RunTicks(5);
+  EXPECT_TRUE(Play().Hammer->IsRunning());
+  game.CaptureFrame("special-hammer");
+  Settle();
+
+  // Lines the player makes fill the jar.
+  for (int move = 0; move < 3; ++move) {
+    game.Driver().MakeHintMove();
+    Settle();
+  }
+  game.RunTicks(30);
+  EXPECT_GT(game.Form().MannaEnergy->FruitsCounter(), 0);
+  EXPECT_GT(game.Form().MannaEnergy->Shown(), 0.0f) << "the jar shows its liquid";
+  game.CaptureFrame("special-manna");
+}
+
 TEST_F(RoundThroughTheShell, EveryPictureTheScenesDrawIsInThePack) {
   StartRound();
   PlayFromBanner();
