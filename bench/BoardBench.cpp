@@ -50,6 +50,40 @@ void BM_FindLinesEveryColourFullBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_FindLinesEveryColourFullBoard);
 
+// The blaster's blast pass on a full board: the wave started and run until
+// the pass has grouped every free piece of its element.
+void BM_BlasterBlastPassFullBoard(benchmark::State& state) {
+  const TBoardData full = FullBoard();
+  TGameBoard board;
+  board.CanDraw = true;
+  for (auto _ : state) {
+    state.PauseTiming();
+    board.LoadBoardData(full);
+    board.BlasterAt({8, 6}, {});
+    board.StartBlasterWave({8, 6});
+    state.ResumeTiming();
+    while (board.IsBlasterWaveRunning()) board.Tick();
+    benchmark::DoNotOptimize(board.BoardData());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BlasterBlastPassFullBoard);
+
+// A big bomb in the middle of a full board: 45 cells emptied at once.
+void BM_BigBombFullBoard(benchmark::State& state) {
+  const TBoardData full = FullBoard();
+  TGameBoard board;
+  for (auto _ : state) {
+    state.PauseTiming();
+    board.LoadBoardData(full);
+    state.ResumeTiming();
+    board.BigBombAt({8, 6});
+    benchmark::DoNotOptimize(board.BoardData());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BigBombFullBoard);
+
 // One FindLines call, the unit a hint search repeats per candidate swap.
 void BM_FindLinesOneColourFullBoard(benchmark::State& state) {
   TGameBoard board;
