@@ -143,10 +143,16 @@ void TGameBoard::Tick() {
 void TGameBoard::DrawPiece(const TBoardTile& tile, float x, float y, float scale) {
   TImageDraw how;
   how.Scale = scale;
+  // An eaten piece shows faintly until its fairy comes.
+  if (tile.Worm == 2) how.Alpha = 90;
   if (tile.Element == ecUniFruit)
     BoardDrawEx(OmgImgList, "BubbleInside", x, y, FUniFruitShownElement - 1, how);
   else
     BoardDrawEx(OmgImgList, "Elements", x, y, tile.Element - 1, how);
+  // A bomb's fuse sparks on its piece; a worm bites from the corner.
+  const int frame = FPotionPulse / 32;
+  if (tile.FruitBomb != 0) BoardDraw(OmgImgList, "BombSparks", x + 26, y - 6, frame % 6);
+  if (tile.Worm == 1) BoardDraw(OmgImgList, "BitingWorm", x + 20, y + 10, frame % 4);
 }
 
 void TGameBoard::Draw() {
