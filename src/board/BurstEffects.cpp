@@ -31,8 +31,11 @@ void TBurstEffects::TickAndDraw() {
     }
     const float x = static_cast<float>(Left + TileSize * (burst.Tile.X - 1) - Overhang);
     const float y = static_cast<float>(Top + TileSize * (burst.Tile.Y - 1) - Overhang);
-    BoardDraw(OmgImgList, Image, x, y, burst.Frame / TicksPerPattern);
     ++burst.Frame;
+    TImageDraw how;
+    if (FadeOut) how.Alpha = 255 - 255 * burst.Frame / frames;
+    how.Angle = SpinPerFrame * static_cast<float>(burst.Frame);
+    BoardDrawEx(OmgImgList, Image, x, y, (burst.Frame - 1) / TicksPerPattern, how);
   }
 }
 

@@ -10,7 +10,7 @@ class TOmegaImageList;
 
 // Short bursts over tiles, one picture played through its patterns: the
 // uni fruit's popping bubble, a bomb's explosion, the stars of the blaster
-// and of a fairy.
+// and of a fairy, a web torn off its tile.
 class TBurstEffects {
  public:
   static constexpr int kSlots = 48;
@@ -22,6 +22,9 @@ class TBurstEffects {
   // Pixels of the picture beyond the tile on each side (a picture larger
   // than a tile is centred on it).
   int Overhang = 0;
+  // Optionally fading away and turning as it plays.
+  bool FadeOut = false;
+  float SpinPerFrame = 0;
   int Left = 0;
   int Top = 0;
   bool Visible = true;

@@ -9,7 +9,7 @@ TRoundPlay::TRoundPlay()
       Opening(std::make_unique<TOpeningLockers>()),
       LockerFrames(std::make_unique<TLockerFrames>()),
       ChainLocks(std::make_unique<TChainLockEffect>()),
-      Webs(std::make_unique<TWebEffect>()),
+      Webs(std::make_unique<TBurstEffects>()),
       ShuffleAway(std::make_unique<TShuffleAwayEffect>()),
       LockerFiller(std::make_unique<TLockerFiller>()),
       LockersAway(std::make_unique<TLockersAwayEffect>()),
@@ -23,6 +23,12 @@ TRoundPlay::TRoundPlay()
       UniBubbles(std::make_unique<TBurstEffects>()),
       Explosions(std::make_unique<TBurstEffects>()),
       Stars(std::make_unique<TBurstEffects>()) {
+  // A torn web twists and fades as it comes apart.
+  Webs->Image = "Web";
+  Webs->Patterns = 6;
+  Webs->TicksPerPattern = 2;
+  Webs->FadeOut = true;
+  Webs->SpinPerFrame = 4;
   UniBubbles->Image = "BubblePopRing";
   UniBubbles->Patterns = 4;
   UniBubbles->Overhang = 4;

@@ -22,7 +22,6 @@
 #include "board/OpeningLockers.h"
 #include "board/ShuffleAwayEffect.h"
 #include "board/SwapEffect.h"
-#include "board/WebEffect.h"
 
 namespace qm {
 
@@ -45,7 +44,7 @@ class TRoundPlay {
   std::unique_ptr<TOpeningLockers> Opening;
   std::unique_ptr<TLockerFrames> LockerFrames;
   std::unique_ptr<TChainLockEffect> ChainLocks;
-  std::unique_ptr<TWebEffect> Webs;
+  std::unique_ptr<TBurstEffects> Webs;
   std::unique_ptr<TShuffleAwayEffect> ShuffleAway;
   std::unique_ptr<TLockerFiller> LockerFiller;
   std::unique_ptr<TLockersAwayEffect> LockersAway;
