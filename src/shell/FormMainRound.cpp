@@ -87,6 +87,9 @@ void TFormMain::CreateRoundComponents() {
 
   MannaEnergy = std::make_unique<TMannaEnergy>();
   MannaEnergy->OmgImgList = images;
+  // The liquid stands on the bottom of our jar's glass, well below the top
+  // of its picture.
+  MannaEnergy->LiquidAdjustY = 26;
   LeftPanel->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
     MannaEnergy->Left = position.X + 14;
     MannaEnergy->Top = position.Y + 408;

@@ -531,7 +531,7 @@ TEST_F(RoundPictures, SpecialPiecesAtWork) {
   Settle();
 
   // Lines the player makes fill the jar.
-  for (int move = 0; move < 3; ++move) {
+  for (int move = 0; move < 8; ++move) {
     game.Driver().MakeHintMove();
     Settle();
   }
