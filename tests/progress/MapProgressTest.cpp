@@ -66,16 +66,6 @@ TEST(MapSelection, UpToTakesTheHighestOpenIslandAndHighlightsIt) {
   }
 }
 
-TEST(MapSelection, HighestUnlockedMovesOnlyTheCurrentIsland) {
-  TMapIslands map;
-  map.Unlock(2);
-  map.SelectUpTo(2);
-  map.Unlock(3);
-  map.SelectHighestUnlocked();
-  EXPECT_EQ(map.Current(), 3);
-  EXPECT_EQ(map.Highlighted(), 2);
-}
-
 TEST(MapRecord, TheSixteenBytesGoBackAsTheyCame) {
   TProgressRecord saved = DefaultProgressRecord();
   saved.IslandPlayed = {1, 1, 0, 0, 0};
@@ -105,58 +95,6 @@ TEST(MapMonster, EachIslandHasItsCreature) {
     map.SelectUpTo(n);
     EXPECT_EQ(map.MonsterKind(), expected[n - 1]) << "island " << n;
   }
-}
-
-// The map of a player who has reached island 2.
-class MapDrawing : public testing::Test {
- protected:
-  MapDrawing() {
-    for (int n = 1; n <= 5; ++n) screen.AddPicture("MapRoom" + std::to_string(n), 240, 150);
-    screen.AddPicture("MapIslandMarker", 128, 80, 2, 1);
-    map.OmgImgList = &screen.List;
-    map.Unlock(2);
-    map.SelectUpTo(2);
-  }
-  std::vector<TSprite> Frames(int count) {
-    for (int i = 0; i < count; ++i) {
-      screen.Forget();
-      map.TickAndDraw();
-    }
-    return screen.Sprites();
-  }
-
-  TSpriteRecorder screen;
-  TMapIslands map;
-};
-
-TEST_F(MapDrawing, TheCurrentIslandGlowsAtFullSizeAndTheOthersShrink) {
-  const std::vector<TSprite> drawn = Frames(6);
-  // Islands 1 and 2 with a glow on 2, locked 3..5, the marker and its glow.
-  ASSERT_EQ(drawn.size(), 8u);
-  EXPECT_EQ(drawn[0].Image, "MapRoom1");
-  EXPECT_NEAR(drawn[0].Width, 240 * 0.83, 0.01);
-  EXPECT_EQ(drawn[0].Alpha, 255);
-  EXPECT_EQ(drawn[1].Image, "MapRoom2");
-  EXPECT_NEAR(drawn[1].Width, 240, 0.01);
-  EXPECT_NEAR(drawn[1].Left, 369, 0.01);
-  EXPECT_NEAR(drawn[1].Top, 347, 0.01);
-  EXPECT_TRUE(drawn[2].Additive);
-  EXPECT_EQ(drawn[2].Alpha, 50);
-  for (int i = 3; i < 6; ++i) EXPECT_EQ(drawn[i].Alpha, 120) << drawn[i].Image;
-  EXPECT_EQ(drawn[6].Image, "MapIslandMarker");
-  EXPECT_EQ(drawn[7].Pattern, 1);
-  EXPECT_TRUE(drawn[7].Additive);
-}
-
-TEST_F(MapDrawing, AnIslandNoLongerHighlightedLosesItsGlow) {
-  Frames(6);
-  map.SelectUpTo(1);
-  const std::vector<TSprite> drawn = Frames(6);  // 50 falls by 8 a frame
-  ASSERT_EQ(drawn.size(), 9u);
-  EXPECT_EQ(drawn[1].Alpha, 50) << "island 1's glow";
-  EXPECT_EQ(drawn[2].Image, "MapRoom2");
-  EXPECT_TRUE(drawn[3].Additive);
-  EXPECT_EQ(drawn[3].Alpha, 2) << "island 2's glow";
 }
 
 class Stamps : public testing::Test {
@@ -238,33 +176,6 @@ TEST(TubePop, ComesOnceThreeSecondsAfterANewBandFromTwoOn) {
     EXPECT_EQ(sounds, std::vector<std::string>(c.Popped.size(), "NotifyLow"));
     EXPECT_FALSE(tube.PopPending());
   }
-}
-
-TEST(TubeDrawing, AFullTubeFillsEveryPixelBetweenItsGlasses) {
-  TSpriteRecorder screen;
-  screen.AddPicture("BookProgressTube", 300, 132, 1, 3);
-  screen.AddPicture("BookProgressTubeFill", 251, 19);
-  screen.AddPicture("BookProgressFillEdge", 72, 19, 6, 1);
-  TBookProgressTube tube;
-  tube.OmgImgList = &screen.List;
-  tube.SetPosition(100);
-  // 0.33 a frame: 303 frames to reach 100, then the pop settles.
-  for (int i = 0; i < 400; ++i) {
-    screen.Forget();
-    tube.TickAndDraw();
-  }
-  EXPECT_FLOAT_EQ(tube.Shown(), 100);
-  const std::vector<TSprite> drawn = screen.Sprites();
-  ASSERT_EQ(drawn.size(), 5u);
-  EXPECT_EQ(drawn[0].Pattern, 1);
-  EXPECT_EQ(drawn[1].Image, "BookProgressTubeFill");
-  EXPECT_FLOAT_EQ(drawn[1].QuadLeft, 262 + 24 - 0.5f);
-  EXPECT_FLOAT_EQ(drawn[1].QuadRight, 262 + 24 + 251);
-  EXPECT_EQ(drawn[2].Image, "BookProgressFillEdge");
-  EXPECT_EQ(drawn[2].Pattern, 5);
-  EXPECT_NEAR(drawn[2].Left, 262 + 251 + 15, 0.01);
-  EXPECT_EQ(drawn[3].Pattern, 0);
-  EXPECT_EQ(drawn[4].Pattern, 2);
 }
 
 }  // namespace

@@ -167,50 +167,5 @@ TEST(BuySlotsInfoText, TheDescriptionWrapsIntoAtMostFourLinesOfThePanelsWidth) {
   }
 }
 
-TEST(BuySlotsInfoFade, VisibleFromShowUntilTheFadeOutAfterHideIsOver) {
-  TBuySlotsInfo panel;
-  EXPECT_FALSE(panel.Visible());
-  panel.Show("Well", "A new well.", {}, {});
-  EXPECT_TRUE(panel.Visible());
-  for (int i = 0; i < 7; ++i) panel.TickAndDraw();
-  EXPECT_EQ(panel.Alpha(), 255);
-
-  panel.Hide();
-  panel.TickAndDraw();
-  EXPECT_TRUE(panel.Visible()) << "still fading out";
-  for (int i = 0; i < 6; ++i) panel.TickAndDraw();
-  EXPECT_FALSE(panel.Visible());
-}
-
-TEST(BuySlotsInfoDraw, OnlyTheAccountThatCannotPayItsPriceIsRed) {
-  TSpriteRecorder screen;
-  screen.AddPicture("GlobalFontWhite", 28 * 32, 5 * 40, 28, 5);
-  screen.AddPicture("BuySlotsInfo", 320, 180);
-  screen.AddPicture("ElementIcons", 200, 40, 5, 1);
-  TGlobalGameText text;
-  text.OmgImgList = &screen.List;
-  text.FetchLetterSize();
-  TBuySlotsInfo panel;
-  panel.OmgImgList = &screen.List;
-  panel.GlobGameText = &text;
-  panel.Left = 500;
-  panel.Top = 300;
-  // 10.4 fruit cannot pay 10.5; 3 flowers pay 3 exactly.
-  panel.Show("Well", "A new well.", {10.5f, 3, 0, 0, 0}, {10.4f, 3, 1, 0, 7});
-  for (int i = 0; i < 7; ++i) panel.TickAndDraw();
-  screen.Forget();
-  panel.TickAndDraw();
-
-  const std::vector<TSprite> sprites = screen.Sprites();
-  ASSERT_FALSE(sprites.empty());
-  EXPECT_EQ(sprites[0].Image, "BuySlotsInfo");
-  EXPECT_FLOAT_EQ(sprites[0].Left, 500);
-  EXPECT_FLOAT_EQ(sprites[0].Top, 300);
-  const auto count = [&](auto pred) { return std::count_if(sprites.begin(), sprites.end(), pred); };
-  EXPECT_EQ(count([](const TSprite& s) { return s.Red == 255 && s.Green == 0 && s.Blue == 0; }), 4)
-      << "the four characters of \"10.4\"";
-  EXPECT_EQ(count([](const TSprite& s) { return s.Image == "ElementIcons"; }), 5);
-}
-
 }  // namespace
 }  // namespace qm

@@ -124,20 +124,6 @@ TEST_F(MannaJar, TheShownLevelFallsAFortiethOfTheJarPerFrame) {
   }
 }
 
-TEST_F(MannaJar, AFallingLevelTakesEachToolAwayAsItPassesBelowAndEmptiesTheFullJar) {
-  Add(200);
-  Settle();
-  events.clear();
-  jar.Spend(tlBigBomb);
-  jar.TickAndDraw();
-  EXPECT_FALSE(jar.Full()) << "cleared on the first falling frame";
-  EXPECT_EQ(events, std::vector<std::string>{"below 6"});
-  Settle();
-  EXPECT_EQ(jar.Shown(), 0);
-  EXPECT_EQ(events, (std::vector<std::string>{"below 6", "below 5", "below 4", "below 3", "below 2", "below 1"}));
-  for (int k = 1; k <= TMannaEnergy::ThresholdCount; ++k) EXPECT_FALSE(jar.Reached(k));
-}
-
 // 190 x 0.32 puts the bomb at 60.8. A level of 64.5 falling toward 63 takes
 // one step of 4.75, which lands below the bomb's mark; rising back by 0.95 a
 // frame gives the bomb back before the level settles.
@@ -197,45 +183,6 @@ TEST_F(MannaJar, AFullJarTakesNoMore) {
   EXPECT_EQ(jar.FruitsCounter(), 170) << "the extra manna was lost, not kept over the brim";
 }
 
-// What the tool tutorials do: jump to 20 short of the threshold, then add 21
-// so the meter visibly crosses it.
-TEST_F(MannaJar, AJumpFiresNothingUntilTheLevelNextRises) {
-  for (int k = 1; k <= TMannaEnergy::ThresholdCount; ++k) {
-    SCOPED_TRACE(testing::Message() << "threshold " << k);
-    jar.Reset();
-    events.clear();
-    const int start = int(jar.Threshold(k) + 0.5f) - 20;
-    jar.SetImmediately(start);
-    EXPECT_EQ(jar.Shown(), start);
-    jar.TickAndDraw();
-    EXPECT_TRUE(events.empty());
-    EXPECT_FALSE(jar.Reached(1));
-    Add(21);
-    Settle();
-    EXPECT_TRUE(jar.Reached(k));
-    ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events.back(), "reached " + std::to_string(k));
-    EXPECT_EQ(events.size(), std::size_t(k + (k == 6 ? 1 : 0)))
-        << "each threshold up to it, and the full jar with the big bomb";
-  }
-}
-
-TEST_F(MannaJar, ResetEmptiesTheJarForANewRound) {
-  Add(200);
-  Settle();
-  jar.Reset();
-  EXPECT_EQ(jar.FruitsCounter(), 0);
-  EXPECT_EQ(jar.Shown(), 0);
-  EXPECT_FALSE(jar.Full());
-  for (int k = 1; k <= TMannaEnergy::ThresholdCount; ++k) EXPECT_FALSE(jar.Reached(k));
-  events.clear();
-  jar.TickAndDraw();
-  EXPECT_TRUE(events.empty()) << "nothing falls after a reset";
-  Add(200);
-  Settle();
-  EXPECT_EQ(events.size(), 7u) << "the next round fires every event again";
-}
-
 // The jar drawn on the recording screen with the game's picture sizes.
 class MannaJarDrawing : public testing::Test {
  protected:
@@ -258,24 +205,6 @@ class MannaJarDrawing : public testing::Test {
   TSpriteRecorder screen;
   TMannaEnergy jar;
 };
-
-TEST_F(MannaJarDrawing, SizesComeFromThePicturesOrStayAsTheyWere) {
-  EXPECT_EQ(jar.EnergyWidth, 68);
-  EXPECT_EQ(jar.EnergyHeight, 62);
-  EXPECT_EQ(jar.MaxPixelProgress, 62);
-  EXPECT_EQ(jar.OrigWaveWidth, 36);
-  EXPECT_EQ(jar.OrigWaveHeight, 13);
-
-  TSpriteRecorder bare;
-  TMannaEnergy unloaded;
-  unloaded.OmgImgList = &bare.List;
-  unloaded.ReloadSizes();
-  EXPECT_EQ(unloaded.EnergyWidth, 68);
-  EXPECT_EQ(unloaded.EnergyHeight, 62);
-  EXPECT_EQ(unloaded.MaxPixelProgress, 79);
-  EXPECT_EQ(unloaded.OrigWaveWidth, 36);
-  EXPECT_EQ(unloaded.OrigWaveHeight, 13);
-}
 
 TEST_F(MannaJarDrawing, TheLiquidIsTheBottomOfItsPictureUpToTheShownLevel) {
   const struct {
@@ -313,33 +242,6 @@ TEST_F(MannaJarDrawing, TheLiquidIsTheBottomOfItsPictureUpToTheShownLevel) {
       EXPECT_EQ(wave.Alpha, 130);
     }
   }
-}
-
-TEST_F(MannaJarDrawing, AFullJarIsOnePictureAndAnEmptyOneHasNoSurface) {
-  jar.SetImmediately(200);
-  std::vector<TSprite> sprites = Tick();
-  ASSERT_EQ(sprites.size(), 1u);
-  EXPECT_EQ(sprites[0].Image, "MannaEnergy");
-  EXPECT_EQ(sprites[0].Pattern, 1);
-  EXPECT_FLOAT_EQ(sprites[0].Left, 34);
-  EXPECT_FLOAT_EQ(sprites[0].Top, 408);
-
-  jar.Reset();
-  sprites = Tick();
-  ASSERT_EQ(sprites.size(), 1u);
-  EXPECT_EQ(sprites[0].Pattern, 0);
-}
-
-TEST_F(MannaJarDrawing, TheOuterWavesSwellTogetherAndTheMiddleOneSlower) {
-  jar.SetImmediately(100);
-  std::vector<std::vector<int>> patterns(3);
-  for (int frame = 0; frame < 10; ++frame) {
-    const std::vector<TSprite> sprites = Tick();
-    for (int i = 0; i < 3; ++i) patterns[i].push_back(sprites[2 + i].Pattern);
-  }
-  EXPECT_EQ(patterns[0], (std::vector<int>{0, 0, 0, 0, 1, 1, 1, 1, 2, 2}));
-  EXPECT_EQ(patterns[1], (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
-  EXPECT_EQ(patterns[2], patterns[0]);
 }
 
 }  // namespace
