@@ -1,4 +1,4 @@
-// The special pieces: the uni fruit's cycle and reveal.
+// The uni fruit: its cycle through the allowed elements and its reveal.
 #include "board/GameBoard.h"
 
 #include <algorithm>

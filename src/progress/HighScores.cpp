@@ -20,12 +20,6 @@ constexpr std::size_t kScoresAt = THighScores::RankCount * kNameBytes;
 
 static_assert(kScoresAt + THighScores::RankCount * 4 == HighScoresFileSize);
 
-// As a typed name is upper-cased: ASCII and code page 1252's small letters.
-std::string Upper(std::string name) {
-  for (char& c : name) c = char(TNameInput::UpperCase(static_cast<unsigned char>(c)));
-  return name;
-}
-
 }  // namespace
 
 std::array<std::uint8_t, HighScoresFileSize> EncodeHighScores(const THighScores::TTable& table) {
@@ -98,10 +92,10 @@ bool THighScores::Save() const {
 }
 
 void THighScores::Submit(const std::string& name, std::int32_t score) {
-  const std::string player = Upper(name);
+  const std::string player = TNameInput::UpperCase(name);
   auto held = FTable.end();
   for (auto entry = FTable.begin(); entry != FTable.end(); ++entry)
-    if (Upper(entry->Name) == player) held = entry;
+    if (TNameInput::UpperCase(entry->Name) == player) held = entry;
   if (held != FTable.end()) {
     if (held->Score >= score) return;
     // The player's older, lower entry gives way; the ranks below move up.

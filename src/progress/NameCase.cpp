@@ -21,6 +21,11 @@ unsigned char TNameInput::UpperCase(unsigned char code) {
   return code;
 }
 
+std::string TNameInput::UpperCase(std::string name) {
+  for (char& c : name) c = static_cast<char>(UpperCase(static_cast<unsigned char>(c)));
+  return name;
+}
+
 bool TNameInput::Accepts(unsigned char c) {
   if (c == ' ' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) return true;
   for (unsigned char capital : {140, 159, 192, 194, 196, 198, 199, 200, 201, 202, 203, 206, 207, 212, 214, 217, 219,

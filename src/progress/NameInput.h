@@ -34,6 +34,8 @@ class TNameInput {
 
   // A character as the entry takes it: small letters become capitals.
   static unsigned char UpperCase(unsigned char code);
+  // A whole name upper-cased the same way.
+  static std::string UpperCase(std::string name);
   // Whether the entry keeps a (capital) character.
   static bool Accepts(unsigned char code);
 

@@ -24,12 +24,6 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// As the name entry upper-cases what is typed.
-std::string Upper(std::string text) {
-  for (char& c : text) c = char(TNameInput::UpperCase(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 std::array<std::uint8_t, PlayersFileSize> EncodePlayers(const std::array<std::string, TNameList::SlotCount>& slots,
@@ -119,7 +113,7 @@ bool TNameList::Save() const {
 
 void TNameList::Add(const std::string& name) {
   // Only what the entry could have typed becomes a name (and a file name).
-  std::string typed = Upper(name);
+  std::string typed = TNameInput::UpperCase(name);
   std::erase_if(typed, [](char c) { return !TNameInput::Accepts(static_cast<unsigned char>(c)); });
   const std::string entry = Trimmed(Trimmed(typed).substr(0, MaxNameLength));
   if (!entry.empty()) {
@@ -133,7 +127,7 @@ void TNameList::Add(const std::string& name) {
 }
 
 bool TNameList::Exists(const std::string& name) const {
-  const std::string entry = Upper(Trimmed(name));
+  const std::string entry = TNameInput::UpperCase(Trimmed(name));
   return !entry.empty() && std::find(FSlots.begin(), FSlots.end(), entry) != FSlots.end();
 }
 

@@ -61,8 +61,7 @@ struct TArguments {
 
 // A name as the game stores it: code page 1252, trimmed, in capitals.
 std::string StoredName(const std::string& utf8) {
-  std::string name = qm::Utf8ToCp1252(utf8);
-  for (char& c : name) c = char(qm::TNameInput::UpperCase(static_cast<unsigned char>(c)));
+  const std::string name = qm::TNameInput::UpperCase(qm::Utf8ToCp1252(utf8));
   const auto first = name.find_first_not_of(' ');
   return first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
