@@ -1,0 +1,248 @@
+// Board tools: the shared geometry, collected tools in flight, the counted
+// tools and the six power tools, driven by mouse events and ticks alone.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "enemies/CountedTool.h"
+#include "enemies/FlowingTool.h"
+#include "enemies/ToolBoardArea.h"
+#include "enemies/ToolGlide.h"
+
+namespace qm {
+namespace {
+
+constexpr int kBoardLeft = 150;
+constexpr int kBoardTop = 80;
+
+// Sounds and cursor requests a tool made, in order.
+struct TToolLog {
+  std::vector<std::string> Sounds;
+  std::vector<TCursorShape> Cursors;
+  int Picks = 0;
+
+  template <class Tool>
+  void Attach(Tool& tool) {
+    tool.OnPlaySound = [this](const std::string& s) { Sounds.push_back(s); };
+    tool.OnCursorRequest = [this](TCursorShape c) { Cursors.push_back(c); };
+    tool.OnPick = [this] { ++Picks; };
+  }
+  bool Played(const std::string& s) const {
+    for (const auto& played : Sounds)
+      if (played == s) return true;
+    return false;
+  }
+};
+
+template <class Tool>
+void Ticks(Tool& tool, int count) {
+  for (int i = 0; i < count; ++i) tool.UpdateAndDraw();
+}
+
+// Pixel at the middle of a tile.
+int TileMidX(int column) { return kBoardLeft + (column - 1) * TileSize + TileSize / 2; }
+int TileMidY(int row) { return kBoardTop + (row - 1) * TileSize + TileSize / 2; }
+
+// --- Mouse to tile ---------------------------------------------------------
+
+struct TTileCase {
+  int X, Y;
+  TPoint Tile;
+  bool Inside;
+};
+
+class MouseToTile : public ::testing::TestWithParam<TTileCase> {};
+
+TEST_P(MouseToTile, ColumnAndRowComeFromTheBoardOrigin) {
+  TToolBoardArea area{kBoardLeft, kBoardTop};
+  const TTileCase& c = GetParam();
+  EXPECT_EQ(area.TileAt(c.X, c.Y), c.Tile);
+  EXPECT_EQ(area.Contains(c.X, c.Y), c.Inside);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, MouseToTile,
+    ::testing::Values(TTileCase{kBoardLeft, kBoardTop, {1, 1}, true},
+                      TTileCase{kBoardLeft + 51, kBoardTop + 51, {1, 1}, true},
+                      TTileCase{kBoardLeft + 52, kBoardTop + 52, {2, 2}, true},
+                      TTileCase{kBoardLeft + 831, kBoardTop + 623, {16, 12}, true},
+                      // The far edges still count as the board but lie past the last tile.
+                      TTileCase{kBoardLeft + 832, kBoardTop + 624, {17, 13}, true},
+                      TTileCase{kBoardLeft + 833, kBoardTop, {17, 1}, false},
+                      TTileCase{kBoardLeft - 1, kBoardTop, {0, 1}, false},
+                      TTileCase{kBoardLeft - 60, kBoardTop - 60, {0, 0}, false},
+                      TTileCase{kBoardLeft, kBoardTop - 1, {1, 0}, false}));
+
+// --- Gliding ----------------------------------------------------------------
+
+struct TGlideCase {
+  float FromX, FromY, ToX, ToY;
+  float StepX, StepY;  // after one tick
+  int Ticks;           // until arrival
+};
+
+class Glide : public ::testing::TestWithParam<TGlideCase> {};
+
+TEST_P(Glide, TheLongerAxisMovesFortyAndNothingOvershoots) {
+  const TGlideCase& c = GetParam();
+  TToolGlide g;
+  g.JumpTo(c.FromX, c.FromY);
+  g.StepToward(c.ToX, c.ToY);
+  EXPECT_FLOAT_EQ(g.X, c.StepX);
+  EXPECT_FLOAT_EQ(g.Y, c.StepY);
+  g.JumpTo(c.FromX, c.FromY);
+  int ticks = 1;
+  while (!g.StepToward(c.ToX, c.ToY)) ++ticks;
+  EXPECT_EQ(ticks, c.Ticks);
+  EXPECT_TRUE(g.At(c.ToX, c.ToY));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, Glide,
+                         ::testing::Values(TGlideCase{0, 0, 100, 0, 40, 0, 3}, TGlideCase{0, 0, 100, 50, 40, 20, 3},
+                                           TGlideCase{100, 200, 90, 0, 98, 160, 5},
+                                           TGlideCase{0, 0, 30, -10, 30, -10, 1}, TGlideCase{5, 5, 5, 5, 5, 5, 1}));
+
+// --- Collected tools in flight ---------------------------------------------
+
+TEST(FlowingTool, EachFlightArrivesOnceWithItsKind) {
+  TFlowingTool flow;
+  std::vector<TToolKind> arrived;
+  flow.OnToolArrived = [&](TToolKind k) { arrived.push_back(k); };
+  flow.Launch(toBroom, 300, 300, 27, 227);
+  flow.Launch(toAerosol, 800, 600, 26, 278);
+  flow.Launch(toNone, 0, 0, 1, 1);
+  EXPECT_EQ(flow.InFlight(), 2);
+  for (int i = 0; i < 500 && flow.InFlight() > 0; ++i) flow.UpdateAndDraw();
+  ASSERT_EQ(arrived.size(), 2u);
+  EXPECT_EQ(arrived[0], toBroom) << "the shorter flight lands first";
+  EXPECT_EQ(arrived[1], toAerosol);
+}
+
+// --- Counted-tool stock -----------------------------------------------------
+
+// The shared behaviour alone: every click on the board applies.
+class TPlainCountedTool : public TCountedTool {
+ public:
+  TPlainCountedTool() : TCountedTool(27, 227, 85, 258, 250, -3, -38) {}
+  std::vector<TPoint> Used;
+  std::vector<TPoint> Reported;
+
+ protected:
+  void UseAt(TPoint tile, int, int) override {
+    Used.push_back(tile);
+    SpendOne();
+  }
+  void AskTile(TPoint, bool& applies, bool& blank) override {
+    applies = true;
+    blank = false;
+  }
+  void ReportTilePos(TPoint tile, bool) override { Reported.push_back(tile); }
+};
+
+struct TStockCase {
+  int Before;
+  int After;
+};
+
+class CountedStock : public ::testing::TestWithParam<TStockCase> {};
+
+TEST_P(CountedStock, ACollectedToolAddsOneUpToNineAndAlwaysSounds) {
+  TPlainCountedTool tool;
+  TToolLog log;
+  log.Attach(tool);
+  tool.SetStock(GetParam().Before);
+  tool.AcquireOne();
+  EXPECT_EQ(tool.Stock(), GetParam().After);
+  EXPECT_EQ(log.Sounds, std::vector<std::string>{"ToolAcquired"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, CountedStock,
+                         ::testing::Values(TStockCase{0, 1}, TStockCase{3, 4}, TStockCase{8, 9}, TStockCase{9, 9}));
+
+TEST(CountedStock, SetStockKeepsToZeroThroughNine) {
+  TPlainCountedTool tool;
+  for (auto [given, kept] : {std::pair{-2, 0}, std::pair{5, 5}, std::pair{12, 9}}) {
+    tool.SetStock(given);
+    EXPECT_EQ(tool.Stock(), kept);
+  }
+}
+
+// --- Counted-tool hand ------------------------------------------------------
+
+TEST(CountedHand, PickingNeedsTheHolderAStockAndAnAvailableEnabledTool) {
+  struct TCase {
+    int Stock;
+    bool Available, Enabled;
+    int X, Y;
+    bool Picked;
+  };
+  for (const TCase& c : {TCase{3, true, true, 40, 240, true}, TCase{0, true, true, 40, 240, false},
+                         TCase{3, false, true, 40, 240, false}, TCase{3, true, false, 40, 240, false},
+                         TCase{3, true, true, 200, 240, false}}) {
+    TPlainCountedTool tool;
+    TToolLog log;
+    log.Attach(tool);
+    tool.SetStock(c.Stock);
+    tool.Available = c.Available;
+    tool.Enabled = c.Enabled;
+    tool.MouseDown(c.X, c.Y, TMouseButton::mbLeft);
+    EXPECT_EQ(tool.Carried(), c.Picked) << c.Stock << c.Available << c.Enabled << c.X;
+    EXPECT_EQ(log.Picks, c.Picked ? 1 : 0);
+    EXPECT_EQ(log.Played("PickingTool"), c.Picked);
+  }
+}
+
+TEST(CountedHand, AClickOutsideTheBoardDropsItAndItGlidesHomeAfterTheIdleTime) {
+  TPlainCountedTool tool;
+  tool.Board = {kBoardLeft, kBoardTop};
+  TToolLog log;
+  log.Attach(tool);
+  tool.MouseDown(40, 240, TMouseButton::mbLeft);
+  tool.MouseMove(TileMidX(8), TileMidY(6));
+  Ticks(tool, 30);
+  tool.MouseDown(kBoardLeft + 900, 300, TMouseButton::mbLeft);
+  EXPECT_EQ(tool.State(), TCountedToolState::Waiting);
+  EXPECT_TRUE(tool.Used.empty());
+  ASSERT_FALSE(tool.Reported.empty());
+  EXPECT_EQ(tool.Reported.back(), (TPoint{0, 0})) << "the highlight is cleared";
+  ASSERT_FALSE(log.Cursors.empty());
+  EXPECT_EQ(log.Cursors.back(), TCursorShape::crDefault);
+  const float waitingAt = tool.X();
+  Ticks(tool, 250 / 30);
+  EXPECT_EQ(tool.X(), waitingAt) << "it lies still for the idle time";
+  Ticks(tool, 1);
+  EXPECT_EQ(tool.State(), TCountedToolState::Returning);
+  Ticks(tool, 40);
+  EXPECT_EQ(tool.State(), TCountedToolState::Hanging);
+  EXPECT_EQ(tool.X(), 27.0f);
+  EXPECT_EQ(tool.Y(), 227.0f);
+}
+
+TEST(CountedHand, TheHandCursorShowsOnlyOverAUsableHangingTool) {
+  for (auto [stock, wantHand] : {std::pair{2, true}, std::pair{0, false}}) {
+    TPlainCountedTool tool;
+    TToolLog log;
+    log.Attach(tool);
+    tool.SetStock(stock);
+    tool.MouseMove(30, 230);
+    tool.MouseMove(500, 500);
+    EXPECT_EQ(log.Cursors, wantHand ? std::vector<TCursorShape>{TCursorShape::crHandPoint}
+                                    : std::vector<TCursorShape>{});
+  }
+}
+
+TEST(CountedHand, TheTileIsReportedOnlyWhenItChangesWhileCarried) {
+  TPlainCountedTool tool;
+  tool.Board = {kBoardLeft, kBoardTop};
+  tool.MouseMove(TileMidX(2), TileMidY(2));
+  EXPECT_TRUE(tool.Reported.empty()) << "hanging tools highlight nothing";
+  tool.MouseDown(40, 240, TMouseButton::mbLeft);
+  tool.MouseMove(TileMidX(2), TileMidY(2));
+  tool.MouseMove(TileMidX(2) + 5, TileMidY(2));
+  tool.MouseMove(TileMidX(3), TileMidY(2));
+  EXPECT_EQ(tool.Reported, (std::vector<TPoint>{{2, 2}, {3, 2}}));
+}
+
+}  // namespace
+}  // namespace qm
