@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "enemies/Broom.h"
 #include "enemies/CountedTool.h"
 #include "enemies/FlowingTool.h"
 #include "enemies/ToolBoardArea.h"
@@ -242,6 +243,102 @@ TEST(CountedHand, TheTileIsReportedOnlyWhenItChangesWhileCarried) {
   tool.MouseMove(TileMidX(2) + 5, TileMidY(2));
   tool.MouseMove(TileMidX(3), TileMidY(2));
   EXPECT_EQ(tool.Reported, (std::vector<TPoint>{{2, 2}, {3, 2}}));
+}
+
+// --- Broom ------------------------------------------------------------------
+
+// A board the counted tools are asked about: which tiles apply, which are
+// blank, how many webs and enemies are left.
+struct TToolBoard {
+  std::vector<TPoint> Applicable;
+  std::vector<TPoint> Blank;
+  int WebsLeft = 5;
+  bool Enemies = true;
+  std::vector<TPoint> Finished;
+  std::vector<TPoint> Asked;
+
+  static bool Has(const std::vector<TPoint>& v, TPoint p) {
+    for (TPoint q : v)
+      if (q == p) return true;
+    return false;
+  }
+  void Answer(TPoint p, bool& applies, bool& blank) {
+    Asked.push_back(p);
+    applies = Has(Applicable, p);
+    blank = Has(Blank, p) || !IsOnBoard(p);
+  }
+};
+
+// Picked and carried over the board.
+template <class Tool>
+void PickUp(Tool& tool) {
+  tool.Board = {kBoardLeft, kBoardTop};
+  tool.MouseDown(tool.HangingPosX + 5, tool.HangingPosY + 5, TMouseButton::mbLeft);
+  ASSERT_TRUE(tool.Carried());
+}
+
+void HookBroom(TBroom& broom, TToolBoard& board) {
+  broom.OnObjectBroomableAsk = [&board](TPoint p, bool& a, bool& b) { board.Answer(p, a, b); };
+  broom.OnWebsLeftQuestion = [&board](int& left) { left = board.WebsLeft; };
+  broom.OnTileBroomingFinished = [&board](TPoint p) {
+    board.Finished.push_back(p);
+    --board.WebsLeft;
+  };
+}
+
+struct TBroomCase {
+  const char* Name;
+  TPoint Tile;
+  int Stock;
+  int WebsLeft;
+  int StockAfter;
+  const char* Sound;  // the last one played
+  TCountedToolState StateAfterSweep;
+};
+
+class BroomClick : public ::testing::TestWithParam<TBroomCase> {};
+
+TEST_P(BroomClick, AWebbedTileIsSweptOthersRefuseOrDrop) {
+  const TBroomCase& c = GetParam();
+  TBroom broom;
+  TToolBoard board;
+  board.Applicable = {{4, 4}};
+  board.Blank = {{1, 1}};
+  board.WebsLeft = c.WebsLeft;
+  TToolLog log;
+  log.Attach(broom);
+  HookBroom(broom, board);
+  broom.SetStock(c.Stock);
+  broom.IdleReturnTime = 1000;  // still waiting when the sweep would be over
+  PickUp(broom);
+  broom.MouseDown(TileMidX(c.Tile.X), TileMidY(c.Tile.Y), TMouseButton::mbLeft);
+  EXPECT_EQ(broom.Stock(), c.StockAfter) << c.Name;
+  EXPECT_EQ(log.Sounds.back(), c.Sound) << c.Name;
+  Ticks(broom, TBroom::SweepTicks);
+  EXPECT_EQ(broom.State(), c.StateAfterSweep) << c.Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tiles, BroomClick,
+    ::testing::Values(TBroomCase{"webbed, more webs", {4, 4}, 3, 5, 2, "Sweeping", TCountedToolState::Carried},
+                      TBroomCase{"webbed, last web", {4, 4}, 3, 1, 2, "Sweeping", TCountedToolState::Waiting},
+                      TBroomCase{"webbed, last use", {4, 4}, 1, 5, 0, "Sweeping", TCountedToolState::Waiting},
+                      TBroomCase{"no web", {5, 4}, 3, 5, 3, "DisabledTile", TCountedToolState::Carried},
+                      TBroomCase{"blank", {1, 1}, 3, 5, 3, "PickingTool", TCountedToolState::Waiting}));
+
+TEST(BroomClick, TheSweptTileIsReportedOnceAndClicksWaitWhileSweeping) {
+  TBroom broom;
+  TToolBoard board;
+  board.Applicable = {{4, 4}, {6, 2}};
+  HookBroom(broom, board);
+  PickUp(broom);
+  broom.MouseDown(TileMidX(4), TileMidY(4), TMouseButton::mbLeft);
+  broom.MouseDown(TileMidX(6), TileMidY(2), TMouseButton::mbLeft);
+  Ticks(broom, TBroom::SweepTicks - 1);
+  EXPECT_TRUE(board.Finished.empty());
+  Ticks(broom, 1);
+  EXPECT_EQ(board.Finished, (std::vector<TPoint>{{4, 4}}));
+  EXPECT_EQ(broom.Stock(), 2);
 }
 
 }  // namespace
