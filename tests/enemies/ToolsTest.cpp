@@ -7,6 +7,7 @@
 
 #include "enemies/Broom.h"
 #include "enemies/CountedTool.h"
+#include "enemies/MagicKey.h"
 #include "enemies/FlowingTool.h"
 #include "enemies/ToolBoardArea.h"
 #include "enemies/ToolGlide.h"
@@ -339,6 +340,59 @@ TEST(BroomClick, TheSweptTileIsReportedOnceAndClicksWaitWhileSweeping) {
   Ticks(broom, 1);
   EXPECT_EQ(board.Finished, (std::vector<TPoint>{{4, 4}}));
   EXPECT_EQ(broom.Stock(), 2);
+}
+
+// --- Magic key --------------------------------------------------------------
+
+struct TKeyCase {
+  const char* Name;
+  TPoint Tile;
+  int Stock;
+  bool Opened;
+  TCountedToolState StateAfter;
+};
+
+class KeyClick : public ::testing::TestWithParam<TKeyCase> {};
+
+TEST_P(KeyClick, ALockOpensAtOnceAndTheKeyStaysWhileItHasUses) {
+  const TKeyCase& c = GetParam();
+  TMagicKey key;
+  TToolBoard board;
+  board.Applicable = {{7, 3}};
+  board.Blank = {{2, 2}};
+  std::vector<TPoint> opened;
+  key.OnObjectOpenableAsk = [&](TPoint p, bool& a, bool& b) { board.Answer(p, a, b); };
+  key.OnTileClick = [&](TPoint p) { opened.push_back(p); };
+  key.SetStock(c.Stock);
+  key.IdleReturnTime = 1000;
+  PickUp(key);
+  key.MouseDown(TileMidX(c.Tile.X), TileMidY(c.Tile.Y), TMouseButton::mbLeft);
+  EXPECT_EQ(opened.size(), c.Opened ? 1u : 0u) << c.Name;
+  Ticks(key, static_cast<int>(TMagicKey::OpeningSequence.size()));
+  EXPECT_EQ(key.State(), c.StateAfter) << c.Name;
+  EXPECT_EQ(key.Stock(), c.Stock - (c.Opened ? 1 : 0)) << c.Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tiles, KeyClick,
+                         ::testing::Values(TKeyCase{"locker", {7, 3}, 2, true, TCountedToolState::Carried},
+                                           TKeyCase{"locker, last key", {7, 3}, 1, true, TCountedToolState::Waiting},
+                                           TKeyCase{"plain piece", {8, 3}, 2, false, TCountedToolState::Carried},
+                                           TKeyCase{"blank", {2, 2}, 2, false, TCountedToolState::Waiting}));
+
+TEST(KeyClick, ApplicabilityIsAskedOnEveryNewTileAndReportedWithIt) {
+  TMagicKey key;
+  TToolBoard board;
+  board.Applicable = {{3, 3}};
+  std::vector<std::pair<TPoint, bool>> reported;
+  key.OnObjectOpenableAsk = [&](TPoint p, bool& a, bool& b) { board.Answer(p, a, b); };
+  key.OnTilePosChange = [&](TPoint p, bool a) { reported.emplace_back(p, a); };
+  PickUp(key);
+  key.MouseMove(TileMidX(3), TileMidY(3));
+  key.MouseMove(TileMidX(4), TileMidY(3));
+  EXPECT_EQ(board.Asked, (std::vector<TPoint>{{3, 3}, {4, 3}}));
+  ASSERT_EQ(reported.size(), 2u);
+  EXPECT_TRUE(reported[0].second);
+  EXPECT_FALSE(reported[1].second);
 }
 
 }  // namespace
