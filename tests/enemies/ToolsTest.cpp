@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "enemies/Aerosol.h"
 #include "enemies/Broom.h"
 #include "enemies/CountedTool.h"
 #include "enemies/MagicKey.h"
@@ -393,6 +394,78 @@ TEST(KeyClick, ApplicabilityIsAskedOnEveryNewTileAndReportedWithIt) {
   ASSERT_EQ(reported.size(), 2u);
   EXPECT_TRUE(reported[0].second);
   EXPECT_FALSE(reported[1].second);
+}
+
+// --- Aerosol ----------------------------------------------------------------
+
+// Runs a spray from the click to the end of its spray-out.
+int SprayThrough(TAerosol& can) {
+  int ticks = 0;
+  while (ticks < 200 && can.State() != TCountedToolState::Carried && can.State() != TCountedToolState::Waiting) {
+    can.UpdateAndDraw();
+    ++ticks;
+  }
+  return ticks;
+}
+
+TEST(AerosolSpray, TheSquareGrowsByTenFromTheSprayFrameShrunkByTheReduce) {
+  TAerosol can;
+  TToolLog log;
+  log.Attach(can);
+  std::vector<TSprayRect> rects;
+  can.OnSpraySizeChange = [&](const TSprayRect& r) { rects.push_back(r); };
+  PickUp(can);
+  const int x = TileMidX(8), y = TileMidY(6);
+  can.MouseDown(x, y, TMouseButton::mbLeft);
+  EXPECT_EQ(can.State(), TCountedToolState::Shaking);
+  EXPECT_EQ(can.Stock(), 2);
+  Ticks(can, TAerosol::ShakeTicks + can.SprayOutAnimSeqPos - 1);
+  EXPECT_FALSE(log.Played("Spray"));
+  Ticks(can, 1);
+  EXPECT_TRUE(log.Played("Spray"));
+  EXPECT_EQ(can.SpraySize(), 10);
+  SprayThrough(can);
+  // Sizes 40..200 leave a square once the 15-pixel rim is taken off.
+  ASSERT_EQ(rects.size(), 17u);
+  EXPECT_EQ(rects.front(), (TSprayRect{x - 5, y - 5, x + 5, y + 5}));
+  EXPECT_EQ(rects.back(), (TSprayRect{x - 85, y - 85, x + 85, y + 85}));
+}
+
+struct TAerosolCase {
+  int Stock;
+  bool Enemies;
+  TCountedToolState After;
+};
+
+class AerosolHand : public ::testing::TestWithParam<TAerosolCase> {};
+
+TEST_P(AerosolHand, ItStaysInTheHandOnlyWhileStockAndEnemiesRemain) {
+  const TAerosolCase& c = GetParam();
+  TAerosol can;
+  can.SetStock(c.Stock);
+  can.OnEnemiesExistQuestion = [&](bool& e) { e = c.Enemies; };
+  PickUp(can);
+  can.MouseDown(TileMidX(2), TileMidY(2), TMouseButton::mbLeft);
+  SprayThrough(can);
+  EXPECT_EQ(can.State(), c.After);
+  EXPECT_EQ(can.Stock(), c.Stock - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, AerosolHand,
+                         ::testing::Values(TAerosolCase{3, true, TCountedToolState::Carried},
+                                           TAerosolCase{3, false, TCountedToolState::Waiting},
+                                           TAerosolCase{1, true, TCountedToolState::Waiting},
+                                           TAerosolCase{1, false, TCountedToolState::Waiting}));
+
+TEST(AerosolHand, ClicksWaitUntilTheSprayIsOver) {
+  TAerosol can;
+  can.OnEnemiesExistQuestion = [](bool& e) { e = true; };
+  PickUp(can);
+  can.MouseDown(TileMidX(2), TileMidY(2), TMouseButton::mbLeft);
+  can.MouseDown(TileMidX(3), TileMidY(2), TMouseButton::mbLeft);
+  can.MouseDown(kBoardLeft - 100, 10, TMouseButton::mbLeft);
+  EXPECT_EQ(can.Stock(), 2);
+  EXPECT_EQ(can.State(), TCountedToolState::Shaking);
 }
 
 }  // namespace
