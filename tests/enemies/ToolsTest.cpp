@@ -7,6 +7,7 @@
 
 #include "enemies/Aerosol.h"
 #include "enemies/Broom.h"
+#include "enemies/CollectorBombTool.h"
 #include "enemies/CountedTool.h"
 #include "enemies/MagicKey.h"
 #include "enemies/FlowingTool.h"
@@ -466,6 +467,180 @@ TEST(AerosolHand, ClicksWaitUntilTheSprayIsOver) {
   can.MouseDown(kBoardLeft - 100, 10, TMouseButton::mbLeft);
   EXPECT_EQ(can.Stock(), 2);
   EXPECT_EQ(can.State(), TCountedToolState::Shaking);
+}
+
+// --- Power tools --------------------------------------------------------------
+
+// A hammer laid out as the shell lays it out, with a board that answers.
+struct TPowerRig {
+  TCollectorBombTool Tool;
+  TToolBoard Board;
+  TToolLog Log;
+  std::vector<std::pair<TPoint, bool>> Highlights;
+  std::vector<std::pair<TPoint, TPoint>> Clicks;
+
+  explicit TPowerRig(TNewToolKind kind = tlHammer) {
+    Tool.ImgName = "HammerTool";
+    Tool.ToolKind = kind;
+    Tool.SetHitRect(19, 562, 66, 53);
+    Tool.SetDrawOffset(-15, -14);
+    Tool.HangingPosX = 24;
+    Tool.HangingPosY = 566;
+    Tool.Reset();
+    Tool.Board = {kBoardLeft, kBoardTop};
+    Board.Applicable = {{5, 5}};
+    Board.Blank = {{1, 12}};
+    Log.Attach(Tool);
+    Tool.OnObjectOpenableAsk = [this](TPoint p, bool& a, bool& b) { Board.Answer(p, a, b); };
+    Tool.OnTilePosChange = [this](TPoint p, bool& sel, TNewToolKind) { Highlights.emplace_back(p, sel); };
+    Tool.OnClick = [this](TPoint tile, TPoint pos) { Clicks.emplace_back(tile, pos); };
+  }
+  void Pick() { Tool.MouseDown(30, 570, TMouseButton::mbLeft); }
+};
+
+struct TPickCase {
+  const char* Name;
+  bool Available, Enabled, Accessible;
+  int X, Y;
+  bool Picked;
+};
+
+class PowerPick : public ::testing::TestWithParam<TPickCase> {};
+
+TEST_P(PowerPick, OnlyAnEnabledReachableToolUnderThePointerIsPicked) {
+  const TPickCase& c = GetParam();
+  TPowerRig rig;
+  rig.Tool.Available = c.Available;
+  rig.Tool.Enabled = c.Enabled;
+  rig.Tool.Accessible = c.Accessible;
+  rig.Tool.MouseDown(c.X, c.Y, TMouseButton::mbLeft);
+  EXPECT_EQ(rig.Tool.Carried(), c.Picked) << c.Name;
+  EXPECT_EQ(rig.Log.Picks, c.Picked ? 1 : 0) << c.Name;
+  EXPECT_EQ(rig.Log.Played("PickingTool"), c.Picked) << c.Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Holders, PowerPick,
+                         ::testing::Values(TPickCase{"inside", true, true, true, 30, 570, true},
+                                           TPickCase{"far corner", true, true, true, 85, 615, true},
+                                           TPickCase{"just outside", true, true, true, 86, 570, false},
+                                           TPickCase{"disabled", true, false, true, 30, 570, false},
+                                           TPickCase{"unavailable", false, true, true, 30, 570, false},
+                                           TPickCase{"paused", true, true, false, 30, 570, false}));
+
+TEST(PowerPick, PickingOneWhileAnotherIsCarriedLetsTheOwnerDropTheOther) {
+  TPowerRig hammer;
+  TPowerRig bomb(tlBomb);
+  bomb.Tool.SetHitRect(19, 505, 66, 56);
+  bomb.Tool.OnPick = [&] { hammer.Tool.Reset(); };
+  hammer.Pick();
+  hammer.Tool.MouseMove(TileMidX(5), TileMidY(5));
+  bomb.Tool.MouseDown(30, 510, TMouseButton::mbLeft);
+  hammer.Tool.MouseDown(30, 510, TMouseButton::mbLeft);
+  EXPECT_TRUE(bomb.Tool.Carried());
+  EXPECT_EQ(hammer.Tool.State(), TPowerToolState::Hanging);
+  EXPECT_EQ(hammer.Tool.X(), 24.0f);
+}
+
+struct TPowerClickCase {
+  const char* Name;
+  int X, Y;
+  TMouseButton Button;
+  TPowerToolState After;
+  bool Used;
+  bool Refused;  // "DisabledTile"
+};
+
+class PowerClick : public ::testing::TestWithParam<TPowerClickCase> {};
+
+TEST_P(PowerClick, ACarriedToolIsUsedRefusedOrSentHome) {
+  const TPowerClickCase& c = GetParam();
+  TPowerRig rig;
+  rig.Pick();
+  rig.Tool.MouseDown(c.X, c.Y, c.Button);
+  EXPECT_EQ(rig.Tool.State(), c.After) << c.Name;
+  EXPECT_EQ(rig.Clicks.size(), c.Used ? 1u : 0u) << c.Name;
+  EXPECT_EQ(rig.Log.Played("DisabledTile"), c.Refused) << c.Name;
+  if (c.After == TPowerToolState::Returning) {
+    ASSERT_FALSE(rig.Highlights.empty()) << c.Name;
+    EXPECT_EQ(rig.Highlights.back().first, (TPoint{0, 0})) << c.Name << ": the highlight is cleared";
+    EXPECT_EQ(rig.Log.Cursors.back(), TCursorShape::crDefault) << c.Name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tiles, PowerClick,
+    ::testing::Values(
+        TPowerClickCase{"applicable", TileMidX(5), TileMidY(5), TMouseButton::mbLeft, TPowerToolState::Hanging, true,
+                        false},
+        TPowerClickCase{"not applicable", TileMidX(6), TileMidY(5), TMouseButton::mbLeft, TPowerToolState::Carried,
+                        false, true},
+        TPowerClickCase{"blank tile", TileMidX(1), TileMidY(12), TMouseButton::mbLeft, TPowerToolState::Returning,
+                        false, false},
+        TPowerClickCase{"outside the board", kBoardLeft - 20, TileMidY(5), TMouseButton::mbLeft,
+                        TPowerToolState::Returning, false, false},
+        TPowerClickCase{"cancel", TileMidX(5), TileMidY(5), TMouseButton::mbRight, TPowerToolState::Returning,
+                        false, false}));
+
+TEST(PowerClick, AUseReportsTheTileAndThePointerAndTheAnswerWasAskedFirst) {
+  TPowerRig rig;
+  rig.Pick();
+  rig.Tool.MouseDown(TileMidX(5), TileMidY(5), TMouseButton::mbLeft);
+  ASSERT_EQ(rig.Clicks.size(), 1u);
+  EXPECT_EQ(rig.Clicks[0].first, (TPoint{5, 5}));
+  EXPECT_EQ(rig.Clicks[0].second, (TPoint{TileMidX(5), TileMidY(5)}));
+  EXPECT_EQ(rig.Board.Asked, (std::vector<TPoint>{{5, 5}}));
+}
+
+TEST(PowerGlide, ASentHomeToolGlidesBackAndHangsAgain) {
+  TPowerRig rig;
+  rig.Pick();
+  rig.Tool.MouseMove(kBoardLeft + 600, kBoardTop + 400);
+  rig.Tool.UpdateAndDraw();
+  EXPECT_EQ(rig.Tool.X(), float(kBoardLeft + 600 - 15));
+  rig.Tool.MouseDown(kBoardLeft + 900, kBoardTop + 400, TMouseButton::mbLeft);
+  rig.Tool.MouseDown(30, 570, TMouseButton::mbLeft);
+  EXPECT_EQ(rig.Log.Picks, 1) << "a returning tool is not picked";
+  int ticks = 0;
+  while (rig.Tool.State() == TPowerToolState::Returning && ticks < 100) {
+    rig.Tool.UpdateAndDraw();
+    ++ticks;
+  }
+  EXPECT_EQ(ticks, 18) << "711 pixels across at 40 a tick";
+  EXPECT_EQ(rig.Tool.X(), 24.0f);
+  EXPECT_EQ(rig.Tool.Y(), 566.0f);
+}
+
+TEST(PowerHighlight, EachNewTileIsAskedAndHighlightedWithItsAnswer) {
+  TPowerRig rig;
+  rig.Tool.MouseMove(TileMidX(5), TileMidY(5));
+  EXPECT_TRUE(rig.Highlights.empty()) << "a hanging tool highlights nothing";
+  rig.Pick();
+  rig.Tool.MouseMove(TileMidX(5), TileMidY(5));
+  rig.Tool.MouseMove(TileMidX(5) + 10, TileMidY(5) + 10);
+  rig.Tool.MouseMove(TileMidX(6), TileMidY(5));
+  EXPECT_EQ(rig.Highlights, (std::vector<std::pair<TPoint, bool>>{{{5, 5}, true}, {{6, 5}, false}}));
+  EXPECT_EQ(rig.Board.Asked, (std::vector<TPoint>{{5, 5}, {6, 5}}));
+}
+
+TEST(PowerHighlight, TheHandShowsOverAnEnabledHolderOnly) {
+  for (bool enabled : {true, false}) {
+    TPowerRig rig;
+    rig.Tool.Enabled = enabled;
+    rig.Tool.MouseMove(30, 570);
+    EXPECT_EQ(rig.Log.Cursors.size(), enabled ? 1u : 0u);
+  }
+}
+
+TEST(PowerHighlight, EnablingAgainBlinksTheHolder) {
+  TPowerRig rig;
+  rig.Tool.Enabled = false;
+  rig.Tool.UpdateAndDraw();
+  EXPECT_FALSE(rig.Tool.Blinking());
+  rig.Tool.Enabled = true;
+  rig.Tool.UpdateAndDraw();
+  EXPECT_TRUE(rig.Tool.Blinking());
+  Ticks(rig.Tool, TCollectorBombTool::BlinkTicks);
+  EXPECT_FALSE(rig.Tool.Blinking());
 }
 
 }  // namespace
