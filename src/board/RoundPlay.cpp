@@ -22,7 +22,11 @@ TRoundPlay::TRoundPlay()
       Hammered(std::make_unique<THammeredObjectsEffect>()),
       UniBubbles(std::make_unique<TBurstEffects>()),
       Explosions(std::make_unique<TBurstEffects>()),
-      Stars(std::make_unique<TBurstEffects>()) {
+      Stars(std::make_unique<TBurstEffects>()),
+      HammerTool(std::make_unique<THammerEffect>()),
+      Collector(std::make_unique<TBurstEffects>()),
+      Lightning(std::make_unique<TLightningEffect>()),
+      BigBomb(std::make_unique<TBigBombEffect>()) {
   // A torn web twists and fades as it comes apart.
   Webs->Image = "Web";
   Webs->Patterns = 6;
@@ -39,11 +43,17 @@ TRoundPlay::TRoundPlay()
   Stars->Patterns = 2;
   Stars->TicksPerPattern = 6;
   Stars->Overhang = -14;
+  Collector->Image = "CollectorWave";
+  Collector->Patterns = 7;
+  Collector->TicksPerPattern = 2;
+  Collector->Overhang = 22;
+  Collector->FadeOut = true;
   WireSwaps();
   WireClearing();
   WireFlights();
   WireRegeneration();
   WireSpecials();
+  WireTools();
 }
 
 TRoundPlay::~TRoundPlay() = default;
@@ -85,7 +95,10 @@ void TRoundPlay::WireClearing() {
     if (OnGroupCleared) OnGroupCleared(data, mask, false);
     SendAway(data, mask);
   };
-  Grouped->OnNewToolAcquired = [this](TPoint p, int) { Board->CellCleared(p); };
+  Grouped->OnNewToolAcquired = [this](TPoint p, int code) {
+    Board->CellCleared(p);
+    if (OnToolCollected) OnToolCollected(p, code);
+  };
   Grouped->OnNewFlowerAcquired = [this](TPoint p) { Board->CellCleared(p); };
 
   Board->OnOpeningLockersEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
@@ -160,6 +173,7 @@ void TRoundPlay::WireSpecials() {
   Board->OnMultiBubbleClicked = [this](TPoint p, TPoint, int) {
     if (OnPlaySound) OnPlaySound("Collector");
     Stars->Start(p);
+    Collector->Start(p);
     Board->StartBlasterWave(p);
   };
   Board->OnStarsEffectRequest = [this](TPoint p) { Stars->Start(p); };
@@ -183,6 +197,41 @@ void TRoundPlay::WireSpecials() {
     Stars->Start(p);
     Board->RestoreEatenFruit(p);
   };
+}
+
+void TRoundPlay::WireTools() {
+  HammerTool->OnHit = [this](TPoint p) {
+    if (OnPlaySound) OnPlaySound("Hammer");
+    Stars->Start(p);
+    Board->ShakeHammer(p);
+    Board->HammerToolHit(p);
+  };
+  Lightning->OnFullEffect = [this](TPoint p, TLightningType type) { Board->ClearLine(p, type); };
+  BigBomb->OnFullExplosion = [this](TPoint p) {
+    Board->ShakeExplosion(p);
+    Board->BigBombAt(p);
+  };
+}
+
+void TRoundPlay::UseTool(TNewToolKind kind, TPoint tilePos, TPoint toolPos) {
+  switch (kind) {
+    case tlHammer: HammerTool->Start(tilePos); break;
+    case tlBomb: Board->BombAt(tilePos); break;
+    case tlBlaster: Board->BlasterAt(tilePos, toolPos); break;
+    case tlHorzLightning:
+    case tlVertLightning: {
+      int firstColumn = 0, lastColumn = 0, firstRow = 0, lastRow = 0;
+      Board->LineExtent(tilePos, firstColumn, lastColumn, firstRow, lastRow);
+      if (OnPlaySound) OnPlaySound("Lightning");
+      if (kind == tlHorzLightning)
+        Lightning->Start(tilePos, ltHorizontal, firstColumn, lastColumn);
+      else
+        Lightning->Start(tilePos, ltVertical, firstRow, lastRow);
+      break;
+    }
+    case tlBigBomb: BigBomb->Start(tilePos); break;
+    case tlNone: break;
+  }
 }
 
 bool TRoundPlay::Required(TIndividualElementKind kind) const {
@@ -231,6 +280,10 @@ void TRoundPlay::SetImageList(TOmegaImageList* images) {
   UniBubbles->OmgImgList = images;
   Explosions->OmgImgList = images;
   Stars->OmgImgList = images;
+  HammerTool->OmgImgList = images;
+  Collector->OmgImgList = images;
+  Lightning->OmgImgList = images;
+  BigBomb->OmgImgList = images;
 }
 
 void TRoundPlay::PlaceBoard(TPoint origin) {
@@ -239,12 +292,14 @@ void TRoundPlay::PlaceBoard(TPoint origin) {
   for (int* left : {&Swap->Left, &Grouped->Left, &Opening->Left, &LockerFrames->Left, &ChainLocks->Left, &Webs->Left,
                     &ShuffleAway->Left, &LockerFiller->Left, &LockersAway->Left, &LostBoard->Left, &Border->Left,
                     &Flowing->Left, &Falling->Left, &Diamonds->Left, &Hammer->Left, &Hammered->Left,
-                    &UniBubbles->Left, &Explosions->Left, &Stars->Left})
+                    &UniBubbles->Left, &Explosions->Left, &Stars->Left, &HammerTool->Left, &Collector->Left,
+                    &Lightning->Left, &BigBomb->Left})
     *left = origin.X;
   for (int* top : {&Swap->Top, &Grouped->Top, &Opening->Top, &LockerFrames->Top, &ChainLocks->Top, &Webs->Top,
                    &ShuffleAway->Top, &LockerFiller->Top, &LockersAway->Top, &LostBoard->Top, &Border->Top,
                    &Flowing->Top, &Falling->Top, &Diamonds->Top, &Hammer->Top, &Hammered->Top, &UniBubbles->Top,
-                   &Explosions->Top, &Stars->Top})
+                   &Explosions->Top, &Stars->Top, &HammerTool->Top, &Collector->Top, &Lightning->Top,
+                   &BigBomb->Top})
     *top = origin.Y;
 }
 
@@ -266,6 +321,10 @@ void TRoundPlay::Reset() {
   UniBubbles->Reset();
   Explosions->Reset();
   Stars->Reset();
+  HammerTool->Reset();
+  Collector->Reset();
+  Lightning->Reset();
+  BigBomb->Reset();
   FClearAwayDue = false;
 }
 
@@ -370,11 +429,16 @@ void TRoundPlay::TickEffectsLayer() {
   UniBubbles->TickAndDraw();
   Stars->TickAndDraw();
   Hammer->TickAndDraw();
+  HammerTool->TickAndDraw();
+  Collector->TickAndDraw();
+  Lightning->TickAndDraw();
   Explosions->TickAndDraw();
+  BigBomb->TickAndDraw();
 }
 
 bool TRoundPlay::BoardBusy() const {
-  return Hammer->IsRunning() || Hammered->IsRunning() || Board->IsBlasterWaveRunning();
+  return Hammer->IsRunning() || HammerTool->IsRunning() || Hammered->IsRunning() || Collector->IsRunning() ||
+         Board->IsBlasterWaveRunning();
 }
 
 void TRoundPlay::TickFlights() {
@@ -385,7 +449,7 @@ void TRoundPlay::TickFlights() {
 bool TRoundPlay::Moving() const {
   return Swap->IsRunning() || Grouped->IsRunning() || Opening->IsRunning() || !Board->IsSettled() ||
          Board->RegroupPending() || Board->UniRevealPending() || ShuffleAway->IsRunning() || LockerFiller->IsRunning() ||
-         LockersAway->IsRunning() || LostBoard->IsRunning() || BoardBusy();
+         LockersAway->IsRunning() || LostBoard->IsRunning() || Lightning->IsRunning() || BigBomb->IsRunning() || BoardBusy();
 }
 
 bool TRoundPlay::PiecesInFlight() const {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "board/BoardBorder.h"
+#include "board/BigBombEffect.h"
 #include "board/BoardSetUp.h"
 #include "board/BurstEffects.h"
 #include "board/ChainLockEffect.h"
@@ -17,6 +18,7 @@
 #include "board/LockerFiller.h"
 #include "board/LockerFrames.h"
 #include "board/LockersAwayEffect.h"
+#include "board/LightningEffect.h"
 #include "board/LostBoardEffect.h"
 #include "board/NewDiamondEffect.h"
 #include "board/OpeningLockers.h"
@@ -58,6 +60,12 @@ class TRoundPlay {
   std::unique_ptr<TBurstEffects> UniBubbles;
   std::unique_ptr<TBurstEffects> Explosions;
   std::unique_ptr<TBurstEffects> Stars;
+  // The power tools' own effects: the hammer tool's blow, the blaster's
+  // rings, the lightning bolt and the big bomb's blast.
+  std::unique_ptr<THammerEffect> HammerTool;
+  std::unique_ptr<TBurstEffects> Collector;
+  std::unique_ptr<TLightningEffect> Lightning;
+  std::unique_ptr<TBigBombEffect> BigBomb;
 
   // Outward events. A group the board asks to clear (for the combos); a
   // group whose clearing has finished (for the score); a gold tile worn off
@@ -78,6 +86,8 @@ class TRoundPlay {
   std::function<void(std::uint8_t potionIdx)> OnPotionDelivered;
   // Sounds of the board and its specials.
   std::function<void(const std::string& sound)> OnPlaySound;
+  // A tool item was cleared off its tile (its element code, 104..106).
+  std::function<void(TPoint tilePos, int itemCode)> OnToolCollected;
   // Spiders and monsters in the cells are knocked off (an area clear).
   std::function<void(const TSimpleObjectArray& cells)> OnEnemiesBanned;
 
@@ -92,6 +102,9 @@ class TRoundPlay {
   void StartRound(const TBoardSetUp& setUp);
   // A board with no move left is replaced by a fresh one.
   void Regenerate();
+  // A power tool used on a tile: its effect starts, and the board's
+  // operation follows when the effect reaches it.
+  void UseTool(TNewToolKind kind, TPoint tilePos, TPoint toolPos);
   // A won round: a regeneration under way stops and the board shows as it
   // is; the board is cleared off the screen once it has come to rest.
   void FinishShuffle();
@@ -112,7 +125,8 @@ class TRoundPlay {
   // element pass after a landing or a uni fruit's reveal is due, or a
   // whole-board animation plays.
   bool Moving() const;
-  // The board takes no click: a hammer is striking or a blaster wave runs.
+  // The board takes no click: a hammer is striking, a blaster's rings
+  // spread or its wave runs.
   bool BoardBusy() const;
   // Cleared pieces are still in the air.
   bool PiecesInFlight() const;
@@ -123,6 +137,7 @@ class TRoundPlay {
   void WireFlights();
   void WireRegeneration();
   void WireSpecials();
+  void WireTools();
   // Sends each cleared piece on its way: needed ones to the panel, the
   // others off the board.
   void SendAway(const TBoardData& board, const TSimpleObjectArray& cleared);
