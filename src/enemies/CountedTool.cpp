@@ -82,6 +82,9 @@ void TCountedTool::MouseDown(int x, int y, TMouseButton /*button*/) {
     StartReturn();
     return;
   }
+  // The tool works where it was clicked, even if it had not caught up with
+  // a quick pointer.
+  FPos.JumpTo(float(x + PointerAdjustX), float(y + PointerAdjustY));
   UseAt(Board.TileAt(x, y), x, y);
 }
 

@@ -55,6 +55,11 @@
 #include "progress/ProgressRecord.h"
 #include "progress/SmallWren.h"
 #include "progress/StickerBookObjects.h"
+#include "enemies/Aerosol.h"
+#include "enemies/Broom.h"
+#include "enemies/CollectorBombTool.h"
+#include "enemies/FlowingTool.h"
+#include "enemies/MagicKey.h"
 
 namespace qm {
 
@@ -155,6 +160,14 @@ class TFormMain {
   std::unique_ptr<TPanelMover> ElementsPanelMover;
   std::unique_ptr<TGameMenuWindow> LeftPanel;
   std::unique_ptr<TMannaEnergy> MannaEnergy;
+  // The tools: six power tools on the left panel, paid with manna; the
+  // magic key, the broom and the aerosol with their stocks; counted tools
+  // collected from the board on their way to their holders.
+  std::array<std::unique_ptr<TCollectorBombTool>, 6> CollectorBombTools;
+  std::unique_ptr<TMagicKey> MagicKey;
+  std::unique_ptr<TBroom> Broom;
+  std::unique_ptr<TAerosol> Aerosol;
+  std::unique_ptr<TFlowingTool> FlowingTools;
   std::unique_ptr<TGameMenuWindow> ResultWindow;
   std::unique_ptr<TGameButton> ResultOKButton;
   std::unique_ptr<TResultMedal> ResultMedal;
@@ -230,6 +243,13 @@ class TFormMain {
   void TimeUp();
   // Pauses or resumes a round: its timer stands while paused.
   void SetPaused(bool paused);
+  // A tool is in the player's hand or at work: a counted one off its hook,
+  // or a power tool carried.
+  bool CountedToolActive() const;
+  bool PowerToolCarried() const;
+  TCollectorBombTool* PowerTool(TNewToolKind kind) const;
+  // The magic key, the broom and the aerosol.
+  std::array<TCountedTool*, 3> CountedTools() const;
   // A round is running under the current scene (closing it takes its
   // earnings back).
   bool RoundInProgress() const;
@@ -294,10 +314,10 @@ class TFormMain {
     std::function<void(int chapter, std::function<void()> closed)> ShowChapterDialog;
     // The ending story, once the book is complete.
     std::function<void()> StartEndingStory;
-    // The power tools: those of manna thresholds 1..k come on, or those
-    // of k and above go off.
-    std::function<void(int threshold)> EnableTools;
-    std::function<void(int threshold)> DisableTools;
+    // The aerosol's spray over the spiders and the boss, and whether a
+    // spider is still about (the aerosol stays in the hand while one is).
+    std::function<void(const TSprayRect& rect)> SprayEnemies;
+    std::function<bool()> SpidersAlive;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
     // Music, sound effects and voices stop when the game closes.
@@ -368,6 +388,27 @@ class TFormMain {
   void WireRoundRules();
   void WireResultWindow();
   void WireManna();
+  // The tools.
+  void CreateTools();
+  void WirePowerTool(TCollectorBombTool& tool);
+  void WireCountedTools();
+  TCountedTool* CountedTool(TToolKind kind) const;
+  // Hanging places follow the panels; the tiles under the pointer follow
+  // the board.
+  void PlacePowerTools(TScreenPoint leftPanel);
+  void PlaceCountedTools(TScreenPoint topPanel);
+  void PlaceToolsOnBoard(TPoint origin);
+  void LaunchCollectedTool(TPoint tilePos, int code);
+  void ResetTools();
+  void EnableToolsUpTo(int threshold);
+  void DisableToolsFrom(int threshold);
+  void SetToolsPaused(bool paused);
+  // The developer's F3: every power tool offered and the jar filled.
+  void FillToolsForDeveloper();
+  bool CountedToolMayTake(const TCountedTool& tool) const;
+  void ToolsMouseDown(int x, int y, TMouseButton button);
+  void ToolsMouseMove(int x, int y);
+  void ToolsRoutine();
   void ResetRoundComponents();
   void SetUpLevel();
   void OpenPlay();

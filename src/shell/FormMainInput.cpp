@@ -159,6 +159,9 @@ void TFormMain::FormKeyDown(int& key, TShiftState) {
     case vk::F2:
       if (State.DeveloperMode && GameScene->Value() == gsMainGame && !State.Paused) CollectEverything();
       break;
+    case vk::F3:
+      if (State.DeveloperMode && GameScene->Value() == gsMainGame && !State.Paused) FillToolsForDeveloper();
+      break;
     case vk::F12:
       SaveScreenshot(NextScreenshotFile());
       break;

@@ -69,6 +69,7 @@ void TFormMain::CreateRoundComponents() {
   TopPanel->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
     TotalScore->Left = position.X + 1050;
     TotalScore->Top = position.Y + 25;
+    PlaceCountedTools(position);
   };
   // The objectives' backing hangs from the top bar, under the counters.
   ElementsPanelMover = std::make_unique<TPanelMover>();
@@ -93,12 +94,14 @@ void TFormMain::CreateRoundComponents() {
   LeftPanel->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
     MannaEnergy->Left = position.X + 14;
     MannaEnergy->Top = position.Y + 408;
+    PlacePowerTools(position);
   };
 
   WireRoundPlay();
   WireRoundRules();
   WireResultWindow();
   WireManna();
+  CreateTools();
 }
 
 void TFormMain::WireManna() {
@@ -109,15 +112,13 @@ void TFormMain::WireManna() {
   static constexpr TPowerTool kToolOfThreshold[TMannaEnergy::ThresholdCount] = {
       ptHammer, ptBomb, ptHorzLightning, ptVertLightning, ptBlaster, ptBigBomb};
   MannaEnergy->OnEnergyFactorReached = [this](int threshold) {
-    if (Hooks.EnableTools) Hooks.EnableTools(threshold);
+    EnableToolsUpTo(threshold);
     if (!State.PowerTools[kToolOfThreshold[threshold - 1]]) return;
     static constexpr const char* kNotify[] = {"MannaNotify1", "MannaNotify1", "MannaNotify2",
                                               "MannaNotify2", "MannaNotify3", "MannaNotify3"};
     if (Hooks.PlaySound) Hooks.PlaySound(kNotify[threshold - 1]);
   };
-  MannaEnergy->OnBelowEnergyFactor = [this](int threshold) {
-    if (Hooks.DisableTools) Hooks.DisableTools(threshold);
-  };
+  MannaEnergy->OnBelowEnergyFactor = [this](int threshold) { DisableToolsFrom(threshold); };
 }
 
 void TFormMain::WireRoundPlay() {
@@ -224,6 +225,7 @@ void TFormMain::PlaceBoard(TPoint origin) {
   RoundPlay->PlaceBoard(origin);
   Combos->BoardLeft = origin.X;
   Combos->BoardTop = origin.Y;
+  PlaceToolsOnBoard(origin);
 }
 
 void TFormMain::ResetRoundComponents() {
@@ -237,6 +239,7 @@ void TFormMain::ResetRoundComponents() {
   CombosConveyer->Clear();
   EnergyBonusPopper->Reset();
   MannaEnergy->Reset();
+  ResetTools();
   ResultMedal->Reset();
   ResultStats->Reset();
   ResultShine->Reset();
@@ -246,6 +249,7 @@ void TFormMain::ResetRoundComponents() {
 }
 
 void TFormMain::StartLevel() {
+  State.PowerTools = PowerToolsAvailable(Progress.IslandIdx, Progress.LevelIdx);
   ResetRoundComponents();
   BuySlots->ClearEarnings();
   SetUpLevel();
@@ -263,7 +267,6 @@ void TFormMain::StartLevel() {
     ElementsPanelMover->HideNow();
   }
   State.MissionNumber = Progress.IslandIdx;
-  State.PowerTools = PowerToolsAvailable(Progress.IslandIdx, Progress.LevelIdx);
   SceneTransition->Start(GameScene->Value(), gsObjectiveInfo);
   ObjectiveInfo->Show(State.RoundObjective);
 }
@@ -313,6 +316,7 @@ void TFormMain::SetUpLevel() {
 void TFormMain::SetPaused(bool paused) {
   State.Paused = paused;
   TubeTimer->Paused = paused;
+  SetToolsPaused(paused);
 }
 
 void TFormMain::OpenPlay() {
@@ -380,6 +384,7 @@ void TFormMain::RoundRoutine() {
   CombosConveyer->TickAndDraw();
   EnergyBonusPopper->TickAndDraw();
   ElementGather->TickAndDraw();
+  ToolsRoutine();
   RoundPlay->TickFlights();
 }
 
@@ -399,15 +404,20 @@ void TFormMain::StageResultRoutine() {
 }
 
 // The board takes clicks while its pieces fall and clear: each tile decides
-// for itself whether it can be picked.
+// for itself whether it can be picked. A tool in the hand takes the click
+// instead: a tool's click never picks the tile under it as well.
 void TFormMain::RoundMouseDown(int x, int y, TMouseButton button) {
   if (button == TMouseButton::mbLeft) GameBoard().SetDragging(true);
+  const bool toolInHand = CountedToolActive() || PowerToolCarried();
+  ToolsMouseDown(x, y, button);
   // A hammer's blow or a blaster wave on its way holds the board.
-  if (RoundPlay->BoardBusy()) return;
+  if (toolInHand || CountedToolActive() || PowerToolCarried() || RoundPlay->BoardBusy()) return;
   GameBoard().MouseDown(x, y, button == TMouseButton::mbLeft ? 0 : 1);
 }
 
 void TFormMain::RoundMouseMove(int x, int y) {
+  ToolsMouseMove(x, y);
+  if (CountedToolActive() || PowerToolCarried()) return;
   GameBoard().MouseMove(x, y);
   // Dragging a piece onto its neighbour swaps like a second click.
   if (GameBoard().Dragging() && !RoundPlay->BoardBusy()) GameBoard().MouseDown(x, y, 0);

@@ -93,6 +93,23 @@ void THeadlessDriver::ClickTile(TPoint tile) {
   Click(corner.X + TileSize / 2, corner.Y + TileSize / 2);
 }
 
+void THeadlessDriver::HoverTile(TPoint tile) {
+  TPoint corner = FForm->GameBoard().TilePixel(tile);
+  MouseMove(corner.X + TileSize / 2, corner.Y + TileSize / 2);
+}
+
+bool THeadlessDriver::PickPowerTool(TNewToolKind kind) {
+  const TCollectorBombTool* tool = FForm->PowerTool(kind);
+  if (tool == nullptr) return false;
+  Click(tool->HitLeft + tool->HitWidth / 2, tool->HitTop + tool->HitHeight / 2);
+  return tool->Carried();
+}
+
+bool THeadlessDriver::PickCountedTool(const TCountedTool& tool) {
+  Click(tool.HangingPosX + tool.HitWidth / 2, tool.HangingPosY + tool.HitHeight / 2);
+  return tool.Carried();
+}
+
 void THeadlessDriver::Type(std::string_view text) {
   for (char c : text) {
     char key = c;

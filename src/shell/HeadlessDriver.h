@@ -54,6 +54,11 @@ class THeadlessDriver {
   void Click(int frameX, int frameY);
   void ClickButton(const TGameButton& button);
   void ClickTile(TPoint tile);
+  // The pointer over a tile's middle.
+  void HoverTile(TPoint tile);
+  // A tool off its holder by a click on it; true when it is in the hand.
+  bool PickPowerTool(TNewToolKind kind);
+  bool PickCountedTool(const TCountedTool& tool);
   // Types characters (code page 1252) one key at a time.
   void Type(std::string_view text);
 
