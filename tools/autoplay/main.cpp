@@ -2,8 +2,8 @@
 // clicking, as the project's soak test and performance probe.
 //
 //   quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]
-//                      [--island I] [--level L] [--rounds N] [--seed S]
-//                      [--max-ticks T] [--pause P] [--render]
+//                      [--tools] [--island I] [--level L] [--rounds N]
+//                      [--seed S] [--max-ticks T] [--pause P] [--render]
 //
 // It starts the whole game on a fake clock with the game's own save folder
 // ($XDG_DATA_HOME, as the game chooses it) and clicks through the logos and
@@ -21,8 +21,12 @@
 // and a round cannot be left by clicking). It reads the game's state to know where to click;
 // every change reaches the game through the mouse. --max-ticks bounds each
 // round; --pause waits that many ticks after each move, as a slow player
-// would (a normal round that outlasts its time then ends with bronze). The
-// exit status is 0 only when every round was won or lost.
+// would (a normal round that outlasts its time then ends with bronze).
+// --tools lets it use the tools as well (see ToolPlayer.h): a worm is
+// sprayed, a web or a lock on a needed piece is swept or opened, and once
+// the manna jar stands at its highest mark the power tools go where they
+// take the most needed pieces; each round's line counts the uses. The exit
+// status is 0 only when every round was won or lost.
 #include <unistd.h>
 
 #include <chrono>
@@ -41,6 +45,7 @@
 #include "progress/PlayerFiles.h"
 #include "shell/GameFolders.h"
 #include "shell/HeadlessDriver.h"
+#include "ToolPlayer.h"
 
 namespace fs = std::filesystem;
 
@@ -50,6 +55,7 @@ struct TArguments {
   fs::path Game;
   std::optional<std::string> Player;
   bool Campaign = false;
+  bool Tools = false;
   std::optional<int> Island;
   std::optional<int> Level;
   int Rounds = 1;
@@ -68,7 +74,7 @@ std::string StoredName(const std::string& utf8) {
 
 [[noreturn]] void Usage(const char* problem) {
   std::cerr << "quillmere-autoplay: " << problem << "\n"
-            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]\n"
+            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign] [--tools]\n"
             << "                          [--island I] [--level L] [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
             << "                          [--pause P (ticks per move)] [--render]\n";
   std::exit(2);
@@ -106,6 +112,8 @@ TArguments ParseArguments(int argc, char** argv) {
       arguments.Pause = int(number(i));
     } else if (option == "--campaign") {
       arguments.Campaign = true;
+    } else if (option == "--tools") {
+      arguments.Tools = true;
     } else if (option == "--render") {
       arguments.Render = true;
     } else {
@@ -172,7 +180,8 @@ class TAutoPlayer {
  public:
   TAutoPlayer(const TArguments& arguments, const fs::path& saveRoot)
       : FArguments(arguments),
-        FDriver({.ProgramFolder = arguments.Game, .SaveRoot = saveRoot, .Rendering = arguments.Render}) {}
+        FDriver({.ProgramFolder = arguments.Game, .SaveRoot = saveRoot, .Rendering = arguments.Render}),
+        FTools(FDriver) {}
 
   int Run() {
     auto began = std::chrono::steady_clock::now();
@@ -297,6 +306,8 @@ class TAutoPlayer {
     // normal level it goes on past the level's time.
     std::int64_t playStart = -1;
     int moves = 0;
+    FTools.ResetUses();
+    long long lastToolLook = 0;
     TResult result = TResult::Limit;
     while (FDriver.Ticks() - start < FArguments.MaxTicks) {
       qm::TGameSceneValues scene = FDriver.Scene();
@@ -322,6 +333,14 @@ class TAutoPlayer {
         break;
       }
       if (playStart < 0) playStart = Now();
+      // A look at the tools now and then, as a player glances at them.
+      if (FArguments.Tools && FDriver.Ticks() - lastToolLook >= kToolLookTicks) {
+        lastToolLook = FDriver.Ticks();
+        if (FTools.Act()) {
+          FDriver.Tick();
+          continue;
+        }
+      }
       if (FDriver.MakeHintMove()) {
         ++moves;
         FDriver.Tick(FArguments.Pause);
@@ -333,6 +352,7 @@ class TAutoPlayer {
     const qm::TLevelRecord& level = form.LevelParams->Record();
     bool boss = level.GameObjective == qm::goBossMode;
     std::string left = boss || result == TResult::Won ? "" : "  left: " + Remaining(*form.ElementGather);
+    if (FArguments.Tools) left = "  tools " + std::to_string(FTools.Uses()) + left;
     const qm::TAccounts& earned = form.BuySlots->Earnings();
     std::printf("island %d  level %2d  %-6s  %-6s  ticks %6lld  moves %4d  score %7d  medal %-6s  timer %3d/%3d s  played %3lld s  earned %.1f/%.1f/%.1f/%.1f/%.1f%s\n",
                 form.Progress.IslandIdx, form.Progress.LevelIdx, boss ? "boss" : "normal", ResultName(result), ticks,
@@ -392,8 +412,11 @@ class TAutoPlayer {
     return false;
   }
 
+  static constexpr long long kToolLookTicks = 20;
+
   TArguments FArguments;
   qm::THeadlessDriver FDriver;
+  TToolPlayer FTools;
   int FLosses = 0;
 };
 
