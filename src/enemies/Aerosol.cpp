@@ -6,12 +6,12 @@
 #include "audio/AudioNames.h"
 #include "engine/ImageCatalogue.h"
 #include "engine/OmegaImageList.h"
+#include "enemies/ToolFrames.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kCarriedFrame = 2;
 constexpr float kShakeDegrees = 12.0f;
 
 }  // namespace
@@ -96,7 +96,7 @@ void TAerosol::DrawWork() {
     DrawImageEx(*OmgImgList, std::string(img::AerosolSpray), float(FCentreX - OrigSprayWidth / 2),
                 float(FCentreY - OrigSprayHeight / 2), 0, 0.5f, 0.5f, sx, sy, 255, 255, 255, SprayAlpha(), 0, -1);
   }
-  DrawCarried(kCarriedFrame, shake);
+  DrawCarried(toolframe::Carried, shake);
 }
 
 }  // namespace qm

@@ -5,12 +5,12 @@
 #include "audio/AudioNames.h"
 #include "engine/ImageCatalogue.h"
 #include "engine/OmegaImageList.h"
+#include "enemies/ToolFrames.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kCarriedFrame = 2;
 constexpr float kSwingDegrees = 25.0f;
 
 }  // namespace
@@ -57,7 +57,7 @@ void TBroom::UpdateWork() {
 void TBroom::DrawWork() {
   // Back and forth over the web, two swings a sweep.
   const float swing = kSwingDegrees * std::sin(float(FSweepTick) * 6.2832f * 2.0f / float(SweepTicks));
-  DrawCarried(kCarriedFrame, swing);
+  DrawCarried(toolframe::Carried, swing);
 }
 
 }  // namespace qm

@@ -2,18 +2,13 @@
 
 #include "audio/AudioNames.h"
 #include "engine/OmegaImageList.h"
+#include "enemies/ToolFrames.h"
 #include "engine/StepHelpers.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kIdleFrame = 0;
-constexpr int kHighlightFrame = 1;
-constexpr int kCarriedFrame = 2;
-constexpr int kDisabledFrame = 3;
-constexpr int kBlasterOverlayFrame = 4;
-constexpr int kUnavailableAlpha = 100;
 constexpr int kBlinkPeriod = 4;
 constexpr int kAdditiveBlend = 2;
 
@@ -128,20 +123,20 @@ void TCollectorBombTool::UpdateAndDraw() {
 void TCollectorBombTool::Draw() const {
   if (FState == TPowerToolState::Hanging) {
     if (!Available) {
-      DrawImage(*OmgImgList, ImgName, float(HangingPosX), float(HangingPosY), kDisabledFrame, kUnavailableAlpha);
+      DrawImage(*OmgImgList, ImgName, float(HangingPosX), float(HangingPosY), toolframe::Disabled, toolframe::UnavailableAlpha);
       return;
     }
-    int frame = FHover ? kHighlightFrame : kIdleFrame;
-    if (!Enabled) frame = kDisabledFrame;
-    else if (FBlink > 0) frame = (FBlink / kBlinkPeriod) % 2 == 0 ? kHighlightFrame : kIdleFrame;
+    int frame = FHover ? toolframe::Highlight : toolframe::Idle;
+    if (!Enabled) frame = toolframe::Disabled;
+    else if (FBlink > 0) frame = (FBlink / kBlinkPeriod) % 2 == 0 ? toolframe::Highlight : toolframe::Idle;
     DrawImage(*OmgImgList, ImgName, float(HangingPosX), float(HangingPosY), frame);
     return;
   }
   DrawImageEx(*OmgImgList, ImgName, FPos.X + float(ShadowAdjustX), FPos.Y + float(ShadowAdjustY), 0, 0.5f, 0.5f, 1,
-              1, 0, 0, 0, ShadowAlpha, kCarriedFrame, -1);
-  DrawImage(*OmgImgList, ImgName, FPos.X, FPos.Y, kCarriedFrame);
+              1, 0, 0, 0, ShadowAlpha, toolframe::Carried, -1);
+  DrawImage(*OmgImgList, ImgName, FPos.X, FPos.Y, toolframe::Carried);
   if (ToolKind == tlBlaster && FState == TPowerToolState::Carried)
-    DrawImageEx(*OmgImgList, ImgName, FPos.X, FPos.Y, 0, 0.5f, 0.5f, 1, 1, 255, 255, 255, 255, kBlasterOverlayFrame,
+    DrawImageEx(*OmgImgList, ImgName, FPos.X, FPos.Y, 0, 0.5f, 0.5f, 1, 1, 255, 255, 255, 255, toolframe::BlasterOverlay,
                 kAdditiveBlend);
 }
 

@@ -5,17 +5,13 @@
 #include "audio/AudioNames.h"
 #include "engine/ImageCatalogue.h"
 #include "engine/OmegaImageList.h"
+#include "enemies/ToolFrames.h"
 #include "engine/StepHelpers.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kIdleFrame = 0;
-constexpr int kHighlightFrame = 1;
-constexpr int kCarriedFrame = 2;
-constexpr int kDisabledFrame = 3;
-constexpr int kUnavailableAlpha = 100;
 constexpr int kDigitWidth = 12;
 
 }  // namespace
@@ -123,17 +119,17 @@ void TCountedTool::UpdateAndDraw() {
     case TCountedToolState::Hanging: DrawHanging(); break;
     case TCountedToolState::Carried:
     case TCountedToolState::Waiting:
-    case TCountedToolState::Returning: DrawCarried(kCarriedFrame); break;
+    case TCountedToolState::Returning: DrawCarried(toolframe::Carried); break;
     default: DrawWork(); break;
   }
 }
 
 void TCountedTool::DrawHanging() const {
   if (!Available) {
-    DrawImage(*OmgImgList, ImgName, float(HangingPosX), float(HangingPosY), kDisabledFrame, kUnavailableAlpha);
+    DrawImage(*OmgImgList, ImgName, float(HangingPosX), float(HangingPosY), toolframe::Disabled, toolframe::UnavailableAlpha);
     return;
   }
-  const int frame = !Enabled || FStock < 1 ? kDisabledFrame : FHover ? kHighlightFrame : kIdleFrame;
+  const int frame = !Enabled || FStock < 1 ? toolframe::Disabled : FHover ? toolframe::Highlight : toolframe::Idle;
   DrawImage(*OmgImgList, ImgName, float(HangingPosX), float(HangingPosY), frame);
 }
 
@@ -145,7 +141,7 @@ void TCountedTool::DrawCarried(int frame, float angle) const {
 }
 
 void TCountedTool::DrawStock() const {
-  const int alpha = Available ? 255 : kUnavailableAlpha;
+  const int alpha = Available ? 255 : toolframe::UnavailableAlpha;
   DrawImage(*OmgImgList, std::string(img::ToolCounterDigit), float(CountPosX + (CountWidth - kDigitWidth) / 2),
             float(CountPosY), FStock, alpha);
 }
