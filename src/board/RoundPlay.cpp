@@ -183,9 +183,7 @@ void TRoundPlay::WireSpecials() {
   };
   Board->OnHammerEffectRequest = [this](TPoint p) { Hammer->Start(p); };
   Hammer->OnHit = [this](TPoint p) {
-    if (OnPlaySound) OnPlaySound("Hammer");
-    Stars->Start(p);
-    Board->ShakeHammer(p);
+    HammerLands(p);
     Board->HammerStrike(p);
   };
   Board->OnHammeredObjectsEffectRequest = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
@@ -201,9 +199,7 @@ void TRoundPlay::WireSpecials() {
 
 void TRoundPlay::WireTools() {
   HammerTool->OnHit = [this](TPoint p) {
-    if (OnPlaySound) OnPlaySound("Hammer");
-    Stars->Start(p);
-    Board->ShakeHammer(p);
+    HammerLands(p);
     Board->HammerToolHit(p);
   };
   Lightning->OnFullEffect = [this](TPoint p, TLightningType type) { Board->ClearLine(p, type); };
@@ -211,6 +207,12 @@ void TRoundPlay::WireTools() {
     Board->ShakeExplosion(p);
     Board->BigBombAt(p);
   };
+}
+
+void TRoundPlay::HammerLands(TPoint p) {
+  if (OnPlaySound) OnPlaySound("Hammer");
+  Stars->Start(p);
+  Board->ShakeHammer(p);
 }
 
 void TRoundPlay::UseTool(TNewToolKind kind, TPoint tilePos, TPoint toolPos) {

@@ -138,6 +138,8 @@ class TRoundPlay {
   void WireRegeneration();
   void WireSpecials();
   void WireTools();
+  // Either hammer's blow: its sound, stars and the shake around the tile.
+  void HammerLands(TPoint p);
   // Sends each cleared piece on its way: needed ones to the panel, the
   // others off the board.
   void SendAway(const TBoardData& board, const TSimpleObjectArray& cleared);
