@@ -429,6 +429,9 @@ void TRoundPlay::TickEffectsLayer() {
   ChainLocks->TickAndDraw();
   Webs->TickAndDraw();
   UniBubbles->TickAndDraw();
+}
+
+void TRoundPlay::TickBlastsLayer() {
   Stars->TickAndDraw();
   Hammer->TickAndDraw();
   HammerTool->TickAndDraw();

@@ -116,8 +116,10 @@ class TRoundPlay {
   // frames, the whole-board animations, the opening lockers and the hint.
   void TickBoardLayer();
   // The effects over the board: swaps, groups, falling pieces, chains and
-  // webs.
+  // webs; then, over whatever crawls on the board, the stars, the hammers'
+  // blows and the tools' blasts.
   void TickEffectsLayer();
+  void TickBlastsLayer();
   // Treasures and needed pieces on their way to the panel, over everything.
   void TickFlights();
 

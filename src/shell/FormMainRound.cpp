@@ -370,6 +370,7 @@ void TFormMain::RoundRoutine() {
   ImageLoader->DrawLateImage("GameBG" + std::to_string(State.MissionNumber), 0, 0, false);
   RoundPlay->TickBoardLayer();
   RoundPlay->TickEffectsLayer();
+  RoundPlay->TickBlastsLayer();
   TScreenPoint elements = ElementsPanelMover->CurrentPos();
   DrawImage(*OmegaImageList1, "ElementsPanel", elements.X, elements.Y, 0);
   TubeTimer->TickAndDraw();

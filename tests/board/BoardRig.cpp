@@ -203,6 +203,7 @@ void TBoardRig::Frame() {
   ++FramesRun;
   Play.TickBoardLayer();
   Play.TickEffectsLayer();
+  Play.TickBlastsLayer();
 }
 
 void TBoardRig::Frames(int count) {

@@ -56,6 +56,7 @@ TEST(LevelSetUp, EveryLevelOffersAMoveAndNoLineAtRest) {
       for (int frame = 0; frame < 2000 && play.Moving(); ++frame) {
         play.TickBoardLayer();
         play.TickEffectsLayer();
+        play.TickBlastsLayer();
       }
       TPoint a, b;
       EXPECT_TRUE(play.Board->FindMove(a, b)) << name << " set-up " << setUp << " has no move";
