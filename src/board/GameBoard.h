@@ -191,6 +191,7 @@ class TGameBoard {
   bool NoMoreMovesReported() const { return FNoMoreMovesReported; }
 
   TTileState TileState(TPoint p) const { return IsOnBoard(p) ? FStates[CellIndex(p.X, p.Y)] : tsVoid; }
+  const std::array<TTileState, BoardCells>& TileStates() const { return FStates; }
   // No cell takes part in the fall.
   bool IsSettled() const;
   // Every cell rests.

@@ -55,7 +55,11 @@
 #include "progress/ProgressRecord.h"
 #include "progress/SmallWren.h"
 #include "progress/StickerBookObjects.h"
+#include "enemies/AbsorbedEnergy.h"
 #include "enemies/Aerosol.h"
+#include "enemies/BossMonster.h"
+#include "enemies/CrawlingSpiders.h"
+#include "enemies/MonsterAura.h"
 #include "enemies/Broom.h"
 #include "enemies/CollectorBombTool.h"
 #include "enemies/FlowingTool.h"
@@ -168,6 +172,13 @@ class TFormMain {
   std::unique_ptr<TBroom> Broom;
   std::unique_ptr<TAerosol> Aerosol;
   std::unique_ptr<TFlowingTool> FlowingTools;
+  // The enemies: spiders that drop onto the board in waves, and the five
+  // island monsters (by creature: owl, squirrel, bee, bat, cat), of which a
+  // boss round shows its island's, with its aura and the drained time.
+  std::unique_ptr<TCrawlingSpiders> Spiders;
+  std::array<std::unique_ptr<TBossMonster>, 5> Bosses;
+  std::unique_ptr<TMonsterAura> MonsterAura;
+  std::unique_ptr<TAbsorbedEnergy> AbsorbedEnergy;
   std::unique_ptr<TGameMenuWindow> ResultWindow;
   std::unique_ptr<TGameButton> ResultOKButton;
   std::unique_ptr<TResultMedal> ResultMedal;
@@ -248,6 +259,9 @@ class TFormMain {
   bool CountedToolActive() const;
   bool PowerToolCarried() const;
   TCollectorBombTool* PowerTool(TNewToolKind kind) const;
+  // The monster of the round's island, and which creature each island has.
+  TBossMonster& CurrentBoss() const;
+  static int MonsterKindOfIsland(int island);
   // The magic key, the broom and the aerosol.
   std::array<TCountedTool*, 3> CountedTools() const;
   // A round is running under the current scene (closing it takes its
@@ -314,10 +328,6 @@ class TFormMain {
     std::function<void(int chapter, std::function<void()> closed)> ShowChapterDialog;
     // The ending story, once the book is complete.
     std::function<void()> StartEndingStory;
-    // The aerosol's spray over the spiders and the boss, and whether a
-    // spider is still about (the aerosol stays in the hand while one is).
-    std::function<void(const TSprayRect& rect)> SprayEnemies;
-    std::function<bool()> SpidersAlive;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
     // Music, sound effects and voices stop when the game closes.
@@ -409,6 +419,23 @@ class TFormMain {
   void ToolsMouseDown(int x, int y, TMouseButton button);
   void ToolsMouseMove(int x, int y);
   void ToolsRoutine();
+  // The enemies.
+  void CreateEnemies();
+  void WireSpiders();
+  void WireBoss(TBossMonster& boss);
+  void ResetEnemies();
+  void SetUpEnemies(const TLevelRecord& level);
+  void PlaceEnemies(TPoint boardOrigin);
+  void SprayEnemies(const TSprayRect& rect);
+  // Spiders on the board or worms in it: the aerosol stays in the hand.
+  bool EnemiesLeft() const;
+  // Play runs: spiders crawl and the monster tries to absorb; not while
+  // paused or before play opens.
+  void SetEnemiesActive(bool active);
+  // The round is over: every spider is knocked off, the monster rests.
+  void EnemiesLeaveTheBoard();
+  void MonsterRoutine();
+  void SpidersRoutine();
   void ResetRoundComponents();
   void SetUpLevel();
   void OpenPlay();

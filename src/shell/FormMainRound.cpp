@@ -102,6 +102,7 @@ void TFormMain::CreateRoundComponents() {
   WireResultWindow();
   WireManna();
   CreateTools();
+  CreateEnemies();
 }
 
 void TFormMain::WireManna() {
@@ -125,6 +126,7 @@ void TFormMain::WireRoundPlay() {
   RoundPlay->OnPlaySound = SoundRequest();
   RoundPlay->OnGroupRequested = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
     Combos->Check(data, mask);
+    Spiders->KnockOffCleared(mask);
   };
   RoundPlay->OnGroupCleared = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool blaster) {
     RoundScore->GroupCleared(mask, blaster);
@@ -226,6 +228,7 @@ void TFormMain::PlaceBoard(TPoint origin) {
   Combos->BoardLeft = origin.X;
   Combos->BoardTop = origin.Y;
   PlaceToolsOnBoard(origin);
+  PlaceEnemies(origin);
 }
 
 void TFormMain::ResetRoundComponents() {
@@ -240,6 +243,7 @@ void TFormMain::ResetRoundComponents() {
   EnergyBonusPopper->Reset();
   MannaEnergy->Reset();
   ResetTools();
+  ResetEnemies();
   ResultMedal->Reset();
   ResultStats->Reset();
   ResultShine->Reset();
@@ -297,6 +301,7 @@ void TFormMain::SetUpLevel() {
   TubeTimer->Time = level.Time;
   // A damaged level cannot make the jar bottomless or empty.
   MannaEnergy->FullRequiredFruits = std::max(1, level.FullRequiredFruits);
+  SetUpEnemies(level);
   TubeTimer->GameObjective = level.GameObjective;
   TubeTimer->Paused = true;
   ResultMedal->SetRoundTime(level.Time);
@@ -317,11 +322,13 @@ void TFormMain::SetPaused(bool paused) {
   State.Paused = paused;
   TubeTimer->Paused = paused;
   SetToolsPaused(paused);
+  SetEnemiesActive(!paused);
 }
 
 void TFormMain::OpenPlay() {
   GameScene->SetValue(gsMainGame);
   TubeTimer->Paused = false;
+  SetEnemiesActive(true);
 }
 
 void TFormMain::RoundWon() {
@@ -330,6 +337,7 @@ void TFormMain::RoundWon() {
   State.RoundOver = true;
   TubeTimer->Paused = true;
   GameBoard().CanMatch = false;
+  EnemiesLeaveTheBoard();
   RoundPlay->FinishShuffle();
 
   const TLevelRecord& level = LevelParams->Record();
@@ -359,6 +367,7 @@ void TFormMain::ResultWindowHidden() { SceneTransition->Start(gsStageResult, gsS
 void TFormMain::TimeUp() {
   if (State.RoundObjective != goBossMode) return;
   GameScene->SetValue(gsTimeUp);
+  EnemiesLeaveTheBoard();
   RoundPlay->FallApart();
   Comment(kCommentTimeUp, {});
   SubmitScore();
@@ -369,11 +378,14 @@ void TFormMain::RoundRoutine() {
   ElementsPanelMover->Update();
   ImageLoader->DrawLateImage("GameBG" + std::to_string(State.MissionNumber), 0, 0, false);
   RoundPlay->TickBoardLayer();
+  MonsterRoutine();
   RoundPlay->TickEffectsLayer();
+  SpidersRoutine();
   RoundPlay->TickBlastsLayer();
   TScreenPoint elements = ElementsPanelMover->CurrentPos();
   DrawImage(*OmegaImageList1, "ElementsPanel", elements.X, elements.Y, 0);
   TubeTimer->TickAndDraw();
+  AbsorbedEnergy->TickAndDraw();
   LeftPanel->Update();
   TopPanel->Update();
   LeftPanel->Draw();

@@ -164,11 +164,9 @@ void TFormMain::WireCountedTools() {
   Broom->OnWebsLeftQuestion = [this](int& websLeft) { websLeft = GameBoard().CountWebs(); };
   Aerosol->OnSpraySizeChange = [this](const TSprayRect& rect) {
     GameBoard().BanWormsInRect(rect.Left, rect.Top, rect.Right, rect.Bottom);
-    if (Hooks.SprayEnemies) Hooks.SprayEnemies(rect);
+    SprayEnemies(rect);
   };
-  Aerosol->OnEnemiesExistQuestion = [this](bool& enemiesExist) {
-    enemiesExist = GameBoard().CountWorms() > 0 || (Hooks.SpidersAlive && Hooks.SpidersAlive());
-  };
+  Aerosol->OnEnemiesExistQuestion = [this](bool& enemiesExist) { enemiesExist = EnemiesLeft(); };
   TGameBoard& board = GameBoard();
   board.OnAcquiredMagicKeysQuestion = [this](int& count) { count = MagicKey->Stock(); };
   board.OnAcquiredBroomsQuestion = [this](int& count) { count = Broom->Stock(); };

@@ -17,8 +17,7 @@
 // upgrade scene to the book's Play; with --campaign it first buys every
 // upgrade it can afford there (one line per purchase), follows the map to
 // each newly opened island, tries a lost level again, and stops when the
-// book is complete or at a level that needs spiders (they do not come yet,
-// and a round cannot be left by clicking). It reads the game's state to know where to click;
+// book is complete. It reads the game's state to know where to click;
 // every change reaches the game through the mouse. --max-ticks bounds each
 // round; --pause waits that many ticks after each move, as a slow player
 // would (a normal round that outlasts its time then ends with bronze).
@@ -157,9 +156,7 @@ std::string Remaining(const qm::TElementGather& gather) {
   return text;
 }
 
-// Stuck: a round the game cannot let anyone win yet (its spiders never
-// come), which no click can leave either.
-enum class TResult { Won, Lost, Stuck, Limit, Broken };
+enum class TResult { Won, Lost, Limit, Broken };
 
 const char* ResultName(TResult result) {
   switch (result) {
@@ -167,8 +164,6 @@ const char* ResultName(TResult result) {
       return "won";
     case TResult::Lost:
       return "lost";
-    case TResult::Stuck:
-      return "stuck";
     case TResult::Limit:
       return "limit";
     default:
@@ -215,7 +210,7 @@ class TAutoPlayer {
       TResult result = PlayRound();
       ++rounds;
       if (result == TResult::Won) ++wins;
-      if (result == TResult::Stuck || result == TResult::Limit || result == TResult::Broken) break;
+      if (result == TResult::Limit || result == TResult::Broken) break;
       // A lost round goes back to the menu. A campaign tries the level
       // again, as a player must; otherwise the level after it follows.
       fromMenu = result == TResult::Lost;
@@ -328,10 +323,6 @@ class TAutoPlayer {
         result = TResult::Broken;
         break;
       }
-      if (FArguments.Campaign && form.ElementGather->Remaining(qm::ieSpider) > 0) {
-        result = TResult::Stuck;
-        break;
-      }
       if (playStart < 0) playStart = Now();
       // A look at the tools now and then, as a player glances at them.
       if (FArguments.Tools && FDriver.Ticks() - lastToolLook >= kToolLookTicks) {
@@ -360,7 +351,6 @@ class TAutoPlayer {
                 form.TubeTimer->ElapsedSeconds(), level.Time, played, earned[0], earned[1], earned[2], earned[3],
                 earned[4], left.c_str());
     std::fflush(stdout);
-    if (result == TResult::Stuck) ++FLosses;
     if (result == TResult::Lost) {
       ++FLosses;
       if (!DeclineRetry()) return TResult::Broken;
