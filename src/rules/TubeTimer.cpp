@@ -31,8 +31,11 @@ void TTubeTimer::Start() {
 void TTubeTimer::SlideOut() { FMotion = mtSlidingOut; }
 
 void TTubeTimer::Absorb(int seconds) {
+  // While the tube still fills up the elapsed count shows the filling, not
+  // time used: the drain counts from the start of the round.
+  const std::int64_t used = FHasRun ? FElapsed : 0;
   FDraining = true;
-  FDrainTarget = std::min(FElapsed + std::int64_t(seconds) * 1000, TimeMs());
+  FDrainTarget = std::min(used + std::int64_t(seconds) * 1000, TimeMs());
 }
 
 void TTubeTimer::Update() {

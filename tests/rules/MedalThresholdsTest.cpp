@@ -80,6 +80,18 @@ TEST(MedalThresholds, TimeTheMonsterDrainedCountsAsPlayed) {
   EXPECT_EQ(medal.Decide(timer.PlayingSeconds()), mdSilver);
 }
 
+TEST(MedalThresholds, ADrainWhileTheTubeFillsTakesOnlyItsSeconds) {
+  TTubeTimer timer;
+  timer.Time = 200;
+  timer.GameObjective = goBossMode;
+  timer.Start();
+  while (timer.Motion() != TTubeTimer::mtFillingUp) timer.Update();
+  timer.Absorb(60);
+  timer.Paused = false;
+  while (timer.Motion() != TTubeTimer::mtRunning || timer.Draining()) timer.Update();
+  EXPECT_EQ(timer.ElapsedSeconds(), 60) << "not the whole round";
+}
+
 TEST(MedalBonus, OnlyGoldPaysTheLevelsBonus) {
   const TRoundBonus gold = RoundClearedBonus(mdGold, elFlower, 7);
   EXPECT_EQ(gold.Kind, elFlower);

@@ -125,6 +125,17 @@ int TToolPlayer::NeededUnderHighlight() {
 bool TToolPlayer::Needed(TPoint tile) {
   auto& form = FDriver.Form();
   if (form.LevelParams->Record().GameObjective == qm::goBossMode) return true;
+  if (IsNeededPiece(tile)) return true;
+  // A piece under a needed potion stands between it and the bottom.
+  for (int y = tile.Y - 1; y >= 1; --y) {
+    const TPoint above{tile.X, y};
+    if (form.GameBoard().BoardData().At(above).IsPotion() && IsNeededPiece(above)) return true;
+  }
+  return false;
+}
+
+bool TToolPlayer::IsNeededPiece(TPoint tile) {
+  auto& form = FDriver.Form();
   qm::TIndividualElementKind kind;
   return qm::IndividualKindOf(form.GameBoard().ElementAt(tile), kind) && form.ElementGather->IsRequired(kind);
 }

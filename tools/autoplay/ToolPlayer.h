@@ -29,9 +29,10 @@ class TToolPlayer {
   // area holds the most needed pieces, and how many.
   qm::TPoint BestTile(int& gain);
   int NeededUnderHighlight();
-  // A piece the round still needs: one the objectives count, or any piece
-  // in a round without objectives.
+  // A piece the round still needs: one the objectives count, one under a
+  // needed potion, or any piece in a round without objectives.
   bool Needed(qm::TPoint tile);
+  bool IsNeededPiece(qm::TPoint tile);
   void ClickOffTheBoard();
 
   qm::THeadlessDriver& FDriver;

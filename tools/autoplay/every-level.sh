@@ -16,10 +16,10 @@ play_level() {
   for seed in 1 2 3 4 5; do
     local home
     home=$(mktemp -d)
-    # A level's time is at most 250 s, 8334 ticks: a round still going after
+    # A level's time is at most 300 s, 10000 ticks: a round still going after
     # that has lost the race.
     line=$(XDG_DATA_HOME="$home" "$autoplay" --tools --island "$island" --level "$level" --rounds 1 \
-      --seed "$seed" --max-ticks 9000 | grep '^island' || true)
+      --seed "$seed" --max-ticks 11000 | grep '^island' || true)
     rm -rf "$home"
     result=$(awk '{print $6}' <<<"$line")
     timer=$(sed -n 's/.*timer *\([0-9]*\)\/ *\([0-9]*\) s.*/\1 \2/p' <<<"$line")
