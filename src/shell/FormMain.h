@@ -448,7 +448,8 @@ class TFormMain {
   void RoundMouseMove(int x, int y);
   void RoundMouseUp(int x, int y);
   void PlaceBoard(TPoint origin);
-  // The developer's F2: reports enough gathered pieces to meet every target.
+  // The developer's F2: reports enough gathered pieces to meet every target
+  // and strikes the monster down.
   void CollectEverything();
   void Comment(int comment, std::function<void()> finished);
   // What the tiles of a cleared group pay into the accounts.
