@@ -3,13 +3,17 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <iostream>
+#include <string>
 
 #include "platform/HeadlessScreenDevice.h"
 #include "platform/SdlApplication.h"
+#include "platform/SdlAudioDevice.h"
 #include "platform/SdlClock.h"
 #include "platform/SdlMessageBox.h"
 #include "platform/SdlScreenDevice.h"
 #include "platform/SdlWindow.h"
+#include "platform/SilentAudioDevice.h"
 
 namespace qm {
 
@@ -28,10 +32,19 @@ bool InitSdlVideo() {
   return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) == 0;
 }
 
+// The game plays on without sound rather than stop for want of it.
+std::unique_ptr<IAudioDevice> OpenAudio() {
+  std::string problem;
+  if (auto device = TSdlAudioDevice::Open(problem)) return device;
+  std::cerr << "quillmere: playing without sound: " << problem << '\n';
+  return std::make_unique<TSilentAudioDevice>();
+}
+
 }  // namespace
 
 TPlatform::~TPlatform() {
-  // The window and its device go before SDL itself.
+  // The window, its device and the sound card go before SDL itself.
+  Audio.reset();
   Graphics.reset();
   Window.reset();
   Application.reset();
@@ -65,6 +78,7 @@ std::unique_ptr<TPlatform> CreateSdlPlatform() {
     platform->Application = std::make_unique<TSdlApplication>();
   }
   platform->MessageBox = std::move(messageBox);
+  platform->Audio = OpenAudio();
   return platform;
 }
 
@@ -76,6 +90,7 @@ std::unique_ptr<TPlatform> CreateHeadlessPlatform() {
   platform->Window = std::make_unique<THeadlessWindow>();
   platform->Graphics = std::make_unique<THeadlessGraphics>();
   platform->MessageBox = std::make_unique<THeadlessMessageBox>();
+  platform->Audio = std::make_unique<TSilentAudioDevice>();
   return platform;
 }
 

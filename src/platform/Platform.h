@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/Application.h"
+#include "platform/AudioDevice.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/OperatingSystem.h"
@@ -21,19 +22,22 @@ struct TPlatform {
   // Missing when there is no display to draw on.
   std::unique_ptr<IGraphics> Graphics;
   std::unique_ptr<IMessageBox> MessageBox;
+  // Never missing: a machine without sound gets a silent device.
+  std::unique_ptr<IAudioDevice> Audio;
 
   ~TPlatform();
 };
 
-// The real thing: SDL window, renderer, clock and message loop.
+// The real thing: SDL window, renderer, clock, message loop and sound.
 std::unique_ptr<TPlatform> CreateSdlPlatform();
 
 // Headless parts throughout: fake clock, hand-driven loop, in-memory window,
-// a device that only records, messages to stderr.
+// a device that only records, messages to stderr, a silent audio device.
 std::unique_ptr<TPlatform> CreateHeadlessPlatform();
 
 // Headless loop and fake clock, but a real SDL window and software renderer
-// (the dummy video driver works without a display), so frames can be read.
+// (the dummy video driver works without a display), so frames can be read;
+// the audio device is silent.
 std::unique_ptr<TPlatform> CreateRenderingTestPlatform();
 
 }  // namespace qm
