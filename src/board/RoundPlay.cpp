@@ -330,6 +330,17 @@ void TRoundPlay::Reset() {
   FClearAwayDue = false;
 }
 
+void TRoundPlay::SetVisible(bool visible) {
+  Board->Visible = visible;
+  for (bool* shown : {&Swap->Visible, &Grouped->Visible, &Opening->Visible, &LockerFrames->Visible,
+                      &ChainLocks->Visible, &Webs->Visible, &ShuffleAway->Visible, &LockerFiller->Visible,
+                      &LockersAway->Visible, &LostBoard->Visible, &Border->Visible, &Flowing->Visible,
+                      &Falling->Visible, &Diamonds->Visible, &Hammer->Visible, &Hammered->Visible,
+                      &UniBubbles->Visible, &Explosions->Visible, &Stars->Visible, &HammerTool->Visible,
+                      &Collector->Visible, &Lightning->Visible, &BigBomb->Visible})
+    *shown = visible;
+}
+
 void TRoundPlay::SetTileKind(TTileKind kind) {
   LockerFrames->TileKind = kind;
   Flowing->TileKind = kind;

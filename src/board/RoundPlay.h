@@ -96,6 +96,8 @@ class TRoundPlay {
   void PlaceBoard(TPoint origin);
   // Every effect idle and the board's round state cleared.
   void Reset();
+  // A paused round hides the board and its effects.
+  void SetVisible(bool visible);
   // The level's board, shown by the locker filler.
   // The look of the tiles and the gold tiles' kind for the next rounds.
   void SetTileKind(TTileKind kind);

@@ -191,8 +191,11 @@ void TFormMain::CreateComponents() {
   LoadingBar->OmgImgList = OmegaImageList1.get();
   LoadingBar->ImageCountToLoad = CountStartupImages();
 
+  CreateAudio();
   CreateMenu();
   CreateConfirmWindow();
+  CreateOptionsWindow();
+  CreateInGameMenu();
   CreateRoundComponents();
   CreateShop();
   CreateMap();
@@ -244,9 +247,15 @@ void TFormMain::SwitchFullScreen(bool fullScreen) {
   }
 }
 
-void TFormMain::Suspend() { OmegaTimer1->SetEnabled(false); }
+void TFormMain::Suspend() {
+  OmegaTimer1->SetEnabled(false);
+  SilenceAudio();
+}
 
-void TFormMain::Resume() { OmegaTimer1->SetEnabled(true); }
+void TFormMain::Resume() {
+  OmegaTimer1->SetEnabled(true);
+  ApplySettings();
+}
 
 void TFormMain::AppDeactivate() {
   if (AskingDisplayModeQuestion()) return;
@@ -315,7 +324,7 @@ bool TFormMain::RoundInProgress() const {
 }
 
 void TFormMain::FormClose() {
-  if (Hooks.StopAudio) Hooks.StopAudio();
+  StopAudio();
   SubmitScore();
   if (RoundInProgress()) BuySlots->RevertEarnings();
   if (State.PlayerLoaded) SaveProgress(true);

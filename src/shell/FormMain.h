@@ -24,7 +24,12 @@
 #include "text/GlobalGameText.h"
 #include "text/SettingLoader.h"
 #include "text/TextStrings.h"
+#include "audio/MusicBox.h"
+#include "audio/SFXPlayer.h"
+#include "audio/VoicePlayer.h"
 #include "widgets/GameButton.h"
+#include "widgets/GameCheckBox.h"
+#include "widgets/VolumeBar.h"
 #include "widgets/GameConfirmWindow.h"
 #include "widgets/PanelMover.h"
 #include "engine/ValueUpDown.h"
@@ -117,6 +122,11 @@ class TFormMain {
   std::filesystem::path NextScreenshotFile() const;
   // A window position in frame coordinates (1366 x 768).
   void WindowToFrame(int& x, int& y) const;
+
+  // The audio players: sound effects, music and voices.
+  std::unique_ptr<TSFXPlayer> SFXPlayer;
+  std::unique_ptr<TMusicBox> MusicBox;
+  std::unique_ptr<TVoicePlayer> VoicePlayer;
 
   // Design-time components.
   std::unique_ptr<TOmegaScreen> OmegaScreen1;
@@ -217,6 +227,29 @@ class TFormMain {
   std::unique_ptr<TPanelMover> MapRightPanelMover;
   std::unique_ptr<TGameButton> MapMenuButton;
   std::unique_ptr<TGameButton> MapPlayButton;
+  // The options window: sound and music with their volumes, full screen,
+  // tutorials, the credits and OK.
+  std::unique_ptr<TGameMenuWindow> OptionsWindow;
+  std::unique_ptr<TGameCheckBox> SoundCheckBox;
+  std::unique_ptr<TGameCheckBox> MusicCheckBox;
+  std::unique_ptr<TGameCheckBox> FullScreenCheckBox;
+  std::unique_ptr<TGameCheckBox> TutorialCheckBox;
+  std::unique_ptr<TVolumeBar> SoundVolumeBar;
+  std::unique_ptr<TVolumeBar> MusicVolumeBar;
+  std::unique_ptr<TGameButton> SoundMinusButton;
+  std::unique_ptr<TGameButton> SoundPlusButton;
+  std::unique_ptr<TGameButton> MusicMinusButton;
+  std::unique_ptr<TGameButton> MusicPlusButton;
+  std::unique_ptr<TGameButton> CreditsButton;
+  std::unique_ptr<TGameButton> OptionsOKButton;
+  // The in-game menu, opened by its button on the top panel or Escape.
+  std::unique_ptr<TGameMenuWindow> InGameMenuWindow;
+  std::unique_ptr<TGameButton> InGameResumeButton;
+  std::unique_ptr<TGameButton> InGameRestartButton;
+  std::unique_ptr<TGameButton> InGameOptionsButton;
+  std::unique_ptr<TGameButton> InGameHelpButton;
+  std::unique_ptr<TGameButton> InGameToMenuButton;
+  std::unique_ptr<TGameButton> InGameMenuButton;
 
   // The loaded player's record as read: the fields no component holds yet
   // are written back as they came. The default one is a new player's.
@@ -254,6 +287,14 @@ class TFormMain {
   void TimeUp();
   // Pauses or resumes a round: its timer stands while paused.
   void SetPaused(bool paused);
+  // The options window, from the menu or from the in-game menu.
+  void OpenOptions(bool fromRound);
+  // The settings of the player's record to the audio players.
+  void ApplySettings();
+  // Full screen or a window; record makes it the player's setting.
+  void SetDisplayMode(bool fullScreen, bool record);
+  // The in-game menu over a round that can pause (Escape does the same).
+  void OpenInGameMenu();
   // A tool is in the player's hand or at work: a counted one off its hook,
   // or a power tool carried.
   bool CountedToolActive() const;
@@ -304,6 +345,15 @@ class TFormMain {
     bool RoundOver = false;
     bool RoundWonOnce = false;
     int RoundMusicCounter = 0;
+    // Play has opened this round (the banner has gone): the timer and the
+    // enemies may run when not paused.
+    bool PlayOpened = false;
+    // The options were opened from the in-game menu; the scene that menu
+    // was opened from; the in-game menu closed by Restart.
+    bool OptionsFromRound = false;
+    TGameSceneValues RememberedScene = gsMainGame;
+    bool RestartAfterMenu = false;
+    int PausedPulse = 0;
   };
   TShellState State;
 
@@ -311,18 +361,14 @@ class TFormMain {
   // hook is connected by the unit that brings the part, and does nothing
   // until then.
   struct TPendingHooks {
-    std::function<void()> MusicTick;
-    std::function<void(const std::string& track, int volume)> PlayMusic;
-    std::function<void(const std::string& sound)> PlaySound;
-    // The scenes the menu buttons lead to.
-    std::function<void()> OpenOptions;
+    // The scenes the help and credits buttons lead to.
     std::function<void()> OpenHelp;
+    std::function<void()> OpenCredits;
     // Parts that arrive with their own units: the comments (each calls back
     // when it has finished waving), voices, chapter dialogs and the ending.
     std::function<void(int comment, std::function<void()> finished)> ShowComment;
     // A comment with a text of its own (a chapter or an island message).
     std::function<void(const std::string& text)> ShowTextComment;
-    std::function<void(const std::string& voice)> PlayVoice;
     // The chapter dialog after a purchase (and the final one, 22); calls
     // back when it has closed. Until it exists it has closed at once.
     std::function<void(int chapter, std::function<void()> closed)> ShowChapterDialog;
@@ -330,8 +376,6 @@ class TFormMain {
     std::function<void()> StartEndingStory;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
-    // Music, sound effects and voices stop when the game closes.
-    std::function<void()> StopAudio;
   };
   TPendingHooks Hooks;
 
@@ -419,6 +463,45 @@ class TFormMain {
   void ToolsMouseDown(int x, int y, TMouseButton button);
   void ToolsMouseMove(int x, int y);
   void ToolsRoutine();
+  // Options, display mode and the in-game menu.
+  void CreateOptionsWindow();
+  void PlaceOptionsWidgets(TScreenPoint at);
+  std::array<TGameButton*, 6> OptionsButtons() const;
+  std::array<TGameCheckBox*, 4> OptionsCheckBoxes() const;
+  void SoundBoxClicked();
+  void MusicBoxClicked();
+  void OptionsOK();
+  bool DisplayModeMatches() const;
+  void OptionsStartHiding();
+  void OptionsHidden();
+  void ReturnFromOptions();
+  void DisplayModeAnswered(bool switchMode);
+  void DisplayModeQuestionHidden();
+  void OptionsRoutine();
+  void OptionsMouseDown(int x, int y, TMouseButton button);
+  void OptionsMouseMove(int x, int y);
+  void OptionsMouseUp(int x, int y);
+  void CreateInGameMenu();
+  std::array<TGameButton*, 5> InGameMenuButtons() const;
+  void PlaceInGameMenuButton(TScreenPoint topPanel);
+  static bool CanPause(TGameSceneValues scene);
+  void InGameMenuHidden();
+  void LeaveRoundAnswered(bool leave);
+  void InGameMenuRoutine();
+  void DrawPausedLabel();
+  void InGameMenuMouseDown(int x, int y, TMouseButton button);
+  void InGameMenuMouseMove(int x, int y);
+  void InGameMenuMouseUp(int x, int y);
+  // Audio: the three players, a sound by name, a music track by number,
+  // the volumes (0 when switched off), silence out of focus, and the stop
+  // when the game closes.
+  void CreateAudio();
+  void PlaySound(const std::string& sound);
+  void RequestMusic(int track);
+  void SetSoundVolume(int volume);
+  void SetMusicVolume(int volume);
+  void SilenceAudio();
+  void StopAudio();
   // The enemies.
   void CreateEnemies();
   void WireSpiders();
@@ -432,6 +515,8 @@ class TFormMain {
   // Play runs: spiders crawl and the monster tries to absorb; not while
   // paused or before play opens.
   void SetEnemiesActive(bool active);
+  // A paused round hides its spiders and its monster.
+  void HideEnemies(bool hidden);
   // The round is over: every spider is knocked off, the monster rests.
   void EnemiesLeaveTheBoard();
   void MonsterRoutine();

@@ -99,9 +99,9 @@ void TFormMain::SetUpEnemies(const TLevelRecord& level) {
   Spiders->OneWebEveryProb = std::max(1, level.OneWebEveryProb);
   TBossMonster& boss = CurrentBoss();
   boss.ApplyLevelValues(level.Boss);
+  boss.Visible = level.GameObjective == goBossMode;
   ImageLoader->UnloadGroup(igCreatures);
-  if (level.GameObjective != goBossMode) return;
-  boss.Visible = true;
+  if (!boss.Visible) return;
   ImageLoader->CreatureIndex = MonsterKindOfIsland(Progress.IslandIdx);
   ImageLoader->LoadImageFolder(ikCreatures);
 }
@@ -121,6 +121,15 @@ bool TFormMain::EnemiesLeft() const { return Spiders->LiveSpiders() > 0 || GameB
 void TFormMain::SetEnemiesActive(bool active) {
   Spiders->Frozen = !active;
   CurrentBoss().EnableAttempts(active && State.RoundObjective == goBossMode);
+}
+
+void TFormMain::HideEnemies(bool hidden) {
+  Spiders->Visible = !hidden;
+  MonsterAura->Visible = !hidden;
+  AbsorbedEnergy->Visible = !hidden;
+  // A fallen monster stays in view.
+  TBossMonster& boss = CurrentBoss();
+  if (State.RoundObjective == goBossMode && !boss.IsDead()) boss.Visible = !hidden;
 }
 
 void TFormMain::EnemiesLeaveTheBoard() {

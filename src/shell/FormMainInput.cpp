@@ -32,6 +32,13 @@ void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
     case gsMainGame:
       RoundMouseDown(x, y, button);
       break;
+    case gsOptions:
+    case gsInGameOptions:
+      OptionsMouseDown(x, y, button);
+      break;
+    case gsInGameMenu:
+      InGameMenuMouseDown(x, y, button);
+      break;
     case gsObjectiveInfo:
       ObjectiveInfo->Skip();
       break;
@@ -73,6 +80,13 @@ void TFormMain::FormMouseMove(TShiftState, int x, int y) {
     case gsMainGame:
       RoundMouseMove(x, y);
       break;
+    case gsOptions:
+    case gsInGameOptions:
+      OptionsMouseMove(x, y);
+      break;
+    case gsInGameMenu:
+      InGameMenuMouseMove(x, y);
+      break;
     case gsStageResult:
       ResultOKButton->MouseMove(x, y);
       break;
@@ -110,6 +124,13 @@ void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
       break;
     case gsMainGame:
       RoundMouseUp(x, y);
+      break;
+    case gsOptions:
+    case gsInGameOptions:
+      OptionsMouseUp(x, y);
+      break;
+    case gsInGameMenu:
+      InGameMenuMouseUp(x, y);
       break;
     case gsStageResult:
       ResultOKButton->MouseUp(x, y);
@@ -164,6 +185,9 @@ void TFormMain::FormKeyDown(int& key, TShiftState) {
       break;
     case vk::F3:
       if (State.DeveloperMode && GameScene->Value() == gsMainGame && !State.Paused) FillToolsForDeveloper();
+      break;
+    case vk::Escape:
+      if (GameScene->Value() == gsMainGame && InGameMenuButton->Enabled) OpenInGameMenu();
       break;
     case vk::F12:
       SaveScreenshot(NextScreenshotFile());

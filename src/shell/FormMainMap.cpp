@@ -2,6 +2,7 @@
 // Play that starts the next level of the chosen island.
 #include <string>
 
+#include "audio/AudioNames.h"
 #include "shell/FormMain.h"
 #include "text/GameTextIds.h"
 
@@ -64,12 +65,12 @@ void TFormMain::EnterMap() {
   if (!MapIslands->Played(island)) Progress.LevelIdx = 1;
   MapLeftPanelMover->Show();
   MapRightPanelMover->Show();
-  if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", -1);
+  RequestMusic(MusicTrack::Splash);
   const std::string message = MapIslands->TakeMessage();
   if (message.empty()) return;
   CompletedStamps->StartStamp();
   if (Hooks.ShowTextComment) Hooks.ShowTextComment(message);
-  if (Hooks.PlayVoice) Hooks.PlayVoice("Mission" + std::to_string(island));
+  PlaySound("Mission" + std::to_string(island));
 }
 
 void TFormMain::MapRoutine() {

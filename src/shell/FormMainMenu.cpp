@@ -27,7 +27,7 @@ void TFormMain::LoadTextTables() {
 
 std::function<void(const std::string&)> TFormMain::SoundRequest() {
   return [this](const std::string& sound) {
-    if (Hooks.PlaySound) Hooks.PlaySound(sound);
+    PlaySound(sound);
   };
 }
 
@@ -79,7 +79,7 @@ void TFormMain::CreateMenu() {
     OpenMapForPlay();
   };
   MakeButton(OptionsButton, "OptionsButton").OnClick = [this](TGameButton&) {
-    if (Hooks.OpenOptions) Hooks.OpenOptions();
+    OpenOptions(false);
   };
   MakeButton(HighScoresButton, "HighScoresButton").OnClick = [this](TGameButton&) {
     OpenHighScores();
@@ -110,6 +110,10 @@ void TFormMain::CreateConfirmWindow() {
   ConfirmWindow->OnPositiveButtonClick = [this](TGameConfirmWindow& sender) {
     if (sender.QuestionKind() == 8) FPlatform.Window->Close();
     if (sender.QuestionKind() == 2) DeleteSelectedPlayer();
+    if (sender.QuestionKind() == 3 || sender.QuestionKind() == 4) DisplayModeAnswered(true);
+  };
+  ConfirmWindow->OnNegativeButtonClick = [this](TGameConfirmWindow& sender) {
+    if (sender.QuestionKind() == 3 || sender.QuestionKind() == 4) DisplayModeAnswered(false);
   };
 }
 
@@ -123,6 +127,11 @@ void TFormMain::MeasurePictureSizes() {
   BookPlayButton->FetchSize();
   for (TGameButton* button : MapButtons()) button->FetchSize();
   ElementGather->ReloadDigitSizes();
+  for (TGameButton* button : OptionsButtons()) button->FetchSize();
+  for (TGameButton* button : InGameMenuButtons()) button->FetchSize();
+  InGameMenuButton->FetchSize();
+  SoundVolumeBar->FetchSize();
+  MusicVolumeBar->FetchSize();
   TotalScore->ReloadSizes();
 }
 
@@ -261,6 +270,14 @@ void TFormMain::ConfirmHidden(int question, bool answer) {
     } else {
       GameScene->SetValue(gsPlayerSelect);
     }
+    return;
+  }
+  if (question == 3 || question == 4) {
+    DisplayModeQuestionHidden();
+    return;
+  }
+  if (question == 7) {
+    LeaveRoundAnswered(answer);
     return;
   }
   if (Hooks.ConfirmAnswered) Hooks.ConfirmAnswered(question, answer);

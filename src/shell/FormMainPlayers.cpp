@@ -149,6 +149,7 @@ void TFormMain::ApplyProgress() {
   // The window keeps the display mode it has; the setting follows it.
   PlayerRecord.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
   State.FullScreenOption = OmegaScreen1->FullScreen;
+  ApplySettings();
 }
 
 TProgressRecord TFormMain::CaptureProgress(TProgressRecord record, bool captureObjects) const {
@@ -300,7 +301,7 @@ void TFormMain::NameEntryConfirmed() {
   const bool initial = GameScene->Value() == gsAddInitialPlayer;
   if (NameInput->Entry() == kDeveloperModeCode) {
     State.DeveloperMode = true;
-    if (Hooks.PlaySound) Hooks.PlaySound("NotifyHigh");
+    PlaySound("NotifyHigh");
     State.NameEntryOutcome = TShellState::neDeveloperMode;
     AddNameWindow->Hide();
     return;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "board/BoardImages.h"
+#include "audio/AudioNames.h"
 #include "shell/FormMain.h"
 
 namespace qm {
@@ -70,6 +71,7 @@ void TFormMain::CreateRoundComponents() {
     TotalScore->Left = position.X + 1050;
     TotalScore->Top = position.Y + 25;
     PlaceCountedTools(position);
+    PlaceInGameMenuButton(position);
   };
   // The objectives' backing hangs from the top bar, under the counters.
   ElementsPanelMover = std::make_unique<TPanelMover>();
@@ -117,7 +119,7 @@ void TFormMain::WireManna() {
     if (!State.PowerTools[kToolOfThreshold[threshold - 1]]) return;
     static constexpr const char* kNotify[] = {"MannaNotify1", "MannaNotify1", "MannaNotify2",
                                               "MannaNotify2", "MannaNotify3", "MannaNotify3"};
-    if (Hooks.PlaySound) Hooks.PlaySound(kNotify[threshold - 1]);
+    PlaySound(kNotify[threshold - 1]);
   };
   MannaEnergy->OnBelowEnergyFactor = [this](int threshold) { DisableToolsFrom(threshold); };
 }
@@ -248,8 +250,9 @@ void TFormMain::ResetRoundComponents() {
   ResultStats->Reset();
   ResultShine->Reset();
   ResultWindow->HideNow();
-  State.Paused = false;
+  SetPaused(false);
   State.PausedBeforeMenu = false;
+  State.PlayOpened = false;
 }
 
 void TFormMain::StartLevel() {
@@ -266,7 +269,7 @@ void TFormMain::StartLevel() {
     ElementsPanelMover->Show();
     ElementGather->ShowPanel();
     State.RoundMusicCounter = State.RoundMusicCounter % 3 + 1;
-    if (Hooks.PlayMusic) Hooks.PlayMusic("MainGame" + std::to_string(State.RoundMusicCounter) + ".ogg", -1);
+    RequestMusic(MusicTrack::MainGame1 + State.RoundMusicCounter - 1);
   } else {
     ElementsPanelMover->HideNow();
   }
@@ -318,17 +321,11 @@ void TFormMain::SetUpLevel() {
   RoundPlay->StartRound(level.BoardSetUp(upgradedPotions));
 }
 
-void TFormMain::SetPaused(bool paused) {
-  State.Paused = paused;
-  TubeTimer->Paused = paused;
-  SetToolsPaused(paused);
-  SetEnemiesActive(!paused);
-}
-
 void TFormMain::OpenPlay() {
   GameScene->SetValue(gsMainGame);
-  TubeTimer->Paused = false;
-  SetEnemiesActive(true);
+  State.PlayOpened = true;
+  TubeTimer->Paused = State.Paused;
+  SetEnemiesActive(!State.Paused);
 }
 
 void TFormMain::RoundWon() {
@@ -347,7 +344,7 @@ void TFormMain::RoundWon() {
   if (medal == mdGold) BuySlots->AddOwned(level.BonusElementKind, float(level.BonusElementCount));
 
   GameScene->SetValue(gsRoundClear);
-  if (Hooks.PlayMusic) Hooks.PlayMusic("LevelClear.ogg", -1);
+  RequestMusic(MusicTrack::LevelClear);
   SubmitScore();
   if (State.RoundObjective == goBossMode) {
     Progress.NextUncompletedIslandIdx = std::min(Progress.IslandIdx + 1, 5);
@@ -397,8 +394,10 @@ void TFormMain::RoundRoutine() {
   CombosConveyer->TickAndDraw();
   EnergyBonusPopper->TickAndDraw();
   ElementGather->TickAndDraw();
+  InGameMenuButton->Draw();
   ToolsRoutine();
   RoundPlay->TickFlights();
+  DrawPausedLabel();
 }
 
 void TFormMain::ObjectiveInfoRoutine() {
@@ -421,6 +420,7 @@ void TFormMain::StageResultRoutine() {
 // instead: a tool's click never picks the tile under it as well.
 void TFormMain::RoundMouseDown(int x, int y, TMouseButton button) {
   if (button == TMouseButton::mbLeft) GameBoard().SetDragging(true);
+  InGameMenuButton->MouseDown(x, y, button);
   const bool toolInHand = CountedToolActive() || PowerToolCarried();
   ToolsMouseDown(x, y, button);
   // A hammer's blow or a blaster wave on its way holds the board.
@@ -429,6 +429,7 @@ void TFormMain::RoundMouseDown(int x, int y, TMouseButton button) {
 }
 
 void TFormMain::RoundMouseMove(int x, int y) {
+  InGameMenuButton->MouseMove(x, y);
   ToolsMouseMove(x, y);
   if (CountedToolActive() || PowerToolCarried()) return;
   GameBoard().MouseMove(x, y);
@@ -436,6 +437,9 @@ void TFormMain::RoundMouseMove(int x, int y) {
   if (GameBoard().Dragging() && !RoundPlay->BoardBusy()) GameBoard().MouseDown(x, y, 0);
 }
 
-void TFormMain::RoundMouseUp(int, int) { GameBoard().SetDragging(false); }
+void TFormMain::RoundMouseUp(int x, int y) {
+  GameBoard().SetDragging(false);
+  InGameMenuButton->MouseUp(x, y);
+}
 
 }  // namespace qm

@@ -2,6 +2,7 @@
 // animated cover that hides the switch.
 #include <string>
 
+#include "audio/AudioNames.h"
 #include "shell/FormMain.h"
 
 namespace qm {
@@ -34,7 +35,7 @@ void TFormMain::EnterMenu(TGameSceneValues oldScene) {
   if (LoadedImageList->Empty(igUpgradeScene)) ImageLoader->LoadImageFolder(ikUpgradeScene);
   if (oldScene == gsOptions || oldScene == gsHighScores) return;
   if (MenuPanelMover->State() == pmHidden) SlideMenuPanels(true);
-  if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", -1);
+  RequestMusic(MusicTrack::Splash);
 }
 
 void TFormMain::FreeSplashImages() {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "audio/AudioNames.h"
 #include "shell/FormMain.h"
 #include "text/GameTextIds.h"
 
@@ -133,7 +134,7 @@ void TFormMain::EnterStickerBook() {
   SmallWren->Reset();
   ShopPanelMover->Show();
   StickerBookPanelMover->Show();
-  if (Hooks.PlayMusic) Hooks.PlayMusic("Upgrade.ogg", -1);
+  RequestMusic(MusicTrack::Upgrade);
 }
 
 void TFormMain::StickerBookBackdrop() {
@@ -199,7 +200,7 @@ void TFormMain::UpgradeBought(int island, const TAccounts& prices, int slot) {
 
 void TFormMain::CheerPeak() {
   StickerBookObjects->Reveal(TStickerBookObjects::GroupOf(State.PurchaseIsland, State.PurchaseSlot), true);
-  if (Hooks.PlaySound) Hooks.PlaySound("Scoring");
+  PlaySound("Scoring");
   BookProgressTube->SetPosition(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
   SaveProgress(true);
 }
@@ -217,11 +218,11 @@ void TFormMain::ChapterClosed() {
     const std::string text = GameText(GameTextId::ChapterCompletePrefix) + std::to_string(island) +
                              GameText(GameTextId::ChapterCompleteSuffix);
     if (Hooks.ShowTextComment) Hooks.ShowTextComment(text);
-    if (Hooks.PlayVoice) Hooks.PlayVoice("ChapterComplete" + std::to_string(island));
+    PlaySound("ChapterComplete" + std::to_string(island));
     return;
   }
   if (Hooks.ShowTextComment) Hooks.ShowTextComment(GameText(GameTextId::AllComplete));
-  if (Hooks.PlayVoice) Hooks.PlayVoice("AllComplete");
+  PlaySound("AllComplete");
   StickerBookObjects->Reveal(TStickerBookObjects::ZeppelinGroup, true);
   BookProgressTube->SetPosition(100);
   SaveProgress(true);

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "audio/AudioNames.h"
 #include "shell/FormMain.h"
 
 namespace qm {
@@ -32,7 +33,7 @@ void TFormMain::ReportOnce(const std::string& problem) {
 }
 
 void TFormMain::RunFrame() {
-  if (Hooks.MusicTick) Hooks.MusicTick();
+  MusicBox->Tick();
   if (!OmegaScreen1->IsReady()) return;
   OmegaScreen1->SetSmoothing(true);
   OmegaScreen1->ClearFrame(0, 0, 0, 255);
@@ -84,6 +85,13 @@ void TFormMain::RunScene(TGameSceneValues scene) {
     case gsMap:
       MapRoutine();
       break;
+    case gsOptions:
+    case gsInGameOptions:
+      OptionsRoutine();
+      break;
+    case gsInGameMenu:
+      InGameMenuRoutine();
+      break;
     default:
       // The other scenes come with the units that draw them.
       break;
@@ -102,7 +110,8 @@ void TFormMain::CompanyLogosRoutine() {
     // Marked first, as the start-up set is: a damaged picture costs one
     // frame, not a reload of the whole folder on every tick after it.
     State.SplashImagesLoaded = true;
-    if (Hooks.PlayMusic) Hooks.PlayMusic("Splash.ogg", 50);
+    RequestMusic(MusicTrack::Splash);
+    SetMusicVolume(50);
     ImageLoader->LoadJpegFolder(ikSplash, false);
     ImageLoader->LoadImageFolder(ikSplash);
   }

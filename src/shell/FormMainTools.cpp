@@ -149,7 +149,7 @@ void TFormMain::WireCountedTools() {
     board.OpenLocker(tilePos);
     if (board.HasWeb(tilePos)) board.RemoveWeb(tilePos);
     RoundPlay->Stars->Start(tilePos);
-    if (Hooks.PlaySound) Hooks.PlaySound("Key");
+    PlaySound("Key");
   };
   Broom->OnObjectBroomableAsk = [this](TPoint tilePos, bool& broomable, bool& blank) {
     broomable = GameBoard().IsBroomable(tilePos);

@@ -22,7 +22,11 @@ inline constexpr int ChapterCompleteSuffix = 9;
 inline constexpr int AllComplete = 10;            // comment after the last upgrade of island 5
 inline constexpr int IslandMessage1 = 11;         // map comments, islands 1..5 on lines 11..15
 inline constexpr int CreditsTitle = 16;
-// Lines 17 to 20 are spare and left empty.
+// The options window's rows.
+inline constexpr int SoundLabel = 17;
+inline constexpr int MusicLabel = 18;
+inline constexpr int FullScreenLabel = 19;
+inline constexpr int TutorialsLabel = 20;
 
 constexpr int IslandMessage(int island) { return IslandMessage1 + island - 1; }
 }  // namespace GameTextId

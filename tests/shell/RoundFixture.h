@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "board/BoardRig.h"
+#include "platform/SilentAudioDevice.h"
 #include "rules/LevelFileWriter.h"
 #include "shell/HeadlessGame.h"
 
@@ -57,7 +60,6 @@ class RoundThroughTheShell : public ::testing::Test {
     game.Form().OnShowStartupDialog = {};
     game.Start();
     game.Form().LevelParams->LevelFilesPath = levels.Path();
-    game.Form().Hooks.PlayMusic = [this](const std::string& track, int) { music.push_back(track); };
     // A player with a score of their own, so that a submission shows in
     // the high-score table.
     game.Form().LoadProgress("ANN");
@@ -105,11 +107,19 @@ class RoundThroughTheShell : public ::testing::Test {
 
   TTempFolder levels;
   THeadlessGame game;
-  std::vector<std::string> music;
   static constexpr int kScoreBefore = 1000;
   int Earned() { return game.Form().TotalScore->Value() - kScoreBefore; }
   float FruitOwned() { return game.Form().BuySlots->Accounts()[elFruit]; }
   bool ScoreSubmitted() { return game.Form().HighScores->Entry(1).Name == "ANN"; }
+  // How often a sound or track (its file name without ".ogg") was played,
+  // as the silent audio device heard it.
+  int TimesPlayed(const std::string& name) {
+    const auto& device = static_cast<const TSilentAudioDevice&>(*game.Platform().Audio);
+    std::map<TAudioHandle, std::string> names;
+    for (const auto& load : device.Loads) names[load.Handle] = load.File.stem().string();
+    return static_cast<int>(std::count_if(device.Plays.begin(), device.Plays.end(),
+                                          [&](const auto& play) { return names[play.Handle] == name; }));
+  }
 };
 
 }  // namespace qm::testing

@@ -23,6 +23,10 @@ std::vector<TTextEntry> GameTexts() {
       {id::IslandMessage(4), "Island 4: Mistmere"},
       {id::IslandMessage(5), "Island 5: Cloudspire"},
       {id::CreditsTitle, "Credits"},
+      {id::SoundLabel, "Sound"},
+      {id::MusicLabel, "Music"},
+      {id::FullScreenLabel, "Full screen"},
+      {id::TutorialsLabel, "Tutorials"},
   };
 }
 
