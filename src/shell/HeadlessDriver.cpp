@@ -135,6 +135,20 @@ bool THeadlessDriver::ClickWhenShown(const TGameMenuWindow& window, const TGameB
   return true;
 }
 
+bool THeadlessDriver::VisitOptions(int maxTicks) {
+  TFormMain& form = *FForm;
+  ClickButton(*form.OptionsButton);
+  if (!ClickWhenShown(*form.OptionsWindow, *form.OptionsOKButton, maxTicks)) return false;
+  return WaitForScene(gsMenu, maxTicks);
+}
+
+bool THeadlessDriver::PauseAndResume(int maxTicks) {
+  TFormMain& form = *FForm;
+  ClickButton(*form.InGameMenuButton);
+  if (!ClickWhenShown(*form.InGameMenuWindow, *form.InGameResumeButton, maxTicks)) return false;
+  return WaitForScene(gsMainGame, maxTicks);
+}
+
 bool THeadlessDriver::NameTheNewPlayer(std::string_view name, int maxTicks) {
   TFormMain& form = *FForm;
   if (!WaitForWindow(*form.AddNameWindow, maxTicks)) return false;

@@ -94,6 +94,12 @@ class THeadlessDriver {
   bool BuyUpgrade(int slot, int maxTicks);
   // In the upgrade scene: the book's Play once the shop takes clicks.
   bool PressBookPlay(int maxTicks);
+  // From the menu: the options window opened and closed with OK, back in
+  // the menu.
+  bool VisitOptions(int maxTicks);
+  // In a round: the in-game menu opened by its button and closed with
+  // Resume, back in the round.
+  bool PauseAndResume(int maxTicks);
 
  private:
   void FrameToWindow(int frameX, int frameY, int& x, int& y) const;

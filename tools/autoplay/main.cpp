@@ -10,6 +10,8 @@
 // the splash. --player chooses that player in the player list, adding them
 // by typing the name when they are not listed; without it the tool answers
 // a first run's name entry with a blank name, as a player in a hurry would.
+// It opens the options once and closes them with OK, and in every round
+// takes a break through the in-game menu after a few moves.
 // It then presses Play and, on the map, Play again, and plays round after
 // round from the player's resume point (--island and --level override it):
 // each move is the board's own hint search (the seed settles its ties),
@@ -195,6 +197,11 @@ class TAutoPlayer {
                 << " (scene " << int(FDriver.Scene()) << ")\n";
       return 1;
     }
+    // A player looks at the options once.
+    if (!FDriver.VisitOptions(400)) {
+      std::cerr << "quillmere-autoplay: the options never closed (scene " << int(FDriver.Scene()) << ")\n";
+      return 1;
+    }
     std::printf("player %s island %d level %d score %d\n", qm::Cp1252ToUtf8(form.PlayerName()).c_str(),
                 form.Progress.NextUncompletedIslandIdx, form.Progress.NextUncompletedLevelIdx, form.TotalScore->Value());
     std::fflush(stdout);
@@ -334,6 +341,11 @@ class TAutoPlayer {
       }
       if (FDriver.MakeHintMove()) {
         ++moves;
+        // Once a round, a break through the in-game menu.
+        if (moves == kPauseAtMove && !FDriver.PauseAndResume(400)) {
+          result = TResult::Broken;
+          break;
+        }
         FDriver.Tick(FArguments.Pause);
       }
       FDriver.Tick();
@@ -403,6 +415,7 @@ class TAutoPlayer {
   }
 
   static constexpr long long kToolLookTicks = 20;
+  static constexpr int kPauseAtMove = 5;
 
   TArguments FArguments;
   qm::THeadlessDriver FDriver;
