@@ -57,10 +57,10 @@ TEST_F(RoundThroughTheShell, AFiveLineShowsAMatchXBadgeAndPaysItsCombo) {
   EXPECT_EQ(game.Form().Combos->ActiveCount(), 1);
   Settle();
   game.RunTicks(120);  // the badge flies to the manna jar and lands
-  // Five cleared tiles at 3 points, and a MatchX 5 landing: 5 manna units
-  // at 3 points each.
-  EXPECT_EQ(game.Form().RoundScore->LevelScore(), 5 * 3);
-  EXPECT_EQ(Earned(), 5 * 3 + 5 * 3);
+  // Five cleared tiles at 3 points (more when the refill lines up again),
+  // and a MatchX 5 landing: 5 manna units at 3 points each.
+  EXPECT_GE(game.Form().RoundScore->LevelScore(), 5 * 3);
+  EXPECT_EQ(Earned() - game.Form().RoundScore->LevelScore(), 5 * 3);
 }
 
 TEST_F(RoundThroughTheShell, TheBoardTakesASwapWhileACascadeFalls) {
