@@ -238,21 +238,5 @@ TEST_F(AudioPlayers, VoiceSetsComeFromTheirFolders) {
   }
 }
 
-TEST_F(AudioPlayers, WithoutADeviceEverythingIsSilent) {
-  Touch("Sounds/Click.ogg");
-  TSFXPlayer sounds(nullptr);
-  sounds.Path = FRoot / "Sounds";
-  sounds.LoadSounds();
-  sounds.PlaySound("Click");
-  TVoicePlayer voices(nullptr, FRoot);
-  voices.LoadVoiceSet(vsStory, 0);
-  voices.PlayVoice("StoryOpening1");
-  TMusicBox music(nullptr);
-  music.LoadTracks();
-  music.RequestTrack(MusicTrack::Splash);
-  music.Tick();
-  EXPECT_EQ(music.CurrentTrack(), MusicTrack::Splash);
-}
-
 }  // namespace
 }  // namespace qm

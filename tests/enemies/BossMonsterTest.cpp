@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "enemies/AbsorbedEnergy.h"
 #include "enemies/BossMonster.h"
 #include "enemies/MonsterAura.h"
 #include "engine/FrameTime.h"
@@ -66,12 +65,6 @@ struct TArena {
 
 int Ticks(int ms) { return (ms + FrameMs - 1) / FrameMs; }
 
-// The threshold the next draw of the shared generator yields.
-int NextThreshold(int ref) {
-  TGameRandom copy(GameRandom().Seed());
-  return ref + RoundToEven(ref * copy.Random(5) / 10.0);
-}
-
 class BossTest : public ::testing::Test {
  protected:
   void SetUp() override { GameRandom().SetSeed(1234); }
@@ -117,16 +110,6 @@ TEST_F(BossTest, TheAurasPeakDrainsTheBossSecondsFromTheTimerOncePerAbsorb) {
   EXPECT_EQ(auraSizes, (std::vector<float>{A.Aura.MaxBubbleSizeRatio, A.Aura.MaxBubbleSizeRatio}));
 }
 
-TEST_F(BossTest, AHitRestartsTheWaitButKeepsItsLength) {
-  const int threshold = NextThreshold(B.RefTimeForAbsorbAttempt);
-  EXPECT_GE(threshold, B.RefTimeForAbsorbAttempt);
-  EXPECT_LE(threshold, B.RefTimeForAbsorbAttempt * 14 / 10);
-  B.EnableAttempts(true);
-  A.Tick(100);
-  ASSERT_TRUE(B.Hit(0, 0, true));
-  EXPECT_EQ(A.TicksUntilTurn(), Ticks(threshold));
-}
-
 TEST_F(BossTest, TheWaitIsDrawnOnlyWhenAttemptsSwitchOnOrOneStarts) {
   B.EnableAttempts(true);
   auto seed = GameRandom().Seed();
@@ -170,16 +153,6 @@ TEST_F(BossTest, AForcedHitAtNoEnergyMisses) {
   EXPECT_FALSE(B.Hit(0, 0, true));
 }
 
-TEST_F(BossTest, SettingEnergyMidRoundRefillsIt) {
-  B.Hit(0, 0, true);
-  B.Hit(0, 0, true);
-  B.SetEnergy(10);
-  EXPECT_EQ(B.CurrentEnergy(), 10);
-  B.ApplyLevelValues({.Energy = 40, .OneAbsorbedTime = 15});
-  EXPECT_EQ(B.CurrentEnergy(), 40);
-  EXPECT_EQ(B.OneAbsorbedTime, 15);
-}
-
 TEST_F(BossTest, ADyingBossEndsTheRoundOnceEvenWhenHitAgainInTheSameTick) {
   B.SetEnergy(2);
   B.Hit(0, 0, true);
@@ -187,17 +160,6 @@ TEST_F(BossTest, ADyingBossEndsTheRoundOnceEvenWhenHitAgainInTheSameTick) {
   EXPECT_FALSE(B.Hit(0, 0, true));
   EXPECT_EQ(A.Dead, 1);
   EXPECT_TRUE(B.IsDead());
-}
-
-TEST_F(BossTest, HitSoundsAreSpacedAtLeastASecondApart) {
-  A.Tick(Ticks(B.HitSoundDelayTime));
-  B.Hit(0, 0, true);
-  B.Hit(0, 0, true);
-  A.Tick(Ticks(B.HitSoundDelayTime) - 1);
-  B.Hit(0, 0, true);
-  A.Tick();
-  B.Hit(0, 0, true);
-  EXPECT_EQ(A.Sounds.size(), 2u);
 }
 
 class EveryKind : public ::testing::TestWithParam<TBossKind> {};
@@ -220,31 +182,7 @@ TEST_P(EveryKind, TheDeadBossLandsInTwentyTicksAndLiesStunned) {
   EXPECT_EQ(b.Y(), b.DisappearVertPos);
 }
 
-TEST_P(EveryKind, ThrownFruitHitsInsideTheKindsBoxOnly) {
-  std::unique_ptr<TBossMonster> b = MakeBoss(GetParam());
-  const TBossShape& s = b->Shape();
-  const int left = b->MaxRightPos + s.HitLeftAdd - b->FruitAvgSize;
-  const int right = b->MaxRightPos + s.HitRightAdd;
-  const int top = b->TopPos + s.HitTopAdd;
-  EXPECT_TRUE(b->Hit(left, top, false));
-  EXPECT_TRUE(b->Hit(right, top + 300, false)) << "anything below the box's top";
-  EXPECT_FALSE(b->Hit(left - 1, top, false));
-  EXPECT_FALSE(b->Hit(right + 1, top, false));
-  EXPECT_FALSE(b->Hit(left, top - 1, false));
-  EXPECT_EQ(b->CurrentEnergy(), b->Energy() - 2);
-}
-
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryKind, ::testing::Values(bkOwl, bkSquirrel, bkBee, bkBat, bkCat));
-
-TEST_F(BossTest, AFreshBossWalksItsLedgeWithoutAbsorbingUntilPlayStarts) {
-  A.QuickAttempts();
-  A.Tick(B.MaxRightPos - B.MaxLeftPos);
-  EXPECT_EQ(B.X(), B.MaxLeftPos);
-  EXPECT_EQ(B.Direction(), TBossMonster::drRight);
-  A.Tick(3);
-  EXPECT_EQ(B.X(), B.MaxLeftPos + 3);
-  EXPECT_EQ(A.Turned, 0);
-}
 
 TEST_F(BossTest, EveryFifthSprayedFrameOverTheBodyLandsABlow) {
   const int x = RoundToEven(B.X()), y = RoundToEven(B.Y());
@@ -255,18 +193,6 @@ TEST_F(BossTest, EveryFifthSprayedFrameOverTheBodyLandsABlow) {
   for (int i = 0; i < 10; ++i) blows += B.SprayTest(below);
   EXPECT_EQ(blows, 2);
   EXPECT_EQ(B.CurrentEnergy(), B.Energy() - 2);
-}
-
-TEST(AbsorbedEnergy, TheSparksTakeTheTubesColour) {
-  EXPECT_EQ(TAbsorbedEnergy::ColourForPercentLeft(40), ecRed);
-  EXPECT_EQ(TAbsorbedEnergy::ColourForPercentLeft(41), ecYellow);
-  EXPECT_EQ(TAbsorbedEnergy::ColourForPercentLeft(77), ecYellow);
-  EXPECT_EQ(TAbsorbedEnergy::ColourForPercentLeft(78), ecGreen);
-  TAbsorbedEnergy e;
-  e.Start({1300, 500}, {400, 520}, 50);
-  EXPECT_TRUE(e.IsRunning());
-  for (int i = 0; i < 200; ++i) e.TickAndDraw();
-  EXPECT_FALSE(e.IsRunning());
 }
 
 }  // namespace

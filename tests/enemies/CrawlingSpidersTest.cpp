@@ -79,14 +79,6 @@ class Spiders : public ::testing::Test {
 
 // --- Waves --------------------------------------------------------------------
 
-TEST_F(Spiders, EveryIntervalOfClearedFruitCallsAWave) {
-  int waves = 0;
-  S.OnFruitsIntervalReached = [&waves] { ++waves; };
-  S.FruitsInterval = 3;
-  for (int i = 0; i < 7; ++i) S.CountClearedFruit();
-  EXPECT_EQ(waves, 2);
-}
-
 struct TWaveCase {
   int WebsOnBoard;
   int Spiders;
@@ -121,17 +113,6 @@ TEST_F(Spiders, NoTwoSpidersAnchorOnOneTile) {
   EXPECT_TRUE(shared) << "the second spider came by while the first was webbing";
   ASSERT_EQ(Webs.size(), 2u);
   EXPECT_FALSE(Webs[0] == Webs[1]);
-}
-
-TEST_F(Spiders, OnceTheWaveIsWebbedTheSpidersWalkOff) {
-  S.MaxWebs = 1;
-  S.MaxSpidersOnBoard = 1;
-  S.OneWebEveryProb = 1;
-  S.StartWave(Board, 0);
-  for (int i = 0; i < 2000 && (S.IsRunning() || Landings == 0); ++i) S.UpdateAndDraw();
-  EXPECT_EQ(Webs.size(), 1u);
-  EXPECT_FALSE(S.IsRunning());
-  EXPECT_EQ(Credited, 0);
 }
 
 // --- A tile without neighbours ------------------------------------------------
@@ -250,17 +231,6 @@ TEST_F(Spiders, FrozenSpidersStillFallAndRollAway) {
   for (int i = 0; i < 200 && S.IsRunning(); ++i) S.UpdateAndDraw();
   EXPECT_FALSE(S.IsRunning());
   EXPECT_GT(DustBounces, 0);
-}
-
-TEST_F(Spiders, ResetClearsTheBoardAndThaws) {
-  LandOne();
-  S.MaxSpidersOnBoard = 2;
-  S.StartWave(Board, 0);
-  S.Reset();
-  EXPECT_FALSE(S.Frozen);
-  EXPECT_FALSE(S.IsRunning());
-  Tick(400);
-  EXPECT_EQ(Landings, 1) << "the wave's next spider never comes";
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "enemies/CollectorBombTool.h"
 #include "enemies/CountedTool.h"
 #include "enemies/MagicKey.h"
-#include "enemies/FlowingTool.h"
 #include "enemies/ToolBoardArea.h"
 #include "enemies/ToolGlide.h"
 
@@ -105,20 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Paths, Glide,
                                            TGlideCase{0, 0, 30, -10, 30, -10, 1}, TGlideCase{5, 5, 5, 5, 5, 5, 1}));
 
 // --- Collected tools in flight ---------------------------------------------
-
-TEST(FlowingTool, EachFlightArrivesOnceWithItsKind) {
-  TFlowingTool flow;
-  std::vector<TToolKind> arrived;
-  flow.OnToolArrived = [&](TToolKind k) { arrived.push_back(k); };
-  flow.Launch(toBroom, 300, 300, 27, 227);
-  flow.Launch(toAerosol, 800, 600, 26, 278);
-  flow.Launch(toNone, 0, 0, 1, 1);
-  EXPECT_EQ(flow.InFlight(), 2);
-  for (int i = 0; i < 500 && flow.InFlight() > 0; ++i) flow.UpdateAndDraw();
-  ASSERT_EQ(arrived.size(), 2u);
-  EXPECT_EQ(arrived[0], toBroom) << "the shorter flight lands first";
-  EXPECT_EQ(arrived[1], toAerosol);
-}
 
 // --- Counted-tool stock -----------------------------------------------------
 
@@ -292,21 +277,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TBroomCase{"webbed, last use", {4, 4}, 1, 5, 0, "Sweeping", TCountedToolState::Waiting},
                       TBroomCase{"no web", {5, 4}, 3, 5, 3, "DisabledTile", TCountedToolState::Carried},
                       TBroomCase{"blank", {1, 1}, 3, 5, 3, "PickingTool", TCountedToolState::Waiting}));
-
-TEST(BroomClick, TheSweptTileIsReportedOnceAndClicksWaitWhileSweeping) {
-  TBroom broom;
-  TToolBoard board;
-  board.Applicable = {{4, 4}, {6, 2}};
-  HookBroom(broom, board);
-  PickUp(broom);
-  broom.MouseDown(TileMidX(4), TileMidY(4), TMouseButton::mbLeft);
-  broom.MouseDown(TileMidX(6), TileMidY(2), TMouseButton::mbLeft);
-  Ticks(broom, TBroom::SweepTicks - 1);
-  EXPECT_TRUE(board.Finished.empty());
-  Ticks(broom, 1);
-  EXPECT_EQ(board.Finished, (std::vector<TPoint>{{4, 4}}));
-  EXPECT_EQ(broom.Stock(), 2);
-}
 
 // --- Magic key --------------------------------------------------------------
 
@@ -503,30 +473,6 @@ INSTANTIATE_TEST_SUITE_P(
                         TPowerToolState::Returning, false, false},
         TPowerClickCase{"cancel", TileMidX(5), TileMidY(5), TMouseButton::mbRight, TPowerToolState::Returning,
                         false, false}));
-
-TEST(PowerHighlight, EachNewTileIsAskedAndHighlightedWithItsAnswer) {
-  TPowerRig rig;
-  rig.Tool.MouseMove(TileMidX(5), TileMidY(5));
-  EXPECT_TRUE(rig.Highlights.empty()) << "a hanging tool highlights nothing";
-  rig.Pick();
-  rig.Tool.MouseMove(TileMidX(5), TileMidY(5));
-  rig.Tool.MouseMove(TileMidX(5) + 10, TileMidY(5) + 10);
-  rig.Tool.MouseMove(TileMidX(6), TileMidY(5));
-  EXPECT_EQ(rig.Highlights, (std::vector<std::pair<TPoint, bool>>{{{5, 5}, true}, {{6, 5}, false}}));
-  EXPECT_EQ(rig.Board.Asked, (std::vector<TPoint>{{5, 5}, {6, 5}}));
-}
-
-TEST(PowerHighlight, EnablingAgainBlinksTheHolder) {
-  TPowerRig rig;
-  rig.Tool.Enabled = false;
-  rig.Tool.UpdateAndDraw();
-  EXPECT_FALSE(rig.Tool.Blinking());
-  rig.Tool.Enabled = true;
-  rig.Tool.UpdateAndDraw();
-  EXPECT_TRUE(rig.Tool.Blinking());
-  Ticks(rig.Tool, TCollectorBombTool::BlinkTicks);
-  EXPECT_FALSE(rig.Tool.Blinking());
-}
 
 }  // namespace
 }  // namespace qm
