@@ -200,6 +200,8 @@ void TFormMain::CreateComponents() {
   CreateShop();
   CreateMap();
   CreatePlayers();
+  CreateStory();
+  CreateComments();
 
   ImageLoader->OnStartupImageLoaded = [this] {
     LoadingBar->OneImageLoaded();

@@ -21,7 +21,11 @@
 #include "shell/LoadedImageList.h"
 #include "shell/LoadingBar.h"
 #include "shell/SceneTransition.h"
+#include "text/ChapterDialog.h"
+#include "text/ComicStrips.h"
+#include "text/GameComment.h"
 #include "text/GlobalGameText.h"
+#include "text/NarrationText.h"
 #include "text/SettingLoader.h"
 #include "text/TextStrings.h"
 #include "audio/MusicBox.h"
@@ -250,6 +254,21 @@ class TFormMain {
   std::unique_ptr<TGameButton> InGameHelpButton;
   std::unique_ptr<TGameButton> InGameToMenuButton;
   std::unique_ptr<TGameButton> InGameMenuButton;
+  // The story: the opening and the ending strips with the narration typed
+  // under them, and the skip button of both.
+  std::unique_ptr<TComicStrips> ComicStrips;
+  std::unique_ptr<TEndingComicStrips> EndingComicStrips;
+  std::unique_ptr<TNarrationText> NarrationText;
+  std::unique_ptr<TGameButton> StorySkipButton;
+  // The conversations after purchases, with the upgrade scene's own skip
+  // button.
+  std::unique_ptr<TChapterDialog> ChapterDialog;
+  std::unique_ptr<TGameButton> DialogSkipButton;
+  // The big messages: the round's, the mission names on the map and the
+  // upgrade scene's notices.
+  std::unique_ptr<TGameComment> RoundComment;
+  std::unique_ptr<TGameComment> MapComment;
+  std::unique_ptr<TGameComment> StickerBookComment;
 
   // The loaded player's record as read: the fields no component holds yet
   // are written back as they came. The default one is a new player's.
@@ -354,6 +373,10 @@ class TFormMain {
     TGameSceneValues RememberedScene = gsMainGame;
     bool RestartAfterMenu = false;
     int PausedPulse = 0;
+    // What follows the round comment on screen once it has waved, and what
+    // follows the running chapter dialog once it has closed.
+    std::function<void()> CommentFinished;
+    std::function<void()> DialogClosed;
   };
   TShellState State;
 
@@ -364,16 +387,6 @@ class TFormMain {
     // The scenes the help and credits buttons lead to.
     std::function<void()> OpenHelp;
     std::function<void()> OpenCredits;
-    // Parts that arrive with their own units: the comments (each calls back
-    // when it has finished waving), voices, chapter dialogs and the ending.
-    std::function<void(int comment, std::function<void()> finished)> ShowComment;
-    // A comment with a text of its own (a chapter or an island message).
-    std::function<void(const std::string& text)> ShowTextComment;
-    // The chapter dialog after a purchase (and the final one, 22); calls
-    // back when it has closed. Until it exists it has closed at once.
-    std::function<void(int chapter, std::function<void()> closed)> ShowChapterDialog;
-    // The ending story, once the book is complete.
-    std::function<void()> StartEndingStory;
     // What a confirm question other than leaving the game does once answered.
     std::function<void(int question, bool answer)> ConfirmAnswered;
   };
@@ -536,11 +549,33 @@ class TFormMain {
   // The developer's F2: reports enough gathered pieces to meet every target
   // and strikes the monster down.
   void CollectEverything();
-  void Comment(int comment, std::function<void()> finished);
+  // The round's big message; finished follows once it has waved.
+  void Comment(TCommentKind comment, std::function<void()> finished);
   // What the tiles of a cleared group pay into the accounts.
   void EarnClearedTiles(const TBoardData& data, const TSimpleObjectArray& mask);
   // The sound request every component's OnPlaySound is wired to.
   std::function<void(const std::string&)> SoundRequest();
+
+  // The story, the chapter dialogs and the comments.
+  void CreateStory();
+  TComicStripsBase& StripsOf(TGameSceneValues scene) const;
+  void EnterStory(TGameSceneValues scene);
+  void LeaveStory(TGameSceneValues scene);
+  void StoryRoutine();
+  void StoryOver();
+  void StartEndingStory();
+  // The player's story is told once: the first time they come to play.
+  TGameSceneValues AfterChoosingPlayer() const;
+  // A new voice player with the set of lines, at the voice volume.
+  void NewVoiceSet(TVoiceSet set, int number);
+  // The music volume the player's options ask for (0 when switched off).
+  int MusicVolumeSetting() const;
+  void CreateChapterDialog();
+  void ShowChapterDialog(int chapter, std::function<void()> closed);
+  void ChapterDialogEnded();
+  void ChapterDialogMouseDown(int x, int y, TMouseButton button);
+  void CreateComments();
+  void FetchCommentSizes();
 
   // Players, their progress and the high scores.
   void CreatePlayers();

@@ -61,6 +61,10 @@ void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
     case gsMap:
       for (TGameButton* widget : MapButtons()) widget->MouseDown(x, y, button);
       break;
+    case gsOpeningStory:
+    case gsEndingStory:
+      StorySkipButton->MouseDown(x, y, button);
+      break;
     default:
       break;
   }
@@ -106,6 +110,10 @@ void TFormMain::FormMouseMove(TShiftState, int x, int y) {
     case gsMap:
       for (TGameButton* widget : MapButtons()) widget->MouseMove(x, y);
       break;
+    case gsOpeningStory:
+    case gsEndingStory:
+      StorySkipButton->MouseMove(x, y);
+      break;
     default:
       break;
   }
@@ -150,6 +158,10 @@ void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
       break;
     case gsMap:
       for (TGameButton* widget : MapButtons()) widget->MouseUp(x, y);
+      break;
+    case gsOpeningStory:
+    case gsEndingStory:
+      StorySkipButton->MouseUp(x, y);
       break;
     default:
       break;

@@ -69,7 +69,7 @@ void TFormMain::EnterMap() {
   const std::string message = MapIslands->TakeMessage();
   if (message.empty()) return;
   CompletedStamps->StartStamp();
-  if (Hooks.ShowTextComment) Hooks.ShowTextComment(message);
+  MapComment->ShowText(message);
   PlaySound("Mission" + std::to_string(island));
 }
 
@@ -80,6 +80,7 @@ void TFormMain::MapRoutine() {
   MapIslands->TickAndDraw();
   CompletedStamps->Tick();
   CompletedStamps->Draw();
+  MapComment->UpdateAndDraw();
   const TScreenPoint left = MapLeftPanelMover->CurrentPos();
   const TScreenPoint right = MapRightPanelMover->CurrentPos();
   DrawImage(*OmegaImageList1, "CornerLeftPanel", left.X, left.Y, 0);

@@ -133,6 +133,7 @@ void TFormMain::MeasurePictureSizes() {
   SoundVolumeBar->FetchSize();
   MusicVolumeBar->FetchSize();
   TotalScore->ReloadSizes();
+  FetchCommentSizes();
 }
 
 void TFormMain::PlaceMenuButtons(TScreenPoint panel) {

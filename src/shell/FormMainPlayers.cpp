@@ -140,6 +140,7 @@ void TFormMain::ApplyProgress() {
   BuySlots->LoadFrom(PlayerRecord);
   StickerBookObjects->LoadFrom(PlayerRecord);
   MapIslands->LoadFrom(PlayerRecord);
+  ComicStrips->OpeningStoryTold = PlayerRecord.OpeningStoryTold != 0;
   BookProgressTube->ShowAt(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
   // A damaged resume point starts the player at a level that exists.
   Progress.NextUncompletedIslandIdx = std::clamp<int>(PlayerRecord.NextUncompletedIslandIdx, 1, 5);
@@ -157,6 +158,7 @@ TProgressRecord TFormMain::CaptureProgress(TProgressRecord record, bool captureO
   BuySlots->StoreInto(record);
   if (captureObjects) StickerBookObjects->StoreInto(record);
   MapIslands->StoreInto(record);
+  record.OpeningStoryTold = ComicStrips->OpeningStoryTold ? 1 : 0;
   record.NextUncompletedIslandIdx = std::uint8_t(Progress.NextUncompletedIslandIdx);
   record.NextUncompletedLevelIdx = Progress.NextUncompletedLevelIdx;
   record.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
@@ -248,7 +250,7 @@ void TFormMain::PlayerListClosed() {
   // Another player: the levels they replay are their own.
   LevelParams->ResetReplayMemory();
   LoadProgress(chosen);
-  SceneTransition->Start(gsPlayerSelect, gsMenu);
+  SceneTransition->Start(gsPlayerSelect, AfterChoosingPlayer());
 }
 
 void TFormMain::AddDefaultPlayerIfNone() {
@@ -326,9 +328,9 @@ void TFormMain::NameEntryConfirmed() {
 
 void TFormMain::NameEntryClosed() {
   if (GameScene->Value() == gsAddInitialPlayer) {
-    // The first player is named: the story of the game would begin here.
+    // The first player is named: the story of the game begins.
     if (State.NameEntryOutcome == TShellState::neAdded)
-      SceneTransition->Start(gsAddInitialPlayer, gsMenu);
+      SceneTransition->Start(gsAddInitialPlayer, AfterChoosingPlayer());
     else
       ShowNameEntry(true);
     return;

@@ -11,13 +11,6 @@ namespace qm {
 
 namespace {
 
-// Comment kinds of the round's big messages.
-constexpr int kCommentGo = 2;
-constexpr int kCommentTimeUp = 3;
-constexpr int kCommentRoundClear = 4;
-constexpr int kCommentBossVictory = 5;
-constexpr int kCommentNoMoreMoves = 7;
-constexpr int kCommentTimeRunningOut = 8;
 
 }  // namespace
 
@@ -138,7 +131,7 @@ void TFormMain::WireRoundPlay() {
     RoundScore->GoldTileRemoved();
     BuySlots->AddOwned(elGoldTile, GoldTileEarning(BuySlots->Flags(), Progress.IslandIdx));
   };
-  RoundPlay->OnNoMoreMoves = [this] { Comment(kCommentNoMoreMoves, {}); };
+  RoundPlay->OnNoMoreMoves = [this] { Comment(coNoMoreMoves, {}); };
   // Needed pieces count on the objectives panel when they land on it.
   RoundPlay->OnRequiredQuestion = [this](TIndividualElementKind kind, bool& required) {
     required = ElementGather->IsRequired(kind);
@@ -163,9 +156,9 @@ void TFormMain::WireRoundRules() {
   };
   TubeTimer->OnTimeUp = [this](TTubeTimer&) { TimeUp(); };
   TubeTimer->OnAlmostTimeUp = [this](TTubeTimer&) {
-    if (State.RoundObjective == goBossMode) Comment(kCommentTimeRunningOut, {});
+    if (State.RoundObjective == goBossMode) Comment(coTimeRunningOut, {});
   };
-  ObjectiveInfo->OnStartHiding = [this](TObjectiveInfo&) { Comment(kCommentGo, {}); };
+  ObjectiveInfo->OnStartHiding = [this](TObjectiveInfo&) { Comment(coGo, {}); };
   ObjectiveInfo->OnHidingComplete = [this](TObjectiveInfo&) { OpenPlay(); };
 
   RoundScore->OnTotalScoreAdd = [this](TRoundScore&, int points) { TotalScore->SetTarget(TotalScore->Value() + points); };
@@ -217,14 +210,6 @@ void TFormMain::EarnClearedTiles(const TBoardData& data, const TSimpleObjectArra
     }
 }
 
-void TFormMain::Comment(int comment, std::function<void()> finished) {
-  // Until the animated comments exist, a comment has finished at once.
-  if (Hooks.ShowComment)
-    Hooks.ShowComment(comment, std::move(finished));
-  else if (finished)
-    finished();
-}
-
 void TFormMain::PlaceBoard(TPoint origin) {
   RoundPlay->PlaceBoard(origin);
   Combos->BoardLeft = origin.X;
@@ -235,6 +220,8 @@ void TFormMain::PlaceBoard(TPoint origin) {
 
 void TFormMain::ResetRoundComponents() {
   RoundScore->Clear();
+  RoundComment->HideNow();
+  State.CommentFinished = {};
   State.RoundOver = false;
   SceneTransition->Cancel();
   TubeTimer->Reset();
@@ -354,7 +341,7 @@ void TFormMain::RoundWon() {
     Progress.NextUncompletedLevelIdx = Progress.LevelIdx + 1;
   }
   SaveProgress(true);
-  Comment(State.RoundObjective == goBossMode ? kCommentBossVictory : kCommentRoundClear, [this] { AfterWin(); });
+  Comment(State.RoundObjective == goBossMode ? coBossVictory : coGameRoundClear, [this] { AfterWin(); });
 }
 
 void TFormMain::AfterWin() { RoundPlay->ClearAway(); }
@@ -366,7 +353,7 @@ void TFormMain::TimeUp() {
   GameScene->SetValue(gsTimeUp);
   EnemiesLeaveTheBoard();
   RoundPlay->FallApart();
-  Comment(kCommentTimeUp, {});
+  Comment(coTimeUp, {});
   SubmitScore();
   BuySlots->RevertEarnings();
 }
@@ -379,6 +366,7 @@ void TFormMain::RoundRoutine() {
   RoundPlay->TickEffectsLayer();
   SpidersRoutine();
   RoundPlay->TickBlastsLayer();
+  RoundComment->UpdateAndDraw();
   TScreenPoint elements = ElementsPanelMover->CurrentPos();
   DrawImage(*OmegaImageList1, "ElementsPanel", elements.X, elements.Y, 0);
   TubeTimer->TickAndDraw();
@@ -425,6 +413,8 @@ void TFormMain::RoundMouseDown(int x, int y, TMouseButton button) {
   ToolsMouseDown(x, y, button);
   // A hammer's blow or a blaster wave on its way holds the board.
   if (toolInHand || CountedToolActive() || PowerToolCarried() || RoundPlay->BoardBusy()) return;
+  // A player already at the pieces does not need to be told to go.
+  if (RoundComment->CommentKind() == coGo) RoundComment->FinishWaving();
   GameBoard().MouseDown(x, y, button == TMouseButton::mbLeft ? 0 : 1);
 }
 

@@ -15,13 +15,19 @@ void TFormMain::GameSceneChanged(TGameSceneValues oldScene, TGameSceneValues new
 void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
   bool leavingSplash = oldScene == gsSplash && newScene != gsAddInitialPlayer;
   if (leavingSplash || oldScene == gsAddInitialPlayer) FreeSplashImages();
-  if (oldScene == gsMap) OmegaImageList1->FreeImage("MapBG");
+  if (oldScene == gsMap) {
+    MapComment->HideNow();
+    OmegaImageList1->FreeImage("MapBG");
+  }
+  if (oldScene == gsStickerBook) StickerBookComment->HideNow();
+  if (oldScene == gsOpeningStory || oldScene == gsEndingStory) LeaveStory(oldScene);
 }
 
 void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
   if (newScene == gsMenu) EnterMenu(oldScene);
   if (newScene == gsStickerBook) EnterStickerBook();
   if (newScene == gsMap) EnterMap();
+  if (newScene == gsOpeningStory || newScene == gsEndingStory) EnterStory(newScene);
 }
 
 void TFormMain::EnterMenu(TGameSceneValues oldScene) {
@@ -47,7 +53,7 @@ void TFormMain::FreeSplashImages() {
 
 void TFormMain::TransitionStartToSwitch(TGameSceneValues from, TGameSceneValues to) {
   bool leavingMenu = from == gsMenu && to != gsOptions && to != gsHighScores;
-  if (leavingMenu || (from == gsPlayerSelect && to == gsMenu)) SlideMenuPanels(false);
+  if (leavingMenu || (from == gsPlayerSelect && (to == gsMenu || to == gsOpeningStory))) SlideMenuPanels(false);
   if (from == gsMap) {
     MapLeftPanelMover->Hide();
     MapRightPanelMover->Hide();

@@ -65,11 +65,8 @@ void TFormMain::CreateShop() {
   SmallWren->OnCheerPeak = [this] { CheerPeak(); };
   SmallWren->OnCheerDone = [this] {
     // The chapter the purchase opens is told before the shop opens again.
-    const int chapter = TStickerBookObjects::GroupOf(State.PurchaseIsland, State.PurchaseSlot);
-    if (Hooks.ShowChapterDialog)
-      Hooks.ShowChapterDialog(chapter, [this] { ChapterClosed(); });
-    else
-      ChapterClosed();
+    ShowChapterDialog(TStickerBookObjects::GroupOf(State.PurchaseIsland, State.PurchaseSlot),
+                      [this] { ChapterClosed(); });
   };
   SmallWren->Reset();
 
@@ -159,6 +156,9 @@ void TFormMain::StickerBookRoutine() {
   BuySlots->Draw();
   BookPlayButton->Draw();
   DrawPocket(kPocketLeft, kPocketTop);
+  StickerBookComment->UpdateAndDraw();
+  ChapterDialog->TickAndDraw();
+  DialogSkipButton->Draw();
 }
 
 void TFormMain::DrawPocket(int x, int y) {
@@ -173,16 +173,24 @@ void TFormMain::DrawPocket(int x, int y) {
 }
 
 void TFormMain::ShopMouseDown(int x, int y, TMouseButton button) {
+  if (ChapterDialog->Playing()) {
+    ChapterDialogMouseDown(x, y, button);
+    return;
+  }
   BuySlots->MouseDown(x, y, button);
   if (BuySlots->Enabled) BookPlayButton->MouseDown(x, y, button);
 }
 
 void TFormMain::ShopMouseMove(int x, int y) {
+  DialogSkipButton->MouseMove(x, y);
+  if (ChapterDialog->Playing()) return;
   BuySlots->MouseMove(x, y);
   BookPlayButton->MouseMove(x, y);
 }
 
 void TFormMain::ShopMouseUp(int x, int y) {
+  DialogSkipButton->MouseUp(x, y);
+  if (ChapterDialog->Playing()) return;
   BuySlots->MouseUp(x, y);
   if (BuySlots->Enabled) BookPlayButton->MouseUp(x, y);
 }
@@ -209,7 +217,7 @@ void TFormMain::ChapterClosed() {
   BuySlots->Enabled = true;
   BuySlots->UpdateAffordable();
   if (StickerBookObjects->ZeppelinRevealed()) {
-    if (Hooks.StartEndingStory) Hooks.StartEndingStory();
+    StartEndingStory();
     return;
   }
   if (!BuySlots->IslandComplete()) return;
@@ -217,11 +225,11 @@ void TFormMain::ChapterClosed() {
   if (island <= 4) {
     const std::string text = GameText(GameTextId::ChapterCompletePrefix) + std::to_string(island) +
                              GameText(GameTextId::ChapterCompleteSuffix);
-    if (Hooks.ShowTextComment) Hooks.ShowTextComment(text);
+    StickerBookComment->ShowText(text);
     PlaySound("ChapterComplete" + std::to_string(island));
     return;
   }
-  if (Hooks.ShowTextComment) Hooks.ShowTextComment(GameText(GameTextId::AllComplete));
+  StickerBookComment->ShowText(GameText(GameTextId::AllComplete));
   PlaySound("AllComplete");
   StickerBookObjects->Reveal(TStickerBookObjects::ZeppelinGroup, true);
   BookProgressTube->SetPosition(100);
@@ -229,18 +237,13 @@ void TFormMain::ChapterClosed() {
 }
 
 void TFormMain::BookPlayClick() {
+  StickerBookComment->FinishWaving();
   if (GameComplete()) {
-    // The last chapter closes the book; the ending follows it.
-    auto ending = [this] {
-      if (Hooks.StartEndingStory)
-        Hooks.StartEndingStory();
-      else
-        SceneTransition->Start(gsStickerBook, gsMenu);
-    };
-    if (Hooks.ShowChapterDialog)
-      Hooks.ShowChapterDialog(ChatTextId::Final, ending);
-    else
-      ending();
+    // The last chapter closes the book over the town alone; the ending
+    // follows it.
+    ShopPanelMover->Hide();
+    StickerBookPanelMover->Hide();
+    ShowChapterDialog(ChatTextId::Final, [this] { StartEndingStory(); });
     return;
   }
   if (!BuySlots->IslandComplete()) {

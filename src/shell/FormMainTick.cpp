@@ -92,6 +92,10 @@ void TFormMain::RunScene(TGameSceneValues scene) {
     case gsInGameMenu:
       InGameMenuRoutine();
       break;
+    case gsOpeningStory:
+    case gsEndingStory:
+      StoryRoutine();
+      break;
     default:
       // The other scenes come with the units that draw them.
       break;

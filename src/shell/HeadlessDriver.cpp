@@ -135,6 +135,20 @@ bool THeadlessDriver::ClickWhenShown(const TGameMenuWindow& window, const TGameB
   return true;
 }
 
+bool THeadlessDriver::SeeStoryThrough(int maxTicks) {
+  TFormMain& form = *FForm;
+  auto story = [&] { return Scene() == gsOpeningStory || Scene() == gsEndingStory; };
+  for (long long limit = Ticks() + maxTicks; story() || form.ChapterDialog->Playing(); Tick()) {
+    if (Ticks() >= limit) return false;
+    if (!SkipsStories || form.SceneTransition->IsBlocking()) continue;
+    if (form.ChapterDialog->Playing() && form.DialogSkipButton->Visible)
+      ClickButton(*form.DialogSkipButton);
+    else if (story() && form.StorySkipButton->Enabled)
+      ClickButton(*form.StorySkipButton);
+  }
+  return true;
+}
+
 bool THeadlessDriver::VisitOptions(int maxTicks) {
   TFormMain& form = *FForm;
   ClickButton(*form.OptionsButton);
@@ -165,6 +179,7 @@ bool THeadlessDriver::ReachMenu(int maxTicks, std::string_view firstName) {
       Type(firstName);
       ClickButton(*FForm->AddNameOKButton);
     }
+    if (Scene() == gsOpeningStory && !SeeStoryThrough(int(limit - Ticks()))) return false;
     Tick(5);
   }
   if (!WaitForScene(gsMenu, maxTicks)) return false;
@@ -189,8 +204,10 @@ bool THeadlessDriver::ChoosePlayer(const std::string& name, int maxTicks) {
     const TNameList& list = *form.NameList;
     Click(list.Left + list.ListWidth / 2, list.Top + (row - 1) * list.VertGap + list.VertGap / 2);
   }
-  if (!ClickWhenShown(*form.NameListWindow, *form.NameListOKButton, maxTicks) || !WaitForScene(gsMenu, maxTicks))
-    return false;
+  if (!ClickWhenShown(*form.NameListWindow, *form.NameListOKButton, maxTicks)) return false;
+  // A player who has not seen the story yet sees it first.
+  for (long long limit = Ticks() + maxTicks; Scene() == gsPlayerSelect && Ticks() < limit;) Tick();
+  if (!SeeStoryThrough(maxTicks) || !WaitForScene(gsMenu, maxTicks)) return false;
   Tick(kMenuSlideTicks);
   return form.PlayerName() == name;
 }
@@ -220,8 +237,11 @@ bool THeadlessDriver::LeaveResult(int maxTicks) {
 
 bool THeadlessDriver::WaitForShop(int maxTicks) {
   TFormMain& form = *FForm;
-  for (long long limit = Ticks() + maxTicks; !form.BuySlots->Enabled || form.ShopPanelMover->State() != pmShown; Tick())
+  for (long long limit = Ticks() + maxTicks; !form.BuySlots->Enabled || form.ShopPanelMover->State() != pmShown; Tick()) {
     if (Ticks() >= limit) return false;
+    // The chapter a purchase opens is told before the shop opens again.
+    if (form.ChapterDialog->Playing() && !SeeStoryThrough(int(limit - Ticks()))) return false;
+  }
   return true;
 }
 

@@ -100,6 +100,11 @@ class THeadlessDriver {
   // In a round: the in-game menu opened by its button and closed with
   // Resume, back in the round.
   bool PauseAndResume(int maxTicks);
+  // The opening or ending story or a chapter dialog that runs is seen to its
+  // end, or skipped by its button when SkipsStories; true once none runs.
+  bool SeeStoryThrough(int maxTicks);
+  // Tests have seen the stories; a player watching them sets this false.
+  bool SkipsStories = true;
 
  private:
   void FrameToWindow(int frameX, int frameY, int& x, int& y) const;

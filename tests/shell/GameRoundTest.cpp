@@ -120,18 +120,13 @@ TEST_F(RoundThroughTheShell, TheTopBarIsDrawnAndABossRoundKeepsTheElementsPanelO
 }
 
 TEST_F(RoundThroughTheShell, ABossRoundWarnsWhenItsTimeRunsShort) {
-  std::vector<int> comments;
-  game.Form().Hooks.ShowComment = [&](int comment, std::function<void()> finished) {
-    comments.push_back(comment);
-    if (finished) finished();
-  };
   TLevelRecord boss = SmallLevel(0, goBossMode);
   boss.Time = 30;
   WriteLevel(boss, 4);
   game.Form().Progress.LevelIdx = 4;
   StartRound();
   PlayFromBanner();
-  auto warned = [&] { return std::find(comments.begin(), comments.end(), 8) != comments.end(); };
+  auto warned = [&] { return game.Form().RoundComment->CommentKind() == coTimeRunningOut; };
   // The tube slides in and fills, then 2 seconds leave 28.
   for (int tick = 0; tick < 400 && !warned(); ++tick) game.RunTicks(1);
   EXPECT_TRUE(warned());

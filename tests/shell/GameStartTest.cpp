@@ -56,6 +56,9 @@ TEST(GameStart, LogosThenSplashThenAClickLeadsToTheMenu) {
   game.Type("ann\r");
   game.RunTicks(10);
   EXPECT_TRUE(game.Form().SceneTransition->Active());
+  // The new player hears the story first.
+  ASSERT_TRUE(game.RunUntilScene(gsOpeningStory, 30));
+  ASSERT_TRUE(game.Driver().SeeStoryThrough(100));
   ASSERT_TRUE(game.RunUntilScene(gsMenu, 30));
   game.RunTicks(45);
   EXPECT_FALSE(game.Form().SceneTransition->Active());

@@ -7,7 +7,11 @@
 #include <atomic>
 #include <cmath>
 
+#include <algorithm>
+#include <map>
+
 #include "platform/PngWriter.h"
+#include "platform/SilentAudioDevice.h"
 #include "progress/PlayerFiles.h"
 
 namespace qm::testing {
@@ -90,6 +94,14 @@ std::vector<TPoint> THeadlessGame::DrawnAt(const std::string& image) {
 std::optional<TRgbaImage> THeadlessGame::Frame() {
   IScreenDevice* device = Form().OmegaScreen1->Device();
   return device ? device->ReadFrame() : std::nullopt;
+}
+
+int THeadlessGame::TimesPlayed(const std::string& name) {
+  const auto& device = static_cast<const TSilentAudioDevice&>(*Platform().Audio);
+  std::map<TAudioHandle, std::string> names;
+  for (const auto& load : device.Loads) names[load.Handle] = load.File.stem().string();
+  return static_cast<int>(std::count_if(device.Plays.begin(), device.Plays.end(),
+                                        [&](const auto& play) { return names[play.Handle] == name; }));
 }
 
 fs::path THeadlessGame::CaptureFrame(const std::string& name) {

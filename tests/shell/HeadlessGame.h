@@ -83,6 +83,10 @@ class THeadlessGame {
   // (recording games only).
   std::vector<TPoint> DrawnAt(const std::string& image);
 
+  // How often a sound, track or voice (its file name without ".ogg") was
+  // played, as the silent audio device heard it.
+  int TimesPlayed(const std::string& name);
+
   // The frame as last drawn (rendering games only).
   std::optional<TRgbaImage> Frame();
   // Saves the frame under the tests' output folder; returns its path.

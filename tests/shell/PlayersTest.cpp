@@ -156,8 +156,11 @@ TEST_F(PlayerList, DeletingPlayerTwoOfFourMovesTheOthersUpAndTakesItsFile) {
   EXPECT_FALSE(fs::exists(game.SaveFolder() / "BEN.sav"));
   EXPECT_TRUE(fs::exists(game.SaveFolder() / "CAT.sav"));
 
-  // OK with another player chosen: that player's progress comes in.
+  // OK with another player chosen: that player's progress comes in, and
+  // their story, which they have not heard yet.
   game.Driver().ClickButton(*Form().NameListOKButton);
+  ASSERT_TRUE(game.RunUntilScene(gsOpeningStory, 40));
+  ASSERT_TRUE(game.Driver().SeeStoryThrough(100));
   ASSERT_TRUE(game.Driver().WaitForScene(gsMenu, 200));
   EXPECT_EQ(Form().PlayerName(), "CAT");
 }

@@ -113,13 +113,7 @@ class RoundThroughTheShell : public ::testing::Test {
   bool ScoreSubmitted() { return game.Form().HighScores->Entry(1).Name == "ANN"; }
   // How often a sound or track (its file name without ".ogg") was played,
   // as the silent audio device heard it.
-  int TimesPlayed(const std::string& name) {
-    const auto& device = static_cast<const TSilentAudioDevice&>(*game.Platform().Audio);
-    std::map<TAudioHandle, std::string> names;
-    for (const auto& load : device.Loads) names[load.Handle] = load.File.stem().string();
-    return static_cast<int>(std::count_if(device.Plays.begin(), device.Plays.end(),
-                                          [&](const auto& play) { return names[play.Handle] == name; }));
-  }
+  int TimesPlayed(const std::string& name) { return game.TimesPlayed(name); }
 };
 
 }  // namespace qm::testing
