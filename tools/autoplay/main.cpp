@@ -2,7 +2,7 @@
 // clicking, as the project's soak test and performance probe.
 //
 //   quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]
-//                      [--tools] [--island I] [--level L] [--rounds N]
+//                      [--tools] [--skip] [--island I] [--level L] [--rounds N]
 //                      [--seed S] [--max-ticks T] [--pause P] [--render]
 //
 // It starts the whole game on a fake clock with the game's own save folder
@@ -10,6 +10,9 @@
 // the splash. --player chooses that player in the player list, adding them
 // by typing the name when they are not listed; without it the tool answers
 // a first run's name entry with a blank name, as a player in a hurry would.
+// A player new to the game hears the opening story, and every purchase
+// opens its chapter dialog; the tool watches them to their end, or with
+// --skip skips each by its button.
 // It opens the options once and closes them with OK, and in every round
 // takes a break through the in-game menu after a few moves.
 // It then presses Play and, on the map, Play again, and plays round after
@@ -18,8 +21,9 @@
 // made by clicking the two tiles. After a won round it goes through the
 // upgrade scene to the book's Play; with --campaign it first buys every
 // upgrade it can afford there (one line per purchase), follows the map to
-// each newly opened island, tries a lost level again, and stops when the
-// book is complete. It reads the game's state to know where to click;
+// each newly opened island, tries a lost level again, and once the book is
+// complete presses its Play for the last chapter and the ending, back to
+// the menu. It reads the game's state to know where to click;
 // every change reaches the game through the mouse. --max-ticks bounds each
 // round; --pause waits that many ticks after each move, as a slow player
 // would (a normal round that outlasts its time then ends with bronze).
@@ -57,6 +61,7 @@ struct TArguments {
   std::optional<std::string> Player;
   bool Campaign = false;
   bool Tools = false;
+  bool Skip = false;
   std::optional<int> Island;
   std::optional<int> Level;
   int Rounds = 1;
@@ -75,7 +80,7 @@ std::string StoredName(const std::string& utf8) {
 
 [[noreturn]] void Usage(const char* problem) {
   std::cerr << "quillmere-autoplay: " << problem << "\n"
-            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign] [--tools]\n"
+            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign] [--tools] [--skip]\n"
             << "                          [--island I] [--level L] [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
             << "                          [--pause P (ticks per move)] [--render]\n";
   std::exit(2);
@@ -115,6 +120,8 @@ TArguments ParseArguments(int argc, char** argv) {
       arguments.Campaign = true;
     } else if (option == "--tools") {
       arguments.Tools = true;
+    } else if (option == "--skip") {
+      arguments.Skip = true;
     } else if (option == "--render") {
       arguments.Render = true;
     } else {
@@ -178,7 +185,9 @@ class TAutoPlayer {
   TAutoPlayer(const TArguments& arguments, const fs::path& saveRoot)
       : FArguments(arguments),
         FDriver({.ProgramFolder = arguments.Game, .SaveRoot = saveRoot, .Rendering = arguments.Render}),
-        FTools(FDriver) {}
+        FTools(FDriver) {
+    FDriver.SkipsStories = arguments.Skip;
+  }
 
   int Run() {
     auto began = std::chrono::steady_clock::now();
@@ -186,13 +195,13 @@ class TAutoPlayer {
       std::cerr << "quillmere-autoplay: the game did not start from " << FArguments.Game << "\n";
       return 1;
     }
-    if (!FDriver.ReachMenu(5000, FArguments.Player.value_or(""))) {
+    if (!FDriver.ReachMenu(kStoryTicks, FArguments.Player.value_or(""))) {
       std::cerr << "quillmere-autoplay: the menu never came (scene " << int(FDriver.Scene()) << ")\n";
       return 1;
     }
     auto& form = FDriver.Form();
     if (FArguments.Player && form.PlayerName() != *FArguments.Player &&
-        !FDriver.ChoosePlayer(*FArguments.Player, 2000)) {
+        !FDriver.ChoosePlayer(*FArguments.Player, kStoryTicks)) {
       std::cerr << "quillmere-autoplay: the player list did not give " << qm::Cp1252ToUtf8(*FArguments.Player)
                 << " (scene " << int(FDriver.Scene()) << ")\n";
       return 1;
@@ -202,8 +211,10 @@ class TAutoPlayer {
       std::cerr << "quillmere-autoplay: the options never closed (scene " << int(FDriver.Scene()) << ")\n";
       return 1;
     }
-    std::printf("player %s island %d level %d score %d\n", qm::Cp1252ToUtf8(form.PlayerName()).c_str(),
-                form.Progress.NextUncompletedIslandIdx, form.Progress.NextUncompletedLevelIdx, form.TotalScore->Value());
+    // The ticks to the menu include a new player's opening story.
+    std::printf("player %s island %d level %d score %d  ticks to the menu %lld\n",
+                qm::Cp1252ToUtf8(form.PlayerName()).c_str(), form.Progress.NextUncompletedIslandIdx,
+                form.Progress.NextUncompletedLevelIdx, form.TotalScore->Value(), FDriver.Ticks());
     std::fflush(stdout);
     // The rate is measured over the rounds alone: start-up is mostly the
     // loading of pictures, which says nothing about a frame's cost.
@@ -228,14 +239,18 @@ class TAutoPlayer {
       }
       if ((rounds < FArguments.Rounds || FArguments.Campaign) && !FinishResult()) break;
     }
+    const bool ending = FArguments.Campaign && form.GameComplete() && SeeTheEnding();
     auto end = std::chrono::steady_clock::now();
     double startUp = std::chrono::duration<double>(menu - began).count();
     double playing = std::chrono::duration<double>(end - menu).count();
     long long ticks = FDriver.Ticks() - menuTicks;
     std::printf("rounds %d  wins %d  ticks %lld  seconds %.2f (start-up %.2f)  ticks/s %.0f  (%s)", rounds, wins,
                 ticks, playing, startUp, ticks / playing, FArguments.Render ? "software renderer" : "null screen");
-    if (FArguments.Campaign) std::printf("  islands completed %d  upgrades bought %d", IslandsCompleted(), Bought());
+    if (FArguments.Campaign)
+      std::printf("  islands completed %d  upgrades bought %d  ending %s", IslandsCompleted(), Bought(),
+                  ending ? (FArguments.Skip ? "skipped" : "watched") : "not reached");
     std::printf("\n");
+    if (FArguments.Campaign) return ending && wins + FLosses == rounds ? 0 : 1;
     return rounds == FArguments.Rounds && wins + FLosses == rounds ? 0 : 1;
   }
 
@@ -287,7 +302,7 @@ class TAutoPlayer {
       bought = false;
       for (int slot = 1; slot <= qm::TBuySlots::SlotCount; ++slot) {
         if (!shop.CanBuy(slot)) continue;
-        if (!FDriver.BuyUpgrade(slot, 600)) {
+        if (!FDriver.BuyUpgrade(slot, kStoryTicks)) {
           std::cerr << "quillmere-autoplay: buying slot " << slot << " did not finish\n";
           return false;
         }
@@ -396,6 +411,18 @@ class TAutoPlayer {
     return false;
   }
 
+  // The complete book's Play: the last chapter, the ending, the menu.
+  bool SeeTheEnding() {
+    if (!FDriver.PressBookPlay(600) || !FDriver.SeeStoryThrough(kStoryTicks) ||
+        !FDriver.WaitForScene(qm::gsEndingStory, 400) || !FDriver.SeeStoryThrough(kStoryTicks) ||
+        !FDriver.WaitForScene(qm::gsMenu, 400)) {
+      std::cerr << "quillmere-autoplay: the ending never led to the menu (scene " << int(FDriver.Scene()) << ")\n";
+      return false;
+    }
+    std::printf("ending seen, back in the menu\n");
+    return true;
+  }
+
   // The retry question after a lost boss round: No, back to the menu.
   bool DeclineRetry() {
     auto& form = FDriver.Form();
@@ -415,6 +442,8 @@ class TAutoPlayer {
   }
 
   static constexpr long long kToolLookTicks = 20;
+  // Long enough for the longest story or chapter, watched.
+  static constexpr int kStoryTicks = 20000;
   static constexpr int kPauseAtMove = 5;
 
   TArguments FArguments;
