@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "text/CreditLines.h"
+#include "text/GlobalGameText.h"
+#include "text/HelpPages.h"
+#include "text/SpriteRecorder.h"
+#include "text/TextFolder.h"
+#include "text/TextStrings.h"
+
+namespace qm {
+namespace {
+
+using testing_support::TSpriteRecorder;
+using testing_support::TTextFolder;
+
+TEST(HelpPages, FadesInToFullInThirteenFramesAndShowsOnlyAboveAlphaTen) {
+  struct TCase {
+    int AlphaStep, FirstDrawnFrame, FullFrame;
+  };
+  for (const TCase& c : {TCase{20, 1, 13}, TCase{10, 2, 26}, TCase{5, 3, 51}}) {
+    TSpriteRecorder recorder;
+    recorder.AddPicture("Help1", 64, 48);
+    THelpPages help;
+    help.OmgImgList = &recorder.List;
+    help.AlphaStep = c.AlphaStep;
+    help.Load();
+    for (int frame = 1; frame <= c.FullFrame; ++frame) {
+      help.TickAndDraw();
+      EXPECT_EQ(help.Alpha(1), frame < c.FullFrame ? frame * c.AlphaStep : 255);
+      EXPECT_EQ(recorder.Sprites().size(), frame < c.FirstDrawnFrame ? 0u : 1u) << c.AlphaStep << " " << frame;
+      recorder.Forget();
+    }
+  }
+}
+
+TEST(HelpPages, LoadAsksForThePictureAndUnloadFreesIt) {
+  TSpriteRecorder recorder;
+  THelpPages help;
+  help.OmgImgList = &recorder.List;
+  std::vector<std::string> asked;
+  help.OnLoadAnImage = [&](const std::string& fileName) {
+    asked.push_back(fileName);
+    recorder.AddPicture("Help1", 64, 48);
+  };
+  help.Load();
+  EXPECT_EQ(asked, std::vector<std::string>{"Help1.jpg"});
+  help.TickAndDraw();
+  const auto sprite = recorder.Sprites().at(0);
+  EXPECT_EQ(std::tuple(sprite.Image, sprite.Left, sprite.Top), std::tuple("Help1", 0.0f, 0.0f));
+  help.Unload();
+  EXPECT_EQ(recorder.List.FindImage("Help1"), nullptr);
+}
+
+class CreditLines : public testing::Test {
+ protected:
+  CreditLines() {
+    recorder.AddPicture("GlobalFontWhite", 28 * 19, 5 * 24, 28, 5);
+    text.OmgImgList = &recorder.List;
+    credits.GlobGameText = &text;
+  }
+
+  // The first lines of the file; the rest are numbered.
+  void Start(std::vector<std::string> lines) {
+    for (int i = int(lines.size()) + 1; i <= TCreditLines::SlotCount; ++i) lines.push_back("Line " + std::to_string(i));
+    folder.WriteLines("Credits.txt", lines);
+    texts = std::make_unique<TTextStrings>(folder.Path);
+    credits.TextStringsComp = texts.get();
+    credits.Start();
+  }
+  void Tick(int frames) {
+    for (int i = 0; i < frames; ++i) credits.TickAndDraw();
+  }
+  int ActiveCount() const {
+    int count = 0;
+    for (int i = 1; i <= TCreditLines::SlotCount; ++i) count += credits.Slot(i).Active;
+    return count;
+  }
+
+  TTextFolder folder;
+  std::unique_ptr<TTextStrings> texts;
+  TSpriteRecorder recorder;
+  TGlobalGameText text;
+  TCreditLines credits;
+};
+
+TEST_F(CreditLines, AHeadingLosesItsMark) {
+  Start({"#Cast", "Ann", "#", "A#b"});
+  for (auto [slot, text, heading] : {std::tuple{1, "Cast", true}, {2, "Ann", false}, {3, "", true}, {4, "A#b", false}})
+    EXPECT_EQ(std::pair(credits.Slot(slot).Text, credits.Slot(slot).Heading), std::pair(std::string(text), heading));
+}
+
+TEST_F(CreditLines, LinesInWhiteHeadingsInYellowLargerAndAPixelHigherCentredInTheColumn) {
+  // The global text shifts its letters up and left by half a scaled 19 x 24
+  // letter: 6 and 7 pixels at 0.6, 6 and 8 at 0.65.
+  struct TCase {
+    std::string Line;
+    float Scale;
+    int Blue;
+    float SpriteTop;
+  };
+  credits.Left = 40;
+  credits.Top = 100;
+  for (const TCase& c : {TCase{"Cast", 0.6f, 255, 100 + 213 - 7}, TCase{"#Cast", 0.65f, 0, 100 + 213 - 1 - 8}}) {
+    Start({c.Line});
+    recorder.Forget();
+    Tick(1);
+    const auto sprites = recorder.Sprites();
+    ASSERT_EQ(sprites.size(), 4u) << c.Line;
+    const float width = float(MeasureText(fkAirstripNormal, "Cast", 0, c.Scale));
+    EXPECT_NEAR(sprites[0].Left + 6 + width / 2, 40 + 288 / 2, 0.5f) << c.Line;
+    EXPECT_EQ(sprites[0].Top, c.SpriteTop) << c.Line;
+    EXPECT_NEAR(sprites[0].Height, 24 * c.Scale, 0.01f);
+    EXPECT_EQ(sprites[0].Red + sprites[0].Green + sprites[0].Blue, 2 * 255 + c.Blue);
+    EXPECT_EQ(sprites[0].Alpha, 60);
+  }
+}
+
+TEST_F(CreditLines, AnEmptyLineTakesItsSlotAndTurnAndLeavesAGap) {
+  Start({"Ann", "", "Bob"});
+  Tick(20);
+  recorder.Forget();
+  Tick(1);
+  EXPECT_TRUE(credits.Slot(2).Active);
+  EXPECT_EQ(recorder.Sprites().size(), 3u) << "only Ann's letters";
+  Tick(19);
+  EXPECT_TRUE(credits.Slot(3).Active);
+  EXPECT_EQ(credits.Slot(3).Position - credits.Slot(1).Position, 2 * 20);
+}
+
+TEST_F(CreditLines, TheNextLineEntersOnceTheLineBeforeHasRisenLineGap) {
+  for (int gap : {20, 7}) {
+    credits.LineGap = gap;
+    Start({});
+    Tick(gap - 1);
+    EXPECT_FALSE(credits.Slot(2).Active) << gap;
+    Tick(1);
+    EXPECT_EQ(credits.Slot(2).Alpha, 45) << gap;
+    EXPECT_EQ(credits.Slot(2).Position, 214);
+    Tick(3);
+    EXPECT_EQ(credits.Slot(2).Alpha, 45 + 3 * 15) << "entered again at " << gap;
+    EXPECT_EQ(ActiveCount(), 2);
+  }
+}
+
+TEST_F(CreditLines, RisesAPixelAFrameFadingInByFifteenAndOutByTwentyAboveLineGapAndGoesOutAtTheTop) {
+  Start({});
+  struct TCase {
+    int Frame, Alpha;
+    bool Active;
+  };
+  int frame = 0;
+  for (const TCase& c :
+       {TCase{0, 45, true}, TCase{1, 60, true}, TCase{12, 225, true}, TCase{13, 240, true}, TCase{194, 240, true},
+        TCase{195, 220, true}, TCase{206, 0, true}, TCase{213, 0, true}, TCase{214, 0, false}}) {
+    Tick(c.Frame - frame);
+    frame = c.Frame;
+    EXPECT_EQ(credits.Slot(1).Position, 214 - frame);
+    EXPECT_EQ(credits.Slot(1).Alpha, c.Alpha) << "frame " << frame;
+    EXPECT_EQ(credits.Slot(1).Active, c.Active) << "frame " << frame;
+  }
+}
+
+TEST_F(CreditLines, TheLastLineSendsNoneAfterItAndTheRunStartsOver) {
+  Start({});
+  // Line 39 enters at frame 38 * 20 and is the only one left from frame 954.
+  Tick(954);
+  for (int frame = 954; frame < 974; ++frame, Tick(1)) EXPECT_TRUE(ActiveCount() == 1 && credits.Slot(39).Active);
+  EXPECT_EQ(ActiveCount(), 1);
+  EXPECT_EQ(credits.Slot(1).Position, 214);
+  EXPECT_EQ(credits.Slot(1).Alpha, 45);
+}
+
+}  // namespace
+}  // namespace qm
