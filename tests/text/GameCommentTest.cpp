@@ -6,14 +6,12 @@
 #include <vector>
 
 #include "engine/GameRandom.h"
-#include "text/SpriteRecorder.h"
 #include "text/TextFolder.h"
 #include "text/TextStrings.h"
 
 namespace qm {
 namespace {
 
-using testing_support::TSpriteRecorder;
 using testing_support::TTextFolder;
 
 class GameComment : public testing::Test {
@@ -133,39 +131,6 @@ TEST_F(GameComment, WaveOnlyStandsInPlaceUntilToldToFinish) {
   comment.FinishWaving();
   comment.UpdateAndDraw();
   EXPECT_EQ(finished, std::vector<int>{coText});
-}
-
-TEST_F(GameComment, EverySetupCentresItsLineShiftedByItsAdjustments) {
-  for (const TGameCommentSetup& setup : {RoundMessageSetup, FlowerRewardSetup, MissionNameSetup, UpgradeNoticeSetup}) {
-    comment.Configure(setup);
-    comment.ShowText("WW");
-    const auto& first = comment.Letter(0);
-    const double end = comment.Letter(1).TargetX + (comment.Letter(1).TargetX - first.TargetX);
-    EXPECT_NEAR(first.TargetX + end - 2 * setup.CenterAdjustX, 1366, 1);
-    EXPECT_EQ(first.TargetY, (768 - comment.LetterHeight) / 2 + setup.CenterAdjustY);
-  }
-  comment.Alignment = alDefined;
-  comment.DefinedLeft = 100;
-  comment.DefinedTop = 200;
-  comment.ShowText("W");
-  EXPECT_EQ(comment.Letter(0).TargetX, 100 + UpgradeNoticeSetup.CenterAdjustX);
-  EXPECT_EQ(comment.Letter(0).TargetY, 200);
-}
-
-TEST_F(GameComment, LettersAreDrawnAsCapitalsOfTheCommentFont) {
-  TSpriteRecorder screen;
-  screen.AddPicture("CommentFont", 14 * 48, 5 * 56, 14, 5);
-  comment.OmgImgList = &screen.List;
-  comment.FetchLetterSize();
-  EXPECT_EQ(comment.LetterHeight, 56 / 3);
-  comment.WaveOnly = true;
-  comment.ShowText("a\xE9");  // "aé"
-  comment.UpdateAndDraw();
-  const auto sprites = screen.Sprites();
-  ASSERT_EQ(sprites.size(), 2u);
-  EXPECT_EQ(sprites[0].Pattern, 0);   // A
-  EXPECT_EQ(sprites[1].Pattern, 48);  // É
-  EXPECT_NEAR(sprites[0].Width, 48 * RoundMessageSetup.LetterSizeRatio, 0.01);
 }
 
 }  // namespace

@@ -131,22 +131,6 @@ TEST_F(Story, ThePictureZoomsAboutItsMiddleUntilItsStripEnds) {
   EXPECT_NEAR(sprites[0].Left + sprites[0].Width / 2, 683, 0.01);
 }
 
-TEST_F(Story, TheEndingMaskIsLighter) {
-  screen.AddPicture("StoryBGMask", 683, 96, 1, 2);
-  TComicStrips opening;
-  TEndingComicStrips ending;
-  for (auto [show, alpha] : {std::pair<TComicStripsBase*, int>{&opening, 255}, {&ending, 185}}) {
-    Begin(*show);
-    screen.Forget();
-    show->DrawOverlay();
-    const auto sprites = screen.Sprites();
-    ASSERT_EQ(sprites.size(), 2u);
-    EXPECT_EQ(sprites[0].Alpha, alpha);
-    EXPECT_EQ(sprites[1].Pattern, 1);
-    EXPECT_NEAR(sprites[1].Top + sprites[1].Height, 672 + 48, 0.01);  // grown upward from its bottom
-  }
-}
-
 TEST_F(Story, SkippingFinishesTheShowOnceAndSilencesIt) {
   const struct {
     int Frames;  // before the skip
