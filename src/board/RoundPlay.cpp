@@ -61,6 +61,7 @@ TRoundPlay::~TRoundPlay() = default;
 void TRoundPlay::WireSwaps() {
   Board->OnSwapEffectRequest = [this](const TSwappedObjectsData& data, bool matchOccurs) {
     Swap->Start(data, matchOccurs);
+    if (matchOccurs && OnPlayerMove) OnPlayerMove();
   };
   // Both ends of a swap look for lines: the new one after a swap, lines
   // formed elsewhere meanwhile after a swap back.

@@ -86,6 +86,8 @@ class TRoundPlay {
   std::function<void(std::uint8_t potionIdx)> OnPotionDelivered;
   // Sounds of the board and its specials.
   std::function<void(const std::string& sound)> OnPlaySound;
+  // The player swapped two pieces and the swap makes a line.
+  std::function<void()> OnPlayerMove;
   // A tool item was cleared off its tile (its element code, 104..106).
   std::function<void(TPoint tilePos, int itemCode)> OnToolCollected;
   // Spiders and monsters in the cells are knocked off (an area clear).

@@ -202,6 +202,8 @@ void TFormMain::CreateComponents() {
   CreatePlayers();
   CreateStory();
   CreateComments();
+  CreateTutorials();
+  CreateHelpAndCredits();
 
   ImageLoader->OnStartupImageLoaded = [this] {
     LoadingBar->OneImageLoaded();
@@ -301,7 +303,11 @@ void TFormMain::AppRestore() {
 
 void TFormMain::FormCloseQuery(bool& canClose) {
   canClose = true;
-  if (!GameScene || GameScene->Value() != gsMainGame) return;
+  if (!GameScene) return;
+  // A scroll or a tool tip on screen is confirmed first.
+  if (GameScene->Value() == gsTutorial) Tutorial->Finish();
+  if (GameScene->Value() == gsTutorialToolTip) ToolTip->Finish();
+  if (GameScene->Value() != gsMainGame) return;
   // A round is not left without a word: the game asks, and the close comes
   // again from the question's OK.
   canClose = false;
@@ -316,7 +322,13 @@ bool TFormMain::RoundInProgress() const {
     case gsMainGame:
     case gsInGameMenu:
     case gsInGameOptions:
+    case gsTutorial:
+    case gsTutorialToolTip:
       return true;
+    case gsHelp:
+      return State.HelpFromRound;
+    case gsCredits:
+      return State.CreditsFromRound;
     case gsConfirmWindow:
       // The questions asked over a running round.
       return State.ConfirmQuestion == 7 || State.ConfirmQuestion == 8;

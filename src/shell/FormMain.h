@@ -24,7 +24,11 @@
 #include "text/ChapterDialog.h"
 #include "text/ComicStrips.h"
 #include "text/GameComment.h"
+#include "text/CreditLines.h"
 #include "text/GlobalGameText.h"
+#include "text/HelpPages.h"
+#include "text/TutorialToolTip.h"
+#include "text/WrenTutorial.h"
 #include "text/NarrationText.h"
 #include "text/SettingLoader.h"
 #include "text/TextStrings.h"
@@ -269,6 +273,17 @@ class TFormMain {
   std::unique_ptr<TGameComment> RoundComment;
   std::unique_ptr<TGameComment> MapComment;
   std::unique_ptr<TGameComment> StickerBookComment;
+  // The guide's scroll and the tool tips, each with its OK button.
+  std::unique_ptr<TWrenTutorial> Tutorial;
+  std::unique_ptr<TGameButton> TutorialOKButton;
+  std::unique_ptr<TTutorialToolTip> ToolTip;
+  std::unique_ptr<TGameButton> ToolTipOKButton;
+  // The help page and the credits window with its scrolling lines.
+  std::unique_ptr<THelpPages> HelpPages;
+  std::unique_ptr<TGameButton> HelpDoneButton;
+  std::unique_ptr<TGameMenuWindow> CreditsWindow;
+  std::unique_ptr<TCreditLines> CreditLines;
+  std::unique_ptr<TGameButton> CreditsDoneButton;
 
   // The loaded player's record as read: the fields no component holds yet
   // are written back as they came. The default one is a new player's.
@@ -377,20 +392,13 @@ class TFormMain {
     // follows the running chapter dialog once it has closed.
     std::function<void()> CommentFinished;
     std::function<void()> DialogClosed;
+    // Help and credits go back over the round they were opened from.
+    bool HelpFromRound = false;
+    bool CreditsFromRound = false;
+    // Where the last spider landed, for the tool tip that points at it.
+    TScreenPoint SpiderLanding{};
   };
   TShellState State;
-
-  // What the parts of the game that are not built yet are asked to do: each
-  // hook is connected by the unit that brings the part, and does nothing
-  // until then.
-  struct TPendingHooks {
-    // The scenes the help and credits buttons lead to.
-    std::function<void()> OpenHelp;
-    std::function<void()> OpenCredits;
-    // What a confirm question other than leaving the game does once answered.
-    std::function<void(int question, bool answer)> ConfirmAnswered;
-  };
-  TPendingHooks Hooks;
 
   bool Timer1Running() const { return FTimer1.has_value(); }
   long long FramesTicked() const { return FFramesTicked; }
@@ -576,6 +584,34 @@ class TFormMain {
   void ChapterDialogMouseDown(int x, int y, TMouseButton button);
   void CreateComments();
   void FetchCommentSizes();
+  // Tutorials and tool tips.
+  void CreateTutorials();
+  void ResetTutorials();
+  bool TutorialApplies() const;
+  void StartTutorial();
+  void TutorialFinished();
+  void FillMannaForTutorial(int entry);
+  void SpeakTutorial(int entry);
+  void StoreTutorialFlags();
+  void ToolTipStarted();
+  void ToolTipFinished();
+  // A frozen round goes on: board, enemies and timer.
+  void ThawRound();
+  void ToolTipEvent(int kind);
+  void SpiderLanded(TPoint tile);
+  void ToolReadyForTheFirstTime();
+  void TutorialsRoutine();
+  // The OK of the scroll or of the tool tip that waits for it, if any.
+  TGameButton* TutorialButtonOpen() const;
+  // Help and credits.
+  void CreateHelpAndCredits();
+  void OpenHelp();
+  void CloseHelp();
+  void HelpRoutine();
+  void OpenCredits();
+  void CreditsHidden();
+  void CreditsRoutine();
+  void DrawWindowTitle(TScreenPoint window, const std::string& title);
 
   // Players, their progress and the high scores.
   void CreatePlayers();

@@ -24,6 +24,7 @@ void TFormMain::CreateEnemies() {
   Spiders = std::make_unique<TCrawlingSpiders>();
   Spiders->OmgImgList = images;
   Spiders->OnPlaySound = playSound;
+  Spiders->OnAnySpiderLanding = [this](TPoint tile) { SpiderLanded(tile); };
   WireSpiders();
   Bosses[0] = std::make_unique<TOwlBoss>();
   Bosses[1] = std::make_unique<TSquirrelBoss>();

@@ -45,7 +45,7 @@ void TFormMain::CreateInGameMenu() {
     OpenOptions(true);
   };
   MakeButton(InGameHelpButton, "InGameHelpButton").OnClick = [this](TGameButton&) {
-    if (Hooks.OpenHelp) Hooks.OpenHelp();
+    OpenHelp();
   };
   MakeButton(InGameToMenuButton, "InGameToMenuButton").OnClick = [this](TGameButton&) {
     InGameMenuWindow->HideNow();
@@ -67,6 +67,9 @@ void TFormMain::PlaceInGameMenuButton(TScreenPoint topPanel) {
 bool TFormMain::CanPause(TGameSceneValues scene) { return scene == gsMainGame || scene == gsObjectiveInfo; }
 
 void TFormMain::OpenInGameMenu() {
+  // A scroll or a tool tip on screen is confirmed first.
+  if (GameScene->Value() == gsTutorial) Tutorial->Finish();
+  if (GameScene->Value() == gsTutorialToolTip) ToolTip->Finish();
   const TGameSceneValues scene = GameScene->Value();
   if (!CanPause(scene)) return;
   State.RememberedScene = scene;

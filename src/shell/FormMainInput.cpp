@@ -65,6 +65,17 @@ void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
     case gsEndingStory:
       StorySkipButton->MouseDown(x, y, button);
       break;
+    case gsTutorial:
+    case gsTutorialToolTip:
+      InGameMenuButton->MouseDown(x, y, button);
+      if (TGameButton* ok = TutorialButtonOpen()) ok->MouseDown(x, y, button);
+      break;
+    case gsHelp:
+      HelpDoneButton->MouseDown(x, y, button);
+      break;
+    case gsCredits:
+      CreditsDoneButton->MouseDown(x, y, button);
+      break;
     default:
       break;
   }
@@ -113,6 +124,17 @@ void TFormMain::FormMouseMove(TShiftState, int x, int y) {
     case gsOpeningStory:
     case gsEndingStory:
       StorySkipButton->MouseMove(x, y);
+      break;
+    case gsTutorial:
+    case gsTutorialToolTip:
+      InGameMenuButton->MouseMove(x, y);
+      if (TGameButton* ok = TutorialButtonOpen()) ok->MouseMove(x, y);
+      break;
+    case gsHelp:
+      HelpDoneButton->MouseMove(x, y);
+      break;
+    case gsCredits:
+      CreditsDoneButton->MouseMove(x, y);
       break;
     default:
       break;
@@ -163,6 +185,17 @@ void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
     case gsEndingStory:
       StorySkipButton->MouseUp(x, y);
       break;
+    case gsTutorial:
+    case gsTutorialToolTip:
+      InGameMenuButton->MouseUp(x, y);
+      if (TGameButton* ok = TutorialButtonOpen()) ok->MouseUp(x, y);
+      break;
+    case gsHelp:
+      HelpDoneButton->MouseUp(x, y);
+      break;
+    case gsCredits:
+      CreditsDoneButton->MouseUp(x, y);
+      break;
     default:
       break;
   }
@@ -199,7 +232,10 @@ void TFormMain::FormKeyDown(int& key, TShiftState) {
       if (State.DeveloperMode && GameScene->Value() == gsMainGame && !State.Paused) FillToolsForDeveloper();
       break;
     case vk::Escape:
-      if (GameScene->Value() == gsMainGame && InGameMenuButton->Enabled) OpenInGameMenu();
+      if (InGameMenuButton->Enabled &&
+          (GameScene->Value() == gsMainGame || GameScene->Value() == gsTutorial ||
+           GameScene->Value() == gsTutorialToolTip))
+        OpenInGameMenu();
       break;
     case vk::F12:
       SaveScreenshot(NextScreenshotFile());

@@ -86,7 +86,7 @@ void TFormMain::CreateMenu() {
   };
   MakeButton(ExitButton, "ExitButton").OnClick = [this](TGameButton&) { ExitButtonClick(); };
   MakeButton(HelpButton, "HelpButton").OnClick = [this](TGameButton&) {
-    if (Hooks.OpenHelp) Hooks.OpenHelp();
+    OpenHelp();
   };
   PlaceMenuButtons(MenuPanelMover->CurrentPos());
   PlaceWelcomeButtons(WelcomePanelMover->CurrentPos());
@@ -134,6 +134,9 @@ void TFormMain::MeasurePictureSizes() {
   MusicVolumeBar->FetchSize();
   TotalScore->ReloadSizes();
   FetchCommentSizes();
+  for (TGameButton* button : {TutorialOKButton.get(), ToolTipOKButton.get(), HelpDoneButton.get(),
+                              CreditsDoneButton.get(), StorySkipButton.get(), DialogSkipButton.get()})
+    button->FetchSize();
 }
 
 void TFormMain::PlaceMenuButtons(TScreenPoint panel) {
@@ -277,11 +280,7 @@ void TFormMain::ConfirmHidden(int question, bool answer) {
     DisplayModeQuestionHidden();
     return;
   }
-  if (question == 7) {
-    LeaveRoundAnswered(answer);
-    return;
-  }
-  if (Hooks.ConfirmAnswered) Hooks.ConfirmAnswered(question, answer);
+  if (question == 7) LeaveRoundAnswered(answer);
 }
 
 void TFormMain::DrawTransitionCaption(float scale, int y) {

@@ -62,7 +62,7 @@ void TFormMain::CreateOptionsWindow() {
     step(*MusicVolumeBar, *MusicCheckBox, kVolumeStep, &TFormMain::MusicBoxClicked);
   };
   MakeButton(CreditsButton, "CreditsButton").OnClick = [this](TGameButton&) {
-    if (Hooks.OpenCredits) Hooks.OpenCredits();
+    OpenCredits();
   };
   MakeButton(OptionsOKButton, "WindowOKButton").OnClick = [this](TGameButton&) { OptionsOK(); };
 }
@@ -142,6 +142,7 @@ void TFormMain::ApplySettings() {
   }
   SetSoundVolume(PlayerRecord.SoundOn ? PlayerRecord.SoundVolume : 0);
   SetMusicVolume(PlayerRecord.MusicOn ? PlayerRecord.MusicVolume : 0);
+  Tutorial->Enabled = ToolTip->Enabled = PlayerRecord.TutorialsOn != 0;
 }
 
 bool TFormMain::DisplayModeMatches() const { return State.FullScreenOption == OmegaScreen1->FullScreen; }

@@ -141,6 +141,8 @@ void TFormMain::ApplyProgress() {
   StickerBookObjects->LoadFrom(PlayerRecord);
   MapIslands->LoadFrom(PlayerRecord);
   ComicStrips->OpeningStoryTold = PlayerRecord.OpeningStoryTold != 0;
+  Tutorial->ImportShown(PlayerRecord.TutorialShown);
+  ToolTip->ImportShown(PlayerRecord.ToolTipShown);
   BookProgressTube->ShowAt(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
   // A damaged resume point starts the player at a level that exists.
   Progress.NextUncompletedIslandIdx = std::clamp<int>(PlayerRecord.NextUncompletedIslandIdx, 1, 5);
@@ -159,6 +161,8 @@ TProgressRecord TFormMain::CaptureProgress(TProgressRecord record, bool captureO
   if (captureObjects) StickerBookObjects->StoreInto(record);
   MapIslands->StoreInto(record);
   record.OpeningStoryTold = ComicStrips->OpeningStoryTold ? 1 : 0;
+  record.TutorialShown = Tutorial->ExportShown();
+  record.ToolTipShown = ToolTip->ExportShown();
   record.NextUncompletedIslandIdx = std::uint8_t(Progress.NextUncompletedIslandIdx);
   record.NextUncompletedLevelIdx = Progress.NextUncompletedLevelIdx;
   record.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
@@ -351,6 +355,11 @@ void TFormMain::OpenHighScores() {
   HighScoresWindow->Show();
 }
 
+void TFormMain::DrawWindowTitle(TScreenPoint window, const std::string& title) {
+  const int width = GlobalGameText->TextWidth(title, 0, 0.78f);
+  GlobalGameText->DrawText(window.X + 45 + (342 - width) / 2, window.Y + 27, title, 0.78f, 0, 255, 0, TextColor::White);
+}
+
 void TFormMain::HighScoresRoutine() {
   MenuRoutine();
   DrawDarkener();
@@ -359,9 +368,7 @@ void TFormMain::HighScoresRoutine() {
   HighScoresOKButton->Draw();
   if (HighScoresWindow->State() == mwHidden) return;
   const TScreenPoint at = HighScoresWindow->Position();
-  const std::string& title = GameText(GameTextId::HighScoresTitle);
-  const int titleWidth = GlobalGameText->TextWidth(title, 0, 0.78f);
-  GlobalGameText->DrawText(at.X + 45 + (342 - titleWidth) / 2, at.Y + 27, title, 0.78f, 0, 255, 0, TextColor::White);
+  DrawWindowTitle(at, GameText(GameTextId::HighScoresTitle));
   for (int i = 1; i <= 4; ++i) DrawImage(*OmegaImageList1, "HighScoreLine", at.X + 52, at.Y + 50 + 45 * i, 0);
   auto width = [this](const std::string& text) { return GlobalGameText->TextWidth(text, 0, 0.7f); };
   for (int rank = 1; rank <= THighScores::RankCount; ++rank)

@@ -113,12 +113,16 @@ void TFormMain::WireManna() {
     static constexpr const char* kNotify[] = {"MannaNotify1", "MannaNotify1", "MannaNotify2",
                                               "MannaNotify2", "MannaNotify3", "MannaNotify3"};
     PlaySound(kNotify[threshold - 1]);
+    if (threshold == 1) ToolReadyForTheFirstTime();
   };
   MannaEnergy->OnBelowEnergyFactor = [this](int threshold) { DisableToolsFrom(threshold); };
 }
 
 void TFormMain::WireRoundPlay() {
   RoundPlay->OnPlaySound = SoundRequest();
+  RoundPlay->OnPlayerMove = [this] {
+    if (GameScene->Value() == gsMainGame) ToolTip->CountMove();
+  };
   RoundPlay->OnGroupRequested = [this](const TBoardData& data, const TSimpleObjectArray& mask) {
     Combos->Check(data, mask);
     Spiders->KnockOffCleared(mask);
@@ -158,8 +162,18 @@ void TFormMain::WireRoundRules() {
   TubeTimer->OnAlmostTimeUp = [this](TTubeTimer&) {
     if (State.RoundObjective == goBossMode) Comment(coTimeRunningOut, {});
   };
-  ObjectiveInfo->OnStartHiding = [this](TObjectiveInfo&) { Comment(coGo, {}); };
-  ObjectiveInfo->OnHidingComplete = [this](TObjectiveInfo&) { OpenPlay(); };
+  // A level with something new to learn says "Go" once the guide is done.
+  ObjectiveInfo->OnStartHiding = [this](TObjectiveInfo&) {
+    if (!TutorialApplies()) Comment(coGo, {});
+  };
+  ObjectiveInfo->OnHidingComplete = [this](TObjectiveInfo&) {
+    if (TutorialApplies()) {
+      StartTutorial();
+      return;
+    }
+    OpenPlay();
+    ToolTip->LevelStart();
+  };
 
   RoundScore->OnTotalScoreAdd = [this](TRoundScore&, int points) { TotalScore->SetTarget(TotalScore->Value() + points); };
   RoundScore->OnEnergyBonusRequest = [this](TRoundScore&, int look) { EnergyBonusPopper->Start(look); };
@@ -222,6 +236,7 @@ void TFormMain::ResetRoundComponents() {
   RoundScore->Clear();
   RoundComment->HideNow();
   State.CommentFinished = {};
+  ResetTutorials();
   State.RoundOver = false;
   SceneTransition->Cancel();
   TubeTimer->Reset();
@@ -320,6 +335,9 @@ void TFormMain::RoundWon() {
   State.RoundWonOnce = true;
   State.RoundOver = true;
   TubeTimer->Paused = true;
+  ToolTip->Reset();
+  ToolTipOKButton->Visible = false;
+  GameBoard().Frozen = false;
   GameBoard().CanMatch = false;
   EnemiesLeaveTheBoard();
   RoundPlay->FinishShuffle();
@@ -386,6 +404,7 @@ void TFormMain::RoundRoutine() {
   ToolsRoutine();
   RoundPlay->TickFlights();
   DrawPausedLabel();
+  TutorialsRoutine();
 }
 
 void TFormMain::ObjectiveInfoRoutine() {

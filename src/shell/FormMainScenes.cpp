@@ -20,6 +20,7 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
     OmegaImageList1->FreeImage("MapBG");
   }
   if (oldScene == gsStickerBook) StickerBookComment->HideNow();
+  if (oldScene == gsHelp) HelpPages->Unload();
   if (oldScene == gsOpeningStory || oldScene == gsEndingStory) LeaveStory(oldScene);
 }
 
@@ -28,6 +29,11 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
   if (newScene == gsStickerBook) EnterStickerBook();
   if (newScene == gsMap) EnterMap();
   if (newScene == gsOpeningStory || newScene == gsEndingStory) EnterStory(newScene);
+  if (newScene == gsHelp) HelpPages->Load();
+  if (newScene == gsStageResult) {
+    ToolTip->Reset();
+    ToolTipOKButton->Visible = false;
+  }
 }
 
 void TFormMain::EnterMenu(TGameSceneValues oldScene) {

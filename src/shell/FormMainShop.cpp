@@ -132,6 +132,11 @@ void TFormMain::EnterStickerBook() {
   ShopPanelMover->Show();
   StickerBookPanelMover->Show();
   RequestMusic(MusicTrack::Upgrade);
+  // The first visit explains the workshop; its tool tip follows the scroll.
+  if (Progress.IslandIdx == 1 && Progress.LevelIdx == 1 && Tutorial->Check(0, 0, goNormalMode))
+    Tutorial->Show(0, 0, goNormalMode);
+  else
+    ToolTip->SceneTrigger(0);
 }
 
 void TFormMain::StickerBookBackdrop() {
@@ -157,6 +162,7 @@ void TFormMain::StickerBookRoutine() {
   BookPlayButton->Draw();
   DrawPocket(kPocketLeft, kPocketTop);
   StickerBookComment->UpdateAndDraw();
+  if (!ChapterDialog->Playing()) TutorialsRoutine();
   ChapterDialog->TickAndDraw();
   DialogSkipButton->Draw();
 }
@@ -177,6 +183,10 @@ void TFormMain::ShopMouseDown(int x, int y, TMouseButton button) {
     ChapterDialogMouseDown(x, y, button);
     return;
   }
+  if (TGameButton* ok = TutorialButtonOpen()) {
+    ok->MouseDown(x, y, button);
+    return;
+  }
   BuySlots->MouseDown(x, y, button);
   if (BuySlots->Enabled) BookPlayButton->MouseDown(x, y, button);
 }
@@ -184,6 +194,10 @@ void TFormMain::ShopMouseDown(int x, int y, TMouseButton button) {
 void TFormMain::ShopMouseMove(int x, int y) {
   DialogSkipButton->MouseMove(x, y);
   if (ChapterDialog->Playing()) return;
+  if (TGameButton* ok = TutorialButtonOpen()) {
+    ok->MouseMove(x, y);
+    return;
+  }
   BuySlots->MouseMove(x, y);
   BookPlayButton->MouseMove(x, y);
 }
@@ -191,6 +205,10 @@ void TFormMain::ShopMouseMove(int x, int y) {
 void TFormMain::ShopMouseUp(int x, int y) {
   DialogSkipButton->MouseUp(x, y);
   if (ChapterDialog->Playing()) return;
+  if (TGameButton* ok = TutorialButtonOpen()) {
+    ok->MouseUp(x, y);
+    return;
+  }
   BuySlots->MouseUp(x, y);
   if (BuySlots->Enabled) BookPlayButton->MouseUp(x, y);
 }

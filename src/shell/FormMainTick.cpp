@@ -61,7 +61,15 @@ void TFormMain::RunScene(TGameSceneValues scene) {
     case gsMainGame:
     case gsRoundClear:
     case gsTimeUp:
+    case gsTutorial:
+    case gsTutorialToolTip:
       RoundRoutine();
+      break;
+    case gsHelp:
+      HelpRoutine();
+      break;
+    case gsCredits:
+      CreditsRoutine();
       break;
     case gsObjectiveInfo:
       ObjectiveInfoRoutine();

@@ -149,6 +149,18 @@ bool THeadlessDriver::SeeStoryThrough(int maxTicks) {
   return true;
 }
 
+bool THeadlessDriver::ConfirmTutorial(int maxTicks) {
+  TFormMain& form = *FForm;
+  const bool scroll = form.Tutorial->Visible() && form.TutorialOKButton->Visible;
+  const bool tip = form.ToolTip->Showing() && form.ToolTipOKButton->Visible;
+  if (!scroll && !tip) return false;
+  // Read before it is confirmed, as a player would.
+  for (long long limit = Ticks() + maxTicks; scroll ? form.Tutorial->Fade() < 1 : form.ToolTip->Fade() < 1; Tick())
+    if (Ticks() >= limit) return false;
+  ClickButton(scroll ? *form.TutorialOKButton : *form.ToolTipOKButton);
+  return true;
+}
+
 bool THeadlessDriver::VisitOptions(int maxTicks) {
   TFormMain& form = *FForm;
   ClickButton(*form.OptionsButton);
@@ -237,10 +249,14 @@ bool THeadlessDriver::LeaveResult(int maxTicks) {
 
 bool THeadlessDriver::WaitForShop(int maxTicks) {
   TFormMain& form = *FForm;
-  for (long long limit = Ticks() + maxTicks; !form.BuySlots->Enabled || form.ShopPanelMover->State() != pmShown; Tick()) {
+  auto tutorialUp = [&] { return form.TutorialOKButton->Visible || form.ToolTipOKButton->Visible; };
+  for (long long limit = Ticks() + maxTicks;
+       !form.BuySlots->Enabled || form.ShopPanelMover->State() != pmShown || tutorialUp(); Tick()) {
     if (Ticks() >= limit) return false;
-    // The chapter a purchase opens is told before the shop opens again.
+    // The chapter a purchase opens is told before the shop opens again, and
+    // the workshop's scroll and tool tip are read.
     if (form.ChapterDialog->Playing() && !SeeStoryThrough(int(limit - Ticks()))) return false;
+    ConfirmTutorial(int(limit - Ticks()));
   }
   return true;
 }
@@ -262,6 +278,7 @@ bool THeadlessDriver::ClearRoundFromMenu(int maxTicks) {
   if (!PlayFromMenu(maxTicks)) return false;
   for (int tick = 0; tick < maxTicks && Scene() != gsRoundClear; ++tick) {
     if (Scene() == gsObjectiveInfo) Click(683, 384);
+    ConfirmTutorial(maxTicks);
     MakeHintMove();
     Tick();
   }

@@ -105,6 +105,9 @@ class THeadlessDriver {
   bool SeeStoryThrough(int maxTicks);
   // Tests have seen the stories; a player watching them sets this false.
   bool SkipsStories = true;
+  // The guide's scroll or a tool tip that is up: once it has faded in, its
+  // OK. True when one was confirmed.
+  bool ConfirmTutorial(int maxTicks);
 
  private:
   void FrameToWindow(int frameX, int frameY, int& x, int& y) const;

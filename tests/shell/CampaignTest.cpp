@@ -13,11 +13,13 @@
 namespace qm {
 namespace {
 
-// A player with enough in every account, some upgrades of island 1 bought.
+// A player with enough in every account, some upgrades of island 1 bought,
+// who skips the lessons.
 TProgressRecord RichPlayer(std::initializer_list<int> bought) {
   TProgressRecord record = DefaultProgressRecord();
   record.OwnedElements = {5000, 500, 500, 500, 500};
   for (int number : bought) record.UpgradesBought[std::size_t(number - 1)] = 1;
+  record.TutorialsOn = 0;
   return record;
 }
 

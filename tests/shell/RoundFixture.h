@@ -63,6 +63,9 @@ class RoundThroughTheShell : public ::testing::Test {
     // A player with a score of their own, so that a submission shows in
     // the high-score table.
     game.Form().LoadProgress("ANN");
+    // The round's rules are the subject here, not the guide's lessons.
+    game.Form().PlayerRecord.TutorialsOn = 0;
+    game.Form().ApplySettings();
     game.Form().TotalScore->SetValue(kScoreBefore);
     ASSERT_TRUE(game.RunUntilScene(gsSplash, 400));
     game.RunTicks(80);  // the start-up pictures are in

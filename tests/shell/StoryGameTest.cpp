@@ -13,14 +13,15 @@ namespace {
 
 using testing::THeadlessGame;
 
-// A player who has heard the opening, with enough in every account and
-// the upgrades listed bought.
+// A player who has heard the opening and skips the lessons, with enough in
+// every account and the first upgrades bought.
 TProgressRecord PlayerWith(int upgradesBought, int island) {
   TProgressRecord record = DefaultProgressRecord();
   record.OwnedElements = {9000, 900, 900, 900, 900};
   for (int number = 1; number <= upgradesBought; ++number) record.UpgradesBought[std::size_t(number - 1)] = 1;
   record.NextUncompletedIslandIdx = std::uint8_t(island);
   record.OpeningStoryTold = 1;
+  record.TutorialsOn = 0;
   return record;
 }
 

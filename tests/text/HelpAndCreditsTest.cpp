@@ -95,32 +95,6 @@ TEST_F(CreditLines, AHeadingLosesItsMark) {
     EXPECT_EQ(std::pair(credits.Slot(slot).Text, credits.Slot(slot).Heading), std::pair(std::string(text), heading));
 }
 
-TEST_F(CreditLines, LinesInWhiteHeadingsInYellowLargerAndAPixelHigherCentredInTheColumn) {
-  // The global text shifts its letters up and left by half a scaled 19 x 24
-  // letter: 6 and 7 pixels at 0.6, 6 and 8 at 0.65.
-  struct TCase {
-    std::string Line;
-    float Scale;
-    int Blue;
-    float SpriteTop;
-  };
-  credits.Left = 40;
-  credits.Top = 100;
-  for (const TCase& c : {TCase{"Cast", 0.6f, 255, 100 + 213 - 7}, TCase{"#Cast", 0.65f, 0, 100 + 213 - 1 - 8}}) {
-    Start({c.Line});
-    recorder.Forget();
-    Tick(1);
-    const auto sprites = recorder.Sprites();
-    ASSERT_EQ(sprites.size(), 4u) << c.Line;
-    const float width = float(MeasureText(fkAirstripNormal, "Cast", 0, c.Scale));
-    EXPECT_NEAR(sprites[0].Left + 6 + width / 2, 40 + 288 / 2, 0.5f) << c.Line;
-    EXPECT_EQ(sprites[0].Top, c.SpriteTop) << c.Line;
-    EXPECT_NEAR(sprites[0].Height, 24 * c.Scale, 0.01f);
-    EXPECT_EQ(sprites[0].Red + sprites[0].Green + sprites[0].Blue, 2 * 255 + c.Blue);
-    EXPECT_EQ(sprites[0].Alpha, 60);
-  }
-}
-
 TEST_F(CreditLines, AnEmptyLineTakesItsSlotAndTurnAndLeavesAGap) {
   Start({"Ann", "", "Bob"});
   Tick(20);

@@ -9,7 +9,6 @@
 
 #include "engine/EffectsMode.h"
 #include "text/GlobalGameText.h"
-#include "text/SpriteRecorder.h"
 #include "text/TextFolder.h"
 #include "text/TextStrings.h"
 #include "text/TutorialToolTip.h"
@@ -18,7 +17,6 @@
 namespace qm {
 namespace {
 
-using testing_support::TSpriteRecorder;
 using testing_support::TTextFolder;
 
 const std::string kLongBody = "Swap two neighbouring pieces to line up three or more of a kind, then watch them go.";
@@ -151,14 +149,6 @@ TEST_F(Tutorials, SwitchedOffNeitherShowsNorForgets) {
   EXPECT_TRUE(tip.Showing());
 }
 
-TEST_F(Tutorials, AToolScrollTellsWhichToolBeforeItStarts) {
-  for (auto [level, entry] : {std::pair{2, 9}, {3, 10}, {7, 11}, {8, 12}, {5, 13}}) {
-    log.clear();
-    scroll.Show(1, level, goNormalMode);
-    EXPECT_EQ(log, (std::vector<std::string>{"specific " + std::to_string(entry), "start " + std::to_string(entry)}));
-  }
-}
-
 TEST_F(Tutorials, TipsWithoutATextNeverShow) {
   for (int entry = 1; entry <= TTutorialToolTip::EntryCount; ++entry)
     if (tip.Text(entry).empty()) tip.Show(entry);
@@ -242,18 +232,6 @@ TEST_F(Tutorials, TheBoxSitsOnTheScreenSideOfTheTarget) {
             (std::vector<std::string>{"start", "specific 25"}));
 }
 
-TEST_F(Tutorials, TheSpiderTipAsksWhereTheSpiderLanded) {
-  pointAt = TScreenPoint{300, 600};
-  tip.EventTrigger(3);
-  EXPECT_EQ(log[0], "point 0,0 22");
-  EXPECT_EQ(tip.Quadrant(), 2);
-  pointAt.reset();
-  tip.Reset();
-  tip.ImportShown({});
-  tip.EventTrigger(3);
-  EXPECT_EQ(tip.BoxPos(), (TScreenPoint{19, 19}));
-}
-
 TEST_F(Tutorials, BothFadeInAndAfterFinishFadeOutAndHide) {
   struct TCase {
     bool Reduced;
@@ -277,50 +255,6 @@ TEST_F(Tutorials, BothFadeInAndAfterFinishFadeOutAndHide) {
     EXPECT_EQ(scroll.Fade(), 0);
     EXPECT_EQ(tip.Fade(), 0);
   }
-}
-
-TEST_F(Tutorials, TheScrollWritesItsBodyInDarkBlueAndTheTipInWhite) {
-  TSpriteRecorder screen;
-  screen.AddPicture("TutorialScroll", 560, 380);
-  screen.AddPicture("TutorialIcons", 64, 64 * 14, 1, 14);
-  screen.AddPicture("TutorialBlackRect", 420, 200);
-  screen.AddPicture("MapArrow", 128, 64, 2, 1);
-  screen.AddPicture("GlobalFontWhite", 28 * 32, 5 * 40, 28, 5);
-  TGlobalGameText writer;
-  writer.OmgImgList = &screen.List;
-  scroll.OmgImgList = tip.OmgImgList = &screen.List;
-  scroll.GlobGameText = &writer;
-  scroll.Left = 400;
-  scroll.Top = 200;
-  scroll.Show(2, 2, goNormalMode);
-  pointAt = TScreenPoint{100, 100};
-  tip.SceneTrigger(0);
-  std::vector<int> arrowPatterns;
-  std::vector<testing_support::TSprite> sprites;
-  for (int tick = 0; tick < 14; ++tick) {
-    screen.Forget();
-    scroll.TickAndDraw();
-    tip.TickAndDraw();
-    sprites = screen.Sprites();
-    for (const auto& s : sprites)
-      if (s.Image == "MapArrow") arrowPatterns.push_back(s.Pattern);
-  }
-  EXPECT_EQ(arrowPatterns, (std::vector<int>{0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 0, 0}));
-  auto first = [&](auto match) { return *std::find_if(sprites.begin(), sprites.end(), match); };
-  const auto parchment = first([](const auto& s) { return s.Image == "TutorialScroll"; });
-  EXPECT_EQ((std::pair{parchment.Left, parchment.Top}), (std::pair{302.f, 181.f}));
-  EXPECT_EQ(first([](const auto& s) { return s.Image == "TutorialIcons"; }).Pattern, 13);
-  const auto title = first([](const auto& s) { return s.Red == 80 && s.Green == 40 && s.Blue == 10; });
-  EXPECT_NEAR(title.Width, 32 * 0.78f, 0.01f);
-  const auto body = first([](const auto& s) { return s.Red == 10 && s.Green == 40 && s.Blue == 80; });
-  EXPECT_EQ((std::pair{body.Left, body.Top}), (std::pair{439.f, 351.f}));
-  const auto box = first([](const auto& s) { return s.Image == "TutorialBlackRect"; });
-  EXPECT_EQ((std::pair{box.Left, box.Top}), (std::pair{119.f, 119.f}));
-  EXPECT_NEAR(box.Width, 420 * 0.675f, 0.01f);
-  EXPECT_NEAR(box.Height, 200 * 0.8f, 0.01f);
-  const auto tipText =
-      first([](const auto& s) { return s.Red == 255 && s.Green == 255 && s.Image == "GlobalFontWhite"; });
-  EXPECT_EQ((std::pair{tipText.Left, tipText.Top}), (std::pair{155.f, 154.f}));
 }
 
 }  // namespace

@@ -10,9 +10,10 @@
 // the splash. --player chooses that player in the player list, adding them
 // by typing the name when they are not listed; without it the tool answers
 // a first run's name entry with a blank name, as a player in a hurry would.
-// A player new to the game hears the opening story, and every purchase
-// opens its chapter dialog; the tool watches them to their end, or with
-// --skip skips each by its button.
+// Scrolls and tool tips are read and confirmed with their OK (a round's
+// line counts them as "taught"). A player new to the game hears the opening
+// story, and every purchase opens its chapter dialog; the tool watches them
+// to their end, or with --skip skips each by its button.
 // It opens the options once and closes them with OK, and in every round
 // takes a break through the in-game menu after a few moves.
 // It then presses Play and, on the map, Play again, and plays round after
@@ -43,6 +44,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "engine/GameRandom.h"
 #include "platform/Cp1252.h"
@@ -341,6 +343,13 @@ class TAutoPlayer {
         FDriver.Tick(5);
         continue;
       }
+      // The guide's scroll before the level and the tool tips during it are
+      // read and confirmed.
+      if (scene == qm::gsTutorial || scene == qm::gsTutorialToolTip) {
+        if (FDriver.ConfirmTutorial(400)) ++FTutorials;
+        FDriver.Tick();
+        continue;
+      }
       if (scene != qm::gsMainGame) {
         result = TResult::Broken;
         break;
@@ -371,6 +380,7 @@ class TAutoPlayer {
     bool boss = level.GameObjective == qm::goBossMode;
     std::string left = boss || result == TResult::Won ? "" : "  left: " + Remaining(*form.ElementGather);
     if (FArguments.Tools) left = "  tools " + std::to_string(FTools.Uses()) + left;
+    if (FTutorials > 0) left = "  taught " + std::to_string(std::exchange(FTutorials, 0)) + left;
     const qm::TAccounts& earned = form.BuySlots->Earnings();
     std::printf("island %d  level %2d  %-6s  %-6s  ticks %6lld  moves %4d  score %7d  medal %-6s  timer %3d/%3d s  played %3lld s  earned %.1f/%.1f/%.1f/%.1f/%.1f%s\n",
                 form.Progress.IslandIdx, form.Progress.LevelIdx, boss ? "boss" : "normal", ResultName(result), ticks,
@@ -441,6 +451,8 @@ class TAutoPlayer {
     return false;
   }
 
+  // Scrolls and tool tips confirmed in the round being played.
+  int FTutorials = 0;
   static constexpr long long kToolLookTicks = 20;
   // Long enough for the longest story or chapter, watched.
   static constexpr int kStoryTicks = 20000;
