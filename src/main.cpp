@@ -1,12 +1,47 @@
 // Program entry: one copy at a time, then the main window and its loop.
 #include <malloc.h>
 
+#include <cstring>
+#include <iostream>
+#include <optional>
+
 #include "platform/InstanceGuard.h"
 #include "platform/Platform.h"
 #include "platform/QuitSignals.h"
 #include "shell/FormMain.h"
 
-int main() {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: quillmere [--help] [--version]\n"
+    "\n"
+    "Quillmere, a story-driven match-3 game. Without options the game starts.\n"
+    "Players and their progress are kept in $XDG_DATA_HOME/Quillmere - Qvx/\n"
+    "(~/.local/share/Quillmere - Qvx/ by default).\n"
+    "\n"
+    "  --help     show this text and quit\n"
+    "  --version  show the version and quit\n";
+
+// Options answer on the terminal before any window opens; without any the
+// game starts.
+std::optional<int> AnswerOptions(int argc, char** argv) {
+  if (argc < 2) return std::nullopt;
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "quillmere " << QUILLMERE_VERSION << '\n';
+    return 0;
+  }
+  std::cerr << "quillmere: unknown option " << argv[1] << "\n" << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (const std::optional<int> status = AnswerOptions(argc, argv)) return *status;
   // Pictures are decoded into large buffers that live only until they are
   // on the device: have the allocator hand such blocks back to the system
   // at once rather than keep them in a heap that only grows.

@@ -246,8 +246,12 @@ class TAutoPlayer {
     double startUp = std::chrono::duration<double>(menu - began).count();
     double playing = std::chrono::duration<double>(end - menu).count();
     long long ticks = FDriver.Ticks() - menuTicks;
-    std::printf("rounds %d  wins %d  ticks %lld  seconds %.2f (start-up %.2f)  ticks/s %.0f  (%s)", rounds, wins,
-                ticks, playing, startUp, ticks / playing, FArguments.Render ? "software renderer" : "null screen");
+    // The game's own clock: what a player would have spent, stories included.
+    const long long gameSeconds = Now() / 1000;
+    std::printf("rounds %d  wins %d  losses %d  game time %lld:%02lld:%02lld  ticks %lld  seconds %.2f (start-up %.2f)  "
+                "ticks/s %.0f  (%s)",
+                rounds, wins, FLosses, gameSeconds / 3600, gameSeconds / 60 % 60, gameSeconds % 60, ticks, playing,
+                startUp, ticks / playing, FArguments.Render ? "software renderer" : "null screen");
     if (FArguments.Campaign)
       std::printf("  islands completed %d  upgrades bought %d  ending %s", IslandsCompleted(), Bought(),
                   ending ? (FArguments.Skip ? "skipped" : "watched") : "not reached");
