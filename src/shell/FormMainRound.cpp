@@ -351,13 +351,11 @@ void TFormMain::RoundWon() {
   GameScene->SetValue(gsRoundClear);
   RequestMusic(MusicTrack::LevelClear);
   SubmitScore();
-  if (State.RoundObjective == goBossMode) {
-    Progress.NextUncompletedIslandIdx = std::min(Progress.IslandIdx + 1, 5);
-    Progress.NextUncompletedLevelIdx = 1;
-  } else {
-    Progress.NextUncompletedIslandIdx = Progress.IslandIdx;
-    Progress.NextUncompletedLevelIdx = Progress.LevelIdx + 1;
-  }
+  // The island's next level follows, after a boss too: only the island's
+  // last upgrade opens the next island (see CheerPeak), and a resume point
+  // on an island still closed would start this one again from level 1.
+  Progress.NextUncompletedIslandIdx = Progress.IslandIdx;
+  Progress.NextUncompletedLevelIdx = Progress.LevelIdx + 1;
   SaveProgress(true);
   Comment(State.RoundObjective == goBossMode ? coBossVictory : coGameRoundClear, [this] { AfterWin(); });
 }

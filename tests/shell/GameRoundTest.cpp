@@ -290,19 +290,21 @@ TEST_F(RoundThroughTheShell, F2WinsTheRoundOnlyInDeveloperMode) {
   EXPECT_EQ(game.Scene(), gsRoundClear);
 }
 
-// A won boss opens the next island's first level (the boss itself only
-// reports its defeat from inside the game).
-TEST_F(RoundThroughTheShell, ABeatenBossMovesTheResumePointToTheNextIsland) {
+// A won boss leaves the resume point on its island, whose upgrades alone
+// open the next one (the boss itself only reports its defeat from inside
+// the game).
+TEST_F(RoundThroughTheShell, ABeatenBossMovesTheResumePointToItsIslandsNextLevel) {
   ASSERT_TRUE(TLevelFileWriter().Write(levels.Path() / LevelFileName(1, 4), SmallLevel(0, goBossMode)));
   game.Form().Progress.LevelIdx = 4;
   StartRound();
   PlayFromBanner();
   game.Form().RoundWon();
-  EXPECT_EQ(game.Form().Progress.NextUncompletedIslandIdx, 2);
-  EXPECT_EQ(game.Form().Progress.NextUncompletedLevelIdx, 1);
+  EXPECT_EQ(game.Form().Progress.NextUncompletedIslandIdx, 1);
+  EXPECT_EQ(game.Form().Progress.NextUncompletedLevelIdx, 5);
   const auto saved = ReadProgressFile(PlayerSaveFile(game.Form().Folders.SaveFolder, "ANN"));
   ASSERT_TRUE(saved);
-  EXPECT_EQ(saved->NextUncompletedIslandIdx, 2) << "saved with the win";
+  EXPECT_EQ(saved->NextUncompletedLevelIdx, 5) << "saved with the win";
+  EXPECT_FALSE(game.Form().MapIslands->Unlocked(2));
 }
 
 TEST_F(RoundThroughTheShell, ANormalRoundIgnoresItsTimeRunningOut) {
