@@ -228,6 +228,15 @@ void TFormMain::CheerPeak() {
   StickerBookObjects->Reveal(TStickerBookObjects::GroupOf(State.PurchaseIsland, State.PurchaseSlot), true);
   PlaySound("Scoring");
   BookProgressTube->SetPosition(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
+  // The purchase that completes an island opens the next one and moves the
+  // resume point there in its own save: a game that stops during the
+  // chapter or before the book's Play goes on from the new island.
+  const int island = State.PurchaseIsland;
+  if (BuySlots->IslandComplete() && island <= 4) {
+    MapIslands->Unlock(island + 1);
+    Progress.NextUncompletedIslandIdx = island + 1;
+    Progress.NextUncompletedLevelIdx = 1;
+  }
   SaveProgress(true);
 }
 
@@ -270,6 +279,7 @@ void TFormMain::BookPlayClick() {
     return;
   }
   if (Progress.IslandIdx >= 5) return;
+  // Open already since the purchase, except in a save from an older game.
   MapIslands->Unlock(Progress.IslandIdx + 1);
   MapIslands->SelectHighestUnlocked();
   SceneTransition->Start(gsStickerBook, gsMap);

@@ -87,6 +87,27 @@ TEST_F(Campaign, ARestartBringsBackTheUpgradesTheTownAndTheMap) {
   EXPECT_FALSE(form.BookProgressTube->PopPending()) << "a loaded book does not pop";
 }
 
+// A game killed during the fourth upgrade's chapter, before the book's Play
+// opened the map, goes on from the next island all the same.
+TEST_F(Campaign, TheFourthUpgradeSavesTheNextIslandOpenAndTheResumePointOnIt) {
+  StartWith(RichPlayer({1, 2, 3}));
+  WinARound();
+  ASSERT_TRUE(game.Driver().BuyUpgrade(4, 600));
+  const auto saved = ReadProgressFile(PlayerSaveFile(game.SaveFolder(), "ANN"));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->IslandUnlocked[1], 1);
+  EXPECT_EQ(saved->NextUncompletedIslandIdx, 2);
+  EXPECT_EQ(saved->NextUncompletedLevelIdx, 1);
+
+  testing::THeadlessGame again({.WithContent = true});
+  again.AddSavedPlayer("ANN", *saved);
+  again.Start();
+  ASSERT_TRUE(again.Driver().ReachMenu(3000));
+  ASSERT_TRUE(again.Driver().PlayFromMenu(400));
+  EXPECT_EQ(again.Form().Progress.IslandIdx, 2);
+  EXPECT_EQ(again.Form().Progress.LevelIdx, 1);
+}
+
 // The frames of the campaign's scenes, looked at.
 class CampaignPictures : public Campaign {
  protected:
