@@ -655,6 +655,8 @@ class TFormMain {
   void UpgradeBought(int island, const TAccounts& prices, int slot);
   void CheerPeak();
   void ChapterClosed();
+  // The zeppelin, the "all complete" comment and the full tube, saved.
+  void CompleteTheBook();
   void BookPlayClick();
   void OpenMapForPlay();
   void EnterMap();

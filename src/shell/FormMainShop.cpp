@@ -256,6 +256,10 @@ void TFormMain::ChapterClosed() {
     PlaySound("ChapterComplete" + std::to_string(island));
     return;
   }
+  CompleteTheBook();
+}
+
+void TFormMain::CompleteTheBook() {
   StickerBookComment->ShowText(GameText(GameTextId::AllComplete));
   PlaySound("AllComplete");
   StickerBookObjects->Reveal(TStickerBookObjects::ZeppelinGroup, true);
@@ -278,7 +282,13 @@ void TFormMain::BookPlayClick() {
     StartLevel();
     return;
   }
-  if (Progress.IslandIdx >= 5) return;
+  // The last island's last chapter completes the book as it closes; a game
+  // that stopped during that chapter saved the purchase alone, and the
+  // book is completed here instead.
+  if (Progress.IslandIdx >= 5) {
+    CompleteTheBook();
+    return;
+  }
   // Open already since the purchase, except in a save from an older game.
   MapIslands->Unlock(Progress.IslandIdx + 1);
   MapIslands->SelectHighestUnlocked();

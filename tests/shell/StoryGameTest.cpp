@@ -133,6 +133,35 @@ TEST_F(StoryThroughTheGame, TheLastUpgradeLeadsToTheZeppelinTheFinalChapterAndTh
   EXPECT_EQ(game.Scene(), gsConfirmWindow) << "a complete book offers a new game";
 }
 
+// The last purchase is saved at the cheer; a game killed during the chapter
+// that follows never reached the zeppelin, and the book's Play brings it.
+TEST_F(StoryThroughTheGame, AGameStoppedDuringTheLastChapterStillReachesTheEnding) {
+  OpenShopOf(PlayerWith(19, 5));
+  ASSERT_TRUE(BuyAndHearTheChapter(4));
+  const auto saved = ReadProgressFile(PlayerSaveFile(game.SaveFolder(), "ANN"));
+  ASSERT_TRUE(saved);
+  ASSERT_EQ(saved->UpgradesBought[19], 1);
+
+  THeadlessGame again({.WithContent = true});
+  again.AddSavedPlayer("ANN", *saved);
+  again.Start();
+  ASSERT_TRUE(again.Driver().ReachMenu(3000));
+  TFormMain& form = again.Form();
+  ASSERT_FALSE(form.GameComplete());
+  form.SceneTransition->Start(gsMenu, gsStickerBook);
+  ASSERT_TRUE(again.Driver().WaitForScene(gsStickerBook, 200));
+  ASSERT_TRUE(again.Driver().WaitForPanel(*form.ShopPanelMover, 200));
+  ASSERT_TRUE(again.Driver().PressBookPlay(200));
+  EXPECT_TRUE(form.GameComplete()) << "the zeppelin is revealed";
+  EXPECT_EQ(form.StickerBookComment->Text(), form.TextStrings->Text(ttGameTexts, GameTextId::AllComplete));
+  EXPECT_EQ(again.Scene(), gsStickerBook);
+
+  ASSERT_TRUE(again.Driver().PressBookPlay(200));
+  ASSERT_TRUE(form.ChapterDialog->Playing()) << "the final chapter";
+  ASSERT_TRUE(again.Driver().SeeStoryThrough(200));
+  EXPECT_TRUE(again.Driver().WaitForScene(gsEndingStory, 100));
+}
+
 class CommentPictures : public testing::RoundThroughTheShell {
  protected:
   CommentPictures() : RoundThroughTheShell(/*rendering=*/true) {}

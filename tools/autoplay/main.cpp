@@ -418,6 +418,9 @@ class TAutoPlayer {
     if (form.GameComplete()) return true;
     if (!FDriver.PressBookPlay(600)) return false;
     for (int tick = 0; tick < 400; ++tick, FDriver.Tick()) {
+      // A book whose last chapter was cut short by a stopped game is
+      // completed by this Play; the next one leads to the ending.
+      if (form.GameComplete()) return true;
       if (FDriver.Scene() == qm::gsObjectiveInfo) return true;
       if (FDriver.Scene() == qm::gsMap && !form.SceneTransition->Active()) return FDriver.PlayFromMap(400);
     }
