@@ -24,7 +24,9 @@
 // upgrade it can afford there (one line per purchase), follows the map to
 // each newly opened island, tries a lost level again, and once the book is
 // complete presses its Play for the last chapter and the ending, back to
-// the menu. It reads the game's state to know where to click;
+// the menu; a player who finished the game before has nothing left to
+// play, which the campaign says ("game complete already") and ends on.
+// It reads the game's state to know where to click;
 // every change reaches the game through the mouse. --max-ticks bounds each
 // round; --pause waits that many ticks after each move, as a slow player
 // would (a normal round that outlasts its time then ends with bronze).
@@ -225,6 +227,10 @@ class TAutoPlayer {
     int wins = 0, rounds = 0;
     std::optional<int> island = FArguments.Island, level = FArguments.Level;
     bool fromMenu = true;
+    // A finished game only offers a new one at Play: the ending is not told
+    // twice, and a campaign has nothing left to do.
+    const bool completeAlready = form.GameComplete();
+    if (FArguments.Campaign && completeAlready) std::printf("game complete already\n");
     while (rounds < FArguments.Rounds && !form.GameComplete()) {
       if (fromMenu && !PressPlay(island, level)) break;
       TResult result = PlayRound();
@@ -241,7 +247,7 @@ class TAutoPlayer {
       }
       if ((rounds < FArguments.Rounds || FArguments.Campaign) && !FinishResult()) break;
     }
-    const bool ending = FArguments.Campaign && form.GameComplete() && SeeTheEnding();
+    const bool ending = FArguments.Campaign && form.GameComplete() && (completeAlready || SeeTheEnding());
     auto end = std::chrono::steady_clock::now();
     double startUp = std::chrono::duration<double>(menu - began).count();
     double playing = std::chrono::duration<double>(end - menu).count();
@@ -254,7 +260,7 @@ class TAutoPlayer {
                 startUp, ticks / playing, FArguments.Render ? "software renderer" : "null screen");
     if (FArguments.Campaign)
       std::printf("  islands completed %d  upgrades bought %d  ending %s", IslandsCompleted(), Bought(),
-                  ending ? (FArguments.Skip ? "skipped" : "watched") : "not reached");
+                  completeAlready ? "before" : ending ? (FArguments.Skip ? "skipped" : "watched") : "not reached");
     std::printf("\n");
     if (FArguments.Campaign) return ending && wins + FLosses == rounds ? 0 : 1;
     return rounds == FArguments.Rounds && wins + FLosses == rounds ? 0 : 1;
