@@ -97,40 +97,6 @@ TEST_F(AudioPlayers, FrequentSoundsUseFiveCopiesThenRestartTheFirst) {
   EXPECT_EQ(Played(), std::vector<TAudioHandle>{copies[3]});
 }
 
-TEST_F(AudioPlayers, UnknownNamesPlayNothing) {
-  Touch("Sounds/ScoreCount.ogg");
-  Touch("Voices/Story/StoryOpening1.ogg");
-  auto sounds = LoadedSounds();
-  TVoicePlayer voices(&FDevice, FRoot);
-  voices.LoadVoiceSet(vsStory, 0);
-
-  for (const char* name : {"Nothing", "scorecount", "ScoreCoun", "ScoreCount.ogg", ""}) {
-    sounds->PlaySound(name);
-    voices.PlayVoice(name);
-  }
-  EXPECT_TRUE(FDevice.Plays.empty());
-}
-
-TEST_F(AudioPlayers, VolumesAreClampedToZeroToHundred) {
-  Touch("Sounds/Click.ogg");
-  Touch("Voices/Ending/StoryEnding1.ogg");
-  auto sounds = LoadedSounds();
-  TVoicePlayer voices(&FDevice, FRoot);
-  voices.LoadVoiceSet(vsEnding, 0);
-  TMusicBox music(&FDevice);
-
-  for (const auto& [asked, stored] : {std::pair{-5, 0}, {130, 100}, {42, 42}}) {
-    sounds->SetVolume(asked);
-    voices.SetVolume(asked);
-    music.SetVolume(asked);
-    EXPECT_EQ(sounds->Volume(), stored) << asked;
-    EXPECT_EQ(voices.Volume(), stored) << asked;
-    EXPECT_EQ(music.Volume(), stored) << asked;
-    EXPECT_EQ(FDevice.Volumes[HandlesOf("Click.ogg")[0]], stored) << asked;
-    EXPECT_EQ(FDevice.Volumes[HandlesOf("StoryEnding1.ogg")[0]], stored) << asked;
-  }
-}
-
 TEST_F(AudioPlayers, FilesBeyondATableAreIgnoredWithOneMessage) {
   struct {
     std::string Folder;

@@ -156,32 +156,5 @@ TEST_F(ChapterDialog, AClickFinishesTheTypingThenTheBalloon) {
   EXPECT_EQ(voices.back(), "Chat2");
 }
 
-TEST_F(ChapterDialog, DrawsTheSpeakersAndOneBalloonPiecePerTextLine) {
-  struct TCase {
-    int Conversation;
-    std::string MainCharacter;
-    bool ClientShown;
-    int BalloonLines;
-  };
-  for (const TCase& c : {TCase{1, "ChatMainChar", true, 2}, TCase{2, "ChatMainChar", false, 1},
-                         TCase{3, "ChatMainChar", false, 10}, TCase{6, "ChatMainChar2", true, 1}}) {
-    TSpriteRecorder screen;
-    for (std::string name : {"ChatMainChar", "ChatMainChar2", "ChatCharacter1", "ChatCharacter6"})
-      screen.AddPicture(name, 4 * 280, 440, 4, 1);
-    screen.AddPicture("ChapterDialogBalloon", 390, 3 * 24, 1, 3);
-    dialog.OmgImgList = &screen.List;
-    dialog.Start(c.Conversation);
-    Ticks(20);
-    screen.Forget();
-    Ticks(1);
-    const auto sprites = screen.Sprites();
-    auto count = [&](auto match) { return std::count_if(sprites.begin(), sprites.end(), match); };
-    EXPECT_EQ(count([&](const auto& s) { return s.Image == c.MainCharacter; }), 1);
-    EXPECT_EQ(count([](const auto& s) { return s.Image.starts_with("ChatCharacter"); }), c.ClientShown ? 1 : 0);
-    EXPECT_EQ(count([](const auto& s) { return s.Image == "ChapterDialogBalloon" && s.Pattern == 1; }),
-              c.BalloonLines);
-  }
-}
-
 }  // namespace
 }  // namespace qm

@@ -83,15 +83,6 @@ TEST_F(GameComment, AReplacedCommentNeverReportsOnlyItsSuccessor) {
   EXPECT_EQ(finished, std::vector<int>{coNoMoreMoves});
 }
 
-TEST_F(GameComment, HiddenAtOnceWithoutReporting) {
-  comment.ShowText("Go");
-  comment.UpdateAndDraw();
-  comment.HideNow();
-  RunUntil(gcFadingOut, 100);
-  EXPECT_EQ(comment.State(), gcIdle);
-  EXPECT_TRUE(finished.empty());
-}
-
 TEST_F(GameComment, EachKindShowsItsEntryAndTheWinsSoundTheirJingle) {
   struct TCase {
     std::uint8_t Kind;
@@ -119,18 +110,6 @@ TEST_F(GameComment, AKindWithoutTextShowsNothingButIsStored) {
 TEST_F(GameComment, ALongTextKeepsItsFirstFortyLetters) {
   comment.ShowText(std::string(40, 'A') + "BCDEFGHIJK");
   EXPECT_EQ(comment.Text(), std::string(40, 'A'));
-}
-
-TEST_F(GameComment, WaveOnlyStandsInPlaceUntilToldToFinish) {
-  comment.WaveOnly = true;
-  comment.ShowText("Notice");
-  EXPECT_EQ(comment.State(), gcWaving);
-  EXPECT_EQ(comment.Letter(0).X, comment.Letter(0).TargetX);
-  RunUntil(gcFadingOut, 1000);
-  EXPECT_TRUE(finished.empty());
-  comment.FinishWaving();
-  comment.UpdateAndDraw();
-  EXPECT_EQ(finished, std::vector<int>{coText});
 }
 
 }  // namespace

@@ -39,24 +39,6 @@ TEST(HelpPages, FadesInToFullInThirteenFramesAndShowsOnlyAboveAlphaTen) {
   }
 }
 
-TEST(HelpPages, LoadAsksForThePictureAndUnloadFreesIt) {
-  TSpriteRecorder recorder;
-  THelpPages help;
-  help.OmgImgList = &recorder.List;
-  std::vector<std::string> asked;
-  help.OnLoadAnImage = [&](const std::string& fileName) {
-    asked.push_back(fileName);
-    recorder.AddPicture("Help1", 64, 48);
-  };
-  help.Load();
-  EXPECT_EQ(asked, std::vector<std::string>{"Help1.jpg"});
-  help.TickAndDraw();
-  const auto sprite = recorder.Sprites().at(0);
-  EXPECT_EQ(std::tuple(sprite.Image, sprite.Left, sprite.Top), std::tuple("Help1", 0.0f, 0.0f));
-  help.Unload();
-  EXPECT_EQ(recorder.List.FindImage("Help1"), nullptr);
-}
-
 class CreditLines : public testing::Test {
  protected:
   CreditLines() {

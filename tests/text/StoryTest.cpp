@@ -113,24 +113,6 @@ TEST_F(Story, ABlackRectFadesEachStripInAndOutInTwentySixFrames) {
   EXPECT_EQ(BlackRectAlpha(show), 255);
 }
 
-TEST_F(Story, ThePictureZoomsAboutItsMiddleUntilItsStripEnds) {
-  TComicStrips show;
-  Begin(show);
-  Frames(show, 261);
-  EXPECT_NEAR(show.Scale(), 1 + 261 * TComicStripsBase::ZoomStep, 1e-4);
-  screen.Forget();
-  show.UpdateAndDraw();  // strip 2 comes up, back to its first frame's zoom
-  EXPECT_NEAR(show.Scale(), 1 + TComicStripsBase::ZoomStep, 1e-6);
-  EXPECT_EQ(show.Top(), 95);
-  screen.AddPicture("Story-02", 1366, 578);
-  show.UpdateAndDraw();
-  const auto sprites = screen.Sprites();
-  ASSERT_EQ(sprites.size(), 1u);  // no corners picture loaded
-  EXPECT_EQ(sprites[0].Image, "Story-02");
-  EXPECT_NEAR(sprites[0].Width, 1366 * show.Scale(), 0.01);
-  EXPECT_NEAR(sprites[0].Left + sprites[0].Width / 2, 683, 0.01);
-}
-
 TEST_F(Story, SkippingFinishesTheShowOnceAndSilencesIt) {
   const struct {
     int Frames;  // before the skip
@@ -184,13 +166,6 @@ TEST(NarrationText, RevealAllBringsEveryLetterOutOnce) {
   EXPECT_EQ(text.LetterAlpha(2, 2), 255);
   text.UpdateAndDraw();
   EXPECT_TRUE(text.RevealAll());
-}
-
-TEST(NarrationText, AStoryNarrationIsCentredUnderThePictures) {
-  TNarrationText text;
-  SetStoryNarrationLook(text);
-  ShowStoryNarration(text, std::string(30, 'o'));
-  EXPECT_EQ(text.Origin(), (TScreenPoint{(1366 - 30 * 12) / 2, 660}));
 }
 
 }  // namespace

@@ -82,18 +82,6 @@ TEST_F(Tutorials, EachLevelStartNamesItsScrollEntry) {
     EXPECT_EQ(TWrenTutorial::EntryFor(c.Island, c.Level, c.Objective), c.Entry) << c.Island << "-" << c.Level;
 }
 
-TEST_F(Tutorials, TextsComeFromTheirLinesTitlesCutAndBodiesWrapped) {
-  for (auto [entry, title] : {std::pair{5, 9}, {6, 12}, {8, 16}, {9, 19}, {14, 29}})
-    EXPECT_EQ(scroll.Title(entry), "Line " + std::to_string(title));
-  EXPECT_EQ(scroll.Body(14), "Line 30");
-  EXPECT_EQ(scroll.Title(2), std::string(60, 'T'));
-  EXPECT_EQ(scroll.Body(1), WrapText(fkAirstripNormal, kLongBody, -1, 370, 0.7f));
-  EXPECT_NE(scroll.Body(1).find('|'), std::string::npos);
-  for (auto [entry, line] : {std::pair{3, 1}, {6, 2}, {13, 3}, {22, 4}, {25, 5}})
-    EXPECT_EQ(tip.Text(entry), "TutorialInfo.txt " + std::to_string(line));
-  EXPECT_EQ(tip.Text(4), "");
-}
-
 TEST_F(Tutorials, AScrollShowsOnceForAPlayerAcrossResetsAndSaves) {
   EXPECT_TRUE(scroll.Check(2, 1, goNormalMode));
   scroll.Show(2, 1, goNormalMode);
@@ -111,20 +99,6 @@ TEST_F(Tutorials, AScrollShowsOnceForAPlayerAcrossResetsAndSaves) {
   EXPECT_EQ(log, (std::vector<std::string>{"specific 2", "start 2"}));
   scroll.ReloadTexts();
   EXPECT_TRUE(scroll.Check(2, 1, goNormalMode));
-}
-
-TEST_F(Tutorials, ATipShowsOnceForAPlayerAcrossResetsAndSaves) {
-  tip.SceneTrigger(0);
-  EXPECT_TRUE(tip.Showing());
-  tip.Reset();
-  tip.SceneTrigger(0);
-  EXPECT_FALSE(tip.Showing());
-  TTutorialToolTip loaded;
-  loaded.ImportShown(tip.ExportShown());
-  EXPECT_EQ(loaded.ExportShown(), tip.ExportShown());
-  loaded.SceneTrigger(0);
-  EXPECT_FALSE(loaded.Showing());
-  EXPECT_TRUE(loaded.Shown(25));
 }
 
 TEST_F(Tutorials, SwitchedOffNeitherShowsNorForgets) {
