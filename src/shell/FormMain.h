@@ -576,6 +576,8 @@ class TFormMain {
   TGameSceneValues AfterChoosingPlayer() const;
   // A new voice player with the set of lines, at the voice volume.
   void NewVoiceSet(TVoiceSet set, int number);
+  // The voice player thrown away for a new, empty one at the volume.
+  TVoicePlayer& ReplaceVoicePlayer(int volume);
   // The music volume the player's options ask for (0 when switched off).
   int MusicVolumeSetting() const;
   void CreateChapterDialog();

@@ -58,7 +58,6 @@ void TFormMain::EnterStory(TGameSceneValues scene) {
   NewVoiceSet(ending ? vsEnding : vsStory, 0);
   RequestMusic(MusicTrack::Story);
   SetMusicVolume(int(std::lround(MusicVolumeSetting() * kStoryMusicShare)));
-  StorySkipButton->FetchSize();
   StorySkipButton->Enabled = true;
   NarrationText->Clear();
   StripsOf(scene).Start(1);
@@ -95,11 +94,12 @@ void TFormMain::StoryOver() {
 
 void TFormMain::StartEndingStory() { SceneTransition->Start(GameScene->Value(), gsEndingStory); }
 
-void TFormMain::NewVoiceSet(TVoiceSet set, int number) {
-  const int volume = VoicePlayer->Volume();
+void TFormMain::NewVoiceSet(TVoiceSet set, int number) { ReplaceVoicePlayer(VoicePlayer->Volume()).LoadVoiceSet(set, number); }
+
+TVoicePlayer& TFormMain::ReplaceVoicePlayer(int volume) {
   VoicePlayer = std::make_unique<TVoicePlayer>(FPlatform.Audio.get(), Folders.ProgramFolder);
-  VoicePlayer->LoadVoiceSet(set, number);
   VoicePlayer->SetVolume(volume);
+  return *VoicePlayer;
 }
 
 int TFormMain::MusicVolumeSetting() const {
@@ -133,7 +133,6 @@ void TFormMain::CreateChapterDialog() {
 
 void TFormMain::ShowChapterDialog(int chapter, std::function<void()> closed) {
   NewVoiceSet(vsChats, chapter);
-  DialogSkipButton->FetchSize();
   DialogSkipButton->Visible = true;
   State.DialogClosed = std::move(closed);
   ChapterDialog->Reset();

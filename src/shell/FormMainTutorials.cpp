@@ -116,10 +116,9 @@ void TFormMain::FillMannaForTutorial(int entry) {
 void TFormMain::SpeakTutorial(int entry) {
   if (entry > VoiceName::TutorialCount) return;
   const int sound = State.PlayerLoaded && PlayerRecord.SoundOn ? PlayerRecord.SoundVolume : 0;
-  VoicePlayer = std::make_unique<TVoicePlayer>(FPlatform.Audio.get(), Folders.ProgramFolder);
-  VoicePlayer->LoadTutorialVoice(entry);
-  VoicePlayer->SetVolume(TutorialVoiceVolume(sound));
-  VoicePlayer->PlayVoice(VoiceName::Tutorial(entry));
+  TVoicePlayer& voices = ReplaceVoicePlayer(TutorialVoiceVolume(sound));
+  voices.LoadTutorialVoice(entry);
+  voices.PlayVoice(VoiceName::Tutorial(entry));
 }
 
 void TFormMain::StoreTutorialFlags() {
