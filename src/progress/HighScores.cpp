@@ -92,6 +92,14 @@ bool THighScores::Save() const {
 }
 
 void THighScores::Submit(const std::string& name, std::int32_t score) {
+  const TTable before = FTable;
+  Rank(name, score);
+  // Written at once: a game that is killed or loses power keeps every entry
+  // the table has shown.
+  if (FTable != before && !NormalModeFileName.empty()) Save();
+}
+
+void THighScores::Rank(const std::string& name, std::int32_t score) {
   const std::string player = TNameInput::UpperCase(name);
   auto held = FTable.end();
   for (auto entry = FTable.begin(); entry != FTable.end(); ++entry)

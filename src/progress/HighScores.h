@@ -38,6 +38,7 @@ class THighScores {
   // set aside and replaced by the table as it stands.
   void Load();
   bool Save() const;
+  // Ranks the score; a table that changed is saved.
   void Submit(const std::string& name, std::int32_t score);
 
   const THighScoreEntry& Entry(int rank) const { return FTable[std::size_t(rank - 1)]; }
@@ -48,6 +49,8 @@ class THighScores {
   std::string DisplayLine(int rank, const std::function<int(const std::string&)>& textWidth) const;
 
  private:
+  void Rank(const std::string& name, std::int32_t score);
+
   TTable FTable;
 };
 

@@ -75,6 +75,7 @@ TEST_F(HighScoresFile, ASubmittedScoreTakesItsRankAndAPlayerHoldsOneEntry) {
     Use(c.Before);
     scores.Submit(c.Name, c.Score);
     EXPECT_EQ(scores.Table(), c.After) << c.What;
+    EXPECT_EQ(DecodeHighScores(Read(scores.NormalModeFileName)), c.After) << c.What << ", on the disk at once";
   }
   EXPECT_TRUE(problems.empty());
 }
