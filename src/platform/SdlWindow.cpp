@@ -49,16 +49,6 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
   }
 }
 
-// Keys that also type a control character, as a classic window would.
-char ControlCharacterOf(int virtualKey) {
-  switch (virtualKey) {
-    case vk::Back: return 8;
-    case vk::Return: return 13;
-    case vk::Escape: return 27;
-    default: return 0;
-  }
-}
-
 }  // namespace
 
 TSdlWindow::TSdlWindow() {
@@ -176,10 +166,7 @@ bool TSdlWindow::HandleEvent(const SDL_Event& event) {
 void TSdlWindow::DeliverKey(const SDL_Event& event) {
   int key = VirtualKeyFromSdl(event.key.keysym.sym);
   if (key == 0) return;
-  if (OnKeyDown) OnKeyDown(key, ShiftFromSdl(event.key.keysym.mod, SDL_GetMouseState(nullptr, nullptr)));
-  // Printable characters arrive as text input; the control ones are typed here.
-  char typed = ControlCharacterOf(key);
-  if (key != 0 && typed != 0 && OnKeyPress) OnKeyPress(typed);
+  PressKey(key, ShiftFromSdl(event.key.keysym.mod, SDL_GetMouseState(nullptr, nullptr)));
 }
 
 void TSdlWindow::DeliverText(const char* utf8) {

@@ -53,6 +53,9 @@ class IWindow {
   virtual void Close() = 0;
   // Closes without asking, for a quit the player cannot answer (a logout).
   void CloseWithoutAsking();
+  // A key pressed: OnKeyDown, then the control character it types (Back,
+  // Return and Escape), as a classic window delivers them.
+  void PressKey(int key, TShiftState shift = {});
   bool CloseDone() const { return FCloseDone; }
   virtual void SetFullScreen(bool fullScreen) = 0;
   virtual bool FullScreen() const = 0;

@@ -67,19 +67,35 @@ void TBuySlots::SetPrices(const TSlotPrices& prices) {
 }
 
 void TBuySlots::AddOwned(TElementKind kind, float amount) {
+  // Pieces still flying when a round was lost or given up pay nothing.
+  if (FRound == TRoundEarnings::TakenBack) return;
   FAccounts[kind] += amount;
-  FEarnings[kind] += amount;
+  if (FRound == TRoundEarnings::Open) FEarnings[kind] += amount;
   if (OnOwnedElementsAdd) OnOwnedElementsAdd(kind, amount);
 }
 
 void TBuySlots::Spend(TElementKind kind, float amount) { FAccounts[kind] = std::max(0.0f, FAccounts[kind] - amount); }
 
-void TBuySlots::ClearEarnings() { FEarnings.fill(0); }
+void TBuySlots::ClearEarnings() {
+  FEarnings.fill(0);
+  FRound = TRoundEarnings::Open;
+}
+
+void TBuySlots::KeepEarnings() {
+  FEarnings.fill(0);
+  FRound = TRoundEarnings::None;
+}
 
 void TBuySlots::RevertEarnings() {
-  for (std::size_t kind = 0; kind < FAccounts.size(); ++kind)
-    FAccounts[kind] = std::max(0.0f, FAccounts[kind] - FEarnings[kind]);
+  FAccounts = AccountsBeforeRound();
   FEarnings.fill(0);
+  FRound = TRoundEarnings::TakenBack;
+}
+
+TAccounts TBuySlots::AccountsBeforeRound() const {
+  TAccounts before = FAccounts;
+  for (std::size_t kind = 0; kind < before.size(); ++kind) before[kind] = std::max(0.0f, before[kind] - FEarnings[kind]);
+  return before;
 }
 
 void TBuySlots::UpdateAffordable() {
@@ -152,6 +168,7 @@ void TBuySlots::LoadFrom(const TProgressRecord& record) {
     // A damaged record cannot put an account below nothing.
     FAccounts[kind] = record.OwnedElements[kind] >= 0 ? record.OwnedElements[kind] : 0.0f;
   FEarnings.fill(0);
+  FRound = TRoundEarnings::None;
   for (std::size_t i = 0; i < FSlots.size(); ++i) {
     FSlots[i].Bought = record.UpgradesBought[i] != 0;
     FSlots[i].Noticed = false;
@@ -161,7 +178,8 @@ void TBuySlots::LoadFrom(const TProgressRecord& record) {
 }
 
 void TBuySlots::StoreInto(TProgressRecord& record) const {
-  record.OwnedElements = FAccounts;
+  // A round's earnings are the player's once it is won.
+  record.OwnedElements = AccountsBeforeRound();
   for (std::size_t i = 0; i < FSlots.size(); ++i) record.UpgradesBought[i] = FSlots[i].Bought ? 1 : 0;
 }
 

@@ -84,8 +84,14 @@ class TBuySlots {
 
   void AddOwned(TElementKind kind, float amount);
   void Spend(TElementKind kind, float amount);
+  // A round's earnings: counted from its start (ClearEarnings), the
+  // player's once it is won (KeepEarnings), or taken back when it is lost,
+  // restarted or given up (RevertEarnings; what arrives after that pays
+  // nothing). Until it is won the record holds the accounts without them.
   void ClearEarnings();
+  void KeepEarnings();
   void RevertEarnings();
+  bool RoundEarningsOpen() const { return FRound == TRoundEarnings::Open; }
   const TAccounts& Accounts() const { return FAccounts; }
   void SetAccounts(const TAccounts& accounts) { FAccounts = accounts; }
   const TAccounts& Earnings() const { return FEarnings; }
@@ -127,8 +133,11 @@ class TBuySlots {
 
   std::array<TBuySlot, IslandCount * SlotCount> FSlots;
   std::array<std::unique_ptr<TGameButton>, SlotCount> FButtons;
+  TAccounts AccountsBeforeRound() const;
+
   TAccounts FAccounts{};
   TAccounts FEarnings{};
+  enum class TRoundEarnings { None, Open, TakenBack } FRound = TRoundEarnings::None;
   std::uint16_t FFlags = 0;
   int FHoverSlot = 0;
 };

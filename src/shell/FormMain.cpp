@@ -304,6 +304,13 @@ void TFormMain::AppRestore() {
 void TFormMain::FormCloseQuery(bool& canClose) {
   canClose = true;
   if (!GameScene) return;
+  // Under the cover the scene is about to change: the close is answered
+  // once the cover has opened, in the scene it opened on.
+  if (SceneTransition->IsBlocking()) {
+    canClose = false;
+    State.CloseDeferred = true;
+    return;
+  }
   // A scroll or a tool tip on screen is confirmed first.
   if (GameScene->Value() == gsTutorial) Tutorial->Finish();
   if (GameScene->Value() == gsTutorialToolTip) ToolTip->Finish();
@@ -316,31 +323,10 @@ void TFormMain::FormCloseQuery(bool& canClose) {
   AskConfirm(8, pbOK, nbCancel);
 }
 
-bool TFormMain::RoundInProgress() const {
-  if (!GameScene) return false;
-  switch (GameScene->Value()) {
-    case gsMainGame:
-    case gsInGameMenu:
-    case gsInGameOptions:
-    case gsTutorial:
-    case gsTutorialToolTip:
-      return true;
-    case gsHelp:
-      return State.HelpFromRound;
-    case gsCredits:
-      return State.CreditsFromRound;
-    case gsConfirmWindow:
-      // The questions asked over a running round.
-      return State.ConfirmQuestion == 7 || State.ConfirmQuestion == 8;
-    default:
-      return false;
-  }
-}
-
 void TFormMain::FormClose() {
   StopAudio();
   SubmitScore();
-  if (RoundInProgress()) BuySlots->RevertEarnings();
+  if (BuySlots->RoundEarningsOpen()) BuySlots->RevertEarnings();
   if (State.PlayerLoaded) SaveProgress(true);
   // What the list and the table hold is kept when the game ends.
   if (NameList) NameList->Save();

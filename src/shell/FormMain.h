@@ -295,6 +295,8 @@ class TFormMain {
   // written. A missing or damaged file gives the default record.
   void LoadProgress(const std::string& name);
   void SaveProgress(bool captureObjects);
+  // Only some fields of the player's file, as a round may write them.
+  void SaveFields(const std::function<void(TProgressRecord&)>& fields);
   // Offers the loaded player's total score to the high-score table.
   void SubmitScore();
   // The book is complete (its zeppelin revealed): Play offers a new game.
@@ -339,9 +341,6 @@ class TFormMain {
   static int MonsterKindOfIsland(int island);
   // The magic key, the broom and the aerosol.
   std::array<TCountedTool*, 3> CountedTools() const;
-  // A round is running under the current scene (closing it takes its
-  // earnings back).
-  bool RoundInProgress() const;
   TGameBoard& GameBoard() const { return *RoundPlay->Board; }
 
   TGameFolders Folders;
@@ -397,6 +396,8 @@ class TFormMain {
     bool CreditsFromRound = false;
     // Where the last spider landed, for the tool tip that points at it.
     TScreenPoint SpiderLanding{};
+    // The window was asked to close while the cover hid the scene.
+    bool CloseDeferred = false;
   };
   TShellState State;
 
@@ -431,6 +432,7 @@ class TFormMain {
   void LoadMainImages();
   void DrawDeveloperFps();
   void ReportFramesPerSecond();
+  void AnswerDeferredClose();
   void ReportLostFrame(const char* reason);
   void ReportOnce(const std::string& problem);
 
@@ -496,6 +498,7 @@ class TFormMain {
   void OptionsStartHiding();
   void OptionsHidden();
   void ReturnFromOptions();
+  void SaveOptions();
   void DisplayModeAnswered(bool switchMode);
   void DisplayModeQuestionHidden();
   void OptionsRoutine();

@@ -218,10 +218,18 @@ void TFormMain::CollectEverything() {
 }
 
 void TFormMain::FormKeyDown(int& key, TShiftState) {
+  if (key == vk::F10) {
+    key = 0;  // never open the window menu
+    return;
+  }
+  if (key == vk::F12) {
+    SaveScreenshot(NextScreenshotFile());
+    return;
+  }
+  // Keys wait for the cover to open, as the mouse does: a key that reached
+  // the scene being left would act on a round or window about to go.
+  if (SceneTransition->IsBlocking()) return;
   switch (key) {
-    case vk::F10:
-      key = 0;  // never open the window menu
-      break;
     case vk::F5:
       if (State.DeveloperMode) OmegaTimer1->SetTargetFPS(OmegaTimer1->TargetFPS() == 33 ? 0 : 33);
       break;
@@ -237,15 +245,13 @@ void TFormMain::FormKeyDown(int& key, TShiftState) {
            GameScene->Value() == gsTutorialToolTip))
         OpenInGameMenu();
       break;
-    case vk::F12:
-      SaveScreenshot(NextScreenshotFile());
-      break;
     default:
       break;
   }
 }
 
 void TFormMain::FormKeyPress(char& key) {
+  if (SceneTransition->IsBlocking()) return;
   const TGameSceneValues scene = GameScene->Value();
   if (scene == gsAddPlayer || scene == gsAddInitialPlayer) NameInput->KeyPress(key);
 }

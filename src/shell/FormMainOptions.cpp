@@ -160,8 +160,22 @@ void TFormMain::OptionsHidden() {
 }
 
 void TFormMain::ReturnFromOptions() {
-  SaveProgress(false);
+  SaveOptions();
   GameScene->SetValue(State.OptionsFromRound ? State.RememberedScene : gsMenu);
+}
+
+void TFormMain::SaveOptions() {
+  PlayerRecord.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
+  // From a round only the option bytes are written: the round's points
+  // and earnings wait for its win.
+  SaveFields([this](TProgressRecord& stored) {
+    stored.SoundOn = PlayerRecord.SoundOn;
+    stored.MusicOn = PlayerRecord.MusicOn;
+    stored.FullScreen = PlayerRecord.FullScreen;
+    stored.TutorialsOn = PlayerRecord.TutorialsOn;
+    stored.SoundVolume = PlayerRecord.SoundVolume;
+    stored.MusicVolume = PlayerRecord.MusicVolume;
+  });
 }
 
 // Question 3 (from the menu) or 4 (from a round): OK switches the display on

@@ -177,6 +177,16 @@ void TFormMain::SaveProgress(bool captureObjects) {
   if (!WriteProgressFile(file, PlayerRecord, error)) ReportOnce("progress could not be saved: " + error);
 }
 
+void TFormMain::SaveFields(const std::function<void(TProgressRecord&)>& fields) {
+  if (!State.PlayerLoaded) return;
+  // Into the file as it stands: what a round has not won yet stays out.
+  const std::filesystem::path file = PlayerSaveFile(Folders.SaveFolder, State.PlayerName);
+  TProgressRecord stored = ReadProgressFile(file).value_or(PlayerRecord);
+  fields(stored);
+  std::string error;
+  if (!WriteProgressFile(file, stored, error)) ReportOnce("progress could not be saved: " + error);
+}
+
 void TFormMain::SubmitScore() {
   if (State.PlayerLoaded) HighScores->Submit(State.PlayerName, TotalScore->Value());
 }

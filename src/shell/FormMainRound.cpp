@@ -288,6 +288,9 @@ void TFormMain::RestartLevel() {
 void TFormMain::AbandonRound() {
   SubmitScore();
   BuySlots->RevertEarnings();
+  // The question closes over the round it was asked in: the menu is entered
+  // from the round, as from the map, and slides its panels in.
+  GameScene->SetValue(State.RememberedScene);
   SceneTransition->Start(GameScene->Value(), gsMenu);
 }
 
@@ -346,6 +349,7 @@ void TFormMain::RoundWon() {
   int elapsed = TubeTimer->PlayingSeconds();
   TMedalKind medal = ResultMedal->Decide(elapsed);
   ResultStats->SetResults(elapsed, RoundScore->LevelScore(), medal, level.BonusElementKind, level.BonusElementCount);
+  BuySlots->KeepEarnings();
   if (medal == mdGold) BuySlots->AddOwned(level.BonusElementKind, float(level.BonusElementCount));
 
   GameScene->SetValue(gsRoundClear);

@@ -20,6 +20,13 @@ void TFormMain::OmegaTimer1Timer() {
   }
   ++FFramesTicked;
   if (FShowFps) ReportFramesPerSecond();
+  AnswerDeferredClose();
+}
+
+void TFormMain::AnswerDeferredClose() {
+  if (!State.CloseDeferred || SceneTransition->IsBlocking()) return;
+  State.CloseDeferred = false;
+  FPlatform.Window->Close();
 }
 
 void TFormMain::ReportLostFrame(const char* reason) {

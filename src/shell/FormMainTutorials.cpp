@@ -122,18 +122,14 @@ void TFormMain::SpeakTutorial(int entry) {
 }
 
 void TFormMain::StoreTutorialFlags() {
-  // Written at once, into the file as it stands: a player who leaves in the
-  // middle of the round is not taught the same thing again, and the round's
-  // unsaved earnings stay out of the file.
+  // Written at once: a player who leaves in the middle of the round is not
+  // taught the same thing again.
   PlayerRecord.TutorialShown = Tutorial->ExportShown();
   PlayerRecord.ToolTipShown = ToolTip->ExportShown();
-  if (!State.PlayerLoaded) return;
-  const std::filesystem::path file = PlayerSaveFile(Folders.SaveFolder, State.PlayerName);
-  TProgressRecord stored = ReadProgressFile(file).value_or(PlayerRecord);
-  stored.TutorialShown = PlayerRecord.TutorialShown;
-  stored.ToolTipShown = PlayerRecord.ToolTipShown;
-  std::string error;
-  if (!WriteProgressFile(file, stored, error)) ReportOnce("progress could not be saved: " + error);
+  SaveFields([this](TProgressRecord& stored) {
+    stored.TutorialShown = PlayerRecord.TutorialShown;
+    stored.ToolTipShown = PlayerRecord.ToolTipShown;
+  });
 }
 
 void TFormMain::ToolTipStarted() {

@@ -117,15 +117,17 @@ void THeadlessDriver::Type(std::string_view text) {
   }
 }
 
+void THeadlessDriver::PressKey(int key) { FPlatform->Window->PressKey(key); }
+
 bool THeadlessDriver::WaitForScene(TGameSceneValues scene, int maxTicks) {
-  for (long long limit = Ticks() + maxTicks; Ticks() < limit; Tick())
+  for (long long limit = Ticks() + maxTicks; Ticks() < limit && !Terminated(); Tick())
     if (Scene() == scene && !FForm->SceneTransition->Active()) return true;
   return Scene() == scene && !FForm->SceneTransition->Active();
 }
 
 bool THeadlessDriver::WaitForWindow(const TGameMenuWindow& window, int maxTicks) {
   for (long long limit = Ticks() + maxTicks; window.State() != mwShown; Tick())
-    if (Ticks() >= limit) return false;
+    if (Ticks() >= limit || Terminated()) return false;
   return true;
 }
 
@@ -173,6 +175,23 @@ bool THeadlessDriver::PauseAndResume(int maxTicks) {
   ClickButton(*form.InGameMenuButton);
   if (!ClickWhenShown(*form.InGameMenuWindow, *form.InGameResumeButton, maxTicks)) return false;
   return WaitForScene(gsMainGame, maxTicks);
+}
+
+bool THeadlessDriver::RestartRound(int maxTicks) {
+  TFormMain& form = *FForm;
+  ClickButton(*form.InGameMenuButton);
+  if (!ClickWhenShown(*form.InGameMenuWindow, *form.InGameRestartButton, maxTicks)) return false;
+  return WaitForScene(gsObjectiveInfo, maxTicks);
+}
+
+bool THeadlessDriver::LeaveRoundForMenu(int maxTicks) {
+  TFormMain& form = *FForm;
+  PressKey(vk::Escape);
+  if (!ClickWhenShown(*form.InGameMenuWindow, *form.InGameToMenuButton, maxTicks) ||
+      !ClickWhenShown(form.ConfirmWindow->Window(), form.ConfirmWindow->PositiveButton(), maxTicks) ||
+      !WaitForScene(gsMenu, maxTicks))
+    return false;
+  return WaitForPanel(*form.MenuPanelMover, maxTicks);
 }
 
 bool THeadlessDriver::NameTheNewPlayer(std::string_view name, int maxTicks) {
@@ -237,7 +256,7 @@ bool THeadlessDriver::PlayFromMap(int maxTicks) {
 
 bool THeadlessDriver::WaitForPanel(const TPanelMover& panel, int maxTicks) {
   for (long long limit = Ticks() + maxTicks; panel.State() != pmShown; Tick())
-    if (Ticks() >= limit) return false;
+    if (Ticks() >= limit || Terminated()) return false;
   return true;
 }
 

@@ -61,6 +61,8 @@ class THeadlessDriver {
   bool PickCountedTool(const TCountedTool& tool);
   // Types characters (code page 1252) one key at a time.
   void Type(std::string_view text);
+  // A key as the keyboard delivers it (a virtual-key code, see vk).
+  void PressKey(int key);
 
   // Runs until the scene is reached and no cover hides it; false when it is
   // not reached within the limit.
@@ -100,6 +102,12 @@ class THeadlessDriver {
   // In a round: the in-game menu opened by its button and closed with
   // Resume, back in the round.
   bool PauseAndResume(int maxTicks);
+  // In a round: the in-game menu's Restart; true once the new round's
+  // banner shows.
+  bool RestartRound(int maxTicks);
+  // In a round: Escape, the in-game menu's Main Menu and Yes to leaving;
+  // true once the menu stands with its panels in place.
+  bool LeaveRoundForMenu(int maxTicks);
   // The opening or ending story or a chapter dialog that runs is seen to its
   // end, or skipped by its button when SkipsStories; true once none runs.
   bool SeeStoryThrough(int maxTicks);

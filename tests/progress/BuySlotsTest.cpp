@@ -86,6 +86,33 @@ TEST(ShopAccounts, TakingARoundsEarningsBackNeverGoesBelowNothing) {
   EXPECT_EQ(shop.Accounts()[elFruit], 0) << "earnings are taken back once";
 }
 
+TEST(ShopAccounts, ARoundsEarningsAreThePlayersOnlyOnceItIsWon) {
+  const struct {
+    const char* What;
+    void (TBuySlots::*End)();
+    float Accounts;
+    float Stored;
+  } cases[] = {
+      {"a round running", nullptr, 8, 5},
+      {"a won round, and a piece landing after the win", &TBuySlots::KeepEarnings, 10, 10},
+      {"a lost round, and a piece landing after the loss", &TBuySlots::RevertEarnings, 5, 5},
+  };
+  for (const auto& c : cases) {
+    TBuySlots shop = ShopAt(1, {});
+    Earn(shop, {5, 0, 0, 0, 0});
+    shop.ClearEarnings();
+    Earn(shop, {3, 0, 0, 0, 0});
+    if (c.End) {
+      (shop.*c.End)();
+      Earn(shop, {2, 0, 0, 0, 0});
+    }
+    TProgressRecord record;
+    shop.StoreInto(record);
+    EXPECT_EQ(shop.Accounts()[elFruit], c.Accounts) << c.What;
+    EXPECT_EQ(record.OwnedElements[elFruit], c.Stored) << c.What << ", in the record";
+  }
+}
+
 TEST(ShopEarnings, EachClearedTileAndGoldTilePaysItsAmount) {
   const struct {
     int Code;

@@ -204,16 +204,35 @@ TEST_F(RoundThroughTheShell, RestartingAfterCollectingTakesTheEarningsBackAndSta
   EXPECT_TRUE(game.RunUntilScene(gsObjectiveInfo, 60));
 }
 
-TEST_F(RoundThroughTheShell, GivingUpARoundSubmitsTheScoreAndLeadsToTheMenu) {
+TEST_F(RoundThroughTheShell, GivingUpARoundSubmitsTheScoreAndTheMenuAnswersAgain) {
   StartRound();
   PlayFromBanner();
   Swap({3, 1}, {3, 2});
   Settle();
   ASSERT_GT(FruitOwned(), 0);
-  game.Form().AbandonRound();
+  ASSERT_TRUE(game.Driver().LeaveRoundForMenu(400)) << "Escape, Main Menu, Yes: the menu slides in";
   EXPECT_TRUE(ScoreSubmitted());
   EXPECT_EQ(FruitOwned(), 0) << "a round given up pays nothing";
-  EXPECT_TRUE(game.RunUntilScene(gsMenu, 60));
+  game.Driver().ClickButton(*game.Form().PlayButton);
+  EXPECT_TRUE(game.Driver().WaitForScene(gsMap, 200)) << "the menu's Play answers";
+}
+
+// Keys and the window's close wait for the cover to open, as the mouse does.
+TEST_F(RoundThroughTheShell, InputUnderTheCoverOfARestartWaitsForItToOpen) {
+  StartRound();
+  PlayFromBanner();
+  game.Driver().ClickButton(*game.Form().InGameMenuButton);
+  for (int tick = 0; tick < 100 && game.Form().InGameMenuWindow->State() != mwShown; ++tick) game.RunTicks(1);
+  game.Driver().ClickButton(*game.Form().InGameRestartButton);
+  for (int tick = 0; tick < 100 && !game.Form().SceneTransition->Active(); ++tick) game.RunTicks(1);
+  ASSERT_TRUE(game.Form().SceneTransition->IsBlocking()) << "Restart closes the cover" << game.Scene();
+  game.Driver().PressKey(vk::Escape);
+  game.Window().Close();
+  EXPECT_FALSE(game.Application().Terminated()) << "the close waits for the cover";
+  for (int tick = 0; tick < 100 && game.Form().SceneTransition->IsBlocking(); ++tick) game.RunTicks(1);
+  EXPECT_EQ(game.Scene(), gsObjectiveInfo);
+  EXPECT_FALSE(game.Form().State.Paused) << "Escape under the cover paused nothing";
+  EXPECT_TRUE(game.Application().Terminated()) << "the close is answered once the cover opened";
 }
 
 TEST_F(RoundThroughTheShell, ABossRoundLostOnTimeAsksToRetry) {
@@ -270,6 +289,38 @@ TEST_F(ClosingInARound, TheWindowAsksFirstThenClosesThroughTheShutdown) {
   game.RunTicks(20);
   game.Driver().ClickButton(game.Form().ConfirmWindow->PositiveButton());
   ExpectTheShutdownRan();
+}
+
+TEST_F(ClosingInARound, ClosingWhileTheDisplayQuestionShowsTakesTheEarningsBack) {
+  game.Form().OpenInGameMenu();
+  game.Form().InGameOptionsButton->OnClick(*game.Form().InGameOptionsButton);
+  game.RunTicks(20);
+  const TGameCheckBox& box = *game.Form().FullScreenCheckBox;
+  game.Click(box.Left + box.Width / 2, box.Top + box.Height / 2);
+  game.Driver().ClickButton(*game.Form().OptionsOKButton);
+  ASSERT_TRUE(game.RunUntilScene(gsConfirmWindow, 100));
+  ASSERT_EQ(game.Form().ConfirmWindow->QuestionKind(), 4);
+  game.Window().Close();
+  ExpectTheShutdownRan();
+}
+
+TEST_F(ClosingInARound, TheOptionsOfARoundWriteOnlyTheOptions) {
+  const std::filesystem::path file = PlayerSaveFile(game.Form().Folders.SaveFolder, "ANN");
+  TProgressRecord before = game.Form().PlayerRecord;
+  before.TotalScore = 77;
+  std::string error;
+  ASSERT_TRUE(WriteProgressFile(file, before, error));
+  game.Form().OpenInGameMenu();
+  game.Form().InGameOptionsButton->OnClick(*game.Form().InGameOptionsButton);
+  game.RunTicks(20);
+  game.Driver().ClickButton(*game.Form().SoundMinusButton);
+  game.Driver().ClickButton(*game.Form().OptionsOKButton);
+  ASSERT_TRUE(game.RunUntilScene(gsMainGame, 100));
+  const auto saved = ReadProgressFile(file);
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->SoundVolume, before.SoundVolume - 10);
+  EXPECT_EQ(saved->TotalScore, 77) << "the round's points wait for its win";
+  EXPECT_EQ(saved->OwnedElements[elFruit], before.OwnedElements[elFruit]) << "and so do its earnings";
 }
 
 TEST_F(ClosingInARound, ATermSignalEndsTheGameThroughTheSameShutdown) {
