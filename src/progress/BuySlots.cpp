@@ -106,9 +106,11 @@ void TBuySlots::UpdateAffordable() {
   }
 }
 
-bool TBuySlots::IslandComplete() const {
+bool TBuySlots::IslandComplete() const { return IslandBought(IslandIdx); }
+
+bool TBuySlots::IslandBought(int island) const {
   for (int slot = 1; slot <= SlotCount; ++slot)
-    if (!Slot(IslandIdx, slot).Bought) return false;
+    if (!Slot(island, slot).Bought) return false;
   return true;
 }
 

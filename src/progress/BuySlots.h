@@ -98,6 +98,8 @@ class TBuySlots {
 
   void UpdateAffordable();
   bool IslandComplete() const;
+  // Every upgrade of that island bought.
+  bool IslandBought(int island) const;
   bool FirstThreeBought() const;
   // Every upgrade of every island bought.
   bool AllBought() const;

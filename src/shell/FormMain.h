@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
@@ -360,8 +361,10 @@ class TFormMain {
     bool FullScreenEntered = false;
     bool PlayerLoaded = false;
     bool NoPlayersYet = false;
-    // The player whose progress is loaded.
+    // The player whose progress is loaded, and the one who was when the
+    // player list opened.
     std::string PlayerName;
+    std::string PlayerBeforeList;
     // What the name entry's confirmation decided, done once it has hidden.
     enum TNameEntryOutcome { neClosed, neAdded, neNameTaken, neDeveloperMode } NameEntryOutcome = neClosed;
     // The power tools this round offers (the tools read them).
@@ -398,6 +401,8 @@ class TFormMain {
     TScreenPoint SpiderLanding{};
     // The window was asked to close while the cover hid the scene.
     bool CloseDeferred = false;
+    // The chapters (reveal groups) of bought upgrades not told yet.
+    std::vector<int> UntoldChapters;
   };
   TShellState State;
 
@@ -659,6 +664,9 @@ class TFormMain {
   void ShopMouseUp(int x, int y);
   void UpgradeBought(int island, const TAccounts& prices, int slot);
   void CheerPeak();
+  void OpenIslandAfter(int island);
+  void SettlePurchases();
+  void TellUntoldChapter();
   void ChapterClosed();
   // The zeppelin, the "all complete" comment and the full tube, saved.
   void CompleteTheBook();

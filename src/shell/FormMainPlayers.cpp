@@ -141,14 +141,16 @@ void TFormMain::ApplyProgress() {
   StickerBookObjects->LoadFrom(PlayerRecord);
   MapIslands->LoadFrom(PlayerRecord);
   ComicStrips->OpeningStoryTold = PlayerRecord.OpeningStoryTold != 0;
-  Tutorial->ImportShown(PlayerRecord.TutorialShown);
-  ToolTip->ImportShown(PlayerRecord.ToolTipShown);
-  BookProgressTube->ShowAt(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
   // A damaged resume point starts the player at a level that exists.
   Progress.NextUncompletedIslandIdx = std::clamp<int>(PlayerRecord.NextUncompletedIslandIdx, 1, 5);
   Progress.NextUncompletedLevelIdx = std::max(1, PlayerRecord.NextUncompletedLevelIdx);
+  Tutorial->ImportShown(PlayerRecord.TutorialShown);
+  ToolTip->ImportShown(PlayerRecord.ToolTipShown);
+  SettlePurchases();
   Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
   Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
+  BookProgressTube->ShowAt(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
+
   // The window keeps the display mode it has; the setting follows it.
   PlayerRecord.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
   State.FullScreenOption = OmegaScreen1->FullScreen;
@@ -158,7 +160,14 @@ void TFormMain::ApplyProgress() {
 TProgressRecord TFormMain::CaptureProgress(TProgressRecord record, bool captureObjects) const {
   record.TotalScore = TotalScore->Value();
   BuySlots->StoreInto(record);
-  if (captureObjects) StickerBookObjects->StoreInto(record);
+  if (captureObjects) {
+    StickerBookObjects->StoreInto(record);
+    // An upgrade whose chapter is untold keeps its objects hidden in the
+    // file, which is how a later start knows to tell it.
+    for (int object = 1; object <= TStickerBookObjects::ObjectCount; ++object)
+      if (std::ranges::count(State.UntoldChapters, TStickerBookObjects::Object(object).Group) != 0)
+        record.ObjectStates[std::size_t(object - 1)] = 0;
+  }
   MapIslands->StoreInto(record);
   record.OpeningStoryTold = ComicStrips->OpeningStoryTold ? 1 : 0;
   record.TutorialShown = Tutorial->ExportShown();
@@ -201,6 +210,9 @@ void TFormMain::LoadCurrentPlayer() {
 void TFormMain::OpenPlayerSelect() {
   SubmitScore();
   SaveProgress(true);
+  // A player added or made in the list is loaded at once; the list's close
+  // compares with this one.
+  State.PlayerBeforeList = State.PlayerLoaded ? State.PlayerName : std::string();
   GameScene->SetValue(gsPlayerSelect);
   NameList->FindCurrent();
   UpdatePlayerListButtons();
@@ -257,7 +269,7 @@ void TFormMain::PlayerListClosed() {
   AddDefaultPlayerIfNone();
   NameList->Save();
   const std::string& chosen = NameList->CurrentName();
-  if (State.PlayerLoaded && chosen == State.PlayerName) {
+  if (State.PlayerLoaded && chosen == State.PlayerBeforeList) {
     GameScene->SetValue(gsMenu);
     return;
   }

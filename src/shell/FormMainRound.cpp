@@ -2,6 +2,8 @@
 // plays, the objectives count down, the timer runs, and a win leads through
 // the medal and the result window to the next level.
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "board/BoardImages.h"
 #include "audio/AudioNames.h"
@@ -358,8 +360,10 @@ void TFormMain::RoundWon() {
   // The island's next level follows, after a boss too: only the island's
   // last upgrade opens the next island (see CheerPeak), and a resume point
   // on an island still closed would start this one again from level 1.
-  Progress.NextUncompletedIslandIdx = Progress.IslandIdx;
-  Progress.NextUncompletedLevelIdx = Progress.LevelIdx + 1;
+  // A level played again never moves the resume point back.
+  const std::pair next{Progress.IslandIdx, Progress.LevelIdx + 1};
+  if (next > std::pair{Progress.NextUncompletedIslandIdx, Progress.NextUncompletedLevelIdx})
+    std::tie(Progress.NextUncompletedIslandIdx, Progress.NextUncompletedLevelIdx) = next;
   SaveProgress(true);
   Comment(State.RoundObjective == goBossMode ? coBossVictory : coGameRoundClear, [this] { AfterWin(); });
 }

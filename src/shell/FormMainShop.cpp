@@ -63,11 +63,8 @@ void TFormMain::CreateShop() {
   SmallWren->HomeY = kWrenHomeY;
   SmallWren->OnPlaySound = SoundRequest();
   SmallWren->OnCheerPeak = [this] { CheerPeak(); };
-  SmallWren->OnCheerDone = [this] {
-    // The chapter the purchase opens is told before the shop opens again.
-    ShowChapterDialog(TStickerBookObjects::GroupOf(State.PurchaseIsland, State.PurchaseSlot),
-                      [this] { ChapterClosed(); });
-  };
+  // The chapter the purchase opens is told before the shop opens again.
+  SmallWren->OnCheerDone = [this] { TellUntoldChapter(); };
   SmallWren->Reset();
 
   BookProgressTube = std::make_unique<TBookProgressTube>();
@@ -132,6 +129,12 @@ void TFormMain::EnterStickerBook() {
   ShopPanelMover->Show();
   StickerBookPanelMover->Show();
   RequestMusic(MusicTrack::Upgrade);
+  // A chapter a closed game never told is told now, before anything else.
+  if (!State.UntoldChapters.empty()) {
+    BuySlots->Enabled = false;
+    TellUntoldChapter();
+    return;
+  }
   // The first visit explains the workshop; its tool tip follows the scroll.
   if (Progress.IslandIdx == 1 && Progress.LevelIdx == 1 && Tutorial->Check(0, 0, goNormalMode))
     Tutorial->Show(0, 0, goNormalMode);
@@ -220,6 +223,9 @@ void TFormMain::UpgradeBought(int island, const TAccounts& prices, int slot) {
   BuySlots->UpdateAffordable();
   State.PurchaseIsland = island;
   State.PurchaseSlot = slot;
+  // Untold until its chapter closes: a game that stops before then tells it
+  // at the next visit.
+  State.UntoldChapters.push_back(TStickerBookObjects::GroupOf(island, slot));
   const TGameButton& button = BuySlots->BuyButton(slot);
   SmallWren->FlyTo(button.Left + button.Width() / 2, button.Top);
 }
@@ -228,16 +234,47 @@ void TFormMain::CheerPeak() {
   StickerBookObjects->Reveal(TStickerBookObjects::GroupOf(State.PurchaseIsland, State.PurchaseSlot), true);
   PlaySound("Scoring");
   BookProgressTube->SetPosition(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
-  // The purchase that completes an island opens the next one and moves the
-  // resume point there in its own save: a game that stops during the
-  // chapter or before the book's Play goes on from the new island.
-  const int island = State.PurchaseIsland;
-  if (BuySlots->IslandComplete() && island <= 4) {
-    MapIslands->Unlock(island + 1);
-    Progress.NextUncompletedIslandIdx = island + 1;
-    Progress.NextUncompletedLevelIdx = 1;
-  }
+  OpenIslandAfter(State.PurchaseIsland);
   SaveProgress(true);
+}
+
+// The purchase that completes an island opens the next one and moves the
+// resume point there in its own save: a game that stops during the chapter
+// or before the book's Play goes on from the new island.
+void TFormMain::OpenIslandAfter(int island) {
+  if (island > 4 || !BuySlots->IslandBought(island)) return;
+  MapIslands->Unlock(island + 1);
+  if (Progress.NextUncompletedIslandIdx > island) return;
+  Progress.NextUncompletedIslandIdx = island + 1;
+  Progress.NextUncompletedLevelIdx = 1;
+}
+
+// What a game that stopped between a purchase and the close of its chapter
+// left: the town shows the bought upgrades, the islands they complete are
+// open, and their chapters wait for the next visit to the upgrade scene.
+void TFormMain::SettlePurchases() {
+  State.UntoldChapters.clear();
+  for (int island = 1; island <= TBuySlots::IslandCount; ++island) {
+    for (int slot = 1; slot <= TBuySlots::SlotCount; ++slot) {
+      const int group = TStickerBookObjects::GroupOf(island, slot);
+      if (!BuySlots->Slot(island, slot).Bought || StickerBookObjects->GroupRevealed(group)) continue;
+      StickerBookObjects->Reveal(group, false);
+      State.UntoldChapters.push_back(group);
+    }
+    OpenIslandAfter(island);
+  }
+}
+
+void TFormMain::TellUntoldChapter() {
+  const int group = State.UntoldChapters.front();
+  ShowChapterDialog(group, [this, group] {
+    std::erase(State.UntoldChapters, group);
+    SaveProgress(true);
+    if (!State.UntoldChapters.empty())
+      TellUntoldChapter();
+    else
+      ChapterClosed();
+  });
 }
 
 void TFormMain::ChapterClosed() {

@@ -18,7 +18,7 @@ namespace {
 TProgressRecord RichPlayer(std::initializer_list<int> bought) {
   TProgressRecord record = DefaultProgressRecord();
   record.OwnedElements = {5000, 500, 500, 500, 500};
-  for (int number : bought) record.UpgradesBought[std::size_t(number - 1)] = 1;
+  for (int number : bought) testing::MarkBought(record, number);
   record.TutorialsOn = 0;
   return record;
 }

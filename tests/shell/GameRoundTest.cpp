@@ -358,6 +358,25 @@ TEST_F(RoundThroughTheShell, ABeatenBossMovesTheResumePointToItsIslandsNextLevel
   EXPECT_FALSE(game.Form().MapIslands->Unlocked(2));
 }
 
+TEST_F(RoundThroughTheShell, AWonRoundMovesTheResumePointOnlyForward) {
+  const struct {
+    int Island, Level;
+    int ResumeIsland, ResumeLevel;
+    int AfterIsland, AfterLevel;
+  } cases[] = {{1, 2, 1, 2, 1, 3}, {1, 1, 1, 3, 1, 3}, {1, 3, 4, 1, 4, 1}};
+  for (const auto& c : cases) {
+    TFormMain& form = game.Form();
+    form.Progress = {c.Island, c.Level, c.ResumeIsland, c.ResumeLevel};
+    StartRound();
+    PlayFromBanner();
+    form.RoundWon();
+    EXPECT_EQ(std::pair(form.Progress.NextUncompletedIslandIdx, form.Progress.NextUncompletedLevelIdx),
+              std::pair(c.AfterIsland, c.AfterLevel))
+        << "island " << c.Island << " level " << c.Level << " won, resume point was " << c.ResumeIsland << "-"
+        << c.ResumeLevel;
+  }
+}
+
 TEST_F(RoundThroughTheShell, ANormalRoundIgnoresItsTimeRunningOut) {
   TLevelRecord level = SmallLevel(6);
   level.Time = 5;

@@ -13,8 +13,15 @@
 #include "platform/PngWriter.h"
 #include "platform/SilentAudioDevice.h"
 #include "progress/PlayerFiles.h"
+#include "progress/StickerBookObjects.h"
 
 namespace qm::testing {
+
+void MarkBought(TProgressRecord& record, int number) {
+  record.UpgradesBought[std::size_t(number - 1)] = 1;
+  for (int object = 1; object <= TStickerBookObjects::ObjectCount; ++object)
+    if (TStickerBookObjects::Object(object).Group == number + 1) record.ObjectStates[std::size_t(object - 1)] = 1;
+}
 
 namespace fs = std::filesystem;
 

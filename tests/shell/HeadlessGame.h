@@ -13,6 +13,10 @@
 
 namespace qm::testing {
 
+// Upgrade number 1..20 bought and told, as a save holds it: the bought flag
+// and the town objects its purchase revealed.
+void MarkBought(TProgressRecord& record, int number);
+
 // A fresh temporary folder, removed when the object goes.
 class TTempFolder {
  public:

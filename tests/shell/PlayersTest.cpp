@@ -195,6 +195,8 @@ TEST_F(PlayerList, TheNameEntryRefusesATakenNameAndTakesTheDevelopersCode) {
   }
   EXPECT_EQ(Form().NameList->Name(2), "ZO\xCB") << "ë typed as Ë";
   EXPECT_TRUE(fs::exists(game.SaveFolder() / "ZO\xC3\x8B.sav")) << "a new player is saved at once";
+  game.Driver().ClickButton(*Form().NameListOKButton);
+  EXPECT_TRUE(game.RunUntilScene(gsOpeningStory, 60)) << "the new player hears the story";
 }
 
 TEST(HighScoreTable, AClearedRoundAndTheCloseBothSubmit) {

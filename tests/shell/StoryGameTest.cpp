@@ -18,7 +18,7 @@ using testing::THeadlessGame;
 TProgressRecord PlayerWith(int upgradesBought, int island) {
   TProgressRecord record = DefaultProgressRecord();
   record.OwnedElements = {9000, 900, 900, 900, 900};
-  for (int number = 1; number <= upgradesBought; ++number) record.UpgradesBought[std::size_t(number - 1)] = 1;
+  for (int number = 1; number <= upgradesBought; ++number) testing::MarkBought(record, number);
   record.NextUncompletedIslandIdx = std::uint8_t(island);
   record.OpeningStoryTold = 1;
   record.TutorialsOn = 0;
@@ -29,14 +29,15 @@ class StoryThroughTheGame : public ::testing::Test {
  protected:
   explicit StoryThroughTheGame(bool rendering = false) : game({.Rendering = rendering, .WithContent = true}) {}
 
-  void OpenShopOf(const TProgressRecord& record) {
+  void OpenShopOf(const TProgressRecord& record) { OpenShop(game, record); }
+  static void OpenShop(THeadlessGame& game, const TProgressRecord& record) {
     game.AddSavedPlayer("ANN", record);
     game.Start();
     ASSERT_TRUE(game.Driver().ReachMenu(3000));
     // Straight into the upgrade scene, as after a won round.
-    Form().SceneTransition->Start(gsMenu, gsStickerBook);
+    game.Form().SceneTransition->Start(gsMenu, gsStickerBook);
     ASSERT_TRUE(game.Driver().WaitForScene(gsStickerBook, 200));
-    ASSERT_TRUE(game.Driver().WaitForPanel(*Form().ShopPanelMover, 200));
+    ASSERT_TRUE(game.Driver().WaitForPanel(*game.Form().ShopPanelMover, 200));
   }
   // The buy button pressed; true once the chapter it opens has begun.
   bool BuyAndHearTheChapter(int slot) {
@@ -133,33 +134,38 @@ TEST_F(StoryThroughTheGame, TheLastUpgradeLeadsToTheZeppelinTheFinalChapterAndTh
   EXPECT_EQ(game.Scene(), gsConfirmWindow) << "a complete book offers a new game";
 }
 
-// The last purchase is saved at the cheer; a game killed during the chapter
-// that follows never reached the zeppelin, and the book's Play brings it.
-TEST_F(StoryThroughTheGame, AGameStoppedDuringTheLastChapterStillReachesTheEnding) {
-  OpenShopOf(PlayerWith(19, 5));
-  ASSERT_TRUE(BuyAndHearTheChapter(4));
-  const auto saved = ReadProgressFile(PlayerSaveFile(game.SaveFolder(), "ANN"));
-  ASSERT_TRUE(saved);
-  ASSERT_EQ(saved->UpgradesBought[19], 1);
+// A game closed during the guide's cheer, or killed during the chapter, kept
+// the purchase: the town shows it at once, its chapter is told at the next
+// visit, and the book it completes leads to the ending.
+TEST_F(StoryThroughTheGame, APurchasesChapterCutShortIsToldAtTheNextVisit) {
+  for (const bool killedInTheChapter : {false, true}) {
+    SCOPED_TRACE(killedInTheChapter ? "killed during the chapter" : "closed during the cheer");
+    THeadlessGame first({.WithContent = true});
+    OpenShop(first, PlayerWith(19, 5));
+    first.Driver().ClickButton(first.Form().BuySlots->BuyButton(4));
+    for (int tick = 0; tick < 300 && killedInTheChapter && !first.Form().ChapterDialog->Playing(); ++tick)
+      first.RunTicks(1);
+    if (!killedInTheChapter) first.Window().Close();
+    const auto saved = ReadProgressFile(PlayerSaveFile(first.SaveFolder(), "ANN"));
+    ASSERT_TRUE(saved);
+    ASSERT_EQ(saved->UpgradesBought[19], 1);
 
-  THeadlessGame again({.WithContent = true});
-  again.AddSavedPlayer("ANN", *saved);
-  again.Start();
-  ASSERT_TRUE(again.Driver().ReachMenu(3000));
-  TFormMain& form = again.Form();
-  ASSERT_FALSE(form.GameComplete());
-  form.SceneTransition->Start(gsMenu, gsStickerBook);
-  ASSERT_TRUE(again.Driver().WaitForScene(gsStickerBook, 200));
-  ASSERT_TRUE(again.Driver().WaitForPanel(*form.ShopPanelMover, 200));
-  ASSERT_TRUE(again.Driver().PressBookPlay(200));
-  EXPECT_TRUE(form.GameComplete()) << "the zeppelin is revealed";
-  EXPECT_EQ(form.StickerBookComment->Text(), form.TextStrings->Text(ttGameTexts, GameTextId::AllComplete));
-  EXPECT_EQ(again.Scene(), gsStickerBook);
-
-  ASSERT_TRUE(again.Driver().PressBookPlay(200));
-  ASSERT_TRUE(form.ChapterDialog->Playing()) << "the final chapter";
-  ASSERT_TRUE(again.Driver().SeeStoryThrough(200));
-  EXPECT_TRUE(again.Driver().WaitForScene(gsEndingStory, 100));
+    THeadlessGame again({.WithContent = true});
+    again.AddSavedPlayer("ANN", *saved);
+    again.Start();
+    ASSERT_TRUE(again.Driver().ReachMenu(3000));
+    TFormMain& form = again.Form();
+    EXPECT_TRUE(form.StickerBookObjects->GroupRevealed(TStickerBookObjects::GroupOf(5, 4))) << "the town shows it";
+    form.SceneTransition->Start(gsMenu, gsStickerBook);
+    ASSERT_TRUE(again.Driver().WaitForScene(gsStickerBook, 200));
+    EXPECT_TRUE(form.ChapterDialog->Playing()) << "its chapter";
+    ASSERT_TRUE(again.Driver().SeeStoryThrough(200));
+    EXPECT_TRUE(form.GameComplete()) << "the zeppelin is revealed";
+    ASSERT_TRUE(again.Driver().PressBookPlay(200));
+    ASSERT_TRUE(form.ChapterDialog->Playing()) << "the final chapter";
+    ASSERT_TRUE(again.Driver().SeeStoryThrough(200));
+    EXPECT_TRUE(again.Driver().WaitForScene(gsEndingStory, 100));
+  }
 }
 
 class CommentPictures : public testing::RoundThroughTheShell {
