@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TutorialSubjects.h"
 #include "text/GameTextIds.h"
 #include "text/TextTableFiles.h"
 
@@ -165,6 +166,16 @@ TEST(TextPack, FourteenTutorialsWithShortTitlesAndFiveToolTips) {
 
   const auto tips = Table(ttTutorialInfo);
   for (int tip : {3, 6, 13, 22, 25}) EXPECT_FALSE(tips.at(ToolTipTextId::InfoLine(tip) - 1).empty()) << tip;
+}
+
+TEST(TextPack, EachScrollsIconShowsWhatItsTitleNames) {
+  const auto tutorial = Table(ttGameTutorial);
+  for (int entry = 1; entry <= TutorialTextId::EntryCount; ++entry) {
+    std::string title = tutorial.at(TutorialTextId::TitleLine(entry) - 1);
+    for (char& c : title) c = char(std::tolower(static_cast<unsigned char>(c)));
+    const char* word = contentgen::TutorialSubjectOf(entry).TitleWord;
+    EXPECT_NE(title.find(word), std::string::npos) << "scroll " << entry << " \"" << title << "\" shows a " << word;
+  }
 }
 
 TEST(TextPack, EveryUpgradeSlotHasANameAndADescription) {

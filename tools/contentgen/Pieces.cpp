@@ -556,18 +556,10 @@ void RegisterPieceStrips(PainterRegistry& r) {
                    [&](cairo_t* cr, int p, double w, double h) { DrawPiece(cr, pieces[p], w / 2, h / 2, w * 0.9); });
   });
   r.Add("TutorialIcons", [](Canvas& c, const qm::TCatalogueImage& e) {
-    // the tutorials explain, in order: matching, objectives, gold tiles,
-    // lockers, spiders, webs, the manna tools, counted tools and bosses
     ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
       cairo_arc(cr, w / 2, h / 2, w * 0.46, 0, 2 * M_PI);
       ShadeAndOutline(cr, colour::Parchment, 2);
-      constexpr int pieces[] = {0, 12, kGoldTilePiece, 21, kSpiderPiece, 16};
-      constexpr ToolIcon tools[] = {ToolIcon::Hammer, ToolIcon::Bomb, ToolIcon::Collector, ToolIcon::HorzLightning,
-                                    ToolIcon::BigBomb, ToolIcon::Broom, ToolIcon::MagicKey, ToolIcon::Aerosol};
-      if (p < 6)
-        DrawPiece(cr, pieces[p], w / 2, h / 2, w * 0.7);
-      else
-        DrawToolIcon(cr, tools[p - 6], w / 2, h / 2, w * 0.7);
+      DrawTutorialSubject(cr, TutorialSubjectOf(p + 1), w / 2, h / 2, w * 0.7);
     });
   });
   r.Add("ObjInfoLogo", [](Canvas& c, const qm::TCatalogueImage& e) {
@@ -602,6 +594,46 @@ void DrawToolIcon(cairo_t* cr, ToolIcon tool, double cx, double cy, double size)
   cairo_new_path(cr);
   DrawToolUnit(cr, tool);
   cairo_restore(cr);
+}
+
+namespace {
+
+// The town workshop: a cottage with a red roof.
+void House(cairo_t* cr, double cx, double cy, double size) {
+  const double u = size / 100;
+  cairo_rectangle(cr, cx - 30 * u, cy - 6 * u, 60 * u, 42 * u);
+  ShadeAndOutline(cr, colour::Cream, 2);
+  cairo_move_to(cr, cx - 40 * u, cy - 4 * u);
+  cairo_line_to(cr, cx, cy - 40 * u);
+  cairo_line_to(cr, cx + 40 * u, cy - 4 * u);
+  cairo_close_path(cr);
+  ShadeAndOutline(cr, colour::Berry, 2);
+  cairo_rectangle(cr, cx - 8 * u, cy + 12 * u, 16 * u, 24 * u);
+  ShadeAndOutline(cr, colour::Wood, 2);
+}
+
+// The guardian: a shield with a star.
+void Shield(cairo_t* cr, double cx, double cy, double size) {
+  const double u = size / 100;
+  cairo_move_to(cr, cx - 34 * u, cy - 36 * u);
+  cairo_line_to(cr, cx + 34 * u, cy - 36 * u);
+  cairo_curve_to(cr, cx + 34 * u, cy + 10 * u, cx + 14 * u, cy + 30 * u, cx, cy + 42 * u);
+  cairo_curve_to(cr, cx - 14 * u, cy + 30 * u, cx - 34 * u, cy + 10 * u, cx - 34 * u, cy - 36 * u);
+  cairo_close_path(cr);
+  ShadeAndOutline(cr, Hex(0x5a6fd0), 2);
+  StarPath(cr, cx, cy - 2 * u, 20 * u, 9 * u, 5);
+  ShadeAndOutline(cr, colour::Gold, 1.5);
+}
+
+}  // namespace
+
+void DrawTutorialSubject(cairo_t* cr, TutorialSubject subject, double cx, double cy, double size) {
+  switch (subject.Kind) {
+    case TutorialSubject::Piece: return DrawPiece(cr, subject.Number, cx, cy, size);
+    case TutorialSubject::Tool: return DrawToolIcon(cr, ToolIcon(subject.Number), cx, cy, size);
+    case TutorialSubject::House: return House(cr, cx, cy, size);
+    case TutorialSubject::Shield: return Shield(cr, cx, cy, size);
+  }
 }
 
 void RegisterPiecePainters(PainterRegistry& r) { RegisterPieceStrips(r); }
