@@ -499,6 +499,9 @@ class TFormMain {
   void SoundBoxClicked();
   void MusicBoxClicked();
   void OptionsOK();
+  // The window's settings into the player's record, applied.
+  void TakeOptions();
+  void AskDisplayModeQuestion();
   bool DisplayModeMatches() const;
   void OptionsStartHiding();
   void OptionsHidden();

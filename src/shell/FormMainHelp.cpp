@@ -76,8 +76,10 @@ void TFormMain::HelpRoutine() {
 
 void TFormMain::OpenCredits() {
   State.CreditsFromRound = GameScene->Value() == gsInGameOptions;
-  // The options are left without their OK: what was changed stays applied
-  // but is stored only by a later OK.
+  // The options are left as by their OK: what the player set is kept, and a
+  // changed display mode is asked about once the credits close.
+  TakeOptions();
+  SaveOptions();
   OptionsWindow->HideNow();
   GameScene->SetValue(gsCredits);
   CreditsWindow->Show();
@@ -85,6 +87,10 @@ void TFormMain::OpenCredits() {
 }
 
 void TFormMain::CreditsHidden() {
+  if (!DisplayModeMatches()) {
+    AskDisplayModeQuestion();
+    return;
+  }
   if (!State.CreditsFromRound) {
     GameScene->SetValue(gsMenu);
     return;

@@ -123,6 +123,11 @@ void TFormMain::MusicBoxClicked() {
 }
 
 void TFormMain::OptionsOK() {
+  TakeOptions();
+  OptionsWindow->Hide();
+}
+
+void TFormMain::TakeOptions() {
   PlayerRecord.SoundOn = SoundCheckBox->Checked ? 1 : 0;
   PlayerRecord.MusicOn = MusicCheckBox->Checked ? 1 : 0;
   PlayerRecord.SoundVolume = SoundVolumeBar->Position();
@@ -130,7 +135,6 @@ void TFormMain::OptionsOK() {
   PlayerRecord.TutorialsOn = TutorialCheckBox->Checked ? 1 : 0;
   State.FullScreenOption = FullScreenCheckBox->Checked;
   ApplySettings();
-  OptionsWindow->Hide();
 }
 
 void TFormMain::ApplySettings() {
@@ -156,8 +160,10 @@ void TFormMain::OptionsHidden() {
     ReturnFromOptions();
     return;
   }
-  AskConfirm(State.OptionsFromRound ? 4 : 3, pbOK, nbCancel);
+  AskDisplayModeQuestion();
 }
+
+void TFormMain::AskDisplayModeQuestion() { AskConfirm(State.OptionsFromRound ? 4 : 3, pbOK, nbCancel); }
 
 void TFormMain::ReturnFromOptions() {
   SaveOptions();

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "progress/PlayerFiles.h"
 #include "shell/RoundFixture.h"
 
 namespace qm {
@@ -58,6 +59,23 @@ TEST_F(OptionsAndPause, UnchangedDisplayReturnsAtOnceAndTheVolumesAreKept) {
   ASSERT_TRUE(RunUntil(200, [&] { return game.Scene() == gsMenu; }));
   EXPECT_EQ(Form().PlayerRecord.SoundOn, 1);
   EXPECT_EQ(Form().PlayerRecord.SoundVolume, 80);
+}
+
+TEST_F(OptionsAndPause, OptionsLeftThroughTheCreditsAreKeptAsByOK) {
+  Form().GameScene->SetValue(gsMenu);
+  Form().OpenOptions(false);
+  ASSERT_TRUE(WindowShown(*Form().OptionsWindow));
+  game.Driver().ClickButton(*Form().SoundMinusButton);
+  ClickBox(*Form().TutorialCheckBox);
+  ClickBox(*Form().FullScreenCheckBox);
+  game.Driver().ClickButton(*Form().CreditsButton);
+  ClickWhenShown(*Form().CreditsWindow, *Form().CreditsDoneButton);
+  ASSERT_TRUE(RunUntil(200, [&] { return game.Scene() == gsConfirmWindow; })) << "the display mode is asked about";
+  EXPECT_EQ(Form().ConfirmWindow->QuestionKind(), 3);
+  const auto saved = ReadProgressFile(PlayerSaveFile(Form().Folders.SaveFolder, "ANN"));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->SoundVolume, 60);
+  EXPECT_EQ(saved->TutorialsOn, 1) << "ticked, from off";
 }
 
 TEST_F(OptionsAndPause, EscapePausesTheRoundAndResumeKeepsAnEarlierPause) {
