@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/InstanceGuard.h"
+#include "platform/SdlMessageBox.h"
 #include "platform/Platform.h"
 #include "platform/QuitSignals.h"
 #include "shell/FormMain.h"
@@ -46,12 +47,14 @@ int main(int argc, char** argv) {
   // on the device: have the allocator hand such blocks back to the system
   // at once rather than keep them in a heap that only grows.
   mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-  auto platform = qm::CreateSdlPlatform();
+  // Asked before any window exists: a box over a window that never shows
+  // is never seen either.
   qm::TInstanceGuard guard("QSR_Quillmere_Game");
   if (!guard.Acquired()) {
-    platform->MessageBox->Show(qm::TFormMain::kAlreadyRunningMessage, "Message", qm::TMessageBoxKind::mbPlain);
+    qm::TSdlMessageBox().Show(qm::TFormMain::kAlreadyRunningMessage, "Message", qm::TMessageBoxKind::mbPlain);
     return 0;
   }
+  auto platform = qm::CreateSdlPlatform();
   {
     qm::TFormMain form(*platform);
     form.FormCreate();

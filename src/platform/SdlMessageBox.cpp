@@ -12,6 +12,8 @@ namespace qm {
 void TSdlMessageBox::Show(const std::string& text, const std::string& caption, TMessageBoxKind kind) {
   std::string utf8Text = Cp1252ToUtf8(text), utf8Caption = Cp1252ToUtf8(caption);
   std::cerr << utf8Caption << ": " << utf8Text << '\n';
+  // A box shown before the game's window exists needs the video system too.
+  if (SDL_WasInit(SDL_INIT_VIDEO) == 0) SDL_InitSubSystem(SDL_INIT_VIDEO);
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver && std::string_view(driver) == "dummy") return;
 
@@ -27,7 +29,7 @@ void TSdlMessageBox::Show(const std::string& text, const std::string& caption, T
   data.numbuttons = kind == TMessageBoxKind::mbError ? 2 : 1;
   data.buttons = buttons;
   int answer = 0;
-  SDL_ShowMessageBox(&data, &answer);
+  if (SDL_ShowMessageBox(&data, &answer) != 0) std::cerr << "quillmere: no message box: " << SDL_GetError() << '\n';
 }
 
 }  // namespace qm
