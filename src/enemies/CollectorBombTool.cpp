@@ -68,7 +68,7 @@ void TCollectorBombTool::MouseDown(int x, int y, TMouseButton button) {
   }
   const TPoint tile = Board.TileAt(x, y);
   if (FState == TPowerToolState::Hanging) {
-    if (!HitTest(x, y) || !Enabled) return;
+    if (!HitTest(x, y) || !Enabled || !CostCovered()) return;
     FState = TPowerToolState::Carried;
     FPos.JumpTo(float(x + DrawOffsetX), float(y + DrawOffsetY));
     FTile = tile;
@@ -80,7 +80,7 @@ void TCollectorBombTool::MouseDown(int x, int y, TMouseButton button) {
   bool openable = false;
   bool blank = true;
   AskAndReport(tile, openable, blank);
-  if (blank) {
+  if (blank || !CostCovered()) {
     StartReturn();
   } else if (openable) {
     // Spent: back on its hook at once, the owner runs the effect.
@@ -90,6 +90,12 @@ void TCollectorBombTool::MouseDown(int x, int y, TMouseButton button) {
   } else {
     PlaySound(SoundName::DisabledTile);
   }
+}
+
+bool TCollectorBombTool::CostCovered() const {
+  bool covered = true;
+  if (OnCostCoveredAsk) OnCostCoveredAsk(covered);
+  return covered;
 }
 
 void TCollectorBombTool::MouseMove(int x, int y) {

@@ -54,6 +54,9 @@ class TCollectorBombTool {
   // applicability just asked for.
   std::function<void(TPoint tilePos, bool& selectionEnabled, TNewToolKind kind)> OnTilePosChange;
   std::function<void(TPoint tilePos, bool& openable, bool& isBlankTile)> OnObjectOpenableAsk;
+  // Whether the tool can be paid for now: asked when it is picked and again
+  // when it is used (no answer: it can).
+  std::function<void(bool& covered)> OnCostCoveredAsk;
   std::function<void(const std::string& sound)> OnPlaySound;
   std::function<void(TCursorShape shape)> OnCursorRequest;
 
@@ -76,6 +79,7 @@ class TCollectorBombTool {
 
  private:
   void StartReturn();
+  bool CostCovered() const;
   void AskAndReport(TPoint tile, bool& openable, bool& blank);
   void PlaySound(std::string_view name);
   void Draw() const;

@@ -51,6 +51,11 @@ void TMannaEnergy::Spend(TNewToolKind kind) {
   FCounter = std::max(RoundToEven(double(FCounter) - Level(threshold)), 0);
 }
 
+bool TMannaEnergy::Covers(TNewToolKind kind) const {
+  const int threshold = ThresholdOf(kind);
+  return threshold == 0 || FCounter >= Level(threshold) - kLevelSlack;
+}
+
 void TMannaEnergy::SetImmediately(int n) {
   FCounter = std::clamp(FCounter + n, 0, std::max(FullRequiredFruits, 0));
   FShown = FCounter;

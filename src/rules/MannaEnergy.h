@@ -66,6 +66,9 @@ class TMannaEnergy {
   bool Reached(int threshold) const;
   // Manna at threshold k (1..6); 0 for any other k.
   float Threshold(int threshold) const;
+  // Whether the manna held now pays for the tool (whatever the jar shows
+  // while it creeps); kinds that are not manna tools cost nothing.
+  bool Covers(TNewToolKind kind) const;
   // The threshold a tool needs and spends; 0 for anything else.
   static int ThresholdOf(TNewToolKind kind);
   // Rows of liquid drawn for the shown level.

@@ -116,6 +116,7 @@ void TFormMain::WirePowerTool(TCollectorBombTool& tool) {
       if (other.get() != &tool) other->Reset();
     RequestCursor(TCursorShape::crNone);
   };
+  tool.OnCostCoveredAsk = [this, &tool](bool& covered) { covered = MannaEnergy->Covers(tool.ToolKind); };
   tool.OnObjectOpenableAsk = [this, &tool](TPoint tilePos, bool& openable, bool& blank) {
     const TGameBoard& board = GameBoard();
     blank = board.IsBlankTile(tilePos);

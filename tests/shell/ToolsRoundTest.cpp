@@ -172,6 +172,26 @@ TEST_F(ToolsInTheRound, PickingAToolDropsTheOneInTheHand) {
   EXPECT_TRUE(Form().PowerTool(tlBomb)->Carried());
 }
 
+// The jar pays for one tool at a time: what is left after a use is
+// checked at once, when the next tool is picked and when it is used, not
+// when the liquid has crept down past its mark.
+TEST_F(ToolsInTheRound, AToolTheJarNoLongerPaysForCanBeNeitherPickedNorUsed) {
+  StartOn(SmallLevel(200), FullBoard());
+  FillJar();
+  Form().MannaEnergy->SetImmediately(-200 + 120);  // the blaster's mark (112) and a little more
+  ASSERT_TRUE(Driver().PickPowerTool(tlBlaster));
+  Driver().ClickTile({5, 5});
+  ASSERT_LT(Form().MannaEnergy->FruitsCounter(), 64) << "the blaster was paid";
+  ASSERT_TRUE(Form().PowerTool(tlBomb)->Enabled) << "the liquid has not crept down yet";
+  EXPECT_FALSE(Driver().PickPowerTool(tlBomb)) << "picked";
+  Form().MannaEnergy->SetImmediately(70 - Form().MannaEnergy->FruitsCounter());
+  ASSERT_TRUE(Driver().PickPowerTool(tlBomb));
+  Form().MannaEnergy->SetImmediately(-70);
+  Driver().ClickTile({5, 5});
+  EXPECT_FALSE(Form().PowerTool(tlBomb)->Carried()) << "used: it goes home unpaid";
+  EXPECT_EQ(Form().MannaEnergy->FruitsCounter(), 0);
+}
+
 // Tools are offered by level, wait for the jar, and rest while paused.
 TEST_F(ToolsInTheRound, ToolsFollowTheLevelTheJarAndThePause) {
   StartOn(SmallLevel(200), FullBoard());  // island 1, level 1: no power tool yet
