@@ -485,6 +485,7 @@ class TFormMain {
   void EnableToolsUpTo(int threshold);
   void DisableToolsFrom(int threshold);
   void SetToolsPaused(bool paused);
+  void DropCarriedTools();
   // The developer's F3: every power tool offered and the jar filled.
   void FillToolsForDeveloper();
   bool CountedToolMayTake(const TCountedTool& tool) const;

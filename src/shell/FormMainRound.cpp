@@ -344,6 +344,7 @@ void TFormMain::RoundWon() {
   ToolTipOKButton->Visible = false;
   GameBoard().Frozen = false;
   GameBoard().CanMatch = false;
+  DropCarriedTools();
   EnemiesLeaveTheBoard();
   RoundPlay->FinishShuffle();
 
@@ -375,6 +376,7 @@ void TFormMain::ResultWindowHidden() { SceneTransition->Start(gsStageResult, gsS
 void TFormMain::TimeUp() {
   if (State.RoundObjective != goBossMode) return;
   GameScene->SetValue(gsTimeUp);
+  DropCarriedTools();
   EnemiesLeaveTheBoard();
   RoundPlay->FallApart();
   Comment(coTimeUp, {});

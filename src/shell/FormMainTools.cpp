@@ -211,6 +211,13 @@ void TFormMain::DisableToolsFrom(int threshold) {
     if (TMannaEnergy::ThresholdOf(tool->ToolKind) >= threshold) tool->Enabled = false;
 }
 
+// Play has stopped: whatever is in the hand goes home, as a right click
+// off the board sends it.
+void TFormMain::DropCarriedTools() {
+  for (TCountedTool* tool : CountedTools()) tool->MouseDown(0, 0, TMouseButton::mbRight);
+  for (auto& tool : CollectorBombTools) tool->MouseDown(0, 0, TMouseButton::mbRight);
+}
+
 void TFormMain::SetToolsPaused(bool paused) {
   for (auto& tool : CollectorBombTools) tool->Accessible = !paused;
   for (TCountedTool* tool : CountedTools()) tool->Enabled = !paused;

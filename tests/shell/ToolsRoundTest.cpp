@@ -192,6 +192,20 @@ TEST_F(ToolsInTheRound, AToolTheJarNoLongerPaysForCanBeNeitherPickedNorUsed) {
   EXPECT_EQ(Form().MannaEnergy->FruitsCounter(), 0);
 }
 
+TEST_F(ToolsInTheRound, ToolsInTheHandGoHomeWhenTheRoundIsWon) {
+  for (const bool powerTool : {true, false}) {
+    SCOPED_TRACE(powerTool ? "a power tool" : "the broom");
+    StartOn(SmallLevel(200), FullBoard());
+    FillJar();
+    Form().Broom->SetStock(1);
+    ASSERT_TRUE(powerTool ? Driver().PickPowerTool(tlHammer) : Driver().PickCountedTool(*Form().Broom));
+    Form().RoundWon();
+    game.RunTicks(60);
+    EXPECT_EQ(Form().PowerTool(tlHammer)->State(), TPowerToolState::Hanging);
+    EXPECT_EQ(Form().Broom->State(), TCountedToolState::Hanging);
+  }
+}
+
 // Tools are offered by level, wait for the jar, and rest while paused.
 TEST_F(ToolsInTheRound, ToolsFollowTheLevelTheJarAndThePause) {
   StartOn(SmallLevel(200), FullBoard());  // island 1, level 1: no power tool yet
