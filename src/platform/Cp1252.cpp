@@ -1,5 +1,6 @@
 #include "platform/Cp1252.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace qm {
@@ -44,6 +45,37 @@ bool ByteOf(char32_t cp, char& out) {
   return false;
 }
 
+// Bytes of the UTF-8 character a lead byte starts; 0 for a byte no
+// well-formed character starts with.
+int Utf8Length(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+// Length of the well-formed UTF-8 character at text[at], with its code
+// point; 0 when the bytes there are not one.
+int DecodeUtf8(std::string_view text, std::size_t at, char32_t& cp) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const int length = Utf8Length(lead);
+  if (length == 0 || at + length > text.size()) return 0;
+  cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[at + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kShortest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return length;
+}
+
+bool IsInvisibleMark(char32_t cp) {
+  return (cp >= 0x0300 && cp <= 0x036F) || (cp >= 0x200B && cp <= 0x200D) || cp == 0xFEFF;
+}
+
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text) {
@@ -70,6 +102,33 @@ std::string Utf8ToCp1252(std::string_view text) {
     i += valid ? length : 1;
     char byte;
     if (valid && ByteOf(cp, byte)) out += byte;
+  }
+  return out;
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+  char32_t cp;
+  for (std::size_t i = 0; i < text.size();) {
+    const int length = DecodeUtf8(text, i, cp);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::string Utf8ToCp1252Shown(std::string_view text) {
+  std::string out;
+  char32_t cp;
+  for (std::size_t i = 0; i < text.size();) {
+    // Not well-formed after all: one '?' per stray byte.
+    const int length = std::max(DecodeUtf8(text, i, cp), 1);
+    if (length == 1 && static_cast<unsigned char>(text[i]) >= 0x80) cp = 0xFFFD;
+    i += length;
+    char byte;
+    if (ByteOf(cp, byte))
+      out += byte;
+    else if (!IsInvisibleMark(cp))
+      out += '?';
   }
   return out;
 }

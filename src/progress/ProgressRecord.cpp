@@ -1,5 +1,7 @@
 #include "progress/ProgressRecord.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -87,6 +89,12 @@ std::optional<TProgressRecord> DecodeProgressRecord(std::span<const std::uint8_t
   return record;
 }
 
+void ClampProgressValues(TProgressRecord& record) {
+  record.TotalScore = std::clamp(record.TotalScore, 0, MaxTotalScore);
+  record.NextUncompletedLevelIdx = std::clamp(record.NextUncompletedLevelIdx, 1, MaxResumeLevel);
+  for (float& owned : record.OwnedElements) owned = std::isnan(owned) ? 0.0f : std::clamp(owned, 0.0f, MaxOwnedElements);
+}
+
 std::optional<TProgressRecord> ReadProgressFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
@@ -94,7 +102,9 @@ std::optional<TProgressRecord> ReadProgressFile(const std::filesystem::path& fil
   std::vector<std::uint8_t> bytes(ProgressRecordSize + 1);
   in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
   bytes.resize(std::size_t(in.gcount()));
-  return DecodeProgressRecord(bytes);
+  std::optional<TProgressRecord> record = DecodeProgressRecord(bytes);
+  if (record) ClampProgressValues(*record);
+  return record;
 }
 
 bool WriteProgressFile(const std::filesystem::path& file, const TProgressRecord& record, std::string& error) {

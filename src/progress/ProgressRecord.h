@@ -51,7 +51,28 @@ std::array<std::uint8_t, ProgressRecordSize> EncodeProgressRecord(const TProgres
 // Nothing unless the bytes are exactly one record.
 std::optional<TProgressRecord> DecodeProgressRecord(std::span<const std::uint8_t> bytes);
 
-// The player's file: nothing when it is missing, short, long or unreadable.
+// The most one account may hold. A whole campaign earns some thousands of
+// each element; a million is far beyond that, yet the pocket still shows
+// it as a whole number and a float there still counts in sixteenths, fine
+// enough for what a piece earns.
+inline constexpr float MaxOwnedElements = 1e6f;
+// The highest total score a save may hold: it leaves more than a billion
+// points of room below the 32-bit limit for the rounds still to come.
+inline constexpr std::int32_t MaxTotalScore = 1'000'000'000;
+
+// The highest resume level a save may hold: an island replays its upper
+// levels for ever, and a million of them still leaves the level number
+// room to count on.
+inline constexpr std::int32_t MaxResumeLevel = 1'000'000;
+
+// A damaged or edited save cannot make every upgrade affordable for ever
+// or a number roll over: each account is held to 0..MaxOwnedElements (a
+// NaN is 0), the total score to 0..MaxTotalScore and the resume level to
+// 1..MaxResumeLevel.
+void ClampProgressValues(TProgressRecord& record);
+
+// The player's file: nothing when it is missing, short, long or unreadable;
+// its values clamped as above.
 std::optional<TProgressRecord> ReadProgressFile(const std::filesystem::path& file);
 // Written safely (see WriteFileSafely); false, with the reason, when it
 // could not be written.

@@ -80,6 +80,8 @@ bool TLevelParams::ReadRecord(const std::filesystem::path& path) {
   bytes.resize(static_cast<std::size_t>(file.gcount()));
   std::optional<TLevelRecord> record = DecodeLevelRecord(bytes);
   if (!record) return false;
+  for (std::string_view field : ClampLevelValues(*record))
+    if (OnProblem) OnProblem("level file " + path.string() + ": " + std::string(field) + " out of range, clamped");
   FRecord = *record;
   return true;
 }

@@ -44,6 +44,9 @@ class TLevelParams {
   std::filesystem::path LevelFilesPath;
   // A file that is missing or cannot be a level. The record stays as it was.
   TShowMessageEvent OnShowMessage;
+  // A value of a level read that was out of range and has been clamped (see
+  // ClampLevelValues); the level is played with it. One call per field.
+  std::function<void(const std::string& problem)> OnProblem;
 
   // Picks the level, then reads its file. False when the file was missing or
   // damaged; the previous record (zeros before the first) stays in place.

@@ -124,6 +124,14 @@ std::vector<TPoint> CellsWhere(auto test) {
   return cells;
 }
 
+// Brings value into 0..high, noting name once when it had to.
+void ClampValue(std::int32_t& value, std::int32_t high, std::string_view name, std::vector<std::string_view>& changed) {
+  const std::int32_t held = std::clamp(value, 0, high);
+  if (held == value) return;
+  value = held;
+  if (std::find(changed.begin(), changed.end(), name) == changed.end()) changed.push_back(name);
+}
+
 }  // namespace
 
 TBoardData TLevelRecord::ZeroBoard() {
@@ -293,6 +301,21 @@ bool IsPlayableLevel(const TLevelRecord& record) {
   const std::int32_t counts[] = {record.FruitsInterval,  record.MaxSpidersOnBoard,        record.MaxWebs,
                                  record.OneWebEveryProb, record.OneUniFruitEveryInterval, record.BonusElementCount};
   return std::none_of(std::begin(counts), std::end(counts), [](std::int32_t v) { return v < 0; });
+}
+
+std::vector<std::string_view> ClampLevelValues(TLevelRecord& record) {
+  std::vector<std::string_view> changed;
+  TBossValues& boss = record.Boss;
+  ClampValue(boss.RefTimeForAbsorbAttempt, MaxLevelTimingMs, "RefTimeForAbsorbAttempt", changed);
+  ClampValue(boss.PreparingTime, MaxLevelTimingMs, "PreparingTime", changed);
+  ClampValue(boss.AbsorbingTime, MaxLevelTimingMs, "AbsorbingTime", changed);
+  ClampValue(boss.FinishingTime, MaxLevelTimingMs, "FinishingTime", changed);
+  ClampValue(boss.OneAbsorbedTime, MaxLevelTime, "OneAbsorbedTime", changed);
+  ClampValue(record.FruitsInterval, MaxLevelInterval, "FruitsInterval", changed);
+  ClampValue(record.OneUniFruitEveryInterval, MaxLevelInterval, "OneUniFruitEveryInterval", changed);
+  ClampValue(record.BonusElementCount, MaxBonusElementCount, "BonusElementCount", changed);
+  for (TBoardTile& tile : record.Board.Tiles) ClampValue(tile.WormTime, MaxLevelTimingMs, "WormTime", changed);
+  return changed;
 }
 
 }  // namespace qm

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "board/BoardSetUp.h"
@@ -49,6 +50,17 @@ constexpr std::size_t Boss = 4544;
 // The longest round a level may ask for, in seconds; anything longer is a
 // damaged file (the timer counts it in milliseconds).
 constexpr std::int32_t MaxLevelTime = 24 * 60 * 60;
+
+// The longest wait or phase a level may set, in milliseconds: a round of
+// the longest kind. The monster stretches its wait by up to 40 % and every
+// clock adds 30 ms a tick, which stays far inside 32 bits below this.
+constexpr std::int32_t MaxLevelTimingMs = MaxLevelTime * 1000;
+// Pieces between two spiders' waves or two uni fruits. The levels use a
+// hundred at most; a million already means never.
+constexpr std::int32_t MaxLevelInterval = 1'000'000;
+// Elements a gold medal adds. The levels give 10 to 30; a thousand keeps
+// the result's count and the accounts small whole numbers.
+constexpr std::int32_t MaxBonusElementCount = 1000;
 
 // What a level gives the island's monster, whatever the objective.
 struct TBossValues {
@@ -144,5 +156,12 @@ std::optional<TLevelRecord> DecodeLevelRecord(std::span<const std::uint8_t> byte
 // count, interval or boss value. Tile bytes are not judged: the board
 // brings every tile into range itself.
 bool IsPlayableLevel(const TLevelRecord& record);
+
+// Holds the record's timings (the monster's waits and phases in
+// milliseconds, the seconds one absorb drains, the worms' clocks on the
+// board), its piece intervals and the gold medal's bonus to the ranges
+// above, where the sums the round does with them cannot overflow. Names
+// the fields it changed, each once.
+std::vector<std::string_view> ClampLevelValues(TLevelRecord& record);
 
 }  // namespace qm

@@ -23,6 +23,7 @@ void TFormMain::CreateRoundComponents() {
   LevelParams->OnShowMessage = [this](TLevelParams&, const std::string& text) {
     FPlatform.MessageBox->Show(text, "Message", TMessageBoxKind::mbInformation);
   };
+  LevelParams->OnProblem = [this](const std::string& problem) { ReportOnce(problem); };
 
   RoundPlay = std::make_unique<TRoundPlay>();
   RoundPlay->SetImageList(images);

@@ -23,7 +23,15 @@ void CheckDecode(const std::vector<std::uint8_t>& bytes) {
   if (!std::equal(written.begin(), written.end(), bytes.begin(), bytes.end())) std::abort();
 }
 
-// The same bytes as a player's file: read exactly as the decoder reads them.
+bool InRange(const TProgressRecord& record) {
+  return record.TotalScore >= 0 && record.TotalScore <= MaxTotalScore && record.NextUncompletedLevelIdx >= 1 &&
+         record.NextUncompletedLevelIdx <= MaxResumeLevel &&
+         std::all_of(record.OwnedElements.begin(), record.OwnedElements.end(),
+                     [](float owned) { return owned >= 0 && owned <= MaxOwnedElements; });
+}
+
+// The same bytes as a player's file: read as the decoder reads them, with
+// the accounts, the score and the resume level held to their ranges.
 void CheckFile(const std::uint8_t* data, std::size_t size) {
   const fuzz::TScratchFolder scratch("ProgressReaderFuzz");
   const auto& folder = scratch.Path();
@@ -31,10 +39,10 @@ void CheckFile(const std::uint8_t* data, std::size_t size) {
   fuzz::WriteBytes(file, data, size);
   const std::optional<TProgressRecord> read = ReadProgressFile(file);
   if (read.has_value() != (size == ProgressRecordSize)) std::abort();
-  if (read) {
-    const auto written = EncodeProgressRecord(*read);
-    if (!std::equal(written.begin(), written.end(), data, data + size)) std::abort();
-  }
+  if (!read) return;
+  TProgressRecord expected = *DecodeProgressRecord(std::span(data, size));
+  ClampProgressValues(expected);
+  if (!InRange(*read) || EncodeProgressRecord(*read) != EncodeProgressRecord(expected)) std::abort();
 }
 
 }  // namespace

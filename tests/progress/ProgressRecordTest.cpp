@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <vector>
 
 #include "shell/HeadlessGame.h"
@@ -94,6 +95,37 @@ TEST(ProgressFile, AMissingShortOrLongFileGivesNothing) {
     const auto file = folder.Path() / ("P" + std::to_string(size) + ".sav");
     std::ofstream(file, std::ios::binary) << std::string(size, '\1');
     EXPECT_FALSE(ReadProgressFile(file)) << size << " bytes";
+  }
+}
+
+// An edited or damaged save cannot buy everything for ever or roll over.
+TEST(ProgressFile, AccountsScoreAndLevelAreHeldToASaneRange) {
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
+  const struct {
+    float Owned, ReadOwned;
+    std::int32_t Score, ReadScore, Level, ReadLevel;
+  } cases[] = {
+      {kInf, 1e6f, -7, 0, kMaxInt, 1'000'000},
+      {std::numeric_limits<float>::quiet_NaN(), 0, kMaxInt, 1'000'000'000, -3, 1},
+      {-kInf, 0, 0, 0, 0, 1},
+      {3e9f, 1e6f, 1, 1, 1, 1},
+      {-2.5f, 0, 5000, 5000, 14, 14},
+      {12.4f, 12.4f, 999'999'999, 999'999'999, 1'000'000, 1'000'000},
+  };
+  TTempFolder folder;
+  for (const auto& c : cases) {
+    TProgressRecord r = DefaultProgressRecord();
+    r.OwnedElements.fill(c.Owned);
+    r.TotalScore = c.Score;
+    r.NextUncompletedLevelIdx = c.Level;
+    std::string error;
+    ASSERT_TRUE(WriteProgressFile(folder.Path() / "ANN.sav", r, error)) << error;
+    const auto read = ReadProgressFile(folder.Path() / "ANN.sav");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->OwnedElements[4], c.ReadOwned) << c.Owned;
+    EXPECT_EQ(read->TotalScore, c.ReadScore) << c.Score;
+    EXPECT_EQ(read->NextUncompletedLevelIdx, c.ReadLevel) << c.Level;
   }
 }
 

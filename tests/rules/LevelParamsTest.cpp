@@ -181,5 +181,42 @@ TEST_F(LevelFolder, AFolderInPlaceOfTheFileIsDamaged) {
   EXPECT_EQ(Messages[0].rfind("Level file is damaged: ", 0), 0u);
 }
 
+// Values no round could use without overflowing its sums are played
+// clamped, and each is told once.
+TEST_F(LevelFolder, TimingsAndCountsOutOfRangeAreClampedAndTold) {
+  constexpr std::int32_t kHuge = 2'000'000'000;
+  const struct {
+    std::size_t Offset;
+    std::int32_t Value;
+    std::string Field;
+    std::int32_t (*Read)(const TLevelRecord&);
+    std::int32_t Expected;
+  } cases[] = {
+      {4548, kHuge, "RefTimeForAbsorbAttempt", [](const TLevelRecord& r) { return r.Boss.RefTimeForAbsorbAttempt; },
+       86'400'000},
+      {4548, 12000, "", [](const TLevelRecord& r) { return r.Boss.RefTimeForAbsorbAttempt; }, 12000},
+      {4556, kHuge, "OneAbsorbedTime", [](const TLevelRecord& r) { return r.Boss.OneAbsorbedTime; }, 86'400},
+      {4560, kHuge, "PreparingTime", [](const TLevelRecord& r) { return r.Boss.PreparingTime; }, 86'400'000},
+      {4564, kHuge, "AbsorbingTime", [](const TLevelRecord& r) { return r.Boss.AbsorbingTime; }, 86'400'000},
+      {4568, kHuge, "FinishingTime", [](const TLevelRecord& r) { return r.Boss.FinishingTime; }, 86'400'000},
+      {4508, kHuge, "FruitsInterval", [](const TLevelRecord& r) { return r.FruitsInterval; }, 1'000'000},
+      {4528, kHuge, "OneUniFruitEveryInterval", [](const TLevelRecord& r) { return r.OneUniFruitEveryInterval; },
+       1'000'000},
+      {4540, kHuge, "BonusElementCount", [](const TLevelRecord& r) { return r.BonusElementCount; }, 1000},
+      {TLevelBytes::Tile(3, 4, 8), -5, "WormTime", [](const TLevelRecord& r) { return r.Board.At(3, 4).WormTime; }, 0},
+  };
+  std::vector<std::string> problems;
+  Params.OnProblem = [&](const std::string& problem) { problems.push_back(problem); };
+  const auto file = Folder / "Level1-01.qlv";
+  for (const auto& c : cases) {
+    WriteFileBytes(file, TLevelBytes().Int(c.Offset, c.Value).Bytes);
+    problems.clear();
+    ASSERT_TRUE(Params.Load(1, 1)) << c.Field;
+    EXPECT_EQ(c.Read(Params.Record()), c.Expected) << c.Field;
+    const std::vector<std::string> told = {"level file " + file.string() + ": " + c.Field + " out of range, clamped"};
+    EXPECT_EQ(problems, c.Field.empty() ? std::vector<std::string>{} : told);
+  }
+}
+
 }  // namespace
 }  // namespace qm

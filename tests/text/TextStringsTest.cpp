@@ -50,6 +50,49 @@ TEST(TextStrings, LinesAreKeptExactlyWithSpacesAndCp1252Bytes) {
   EXPECT_EQ(texts.Text(ttGameComments, 3), "# not a comment ; = |");
 }
 
+// Editors save UTF-8 today, marked or not; the fonts draw cp1252.
+TEST(TextStrings, Utf8FilesAreReadAsCp1252) {
+  const struct {
+    std::string Bytes, Line1, Line2;
+  } cases[] = {
+      {"\xEF\xBB\xBF" "Fin\n\xC3\x80 bient\xC3\xB4t\n", "Fin", "\xC0 bient\xF4t"},
+      {"Fin\n\xC3\x80 bient\xC3\xB4t\n", "Fin", "\xC0 bient\xF4t"},
+      {"\xE2\x82\xAC 5\n\xC5\x92uvre\n", "\x80 5", "\x8C" "uvre"},
+      // An arrow cp1252 lacks; an accent written as a combining mark.
+      {"\xE2\x86\x92 go\ne\xCC\x81t\xC3\xA9\n", "? go", "et\xE9"},
+      // Not UTF-8 all through: cp1252 as it always was.
+      {"\xC0 bient\xF4t\n\xC3\xA9\n", "\xC0 bient\xF4t", "\xC3\xA9"},
+  };
+  for (const auto& c : cases) {
+    TTextFolder folder;
+    folder.WriteBytes("TutorialInfo.txt", c.Bytes + "3\n4\n5\n");
+    TTextStrings texts(folder.Path);
+    EXPECT_EQ(texts.Text(ttTutorialInfo, 1), c.Line1) << c.Bytes;
+    EXPECT_EQ(texts.Text(ttTutorialInfo, 2), c.Line2) << c.Bytes;
+  }
+}
+
+TEST(TextStrings, AFileNoCp1252CanComeFromIsRefusedByName) {
+  const struct {
+    std::string Bytes;
+    int Line;
+  } cases[] = {
+      {"\xEF\xBB\xBF" "ok\nbient\xF4t\n3\n4\n5\n", 2},
+      {std::string("\xFF\xFE" "1\0\n\0" "2\0\n\0", 10), 0},
+  };
+  for (const auto& c : cases) {
+    TTextFolder folder;
+    folder.WriteBytes("TutorialInfo.txt", c.Bytes);
+    try {
+      TTextStrings texts(folder.Path);
+      ADD_FAILURE() << "accepted: " << c.Bytes;
+    } catch (const ETextFileError& error) {
+      EXPECT_EQ(error.File().filename(), "TutorialInfo.txt");
+      EXPECT_EQ(error.Line(), c.Line);
+    }
+  }
+}
+
 TEST(TextStrings, LinesEndAtCrLfOrCrLf) {
   TTextFolder folder;
   folder.WriteBytes("TutorialInfo.txt", "one\rtwo\nthree\r\nfour\n\nsix");
