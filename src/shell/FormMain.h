@@ -401,6 +401,8 @@ class TFormMain {
     TScreenPoint SpiderLanding{};
     // The window was asked to close while the cover hid the scene.
     bool CloseDeferred = false;
+    // Tool tip events that came while play stood still.
+    std::set<int> PendingToolTipEvents;
     // The chapters (reveal groups) of bought upgrades not told yet.
     std::vector<int> UntoldChapters;
   };
@@ -612,6 +614,7 @@ class TFormMain {
   // A frozen round goes on: board, enemies and timer.
   void ThawRound();
   void ToolTipEvent(int kind);
+  void RaisePendingToolTips();
   void SpiderLanded(TPoint tile);
   void ToolReadyForTheFirstTime();
   void TutorialsRoutine();
@@ -660,6 +663,7 @@ class TFormMain {
   void CreateMap();
   void WireEarnings();
   void EnterStickerBook();
+  void ExplainTheWorkshop();
   void StickerBookBackdrop();
   void StickerBookRoutine();
   void DrawPocket(int x, int y);

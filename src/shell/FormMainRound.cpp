@@ -386,6 +386,7 @@ void TFormMain::TimeUp() {
 }
 
 void TFormMain::RoundRoutine() {
+  RaisePendingToolTips();
   ElementsPanelMover->Update();
   ImageLoader->DrawLateImage("GameBG" + std::to_string(State.MissionNumber), 0, 0, false);
   RoundPlay->TickBoardLayer();

@@ -82,8 +82,12 @@ void TFormMain::CreateShop() {
     BookPlayButton->Left = at.X + kPanelBLeft + kBookPlayLeft;
     BookPlayButton->Top = at.Y + kPanelBTop + kBookPlayTop;
   };
-  // A slot that has just become affordable is pointed out once it shows.
-  ShopPanelMover->OnShowingCompleted = [this](TPanelMover&) { BuySlots->Notice(); };
+  // A slot that has just become affordable is pointed out once it shows,
+  // and the workshop is explained once there is a shop to point at.
+  ShopPanelMover->OnShowingCompleted = [this](TPanelMover&) {
+    BuySlots->Notice();
+    ExplainTheWorkshop();
+  };
 
   StickerBookPanelMover = std::make_unique<TPanelMover>();
   StickerBookPanelMover->Left = StickerBookPanelMover->HideLeft = kBookLeft;
@@ -135,7 +139,11 @@ void TFormMain::EnterStickerBook() {
     TellUntoldChapter();
     return;
   }
-  // The first visit explains the workshop; its tool tip follows the scroll.
+}
+
+// The first visit explains the workshop; its tool tip follows the scroll.
+void TFormMain::ExplainTheWorkshop() {
+  if (GameScene->Value() != gsStickerBook || ChapterDialog->Playing() || !BuySlots->Enabled) return;
   if (Progress.IslandIdx == 1 && Progress.LevelIdx == 1 && Tutorial->Check(0, 0, goNormalMode))
     Tutorial->Show(0, 0, goNormalMode);
   else

@@ -2,6 +2,7 @@
 // bring something new, and the tool tips that point at things as they first
 // matter. Each is shown once per player, and not at all with tutorials off.
 #include <cmath>
+#include <utility>
 
 #include "audio/AudioNames.h"
 #include "progress/PlayerFiles.h"
@@ -70,6 +71,7 @@ void TFormMain::CreateTutorials() {
 }
 
 void TFormMain::ResetTutorials() {
+  State.PendingToolTipEvents.clear();
   Tutorial->Reset();
   ToolTip->Reset();
   ToolTip->IslandIdx = Progress.IslandIdx;
@@ -160,7 +162,14 @@ void TFormMain::ThawRound() {
 }
 
 void TFormMain::ToolTipEvent(int kind) {
-  if (GameScene->Value() == gsMainGame) ToolTip->EventTrigger(kind);
+  // Whatever happens while a scroll or another tip is up is told once play
+  // goes on: the hammer's scroll itself fills the jar to the hammer's mark.
+  State.PendingToolTipEvents.insert(kind);
+}
+
+void TFormMain::RaisePendingToolTips() {
+  if (GameScene->Value() != gsMainGame) return;
+  for (int kind : std::exchange(State.PendingToolTipEvents, {})) ToolTip->EventTrigger(kind);
 }
 
 void TFormMain::SpiderLanded(TPoint tile) {

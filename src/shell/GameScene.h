@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace qm {
 
@@ -42,14 +43,27 @@ class TGameScene {
   TGameSceneValues Value() const { return FValue; }
   void SetValue(TGameSceneValues value) {
     if (value == FValue) return;
-    if (OnChanged) OnChanged(FValue, value);
+    // A change started by another change's actions sees a scene that is
+    // neither the old nor the new one: counted, so tools and tests find it.
+    if (FChanging) ++FNestedChanges;
+    const bool wasChanging = std::exchange(FChanging, true);
+    try {
+      if (OnChanged) OnChanged(FValue, value);
+    } catch (...) {
+      FChanging = wasChanging;
+      throw;
+    }
     FValue = value;
+    FChanging = wasChanging;
   }
+  int NestedChanges() const { return FNestedChanges; }
 
   std::function<void(TGameSceneValues oldValue, TGameSceneValues newValue)> OnChanged;
 
  private:
   TGameSceneValues FValue;
+  bool FChanging = false;
+  int FNestedChanges = 0;
 };
 
 }  // namespace qm

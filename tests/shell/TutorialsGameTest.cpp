@@ -74,6 +74,7 @@ TEST_F(TutorialsThroughTheGame, TheFirstLevelsTeachInOrderOncePerPlayer) {
   ASSERT_TRUE(game.Driver().ConfirmTutorial(200));
   game.RunTicks(5);
   EXPECT_EQ(Form().ToolTip->Current(), 25);
+  EXPECT_EQ(Form().GameScene->NestedChanges(), 0) << "the tip came after the upgrade scene was entered";
   ASSERT_TRUE(game.Driver().PressBookPlay(400));
 
   // Level 2 explains the hammer and fills the jar to just past its mark.
@@ -84,18 +85,16 @@ TEST_F(TutorialsThroughTheGame, TheFirstLevelsTeachInOrderOncePerPlayer) {
   const TMannaEnergy& jar = *Form().MannaEnergy;
   EXPECT_EQ(jar.FruitsCounter(), int(std::lround(jar.FullRequiredFruits * jar.ReqEnergyFactor[0])) + 1);
   ASSERT_TRUE(game.Driver().ConfirmTutorial(200));
+  game.RunTicks(5);
+  EXPECT_EQ(Form().ToolTip->Current(), 6) << "the hammer is ready: its tip waited for the scroll's OK";
 
   // A second player is taught from the start; the first is not again.
-  Form().AbandonRound();
-  ASSERT_TRUE(game.Driver().WaitForScene(gsMenu, 300));
-  game.RunTicks(45);
+  ASSERT_TRUE(game.Driver().LeaveRoundForMenu(600));
   ASSERT_TRUE(game.Driver().ChoosePlayer("BEN", 2000));
   OpenTheRound();
   EXPECT_EQ(ScrollShown(), 1);
   ASSERT_TRUE(game.Driver().ConfirmTutorial(200));
-  Form().AbandonRound();
-  ASSERT_TRUE(game.Driver().WaitForScene(gsMenu, 300));
-  game.RunTicks(45);
+  ASSERT_TRUE(game.Driver().LeaveRoundForMenu(600));
   ASSERT_TRUE(game.Driver().ChoosePlayer("ANN", 2000));
   OpenTheRound();
   EXPECT_EQ(game.Scene(), gsMainGame) << "level 2's scroll was read before";
