@@ -217,8 +217,9 @@ class TGameBoard {
   void HammerStrike(TPoint p);
   void HammeredCleared();
   void HammerToolHit(TPoint p);
-  // After a group is cleared: the bombs its pieces carried go off.
-  void ExplodeFruitBombs(const TSimpleObjectArray& mask);
+  // After a group is cleared: the bombs its pieces carried go off. The
+  // pieces have left the live board by then; `cleared` is the group's copy.
+  void ExplodeFruitBombs(const TBoardData& cleared, const TSimpleObjectArray& mask);
   void BombAt(TPoint p);
   void BigBombAt(TPoint p);
   void BanEnemies(TPoint p, TArea area);
