@@ -164,6 +164,10 @@ class TGameBoard {
   // Lockers and webs, for the tools and the spiders.
   void OpenLocker(TPoint p);
   bool IsLocker(TPoint p) const;
+  // The key opens a locker at rest. A chained one stays shut, as the broom
+  // leaves a chained web: lines wear the chain off first, so that no piece
+  // ever falls with its chain.
+  bool CanOpenLocker(TPoint p) const;
   bool IsBlankTile(TPoint p) const;
   void PlaceWeb(TPoint p);
   void RemoveWeb(TPoint p);
