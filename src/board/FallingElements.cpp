@@ -23,7 +23,8 @@ void TFallingElements::Start(const TBoardData& board, const TSimpleObjectArray& 
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y) {
       const TBoardTile& tile = board.At(x, y);
-      if (mask.At(x, y) == 0 || tile.IsSpecial() || tile.Element < ecFirstFruit || tile.Element > ecPotion2) continue;
+      // A fruit bomb's piece drops as its fruit.
+      if (mask.At(x, y) == 0 || tile.Element < ecFirstFruit || tile.Element > ecPotion2) continue;
       TPiece& piece = FPieces[FNext];
       FNext = (FNext + 1) % kPieceCount;
       piece = TPiece{};

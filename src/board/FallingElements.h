@@ -42,7 +42,7 @@ class TFallingElements {
   // the monster at its middle, and whether the monster catches it.
   std::function<void(TPoint fruitPos, bool& hitting, bool& absorbing)> OnMonsterHitCheck;
 
-  // Every masked piece (fruit, flower or potion) that is no special piece.
+  // Every masked piece (fruit, flower or potion, with or without a bomb).
   void Start(const TBoardData& board, const TSimpleObjectArray& mask);
   void Reset();
   void TickAndDraw();

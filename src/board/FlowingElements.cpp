@@ -19,9 +19,10 @@ void TFlowingElements::Start(const TBoardData& board, const TSimpleObjectArray& 
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y) {
       const TBoardTile& tile = board.At(x, y);
-      if (mask.At(x, y) == 0 || tile.IsSpecial()) continue;
+      if (mask.At(x, y) == 0) continue;
       const float px = static_cast<float>(Left + TileSize * (x - 1));
       const float py = static_cast<float>(Top + TileSize * (y - 1));
+      // Fruit and flowers fly, a fruit bomb's piece as its fruit.
       const std::uint8_t code = tile.Element;
       if (code >= ecFirstFruit && code <= ecLastObjectiveFruit)
         Launch(px, py, TIndividualElementKind(ieFruit1 + code - ecFirstFruit), elFruit, code, code - 1);

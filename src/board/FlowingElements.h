@@ -29,7 +29,7 @@ class TFlowingElements {
   std::function<void(TElementKind kind, std::uint8_t elementIdx)> OnOneFruitArrived;
   std::function<void(TPoint pos)> OnDustEffectRequest;
 
-  // Every masked fruit 1..8 or flower that is no special piece.
+  // Every masked fruit 1..8 or flower, with or without a bomb.
   void Start(const TBoardData& board, const TSimpleObjectArray& mask);
   void StartSpider(TPoint screenPos);
   void StartGoldTile(TPoint tilePos);

@@ -164,6 +164,10 @@ class TGameBoard {
   // Lockers and webs, for the tools and the spiders.
   void OpenLocker(TPoint p);
   bool IsLocker(TPoint p) const;
+  // The key opens a locker at rest. A chained one stays shut, as the broom
+  // leaves a chained web: lines wear the chain off first, so that no piece
+  // ever falls with its chain.
+  bool CanOpenLocker(TPoint p) const;
   bool IsBlankTile(TPoint p) const;
   void PlaceWeb(TPoint p);
   void RemoveWeb(TPoint p);
@@ -217,8 +221,9 @@ class TGameBoard {
   void HammerStrike(TPoint p);
   void HammeredCleared();
   void HammerToolHit(TPoint p);
-  // After a group is cleared: the bombs its pieces carried go off.
-  void ExplodeFruitBombs(const TSimpleObjectArray& mask);
+  // After a group is cleared: the bombs its pieces carried go off. The
+  // pieces have left the live board by then; `cleared` is the group's copy.
+  void ExplodeFruitBombs(const TBoardData& cleared, const TSimpleObjectArray& mask);
   void BombAt(TPoint p);
   void BigBombAt(TPoint p);
   void BanEnemies(TPoint p, TArea area);

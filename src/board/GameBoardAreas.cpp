@@ -179,9 +179,9 @@ void TGameBoard::HammerToolHit(TPoint p) {
 // ---------------------------------------------------------------------------
 // Bombs and area clears
 
-void TGameBoard::ExplodeFruitBombs(const TSimpleObjectArray& mask) {
+void TGameBoard::ExplodeFruitBombs(const TBoardData& cleared, const TSimpleObjectArray& mask) {
   for (int i = 0; i < BoardCells; ++i) {
-    if (mask.Cells[i] == 0 || FBoard.Tiles[i].FruitBomb == 0) continue;
+    if (mask.Cells[i] == 0 || cleared.Tiles[i].FruitBomb == 0) continue;
     const TPoint p = CellPoint(i);
     if (OnExplossionEffectRequest) OnExplossionEffectRequest(p);
     BanEnemies(p, arSmall);

@@ -233,7 +233,7 @@ void TGameBoard::CellCleared(TPoint tilePos) { GroupedCleared(TSimpleObjectArray
 
 void TGameBoard::OpenLocker(TPoint p) {
   if (!IsLocker(p)) return;
-  if (TakesPart(State(p))) {
+  if (CanOpenLocker(p)) {
     State(p) = tsOpening;
     if (OnOpeningLockersEffectRequest) OnOpeningLockersEffectRequest(FBoard, TSimpleObjectArray::Single(p));
     if (OnNoMatchTimerReset) OnNoMatchTimerReset();
@@ -242,6 +242,8 @@ void TGameBoard::OpenLocker(TPoint p) {
 }
 
 bool TGameBoard::IsLocker(TPoint p) const { return IsOnBoard(p) && FBoard.At(p).ObjectKind == okLocker; }
+
+bool TGameBoard::CanOpenLocker(TPoint p) const { return IsLocker(p) && TileState(p) == tsIdle; }
 
 bool TGameBoard::IsBlankTile(TPoint p) const {
   if (!IsOnBoard(p)) return true;

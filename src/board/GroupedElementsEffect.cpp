@@ -13,11 +13,11 @@ TPoint CellPoint(int index) { return {index / BoardRows + 1, index % BoardRows +
 void TGroupedElementsEffect::Start(const TBoardData& boardData, const TSimpleObjectArray& mask,
                                    bool triggeredByBlaster) {
   FBoard = boardData;
-  FTriggeredByBlaster = triggeredByBlaster;
   for (int i = 0; i < BoardCells; ++i)
     if (mask.Cells[i] != 0) {
       FActive[i] = true;
       FStep[i] = 0;
+      FTriggeredByBlaster[i] = triggeredByBlaster;
     }
 }
 
@@ -66,7 +66,7 @@ void TGroupedElementsEffect::TickAndDraw() {
     if (!FActive[i]) continue;
     FActive[i] = false;
     if (OnGroupingEffectComplete)
-      OnGroupingEffectComplete(FBoard, TSimpleObjectArray::Single(CellPoint(i)), FTriggeredByBlaster);
+      OnGroupingEffectComplete(FBoard, TSimpleObjectArray::Single(CellPoint(i)), FTriggeredByBlaster[i]);
   }
 }
 

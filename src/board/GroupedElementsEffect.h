@@ -38,7 +38,9 @@ class TGroupedElementsEffect {
   TBoardData FBoard{};
   std::array<bool, BoardCells> FActive{};
   std::array<int, BoardCells> FStep{};
-  bool FTriggeredByBlaster = false;
+  // Groups overlap in time: each cell keeps the flag of the request that
+  // brought it, so a tool's group and a cascade's never trade theirs.
+  std::array<bool, BoardCells> FTriggeredByBlaster{};
 };
 
 }  // namespace qm

@@ -88,7 +88,7 @@ void TRoundPlay::WireClearing() {
   // won round among them) finds the group gone.
   Grouped->OnGroupingEffectComplete = [this](const TBoardData& data, const TSimpleObjectArray& mask, bool blaster) {
     Board->GroupedCleared(mask);
-    Board->ExplodeFruitBombs(mask);
+    Board->ExplodeFruitBombs(data, mask);
     if (OnGroupCleared) OnGroupCleared(data, mask, blaster);
     SendAway(data, mask);
   };
@@ -251,7 +251,8 @@ void TRoundPlay::SendAway(const TBoardData& board, const TSimpleObjectArray& cle
       if (cleared.At(x, y) == 0) continue;
       const TBoardTile& tile = board.At(x, y);
       TIndividualElementKind kind;
-      if (tile.IsSpecial() || !IndividualKindOf(tile.Element, kind) || !Required(kind))
+      // A fruit bomb's piece counts as its fruit.
+      if (!IndividualKindOf(tile.Element, kind) || !Required(kind))
         falling.At(x, y) = 1;
       else if (tile.IsPotion())
         Diamonds->StartPotion({x, y}, tile.Element);

@@ -141,7 +141,7 @@ void TFormMain::WirePowerTool(TCollectorBombTool& tool) {
 void TFormMain::WireCountedTools() {
   auto showTile = [this](TPoint tilePos, bool usable) { GameBoard().SetToolSelection(tilePos, !usable); };
   MagicKey->OnObjectOpenableAsk = [this](TPoint tilePos, bool& openable, bool& blank) {
-    openable = GameBoard().IsLocker(tilePos);
+    openable = GameBoard().CanOpenLocker(tilePos);
     blank = GameBoard().IsBlankTile(tilePos);
   };
   MagicKey->OnTilePosChange = showTile;

@@ -65,33 +65,42 @@ TEST(HammerPiece, ItsStrikeTakesItsCrossOnTheBoard) {
   EXPECT_EQ(RowOf(rig.Board.BoardData(), 1).substr(0, 2), "__");
 }
 
-// Each area operation on a full board: the cells it empties or groups.
+// Each area clear on a full board: the cells it empties.
 TEST(AreaClears, EachToolTakesItsShape) {
+  enum TBlast { bsFruitBombInALine, bsBomb, bsBigBomb };
   const struct {
     const char* What;
+    TBlast Blast;
     TPoint At;
     int Expected;
   } cases[] = {
-      {"a fruit bomb at column 16 keeps to the board", {16, 5}, 2},
-      {"a bomb in the middle takes its square", {8, 6}, 4},
-      {"a big bomb takes 45 cells", {8, 6}, 45},
+      // Its line takes the bomb's own cell; the blast, the one below.
+      {"a fruit bomb cleared at column 16 keeps to the board", bsFruitBombInALine, {16, 5}, 1},
+      {"a bomb in the middle takes its square", bsBomb, {8, 6}, 4},
+      {"a big bomb takes 45 cells", bsBigBomb, {8, 6}, 45},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     TBoardRig rig;
     TBoardData data = FullBoard();
-    data.At(c.At).FruitBomb = 1;
+    if (c.Blast == bsFruitBombInALine) {
+      // The bomb's piece ends a line of three.
+      data.At(c.At).FruitBomb = 1;
+      data.At(c.At.X - 1, c.At.Y).Element = data.At(c.At.X - 2, c.At.Y).Element = data.At(c.At).Element;
+    }
     rig.Load(data);
     TSimpleObjectArray emptied;
     rig.Play.Board->OnFallingElementsEffectRequest = [&](const TBoardData&, const TSimpleObjectArray& mask) {
       emptied = mask;
     };
-    if (c.Expected == 45)
-      rig.Board.BigBombAt(c.At);
-    else if (c.Expected == 4)
-      rig.Board.BombAt(c.At);
-    else
-      rig.Board.ExplodeFruitBombs(MaskOf({c.At}));
+    switch (c.Blast) {
+      case bsFruitBombInALine:
+        rig.Board.MatchElements();
+        rig.SettleEffects();
+        break;
+      case bsBomb: rig.Board.BombAt(c.At); break;
+      case bsBigBomb: rig.Board.BigBombAt(c.At); break;
+    }
     EXPECT_EQ(emptied.Count(), c.Expected);
   }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "board/BoardRig.h"
 #include "engine/FrameTime.h"
 #include "engine/GameRandom.h"
@@ -95,6 +97,37 @@ TEST(Cascades, AGroupedCellStopsPiecesAboveUntilItsEffectHandsItBack) {
   rig.Settle();
   EXPECT_EQ(rig.Cleared.size(), 3u);
   EXPECT_FALSE(rig.Busy());
+}
+
+// A tool's group and a cascade's tremble at the same time: the score hears
+// each cell with the flag of its own group, whichever started last.
+TEST(Cascades, OverlappingGroupsEachReportWhoSetThemOff) {
+  const struct {
+    const char* What;
+    bool ToolFirst;
+    const char* Reports;
+  } cases[] = {
+      {"the lightning strikes first", true, "(1,3) tool (2,3) tool (3,3) tool (4,3) tool (1,1) line (2,1) line (3,1) line "},
+      {"the line clears first", false, "(1,1) line (2,1) line (3,1) line (1,3) tool (2,3) tool (3,3) tool (4,3) tool "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    TBoardRig rig;
+    rig.Load(BoardFromRows({"AAAB", "BCDC", "CDBD"}));
+    std::string reports;
+    rig.Play.OnGroupCleared = [&](const TBoardData&, const TSimpleObjectArray& mask, bool byTool) {
+      reports += CellsOf(mask) + (byTool ? " tool " : " line ");
+    };
+    for (bool tool : {c.ToolFirst, !c.ToolFirst}) {
+      if (tool)
+        rig.Board.ClearLine({1, 3}, ltHorizontal);
+      else
+        rig.Board.MatchElements();
+      rig.Frames(2);
+    }
+    rig.SettleEffects();
+    EXPECT_EQ(reports, c.Reports);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <functional>
+#include <string>
 
 #include "board/BoardRig.h"
 
@@ -94,6 +97,48 @@ TEST(ChainLocks, AWebAndALinkGoTogether) {
   EXPECT_TRUE(Logged(rig, "web (1,1)"));
   EXPECT_TRUE(Logged(rig, "chain (1,1) 2"));
   EXPECT_EQ(Groups(rig), "[(2,1)(3,1)]");
+}
+
+// Whatever empties the cells under a chained tile in the top row, the tile
+// keeps its place and new pieces come in below it.
+TEST(ChainLocks, AChainedTileNeverFalls) {
+  const struct {
+    const char* What;
+    std::array<const char*, 3> Rows;
+    int Column;
+    std::function<void(TBoardRig&)> Empty;
+  } cases[] = {
+      {"the magic key on a chained locker, then a line under it", {"xBC", "AAA", "BCB"}, 1,
+       [](TBoardRig& rig) {
+         rig.Board.OpenLocker({1, 1});
+         rig.SettleEffects();
+         rig.Board.MatchElements();
+       }},
+      {"a line", {"BCD", "AAA", "CDB"}, 2, [](TBoardRig& rig) { rig.Board.MatchElements(); }},
+      {"a bomb", {"BCD", "ABA", "CDB"}, 1, [](TBoardRig& rig) { rig.Board.BombAt({1, 2}); }},
+      {"a lightning", {"BCD", "ABA", "CDB"}, 2, [](TBoardRig& rig) { rig.Board.ClearLine({1, 2}, ltHorizontal); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    TBoardRig rig;
+    TElementSet allowed;
+    allowed.set(6);  // new pieces that line up nothing
+    rig.Board.SetAllowedElements(allowed);
+    TBoardData data = BoardFromRows({c.Rows[0], c.Rows[1], c.Rows[2]});
+    data.At(c.Column, 1).ChainLock = 1;
+    rig.Load(data);
+    c.Empty(rig);
+    int loose = 0;  // chained tiles free to fall, frame after frame
+    for (int frame = 0; frame < 300 && rig.Busy(); ++frame) {
+      rig.Frame();
+      for (int i = 0; i < BoardCells; ++i)
+        loose += rig.Board.BoardData().Tiles[i].ChainLock != 0 && rig.Board.TileStates()[i] != tsChained;
+    }
+    EXPECT_EQ(loose, 0);
+    EXPECT_EQ(RowOf(rig.Board.BoardData(), 1)[c.Column - 1], c.Rows[0][c.Column - 1]);
+    EXPECT_EQ(int(rig.Board.BoardData().At(c.Column, 1).ChainLock), 1);
+    EXPECT_EQ(RowOf(rig.Board.BoardData(), 2).substr(0, 3).find('_'), std::string::npos) << "filled under the chain";
+  }
 }
 
 TEST(Lockers, ThreeLockersOfOneColourOpenWhateverTheyHold) {

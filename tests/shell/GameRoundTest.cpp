@@ -11,6 +11,7 @@
 
 #include "audio/AudioNames.h"
 #include "board/BoardRig.h"
+#include "engine/GameRandom.h"
 #include "engine/OmegaImageList.h"
 #include "platform/QuitSignals.h"
 #include "progress/PlayerFiles.h"
@@ -46,6 +47,26 @@ TEST_F(RoundThroughTheShell, ClicksSwapTwoPiecesAndTheLineCounts) {
   Settle();
   EXPECT_EQ(BananasLeft(), 3);
   EXPECT_EQ(Earned(), 3 * TRoundScore::PointsPerClearedTile);
+}
+
+// The line's middle banana carries a bomb: it flies to the panel with the
+// other two, and its blast takes the banana and the strawberry below.
+TEST_F(RoundThroughTheShell, AFruitBombInAClearedLineExplodesAndItsFruitCounts) {
+  StartRound();
+  PlayFromBanner();
+  TBoardData board = BoardFromRows({"AABCDEBC", "CAAEBCDE", "DECDEBCD", "EBDECDEB", "BCEBDEBC", "CDBCEBCD",
+                                    "DECDBCDE", "EBDECDEB"});
+  board.At(2, 1).FruitBomb = 1;
+  game.Form().GameBoard().LoadBoardData(board);
+  GameRandom().SetSeed(11);  // new pieces that line up nothing more
+  Swap({3, 1}, {3, 2});
+  bool exploded = false;
+  for (int tick = 0; tick < 600 && (Play().Moving() || Play().PiecesInFlight()); ++tick) {
+    game.RunTicks(1);
+    exploded = exploded || !game.DrawnAt("Explosion").empty();
+  }
+  EXPECT_TRUE(exploded);
+  EXPECT_EQ(BananasLeft(), 6 - 4);
 }
 
 TEST_F(RoundThroughTheShell, AFiveLineShowsAMatchXBadgeAndPaysItsCombo) {
