@@ -594,6 +594,8 @@ class TFormMain {
   TVoicePlayer& ReplaceVoicePlayer(int volume);
   // The music volume the player's options ask for (0 when switched off).
   int MusicVolumeSetting() const;
+  // The sound volume they ask for, which voices follow (0 when switched off).
+  int SoundVolumeSetting() const;
   void CreateChapterDialog();
   void ShowChapterDialog(int chapter, std::function<void()> closed);
   void ChapterDialogEnded();

@@ -139,14 +139,9 @@ void TFormMain::TakeOptions() {
 
 void TFormMain::ApplySettings() {
   // Before any player is loaded the start-up's volumes hold.
-  if (!State.PlayerLoaded) {
-    SetSoundVolume(100);
-    SetMusicVolume(50);
-    return;
-  }
-  SetSoundVolume(PlayerRecord.SoundOn ? PlayerRecord.SoundVolume : 0);
-  SetMusicVolume(PlayerRecord.MusicOn ? PlayerRecord.MusicVolume : 0);
-  Tutorial->Enabled = ToolTip->Enabled = PlayerRecord.TutorialsOn != 0;
+  SetSoundVolume(SoundVolumeSetting());
+  SetMusicVolume(MusicVolumeSetting());
+  if (State.PlayerLoaded) Tutorial->Enabled = ToolTip->Enabled = PlayerRecord.TutorialsOn != 0;
 }
 
 bool TFormMain::DisplayModeMatches() const { return State.FullScreenOption == OmegaScreen1->FullScreen; }

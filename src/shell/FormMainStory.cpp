@@ -82,9 +82,10 @@ void TFormMain::StoryOver() {
   // The skip button and the last strip's end lead the same way, once.
   if (!StorySkipButton->Enabled) return;
   StorySkipButton->Enabled = false;
+  const TGameSceneValues scene = GameScene->Value();
+  StripsOf(scene).Silence();
   VoicePlayer->StopAll();
   SetMusicVolume(MusicVolumeSetting());
-  const TGameSceneValues scene = GameScene->Value();
   if (scene == gsOpeningStory && !ComicStrips->OpeningStoryTold) {
     ComicStrips->OpeningStoryTold = true;
     SaveProgress(false);
@@ -94,7 +95,11 @@ void TFormMain::StoryOver() {
 
 void TFormMain::StartEndingStory() { SceneTransition->Start(GameScene->Value(), gsEndingStory); }
 
-void TFormMain::NewVoiceSet(TVoiceSet set, int number) { ReplaceVoicePlayer(VoicePlayer->Volume()).LoadVoiceSet(set, number); }
+// Each set takes the volume the player's options ask for, not the last
+// set's (a tutorial's voice is quieter).
+void TFormMain::NewVoiceSet(TVoiceSet set, int number) {
+  ReplaceVoicePlayer(SoundVolumeSetting()).LoadVoiceSet(set, number);
+}
 
 TVoicePlayer& TFormMain::ReplaceVoicePlayer(int volume) {
   VoicePlayer = std::make_unique<TVoicePlayer>(FPlatform.Audio.get(), Folders.ProgramFolder);
@@ -105,6 +110,11 @@ TVoicePlayer& TFormMain::ReplaceVoicePlayer(int volume) {
 int TFormMain::MusicVolumeSetting() const {
   if (!State.PlayerLoaded) return 50;
   return PlayerRecord.MusicOn ? PlayerRecord.MusicVolume : 0;
+}
+
+int TFormMain::SoundVolumeSetting() const {
+  if (!State.PlayerLoaded) return 100;
+  return PlayerRecord.SoundOn ? PlayerRecord.SoundVolume : 0;
 }
 
 // ---------------------------------------------------------------------------

@@ -117,8 +117,7 @@ void TFormMain::FillMannaForTutorial(int entry) {
 
 void TFormMain::SpeakTutorial(int entry) {
   if (entry > VoiceName::TutorialCount) return;
-  const int sound = State.PlayerLoaded && PlayerRecord.SoundOn ? PlayerRecord.SoundVolume : 0;
-  TVoicePlayer& voices = ReplaceVoicePlayer(TutorialVoiceVolume(sound));
+  TVoicePlayer& voices = ReplaceVoicePlayer(TutorialVoiceVolume(SoundVolumeSetting()));
   voices.LoadTutorialVoice(entry);
   voices.PlayVoice(VoiceName::Tutorial(entry));
 }

@@ -77,6 +77,15 @@ TChapterDialog::TChatLine ParseChatLine(const std::string& raw) {
   return line;
 }
 
+std::string WrapBalloonText(std::string_view text, int maxWidth) {
+  std::string wrapped;
+  for (const std::string& part : SplitTextLines(text)) {
+    if (!wrapped.empty()) wrapped += TextLineBreak;
+    wrapped += WrapText(fkAirstripNormal, part, kTextSpacing, maxWidth, kTextRatio);
+  }
+  return wrapped;
+}
+
 }  // namespace
 
 void TChapterDialog::TTypedText::Clear() {
@@ -160,7 +169,11 @@ void TChapterDialog::LoadConversations() {
     ++row;  // the heading
     int read = 0;
     for (; row <= rows && !TextStringsComp->Text(ttCharacterChats, row).empty(); ++row)
-      if (read < MaxLines) conversation.Lines[read++] = ParseChatLine(TextStringsComp->Text(ttCharacterChats, row));
+      if (read < MaxLines) {
+        TChatLine& line = conversation.Lines[read++];
+        line = ParseChatLine(TextStringsComp->Text(ttCharacterChats, row));
+        line.Text = WrapBalloonText(line.Text, MaxBalloonTextWidth);
+      }
     ++row;  // the empty line closing the block
     conversation.LastLine = read;
     const auto first = std::find_if(conversation.Lines.begin(), conversation.Lines.begin() + read,

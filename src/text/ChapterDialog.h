@@ -51,6 +51,9 @@ class TChapterDialog {
   bool Visible = true;
   int BalloonAlphaStep = 25;
   int MaxBalloonAlpha = 230;
+  // Lines are wrapped to this width when the conversations are read; a "|"
+  // in the table still breaks a line where it stands.
+  int MaxBalloonTextWidth = 345;
   int FirstDelayTime = 600;  // ms
   int LinesGap = 24;         // pixels between balloon lines
   // A line whose voice length is unknown is held this long per letter,

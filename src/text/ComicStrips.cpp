@@ -109,6 +109,7 @@ void TComicStripsBase::Start(int story) {
   FBrightness = 0;
   FFadingOut = false;
   FFinished = false;
+  FSilenced = false;
   FNarration = 0;
   ResetZoom();
   FPlaying = true;
@@ -139,10 +140,14 @@ void TComicStripsBase::StepFade() {
     ResetZoom();
     FFadingOut = false;
     if (OnStripChange) OnStripChange(*this, FStrip);
-    if (OnVoiceRequest && FParams.VoiceOf) OnVoiceRequest(FParams.VoiceOf(FStrip));
+    RequestVoice(FStrip);
   } else {
     FBrightness = std::min(FBrightness + FadeStep, 255);
   }
+}
+
+void TComicStripsBase::RequestVoice(int strip) {
+  if (!FSilenced && OnVoiceRequest && FParams.VoiceOf) OnVoiceRequest(FParams.VoiceOf(strip));
 }
 
 void TComicStripsBase::Step() {
@@ -180,7 +185,7 @@ void TComicStripsBase::StepNarrations() {
     FNarrationTimer = 0;
     if (OnStartNarration) OnStartNarration(*this, FNarrations[n - 1]);
     // Later strips speak as they come up; the first has no change to speak on.
-    if (FStrip == 1 && OnVoiceRequest && FParams.VoiceOf) OnVoiceRequest(FParams.VoiceOf(1));
+    if (FStrip == 1) RequestVoice(1);
     break;
   }
   if (FNarration == 0) return;

@@ -65,6 +65,9 @@ class TComicStripsBase {
   // Ends the show at once: the finish is reported if it was not yet, and
   // nothing else follows.
   void Skip();
+  // No voice comes any more until the next Start: the show goes on under
+  // the cover that takes it away, in silence.
+  void Silence() { FSilenced = true; }
   // Once per frame: time, the strip picture and its dark corners, then the
   // narration clock.
   void UpdateAndDraw();
@@ -96,6 +99,7 @@ class TComicStripsBase {
   void ResetZoom();
   void Step();
   void StepFade();
+  void RequestVoice(int strip);
   void StepNarrations();
   void Draw() const;
 
@@ -108,6 +112,7 @@ class TComicStripsBase {
   int FStory = 1;
   bool FPlaying = false;
   bool FFinished = false;
+  bool FSilenced = false;
   int FStrip = 0;
   int FStripTimer = 0;
   int FBrightness = 0;

@@ -134,6 +134,13 @@ TEST_F(StoryThroughTheGame, TheLastUpgradeLeadsToTheZeppelinTheFinalChapterAndTh
   EXPECT_EQ(game.Scene(), gsConfirmWindow) << "a complete book offers a new game";
 }
 
+TEST_F(StoryThroughTheGame, AChapterSpeaksAtTheSoundVolumeWhateverSpokeBefore) {
+  OpenShopOf(PlayerWith(0, 1));
+  Form().VoicePlayer->SetVolume(60);  // as a tutorial's voice leaves it
+  ASSERT_TRUE(BuyAndHearTheChapter(1));
+  EXPECT_EQ(Form().VoicePlayer->Volume(), 70);
+}
+
 // A game closed during the guide's cheer, or killed during the chapter, kept
 // the purchase: the town shows it at once, its chapter is told at the next
 // visit, and the book it completes leads to the ending.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "text/GlobalGameText.h"
 #include "text/SpriteRecorder.h"
 #include "text/TextFolder.h"
 #include "text/TextStrings.h"
@@ -20,13 +21,16 @@ using testing_support::TTextFolder;
 
 // Conversation 1: client 6 and the main character, the last code in small
 // letters; 2: the main character alone; 3: a balloon of twelve lines; 4:
-// clients 1 to 5 in turn; 5: one line of 50 letters; the rest one line each.
+// clients 1 to 5 in turn; 5: one line of 50 letters; 6: a long line with
+// one break of its own; the rest one line each.
 std::vector<std::string> Chats() {
   std::vector<std::vector<std::string>> blocks{{"H:Hello|there", "J:Hi", "h:Bye"},
                                                {"J:Alone"},
                                                {"J:a|b|c|d|e|f|g|h|i|j|k|l"},
                                                {"C:one", "A:two", "P:three", "R:four", "B:five"},
-                                               {"C:" + std::string(50, 'o')}};
+                                               {"C:" + std::string(50, 'o')},
+                                               {"J:A long line of many small words that no one broke by hand "
+                                                "runs over the balloon's width more than once|and a break kept"}};
   while (blocks.size() < 22) blocks.push_back({"C:More"});
   std::vector<std::string> lines;
   for (std::size_t i = 0; i < blocks.size(); ++i) {
@@ -96,6 +100,14 @@ TEST_F(ChapterDialog, EachLineKeepsItsSpeakerAndTheConversationItsFirstClient) {
   EXPECT_EQ(dialog.Conversation(1).LastLine, 3);
   for (auto [conversation, client] : {std::pair{1, 6}, {2, 0}, {4, 1}})
     EXPECT_EQ(dialog.Conversation(conversation).Client, client);
+}
+
+TEST_F(ChapterDialog, LinesAreWrappedToTheBalloonKeepingTheirOwnBreaks) {
+  const std::vector<std::string> lines = SplitTextLines(dialog.Conversation(6).Lines[0].Text);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines.back(), "and a break kept");
+  for (const std::string& line : lines)
+    EXPECT_LE(MeasureText(fkAirstripNormal, line, 0, 0.7f), dialog.MaxBalloonTextWidth) << line;
 }
 
 TEST_F(ChapterDialog, EachBalloonLastsItsVoicePlusTheReadingTime) {

@@ -1,6 +1,7 @@
 // The story strips and the narration typed under them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,17 @@ TEST_F(Story, SkippingFinishesTheShowOnceAndSilencesIt) {
     EXPECT_EQ(log, c.Reports);
     EXPECT_EQ(show.CurrentStrip(), 0);
   }
+}
+
+TEST_F(Story, ASilencedShowGoesOnWithoutAVoice) {
+  TComicStrips show;
+  Begin(show);
+  Frames(show, 10);
+  show.Silence();
+  log.clear();
+  Frames(show, 2000);
+  EXPECT_NE(std::find(log.begin(), log.end(), "strip 3"), log.end()) << "the strips go on";
+  for (const std::string& report : log) EXPECT_EQ(report.find("Story"), std::string::npos) << report;
 }
 
 TEST(NarrationText, ShowKeepsEightLinesOfAHundredLetters) {
