@@ -135,7 +135,7 @@ void TFormMain::SetPaused(bool paused) {
   const bool running = State.PlayOpened && !paused;
   TubeTimer->Paused = !running;
   RoundPlay->SetVisible(!paused);
-  for (bool* shown : {&Combos->Visible, &CombosConveyer->Visible, &ObjectiveInfo->Visible})
+  for (bool* shown : {&Combos->Visible, &CombosConveyer->Visible, &ObjectiveInfo->Visible, &RoundComment->Visible})
     *shown = !paused;
   SetToolsPaused(paused);
   HideEnemies(paused);

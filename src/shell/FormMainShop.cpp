@@ -20,6 +20,7 @@ constexpr int kBookPlayLeft = 60, kBookPlayTop = 58;
 constexpr int kBookLeft = 262, kBookTop = 567, kBookHideTop = 800, kBookStep = 12;
 constexpr int kPocketLeft = 24, kPocketTop = 20;
 constexpr int kWrenHomeX = 1180, kWrenHomeY = 420;
+constexpr int kWrenWidth = 120, kWrenHeight = 160;
 constexpr int kInfoTop = 430;
 constexpr float kDeveloperAccount = 9999;
 
@@ -234,8 +235,9 @@ void TFormMain::UpgradeBought(int island, const TAccounts& prices, int slot) {
   // Untold until its chapter closes: a game that stops before then tells it
   // at the next visit.
   State.UntoldChapters.push_back(TStickerBookObjects::GroupOf(island, slot));
+  // The guide cheers standing on the shop panel over the slot, in view.
   const TGameButton& button = BuySlots->BuyButton(slot);
-  SmallWren->FlyTo(button.Left + button.Width() / 2, button.Top);
+  SmallWren->FlyTo(button.Left + button.Width() / 2 - kWrenWidth / 2, ShopPanelMover->CurrentPos().Y - kWrenHeight);
 }
 
 void TFormMain::CheerPeak() {

@@ -85,6 +85,7 @@ TEST_F(OptionsAndPause, EscapePausesTheRoundAndResumeKeepsAnEarlierPause) {
   EXPECT_EQ(game.Scene(), gsInGameMenu);
   EXPECT_TRUE(Form().TubeTimer->Paused);
   EXPECT_FALSE(Form().GameBoard().Visible) << "a paused round hides its board";
+  EXPECT_FALSE(Form().RoundComment->Visible) << "and its comment, which stands still";
   ClickWhenShown(*Form().InGameMenuWindow, *Form().InGameResumeButton);
   ASSERT_TRUE(RunUntil(200, [&] { return game.Scene() == gsMainGame; }));
   EXPECT_FALSE(Form().TubeTimer->Paused);

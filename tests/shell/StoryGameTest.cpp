@@ -141,6 +141,18 @@ TEST_F(StoryThroughTheGame, AChapterSpeaksAtTheSoundVolumeWhateverSpokeBefore) {
   EXPECT_EQ(Form().VoicePlayer->Volume(), 70);
 }
 
+TEST_F(StoryThroughTheGame, TheGuideCheersStandingOnTheShopPanelInView) {
+  OpenShopOf(PlayerWith(0, 1));
+  game.Driver().ClickButton(Form().BuySlots->BuyButton(1));
+  const TSmallWren& guide = *Form().SmallWren;
+  for (int tick = 0; tick < 100 && guide.Pattern() != TSmallWren::PatternCheering; ++tick) game.RunTicks(1);
+  ASSERT_EQ(guide.Pattern(), TSmallWren::PatternCheering);
+  EXPECT_GE(guide.Y(), 0);
+  EXPECT_LE(guide.Y() + 160, Form().ShopPanelMover->CurrentPos().Y) << "above the panel, not behind it";
+  EXPECT_GE(guide.X(), 0);
+  EXPECT_LE(guide.X() + 120, 1366);
+}
+
 // A game closed during the guide's cheer, or killed during the chapter, kept
 // the purchase: the town shows it at once, its chapter is told at the next
 // visit, and the book it completes leads to the ending.
