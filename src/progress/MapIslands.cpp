@@ -59,7 +59,7 @@ int TMapIslands::HighestUnlockedUpTo(int n) const {
 }
 
 // The highlight stays where it was: it follows only SelectUpTo.
-void TMapIslands::SelectHighestUnlocked() { FCurrent = HighestUnlockedUpTo(IslandCount); }
+void TMapIslands::SelectHighestUnlocked() { SelectUpTo(IslandCount); }
 
 void TMapIslands::SelectUpTo(int n) {
   FCurrent = HighestUnlockedUpTo(n);

@@ -29,6 +29,7 @@ class TMapIslands {
   void Reset();
   // n outside 1..5 is ignored.
   void Unlock(int n);
+  // Current and highlighted := the highest open island.
   void SelectHighestUnlocked();
   // Current and highlighted := the highest open island <= n (1 if none).
   void SelectUpTo(int n);

@@ -66,6 +66,15 @@ TEST(MapSelection, UpToTakesTheHighestOpenIslandAndHighlightsIt) {
   }
 }
 
+TEST(MapSelection, TheNewlyOpenedIslandIsCurrentAndGlows) {
+  TMapIslands map;
+  map.SelectUpTo(1);
+  map.Unlock(2);
+  map.SelectHighestUnlocked();
+  EXPECT_EQ(map.Current(), 2);
+  EXPECT_EQ(map.Highlighted(), 2) << "the glow goes with the marker";
+}
+
 TEST(MapRecord, TheSixteenBytesGoBackAsTheyCame) {
   TProgressRecord saved = DefaultProgressRecord();
   saved.IslandPlayed = {1, 1, 0, 0, 0};
