@@ -159,9 +159,10 @@ void TFormMain::ChapterDialogEnded() {
 }
 
 void TFormMain::ChapterDialogMouseDown(int x, int y, TMouseButton button) {
+  // Any press hurries the conversation on, the right button too.
   if (DialogSkipButton->Visible && DialogSkipButton->HitTest(x, y))
     DialogSkipButton->MouseDown(x, y, button);
-  else if (button == TMouseButton::mbLeft)
+  else
     ChapterDialog->Click();
 }
 

@@ -91,6 +91,8 @@ class TChapterDialog {
   void TickAndDraw();
 
   bool Playing() const { return FPlaying; }
+  // The line of the running conversation on screen (1..20), 0 before the first.
+  int CurrentLine() const { return FBalloonRunning ? FLine : 0; }
   const TConversation& Conversation(int conversation) const { return FConversations[conversation - 1]; }
   // How long line 1..20 of the running conversation is held, extra time
   // included.

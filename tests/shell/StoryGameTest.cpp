@@ -141,6 +141,20 @@ TEST_F(StoryThroughTheGame, AChapterSpeaksAtTheSoundVolumeWhateverSpokeBefore) {
   EXPECT_EQ(Form().VoicePlayer->Volume(), 70);
 }
 
+TEST_F(StoryThroughTheGame, ARightClickHurriesAConversationOnAsALeftOneDoes) {
+  OpenShopOf(PlayerWith(0, 1));
+  ASSERT_TRUE(BuyAndHearTheChapter(1));
+  const TChapterDialog& dialog = *Form().ChapterDialog;
+  for (int tick = 0; tick < 100 && dialog.CurrentLine() != 1; ++tick) game.RunTicks(1);
+  ASSERT_EQ(dialog.CurrentLine(), 1);
+  for (int press = 0; press < 2; ++press) {
+    game.MouseDown(683, 300, TMouseButton::mbRight);
+    game.MouseUp(683, 300, TMouseButton::mbRight);
+    game.RunTicks(1);
+  }
+  EXPECT_EQ(dialog.CurrentLine(), 2) << "the text completed, then the balloon ended";
+}
+
 TEST_F(StoryThroughTheGame, TheGuideCheersStandingOnTheShopPanelInView) {
   OpenShopOf(PlayerWith(0, 1));
   game.Driver().ClickButton(Form().BuySlots->BuyButton(1));

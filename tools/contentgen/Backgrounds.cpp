@@ -505,7 +505,7 @@ void RegisterScreens(PainterRegistry& r) {
     DrawWindowFrame(cr, 120, 60, w - 240, h - 120, 30);
     OutlinedText(cr, "How to play", w / 2, 140, 48, colour::Gold, colour::Ink, 6);
     const char* lines[] = {"Swap two neighbouring pieces to line up three or more.",
-                           "Collect what the level asks for before the time runs out.",
+                           "Collect what the level asks for: the quicker, the better your medal.",
                            "Matches fill the manna jar and arm your tools."};
     for (int i = 0; i < 3; ++i) OutlinedText(cr, lines[i], w / 2, 230 + i * 150, 26, colour::Ink, colour::White, 0);
     for (int i = 0; i < 3; ++i) DrawPiece(cr, 1, w / 2 - 60 + i * 60, 290, 52);
