@@ -155,6 +155,7 @@ void TFormMain::LoadMainImages() {
   State.MainImagesLoaded = true;
   ImageLoader->LoadJpegFolder(ikStartup, false);
   ImageLoader->LoadImageFolder(ikStartup);
+  LoadingBar->LoadingOver();
   MeasurePictureSizes();
 }
 

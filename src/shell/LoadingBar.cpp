@@ -1,5 +1,6 @@
 #include "shell/LoadingBar.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/StepHelpers.h"
@@ -18,6 +19,11 @@ void TLoadingBar::OneImageLoaded() {
     FLoaded = ImageCountToLoad;
     FLoadingFinished = true;
   }
+}
+
+void TLoadingBar::LoadingOver() {
+  FLoaded = std::max(FLoaded, ImageCountToLoad - 1);
+  FLoadingMinusOneFinished = true;
 }
 
 int TLoadingBar::FillShown() const {

@@ -25,6 +25,10 @@ class TLoadingBar {
   int FillShown() const;
 
   void OneImageLoaded();
+  // Every picture the folder held is in, however many that was (a count
+  // made before a picture failed, or of a folder with none): the bar
+  // completes on the next step.
+  void LoadingOver();
   void StepAndDraw();
   void StartSlide() { FSlideState = 1; }
   // Reads the fill size from the "LoadingBarFill" picture.

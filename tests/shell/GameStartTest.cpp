@@ -72,6 +72,15 @@ void ReachMenu(THeadlessGame& game) {
   ASSERT_TRUE(game.Driver().ReachMenu(2000));
 }
 
+TEST(GameStart, ASplashWithNoPictureToLoadStillTakesItsClick) {
+  THeadlessGame game;  // a program folder of text tables alone
+  game.Start();
+  ASSERT_TRUE(game.RunUntilScene(gsSplash, 400));
+  game.RunTicks(60);
+  game.Click(683, 384);
+  EXPECT_EQ(game.Scene(), gsAddInitialPlayer);
+}
+
 TEST(MenuExit, NoKeepsThePlayerInTheMenu) {
   THeadlessGame game({.WithContent = true});
   ReachMenu(game);
