@@ -4,7 +4,9 @@
 # each kill reads the folder with quillmere-savecheck. The save must still
 # load, and the resume point (island, then level) and the upgrades bought
 # must never fall below the best seen before; the round being played when
-# the kill came may be lost. Every third kill comes right after a won round
+# the kill came may be lost. The player's entry in the high-score table
+# never falls either, and holds at least the score of every won round
+# before the last one shown (each win submits the score as it stands). Every third kill comes right after a won round
 # or a purchase shows in the output, where the next saves are written.
 #
 #   tools/killtest.sh [--build <build dir>] [--game <program folder>]
@@ -72,7 +74,7 @@ saves="$data/Quillmere - Qvx"
 fresh_folder() {
   rm -rf "$data"
   mkdir -p "$data"
-  saved=0 best_island=0 best_level=0 best_upgrades=0 best_story=0
+  saved=0 best_island=0 best_level=0 best_upgrades=0 best_story=0 best_score=0
 }
 fresh_folder
 
@@ -115,14 +117,31 @@ check() {
   echo "  $line"
   local words
   read -ra words <<<"$line"
-  local island=${words[3]} level=${words[5]} upgrades=${words[7]} story=${words[9]}
+  local island=${words[3]} level=${words[5]} upgrades=${words[7]} story=${words[9]} score=${words[11]}
   if ((saved)) && ((island < best_island || (island == best_island && level < best_level) ||
     upgrades < best_upgrades || story < best_story)); then
     fail "progress went back from island $best_island level $best_level upgrades $best_upgrades" \
       "story $best_story to island $island level $level upgrades $upgrades story $story"
   fi
+  local submitted
+  submitted=$(submitted_score)
+  if ((score < best_score || score < submitted)); then
+    fail "the high-score table lost the player's entry: $score, after $best_score and a win at $submitted"
+  fi
   # A step back is counted once; later checks compare with where it went.
-  saved=1 best_island=$island best_level=$level best_upgrades=$upgrades best_story=$story
+  saved=1 best_island=$island best_level=$level best_upgrades=$upgrades best_story=$story best_score=$score
+}
+
+# The score of the won round before the last one this start printed: a later
+# win submitted at least that much (0 before two wins).
+submitted_score() {
+  local wins
+  wins=$(grep -E ' won ' "$output" | tail -n 2 || true)
+  if (($(wc -l <<<"$wins") < 2)); then
+    echo 0
+    return
+  fi
+  head -n 1 <<<"$wins" | sed -E 's/.* score +([0-9]+) .*/\1/'
 }
 
 began=$SECONDS

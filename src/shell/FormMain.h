@@ -663,7 +663,6 @@ class TFormMain {
   void CreateShop();
   void LoadSlotPrices();
   void CreateMap();
-  void WireEarnings();
   void EnterStickerBook();
   void ExplainTheWorkshop();
   void StickerBookBackdrop();

@@ -77,7 +77,7 @@ TEST_F(EnemiesInTheRound, ASpiderLevelIsWonByKnockingOffTheNeededSpiders) {
   EXPECT_EQ(Form().ElementGather->Remaining(ieSpider), 2);
   ASSERT_TRUE(PlayUntilWon(6000));
   EXPECT_EQ(Form().ElementGather->Remaining(ieSpider), 0);
-  EXPECT_GE(Form().BuySlots->Earnings()[elSpider], 2.0f) << "every knocked-off spider earns";
+  EXPECT_GE(Form().BuySlots->Accounts()[elSpider], 2.0f) << "every knocked-off spider earns";
   EXPECT_EQ(Form().Spiders->LiveSpiders(), 0) << "the round's end knocks off the rest";
 }
 

@@ -15,7 +15,9 @@
 // story, and every purchase opens its chapter dialog; the tool watches them
 // to their end, or with --skip skips each by its button.
 // It opens the options once and closes them with OK, and in every round
-// takes a break through the in-game menu after a few moves.
+// takes a break through the in-game menu after a few moves; in the first
+// round it also restarts the round and leaves it for the menu once each,
+// and plays it again from the menu's Play.
 // It then presses Play and, on the map, Play again, and plays round after
 // round from the player's resume point (--island and --level override it):
 // each move is the board's own hint search (the seed settles its ties),
@@ -262,6 +264,11 @@ class TAutoPlayer {
       std::printf("  islands completed %d  upgrades bought %d  ending %s", IslandsCompleted(), Bought(),
                   completeAlready ? "before" : ending ? (FArguments.Skip ? "skipped" : "watched") : "not reached");
     std::printf("\n");
+    // A scene change started inside another leaves the game between two.
+    if (const int nested = form.GameScene->NestedChanges(); nested > 0) {
+      std::cerr << "quillmere-autoplay: " << nested << " scene changes started inside another\n";
+      return 1;
+    }
     if (FArguments.Campaign) return ending && wins + FLosses == rounds ? 0 : 1;
     return rounds == FArguments.Rounds && wins + FLosses == rounds ? 0 : 1;
   }
@@ -335,6 +342,9 @@ class TAutoPlayer {
     // normal level it goes on past the level's time.
     std::int64_t playStart = -1;
     int moves = 0;
+    // What the round pays is what it adds to the accounts by its end.
+    const qm::TAccounts before = form.BuySlots->Accounts();
+    ++FRoundsStarted;
     FTools.ResetUses();
     long long lastToolLook = 0;
     TResult result = TResult::Limit;
@@ -375,8 +385,7 @@ class TAutoPlayer {
       }
       if (FDriver.MakeHintMove()) {
         ++moves;
-        // Once a round, a break through the in-game menu.
-        if (moves == kPauseAtMove && !FDriver.PauseAndResume(400)) {
+        if (!TakeABreak(moves)) {
           result = TResult::Broken;
           break;
         }
@@ -391,7 +400,8 @@ class TAutoPlayer {
     std::string left = boss || result == TResult::Won ? "" : "  left: " + Remaining(*form.ElementGather);
     if (FArguments.Tools) left = "  tools " + std::to_string(FTools.Uses()) + left;
     if (FTutorials > 0) left = "  taught " + std::to_string(std::exchange(FTutorials, 0)) + left;
-    const qm::TAccounts& earned = form.BuySlots->Earnings();
+    qm::TAccounts earned = form.BuySlots->Accounts();
+    for (std::size_t kind = 0; kind < earned.size(); ++kind) earned[kind] -= before[kind];
     std::printf("island %d  level %2d  %-6s  %-6s  ticks %6lld  moves %4d  score %7d  medal %-6s  timer %3d/%3d s  played %3lld s  earned %.1f/%.1f/%.1f/%.1f/%.1f%s\n",
                 form.Progress.IslandIdx, form.Progress.LevelIdx, boss ? "boss" : "normal", ResultName(result), ticks,
                 moves, form.TotalScore->Value(), result == TResult::Won ? MedalName(form.ResultMedal->MedalKind()) : "-",
@@ -446,6 +456,17 @@ class TAutoPlayer {
     return true;
   }
 
+  // Once a round, a break through the in-game menu. The run's first round
+  // is also started over once and given up for the menu once, and played
+  // again from the menu's Play, as a player finding their way would.
+  bool TakeABreak(int moves) {
+    if (moves == kPauseAtMove) return FDriver.PauseAndResume(400);
+    if (FRoundsStarted > 1) return true;
+    if (moves == kRestartAtMove) return FDriver.RestartRound(400);
+    if (moves != kLeaveAtMove) return true;
+    return FDriver.LeaveRoundForMenu(400) && PressPlay(FArguments.Island, FArguments.Level);
+  }
+
   // The retry question after a lost boss round: No, back to the menu.
   bool DeclineRetry() {
     auto& form = FDriver.Form();
@@ -470,6 +491,9 @@ class TAutoPlayer {
   // Long enough for the longest story or chapter, watched.
   static constexpr int kStoryTicks = 20000;
   static constexpr int kPauseAtMove = 5;
+  static constexpr int kRestartAtMove = 8;
+  static constexpr int kLeaveAtMove = 11;
+  int FRoundsStarted = 0;
 
   TArguments FArguments;
   qm::THeadlessDriver FDriver;

@@ -1,13 +1,14 @@
 // quillmere-savecheck: reads a save folder with the game's own readers and
 // prints the current player's progress on one line,
 //
-//   player <NAME> island <I> level <L> upgrades <U> story <0|1>
+//   player <NAME> island <I> level <L> upgrades <U> story <0|1> highscore <S>
 //
 //   quillmere-savecheck <save folder>
 //
-// It exits 1, saying why, when Players.dat is missing, empty or damaged,
-// when it lists no player, or when that player's save file is missing or
-// not one whole record. Nothing in the folder is changed: the game's own
+// The high score is the player's entry in HighScores.dat, 0 when the table
+// has none. It exits 1, saying why, when Players.dat is missing, empty or
+// damaged, when it lists no player, when that player's save file is missing
+// or not one whole record, or when HighScores.dat is missing or damaged. Nothing in the folder is changed: the game's own
 // loading would set a damaged file aside, which would hide what a crash
 // left behind.
 #include <algorithm>
@@ -22,6 +23,7 @@
 #include <vector>
 
 #include "platform/Cp1252.h"
+#include "progress/HighScores.h"
 #include "progress/NameList.h"
 #include "progress/PlayerFiles.h"
 #include "progress/ProgressRecord.h"
@@ -65,10 +67,19 @@ int main(int argc, char** argv) {
   const std::optional<qm::TProgressRecord> record = qm::ReadProgressFile(file);
   if (!record) return Fail(file.string() + " is not one whole record (" + std::to_string(fs::file_size(file, ec)) + " bytes)");
 
+  const fs::path table = folder / "HighScores.dat";
+  std::ifstream scores(table, std::ios::binary);
+  const std::vector<std::uint8_t> scoreBytes((std::istreambuf_iterator<char>(scores)), {});
+  const std::optional<qm::THighScores::TTable> entries = qm::DecodeHighScores(scoreBytes);
+  if (!entries) return Fail(table.string() + " is missing or not one whole table");
+  std::int32_t highScore = 0;
+  for (const qm::THighScoreEntry& entry : *entries)
+    if (entry.Name == current) highScore = std::max(highScore, entry.Score);
+
   const auto upgrades = std::count_if(record->UpgradesBought.begin(), record->UpgradesBought.end(),
                                       [](std::uint8_t bought) { return bought != 0; });
-  std::printf("player %s island %d level %d upgrades %d story %d\n", qm::Cp1252ToUtf8(current).c_str(),
+  std::printf("player %s island %d level %d upgrades %d story %d highscore %d\n", qm::Cp1252ToUtf8(current).c_str(),
               int(record->NextUncompletedIslandIdx), int(record->NextUncompletedLevelIdx), int(upgrades),
-              record->OpeningStoryTold != 0 ? 1 : 0);
+              record->OpeningStoryTold != 0 ? 1 : 0, int(highScore));
   return 0;
 }
