@@ -19,6 +19,11 @@ constexpr int kMenuSlideTicks = 45;
 THeadlessDriver::THeadlessDriver(const TOptions& options)
     : FPlatform(options.Rendering ? CreateRenderingTestPlatform() : CreateHeadlessPlatform()),
       FRecordQuads(options.RecordQuads) {
+  if (options.Rendering && options.DrawOnDemand && FPlatform->Graphics) {
+    auto graphics = std::make_unique<TOnDemandGraphics>(std::move(FPlatform->Graphics));
+    FOnDemand = graphics.get();
+    FPlatform->Graphics = std::move(graphics);
+  }
   auto& system = static_cast<TTestOperatingSystem&>(*FPlatform->System);
   system.ProgramDir = options.ProgramFolder;
   system.SaveRoots = {options.SaveRoot};
@@ -51,6 +56,12 @@ void THeadlessDriver::Tick(int ticks) {
     clock.AdvanceMs(1.0);
     application.Idle();
   }
+}
+
+void THeadlessDriver::DrawTick() {
+  if (FOnDemand) FOnDemand->SetDrawing(true);
+  Tick();
+  if (FOnDemand) FOnDemand->SetDrawing(false);
 }
 
 void THeadlessDriver::FrameToWindow(int frameX, int frameY, int& x, int& y) const {

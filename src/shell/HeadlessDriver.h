@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "board/GeneralDataClass.h"
+#include "platform/OnDemandGraphics.h"
 #include "platform/Platform.h"
 #include "shell/FormMain.h"
 
@@ -25,6 +26,9 @@ class THeadlessDriver {
     // Draw through SDL's software renderer on the dummy video driver rather
     // than the null screen.
     bool Rendering = false;
+    // With Rendering: rasterise only the ticks run by DrawTick, and run the
+    // others at the cost of the game alone.
+    bool DrawOnDemand = false;
     // Keep every quad on the recording device (for tests that read them);
     // otherwise the null screen counts them and keeps none.
     bool RecordQuads = false;
@@ -47,6 +51,8 @@ class THeadlessDriver {
   // Turns the loop a millisecond at a time until the frame timer has fired
   // `ticks` more times.
   void Tick(int ticks = 1);
+  // One tick, rasterised even when drawing is on demand.
+  void DrawTick();
 
   void MouseDown(int frameX, int frameY, TMouseButton button = TMouseButton::mbLeft);
   void MouseMove(int frameX, int frameY);
@@ -127,6 +133,8 @@ class THeadlessDriver {
   bool NameTheNewPlayer(std::string_view name, int maxTicks);
 
   std::unique_ptr<TPlatform> FPlatform;
+  // The platform's graphics when drawing is on demand.
+  TOnDemandGraphics* FOnDemand = nullptr;
   std::unique_ptr<TFormMain> FForm;
   bool FRecordQuads;
 };

@@ -255,7 +255,7 @@ namespace qm {
 namespace {
 
 TEST(Screenshot, F12SavesTheFrameIntoTheSaveFolder) {
-  testing::THeadlessGame game({.Rendering = true});
+  testing::THeadlessGame game({.Rendering = true, .DrawEveryTick = true});
   game.Start();
   game.RunTicks(2);
   int key = vk::F12;

@@ -70,6 +70,7 @@ THeadlessGame::THeadlessGame(TOptions options) {
   driver.ProgramFolder = ProgramFolderFor(options.WithContent, FFolder.Path());
   driver.SaveRoot = SaveRoot(FFolder.Path());
   driver.Rendering = options.Rendering;
+  driver.DrawOnDemand = !options.DrawEveryTick;
   driver.RecordQuads = true;
   FDriver = std::make_unique<THeadlessDriver>(driver);
 }
@@ -99,6 +100,10 @@ std::vector<TPoint> THeadlessGame::DrawnAt(const std::string& image) {
 }
 
 std::optional<TRgbaImage> THeadlessGame::Frame() {
+  if (FDrawnAt != FDriver->Ticks()) {
+    FDriver->DrawTick();
+    FDrawnAt = FDriver->Ticks();
+  }
   IScreenDevice* device = Form().OmegaScreen1->Device();
   return device ? device->ReadFrame() : std::nullopt;
 }

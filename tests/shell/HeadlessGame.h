@@ -40,6 +40,8 @@ class THeadlessGame {
     // Run from the content pack the build generated, rather than from a
     // program folder that holds only the text tables.
     bool WithContent = false;
+    // Rasterise every tick rather than only those a frame is read from.
+    bool DrawEveryTick = false;
   };
 
   THeadlessGame() : THeadlessGame(TOptions{}) {}
@@ -91,7 +93,8 @@ class THeadlessGame {
   // played, as the silent audio device heard it.
   int TimesPlayed(const std::string& name);
 
-  // The frame as last drawn (rendering games only).
+  // The frame of the last tick run (rendering games only). Ticks are run
+  // without rasterising; reading a frame draws one tick more.
   std::optional<TRgbaImage> Frame();
   // Saves the frame under the tests' output folder; returns its path.
   std::filesystem::path CaptureFrame(const std::string& name);
@@ -99,6 +102,8 @@ class THeadlessGame {
  private:
   TTempFolder FFolder;
   std::unique_ptr<THeadlessDriver> FDriver;
+  // The tick whose frame was drawn last.
+  long long FDrawnAt = -1;
 };
 
 }  // namespace qm::testing

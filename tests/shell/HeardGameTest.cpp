@@ -36,7 +36,16 @@ int Loudest(const std::vector<std::int16_t>& samples) {
   return loudest;
 }
 
-void WaitRealTime(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+// The mixer writes on its own thread in real time: waits, up to a generous
+// limit for a busy machine, until the file holds `bytes` more than `from`.
+bool WaitForOutput(const fs::path& file, std::streamoff from, std::streamoff bytes) {
+  for (int wait = 0; wait < 200; ++wait) {
+    std::error_code ec;
+    if (std::streamoff(fs::file_size(file, ec)) >= from + bytes) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  }
+  return false;
+}
 
 TEST(HeardGame, MusicSoundsAfterARoundAndSwitchedOffTheGameIsSilent) {
   TTempFolder folder;
@@ -55,7 +64,9 @@ TEST(HeardGame, MusicSoundsAfterARoundAndSwitchedOffTheGameIsSilent) {
   ASSERT_TRUE(game.Driver().ReachMenu(3000));
   ASSERT_TRUE(game.Driver().ClearRoundFromMenu(6000));
   game.RunTicks(40);  // the round-clear music has faded in
-  WaitRealTime(400);
+  // 16-bit stereo at 44.1 kHz.
+  constexpr std::streamoff kQuarterSecond = 44100 * 4 / 4;
+  ASSERT_TRUE(WaitForOutput(output, fs::file_size(output), kQuarterSecond));
   EXPECT_GT(Loudest(SamplesFrom(output, 0)), 500) << "music is heard";
 
   game.Form().PlayerRecord.MusicOn = 0;
@@ -63,9 +74,9 @@ TEST(HeardGame, MusicSoundsAfterARoundAndSwitchedOffTheGameIsSilent) {
   game.Form().ApplySettings();
   game.RunTicks(2);
   // What the mixer had already queued plays out first.
-  WaitRealTime(300);
+  ASSERT_TRUE(WaitForOutput(output, fs::file_size(output), kQuarterSecond));
   const std::streamoff silenceFrom = fs::file_size(output);
-  WaitRealTime(300);
+  ASSERT_TRUE(WaitForOutput(output, silenceFrom, kQuarterSecond));
   const std::vector<std::int16_t> after = SamplesFrom(output, silenceFrom);
   ASSERT_FALSE(after.empty());
   EXPECT_EQ(Loudest(after), 0);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "AudioOgg.h"
+#include "Sample.h"
 #include "audio/AudioNames.h"
 
 namespace contentgen::audio {
@@ -447,10 +448,13 @@ TWave RenderSong(const TSong& song, int rate) {
 void GenerateMusic(const std::filesystem::path& programFolder) {
   const std::filesystem::path folder = programFolder / std::string(qm::AudioFolder::Music);
   std::filesystem::create_directories(folder);
+  std::size_t index = 0;
   for (auto& [track, song] : Tracks()) {
+    const std::string name(qm::MusicTrack::FileNames[std::size_t(track)]);
+    if (!InSample(name, index++)) continue;
     TWave wave = RenderSong(song, kMusicRate);
     Normalise(wave, 0.16f, 0.85f);
-    WriteOggVorbis(folder / std::string(qm::MusicTrack::FileNames[std::size_t(track)]), wave, kMusicQuality);
+    WriteOggVorbis(folder / name, wave, kMusicQuality);
   }
 }
 

@@ -11,6 +11,7 @@
 #include "Audio.h"
 #include "AudioMusic.h"
 #include "AudioOgg.h"
+#include "Sample.h"
 #include "audio/AudioNames.h"
 
 namespace contentgen::audio {
@@ -468,7 +469,9 @@ void GenerateSounds(const std::filesystem::path& programFolder) {
   const std::filesystem::path folder = programFolder / std::string(qm::AudioFolder::Sounds);
   std::filesystem::create_directories(folder);
   const auto recipes = Recipes();
+  std::size_t index = 0;
   for (const std::string& name : qm::SoundName::All()) {
+    if (!InSample(name, index++)) continue;
     const auto recipe = recipes.find(name);
     if (recipe == recipes.end()) throw std::runtime_error("no recipe for the sound " + name);
     TWave wave = recipe->second.Make();

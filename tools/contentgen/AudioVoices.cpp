@@ -15,6 +15,7 @@
 
 #include "Audio.h"
 #include "AudioOgg.h"
+#include "Sample.h"
 #include "TextContent.h"
 #include "audio/AudioNames.h"
 #include "text/GameTextIds.h"
@@ -162,7 +163,10 @@ std::vector<TVoiceJob> Jobs(const std::filesystem::path& programFolder) {
 }  // namespace
 
 void GenerateVoices(const std::filesystem::path& programFolder) {
-  const std::vector<TVoiceJob> jobs = Jobs(programFolder);
+  std::vector<TVoiceJob> jobs = Jobs(programFolder);
+  std::erase_if(jobs, [index = std::size_t(0)](const TVoiceJob& job) mutable {
+    return !InSample(job.File.generic_string(), index++);
+  });
   // Every file is made on its own, so the order of the workers never shows in
   // the bytes.
   const unsigned workers = std::max(2u, std::thread::hardware_concurrency());

@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "Sample.h"
+
 #include <stdexcept>
 
 #include "Painters.h"
@@ -27,8 +29,10 @@ void GeneratePictures(const std::filesystem::path& programFolder) {
   RegisterCharacterPainters(registry);
   RegisterEffectPainters(registry);
 
+  std::size_t index = 0;
   for (const auto& image : qm::ImageCatalogue()) {
     if (image.Name == qm::img::GlobalFontWhite || image.Name == qm::img::CommentFont) continue;
+    if (!InSample(image.RelativePath(), index++)) continue;
     const Painter* painter = registry.Find(image);
     if (!painter) throw std::runtime_error("no painter for " + image.RelativePath());
     Canvas canvas(image.Width, image.Height);

@@ -1,6 +1,9 @@
 // Writes the default content pack into a program folder, the desktop icons
 // into an icon theme folder, or both:
-//   quillmere-contentgen [--out <folder> [--contact-sheet <file.png>]] [--icons <folder>]
+//   quillmere-contentgen [--out <folder> [--contact-sheet <file.png>]] [--icons <folder>] [--sample N]
+// --sample N makes about one in N pictures, sounds, tracks and voices (and
+// all of the rest), for checking that the generator repeats itself.
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -12,6 +15,7 @@
 #include "Levels.h"
 #include "Pictures.h"
 #include "Prices.h"
+#include "Sample.h"
 #include "Texts.h"
 
 int main(int argc, char** argv) {
@@ -20,10 +24,11 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[++i];
     else if (std::strcmp(argv[i], "--contact-sheet") == 0) contactSheet = argv[++i];
     else if (std::strcmp(argv[i], "--icons") == 0) icons = argv[++i];
+    else if (std::strcmp(argv[i], "--sample") == 0) contentgen::SetSampling(std::atoi(argv[++i]));
   }
   if (out.empty() && (icons.empty() || !contactSheet.empty())) {
     std::cerr << "usage: quillmere-contentgen [--out <program folder> [--contact-sheet <file.png>]]"
-                 " [--icons <icon folder>]\n";
+                 " [--icons <icon folder>] [--sample N]\n";
     return 2;
   }
   try {
