@@ -182,17 +182,16 @@ bool THeadlessDriver::VisitOptions(int maxTicks) {
 }
 
 bool THeadlessDriver::PauseAndResume(int maxTicks) {
-  TFormMain& form = *FForm;
-  ClickButton(*form.InGameMenuButton);
-  if (!ClickWhenShown(*form.InGameMenuWindow, *form.InGameResumeButton, maxTicks)) return false;
-  return WaitForScene(gsMainGame, maxTicks);
+  return ChooseInGameMenu(*FForm->InGameResumeButton, gsMainGame, maxTicks);
 }
 
 bool THeadlessDriver::RestartRound(int maxTicks) {
-  TFormMain& form = *FForm;
-  ClickButton(*form.InGameMenuButton);
-  if (!ClickWhenShown(*form.InGameMenuWindow, *form.InGameRestartButton, maxTicks)) return false;
-  return WaitForScene(gsObjectiveInfo, maxTicks);
+  return ChooseInGameMenu(*FForm->InGameRestartButton, gsObjectiveInfo, maxTicks);
+}
+
+bool THeadlessDriver::ChooseInGameMenu(const TGameButton& button, TGameSceneValues then, int maxTicks) {
+  ClickButton(*FForm->InGameMenuButton);
+  return ClickWhenShown(*FForm->InGameMenuWindow, button, maxTicks) && WaitForScene(then, maxTicks);
 }
 
 bool THeadlessDriver::LeaveRoundForMenu(int maxTicks) {

@@ -131,6 +131,9 @@ class THeadlessDriver {
   // Clicks the button once its window stands; false when it never does.
   bool ClickWhenShown(const TGameMenuWindow& window, const TGameButton& button, int maxTicks);
   bool NameTheNewPlayer(std::string_view name, int maxTicks);
+  // The in-game menu by its button, then one of its buttons; true once the
+  // scene that follows stands.
+  bool ChooseInGameMenu(const TGameButton& button, TGameSceneValues then, int maxTicks);
 
   std::unique_ptr<TPlatform> FPlatform;
   // The platform's graphics when drawing is on demand.
