@@ -150,7 +150,6 @@ void TFormMain::ApplyProgress() {
   Progress.IslandIdx = Progress.NextUncompletedIslandIdx;
   Progress.LevelIdx = Progress.NextUncompletedLevelIdx;
   BookProgressTube->ShowAt(StickerBookObjects->ZeppelinRevealed() ? 100 : BuySlots->BookPoints());
-
   // The window keeps the display mode it has; the setting follows it.
   PlayerRecord.FullScreen = OmegaScreen1->FullScreen ? 1 : 0;
   State.FullScreenOption = OmegaScreen1->FullScreen;
