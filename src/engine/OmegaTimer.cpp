@@ -123,7 +123,9 @@ void TOmegaTimer::Tick(bool& done) {
   } else {
     elapsed = SlowFrameTest(elapsed);
     if (FireTest(elapsed)) Fire(now);
-    PublishIdleWait(now);
+    // Read again: the frame just drawn took time of its own, and sleeping a
+    // whole period after it would stretch every slow frame by one more.
+    PublishIdleWait(ReadClock());
   }
   ChainIdleHandler(done);
 }

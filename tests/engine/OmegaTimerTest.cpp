@@ -93,6 +93,17 @@ TEST_F(OmegaTimerPacing, TheLoopMaySleepUntilTheNextFrameIsDue) {
   EXPECT_EQ(app.IdleWaitMs, 0u) << "free running wants every pass";
 }
 
+TEST_F(OmegaTimerPacing, TheSleepAfterASlowFrameLeavesOutTheFrameItself) {
+  Start();
+  timer.OnTimer = [this] {
+    ++frames;
+    clock.Advance(22'000);  // drawing the frame took 22 ms
+  };
+  PassAfter(kFrame);
+  EXPECT_EQ(frames, 1);
+  EXPECT_EQ(app.IdleWaitMs, 9u) << "the next frame is due 30.3 ms after this one started, 8.3 ms from now";
+}
+
 TEST_F(OmegaTimerPacing, NoFrameBeforeOneTargetPeriod) {
   Start();
   PassAfter(kFrame - 1);
