@@ -23,6 +23,8 @@ class TOnDemandGraphics : public IGraphics {
   // Off from the start; the devices made so far and later follow.
   void SetDrawing(bool drawing) { *FDrawing = drawing; }
   bool Drawing() const { return *FDrawing; }
+  // The graphics that do the drawing.
+  IGraphics& Real() { return *FReal; }
 
  private:
   std::unique_ptr<IGraphics> FReal;

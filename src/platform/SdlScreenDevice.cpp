@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/PixelEdges.h"
 #include "platform/PolygonClip.h"
 #include "platform/SdlWindow.h"
+#include "platform/SoftwareScreenDevice.h"
 
 namespace qm {
 
@@ -159,25 +161,6 @@ bool TSdlScreenDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destina
   if (SDL_SetTextureBlendMode(FWhite, mode) != 0) return false;
   FBlendMode = mode;
   return true;
-}
-
-void TSdlScreenDevice::ToPixelEdges(const TScreenVertex (&v)[4], int textureWidth, int textureHeight,
-                                    TScreenVertex (&exact)[4]) {
-  std::copy(std::begin(v), std::end(v), std::begin(exact));
-  // Pixels of the picture along the quad's top edge and down its left edge.
-  const float across = std::fabs(v[1].U - v[0].U) * float(textureWidth);
-  const float down = std::fabs(v[3].V - v[0].V) * float(textureHeight);
-  if (across <= 0 || down <= 0) return;
-  // The top and left edges lie half a picture pixel (scaled and turned as
-  // the quad is) outside the picture: move them in by as much.
-  const float alongX = (v[1].X - v[0].X) * 0.5f / (across + 0.5f), alongY = (v[1].Y - v[0].Y) * 0.5f / (across + 0.5f);
-  const float downX = (v[3].X - v[0].X) * 0.5f / (down + 0.5f), downY = (v[3].Y - v[0].Y) * 0.5f / (down + 0.5f);
-  exact[0].X += alongX + downX;
-  exact[0].Y += alongY + downY;
-  exact[1].X += downX;
-  exact[1].Y += downY;
-  exact[3].X += alongX;
-  exact[3].Y += alongY;
 }
 
 void TSdlScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
@@ -351,23 +334,37 @@ bool RasterisesOnTheProcessor(SDL_Renderer* renderer) {
   return false;
 }
 
+// SDL_RENDER_DRIVER=software asks for the processor's drawing.
+bool ForceSoftware() {
+  const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  return driver && std::strcmp(driver, "software") == 0;
+}
+
 }  // namespace
 
 std::unique_ptr<IScreenDevice> TSdlGraphics::CreateDevice(IWindow& window, const TPresentParameters& params,
                                                           TDeviceType type) {
   auto* sdlWindow = dynamic_cast<TSdlWindow*>(&window);
   if (!sdlWindow || !sdlWindow->Valid()) return nullptr;
-  Uint32 flags = SDL_RENDERER_TARGETTEXTURE;
-  flags |= type == TDeviceType::dtHardware ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
-  if (!params.Windowed && params.VSync) flags |= SDL_RENDERER_PRESENTVSYNC;
-  SDL_Renderer* renderer = SDL_CreateRenderer(sdlWindow->Handle(), -1, flags);
-  if (renderer && type == TDeviceType::dtHardware && RasterisesOnTheProcessor(renderer)) {
-    SDL_DestroyRenderer(renderer);
-    renderer = SDL_CreateRenderer(sdlWindow->Handle(), -1, SDL_RENDERER_TARGETTEXTURE | SDL_RENDERER_SOFTWARE);
+  if (AlwaysSdlRenderer || (type == TDeviceType::dtHardware && !ForceSoftware())) {
+    Uint32 flags = SDL_RENDERER_TARGETTEXTURE | (AlwaysSdlRenderer ? 0 : SDL_RENDERER_ACCELERATED);
+    if (!params.Windowed && params.VSync) flags |= SDL_RENDERER_PRESENTVSYNC;
+    if (SDL_Renderer* renderer = SDL_CreateRenderer(sdlWindow->Handle(), -1, flags)) {
+      if (AlwaysSdlRenderer || !RasterisesOnTheProcessor(renderer)) {
+        auto device = std::make_unique<TSdlScreenDevice>(*sdlWindow, renderer, params);
+        if (device->Ready()) return device;
+        return nullptr;
+      }
+      SDL_DestroyRenderer(renderer);
+    }
   }
-  if (!renderer) return nullptr;
-  auto device = std::make_unique<TSdlScreenDevice>(*sdlWindow, renderer, params);
-  if (!device->Ready()) return nullptr;
+  // Drawn by the processor: the game's own screen, straight into the
+  // window's surface.
+  auto device = std::make_unique<TSoftwareScreenDevice>(params);
+  device->Shortcuts = ProcessorShortcuts;
+  device->OnPresent = [sdlWindow](const TPixelSurface& frame) {
+    sdlWindow->ShowFrame(frame.Pixels.data(), frame.Width, frame.Height);
+  };
   return device;
 }
 

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "platform/ScreenDevice.h"
+#include "platform/SoftwareScreenDevice.h"
 
 #include <SDL_rect.h>
 
@@ -18,23 +19,16 @@ class TSdlWindow;
 // Draws through an SDL renderer into a render target of the back buffer's
 // size, then shows that target letterboxed in the window. Reading the frame
 // back therefore gives exactly what the game drew.
-//
-// Quads arrive as the image list builds them, for a device whose pixel
-// centres lie on whole coordinates: half a pixel wider at the top and left
-// than the picture. SDL's pixel centres lie at +0.5, so each textured quad
-// is taken back to the picture's own edges here: a W x H picture drawn at
-// (x, y) unscaled covers exactly columns x..x+W-1 and rows y..y+H-1.
-// Textures are made at the picture's size, whatever size the caller asks
-// for; texture coordinates keep counting in the size asked for.
+// SDL's pixel centres lie at +0.5, so each textured quad is taken back to
+// the picture's own edges (see PixelEdges.h). Textures are made at the
+// picture's size, whatever size the caller asks for; texture coordinates
+// keep counting in the size asked for.
 class TSdlScreenDevice : public IScreenDevice {
  public:
   TSdlScreenDevice(TSdlWindow& window, SDL_Renderer* renderer, const TPresentParameters& params);
   ~TSdlScreenDevice() override;
 
   bool Ready() const { return FTarget != nullptr && FWhite != nullptr; }
-  // The quad with its corners on the picture's pixel edges (see above).
-  static void ToPixelEdges(const TScreenVertex (&vertices)[4], int textureWidth, int textureHeight,
-                           TScreenVertex (&exact)[4]);
 
   TCooperativeLevel TestCooperativeLevel() override;
   bool Reset(const TPresentParameters& params) override;
@@ -97,6 +91,12 @@ class TSdlScreenDevice : public IScreenDevice {
 
 class TSdlGraphics : public IGraphics {
  public:
+  // Without a graphics card the game's own processor screen draws; set, SDL's
+  // renderer draws instead (its software one there), as on a graphics card.
+  bool AlwaysSdlRenderer = false;
+  // What the processor screens made from now on may take short cuts in.
+  TSoftwareScreenDevice::TShortcuts ProcessorShortcuts;
+
   std::unique_ptr<IScreenDevice> CreateDevice(IWindow& window, const TPresentParameters& params,
                                               TDeviceType type) override;
   void Beep() override;

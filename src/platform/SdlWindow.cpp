@@ -121,6 +121,26 @@ TLetterbox TSdlWindow::PresentRect() const {
   return TLetterbox::Fit(width, height, FBufferWidth, FBufferHeight);
 }
 
+void TSdlWindow::ShowFrame(const std::uint32_t* pixels, int width, int height) {
+  SDL_Surface* surface = FWindow ? SDL_GetWindowSurface(FWindow) : nullptr;
+  if (!surface) return;
+  SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(pixels), width, height, 32,
+                                                          width * 4, SDL_PIXELFORMAT_ARGB8888);
+  if (!frame) return;
+  SDL_SetSurfaceBlendMode(frame, SDL_BLENDMODE_NONE);
+  const TLetterbox box = PresentRect();
+  SDL_Rect rect{box.Left, box.Top, box.Width, box.Height};
+  // Black bars where the frame leaves the window uncovered.
+  if (rect.x > 0 || rect.y > 0 || rect.w < surface->w || rect.h < surface->h)
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+  if (rect.w == width && rect.h == height)
+    SDL_BlitSurface(frame, nullptr, surface, &rect);
+  else
+    SDL_BlitScaled(frame, nullptr, surface, &rect);
+  SDL_FreeSurface(frame);
+  SDL_UpdateWindowSurface(FWindow);
+}
+
 void TSdlWindow::MapMouse(int windowX, int windowY, int& x, int& y) const {
   PresentRect().ToBuffer(windowX, windowY, FBufferWidth, FBufferHeight, x, y);
 }

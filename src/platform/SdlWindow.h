@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "platform/Letterbox.h"
 #include "platform/Window.h"
 
@@ -33,6 +35,9 @@ class TSdlWindow : public IWindow {
 
   // Where the back buffer is shown inside the window right now.
   TLetterbox PresentRect() const;
+  // A frame of 0xAARRGGBB words shown in the window's own surface,
+  // letterboxed, for a screen drawn without SDL's renderer.
+  void ShowFrame(const std::uint32_t* pixels, int width, int height);
   // Mouse, keyboard and close events of this window; true when handled.
   bool HandleEvent(const SDL_Event& event);
 

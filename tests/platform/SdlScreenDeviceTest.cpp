@@ -35,13 +35,18 @@ int Added(int color, int alpha, int background) { return std::min(255, backgroun
 // A vertex channel after the screen's colour step with the default colour.
 int Stepped(int channel) { return channel * 255 / 256; }
 
-class SdlScreenDeviceTest : public testing::Test {
+// Each case runs on both screens a machine may get: the game's own
+// processor screen (no graphics card) and SDL's renderer (a graphics card's
+// path, here SDL's software renderer).
+class SdlScreenDeviceTest : public testing::TestWithParam<bool> {
  protected:
   static constexpr int kWidth = 64, kHeight = 48;
 
   void SetUp() override {
     platform = CreateRenderingTestPlatform();
-    if (!dynamic_cast<TSdlGraphics*>(platform->Graphics.get())) GTEST_SKIP() << "SDL cannot make a window here";
+    auto* graphics = dynamic_cast<TSdlGraphics*>(platform->Graphics.get());
+    if (!graphics) GTEST_SKIP() << "SDL cannot make a window here";
+    graphics->AlwaysSdlRenderer = SdlRenderer();
     screen = std::make_unique<TOmegaScreen>(platform->Graphics.get(), *platform->Window, *platform->MessageBox,
                                             *platform->Application);
     screen->Width = kWidth;
@@ -53,6 +58,7 @@ class SdlScreenDeviceTest : public testing::Test {
   void TearDown() override { screen.reset(); }
 
   IScreenDevice& Device() { return *screen->Device(); }
+  static bool SdlRenderer() { return GetParam(); }
 
   // A quad over (left, top)–(right, bottom) in one vertex colour.
   static TOmegaRenderer Quad(float left, float top, float right, float bottom, std::uint32_t color = 0xFFFFFFFF) {
@@ -121,7 +127,7 @@ using SdlScreenTexturedQuads = SdlScreenDeviceTest;
 using SdlScreenBlending = SdlScreenDeviceTest;
 using SdlScreenReset = SdlScreenDeviceTest;
 
-TEST_F(SdlScreenClear, TheFrameIsTheBackBufferClearedToOpaqueBlack) {
+TEST_P(SdlScreenClear, TheFrameIsTheBackBufferClearedToOpaqueBlack) {
   Frame(kBlack, [] {});
   EXPECT_EQ(frame->Width, kWidth);
   EXPECT_EQ(frame->Height, kHeight);
@@ -130,7 +136,7 @@ TEST_F(SdlScreenClear, TheFrameIsTheBackBufferClearedToOpaqueBlack) {
   ExpectNear(Pixel(30, 20), kBlack, "middle");
 }
 
-TEST_F(SdlScreenSolidQuads, AWhiteQuadCoversExactlyItsRectangle) {
+TEST_P(SdlScreenSolidQuads, AWhiteQuadCoversExactlyItsRectangle) {
   Frame(kBlack, [&] { screen->DrawQuad(Quad(8, 8, 24, 24)); });
   int white = Over(Stepped(255), Stepped(255), 0);
   ExpectNear(Pixel(8, 8), {white, white, white, 255}, "first pixel");
@@ -141,13 +147,13 @@ TEST_F(SdlScreenSolidQuads, AWhiteQuadCoversExactlyItsRectangle) {
   ExpectNear(Pixel(16, 24), kBlack, "below it");
 }
 
-TEST_F(SdlScreenSolidQuads, TheVertexColourTintsTheQuad) {
+TEST_P(SdlScreenSolidQuads, TheVertexColourTintsTheQuad) {
   Frame(kBlack, [&] { screen->DrawQuad(Quad(8, 8, 24, 24, 0xFFFF8000)); });
   int alpha = Stepped(255);
   ExpectNear(Pixel(16, 16), {Over(Stepped(255), alpha, 0), Over(Stepped(128), alpha, 0), 0, 255}, "orange");
 }
 
-TEST_F(SdlScreenSolidQuads, ColoursAreInterpolatedBetweenVertices) {
+TEST_P(SdlScreenSolidQuads, ColoursAreInterpolatedBetweenVertices) {
   TOmegaRenderer quad = Quad(0, 0, 64, 16, 0xFFFF0000);
   quad.Vertices[1].Color = quad.Vertices[2].Color = 0xFF0000FF;
   Frame(kBlack, [&] { screen->DrawQuad(quad); });
@@ -160,7 +166,7 @@ TEST_F(SdlScreenSolidQuads, ColoursAreInterpolatedBetweenVertices) {
   EXPECT_NEAR(middle.B, 127, 10);
 }
 
-TEST_F(SdlScreenTexturedQuads, TheTextureAppearsWhereTheQuadIs) {
+TEST_P(SdlScreenTexturedQuads, TheTextureAppearsWhereTheQuadIs) {
   TTextureId texture = QuarteredTexture();
   ASSERT_NE(texture, NoTexture);
   // Four texels across 16 pixels, half a texel (2 pixels) wider at the top
@@ -181,7 +187,7 @@ TEST_F(SdlScreenTexturedQuads, TheTextureAppearsWhereTheQuadIs) {
   ExpectNear(Pixel(33, 28), kBlack, "right of the quad");
 }
 
-TEST_F(SdlScreenTexturedQuads, PartOfATextureIsPickedByItsCoordinates) {
+TEST_P(SdlScreenTexturedQuads, PartOfATextureIsPickedByItsCoordinates) {
   TOmegaRenderer quad = Quad(-4, -4, 16, 16);  // two texels across 16 pixels
   quad.Texture = QuarteredTexture();
   // Only the green quarter.
@@ -197,7 +203,7 @@ TEST_F(SdlScreenTexturedQuads, PartOfATextureIsPickedByItsCoordinates) {
   }
 }
 
-TEST_F(SdlScreenTexturedQuads, APictureDrawnUnscaledCoversExactlyItsOwnPixels) {
+TEST_P(SdlScreenTexturedQuads, APictureDrawnUnscaledCoversExactlyItsOwnPixels) {
   // Five by three pixels, each of its own colour, drawn through the image
   // list at (10, 7) with smoothing on, as the game draws.
   TRgbaImage picture(5, 3);
@@ -227,7 +233,7 @@ TEST_F(SdlScreenTexturedQuads, APictureDrawnUnscaledCoversExactlyItsOwnPixels) {
     }
 }
 
-TEST_F(SdlScreenBlending, NormalModeWeighsByTheSourceAlpha) {
+TEST_P(SdlScreenBlending, NormalModeWeighsByTheSourceAlpha) {
   // Half-transparent red.
   Frame(kSlate, [&] {
     screen->SetBlendMode(0);
@@ -239,7 +245,7 @@ TEST_F(SdlScreenBlending, NormalModeWeighsByTheSourceAlpha) {
   ExpectNear(Pixel(30, 30), kSlate, "background");
 }
 
-TEST_F(SdlScreenBlending, AdditiveModeAddsTheColourWeighedByItsAlpha) {
+TEST_P(SdlScreenBlending, AdditiveModeAddsTheColourWeighedByItsAlpha) {
   Frame(kSlate, [&] {
     screen->SetBlendMode(2);
     screen->DrawQuad(Quad(8, 8, 24, 24, 0x80FF0000));
@@ -248,7 +254,7 @@ TEST_F(SdlScreenBlending, AdditiveModeAddsTheColourWeighedByItsAlpha) {
   ExpectNear(Pixel(16, 16), {Added(red, alpha, kSlate.R), kSlate.G, kSlate.B, 255}, "added");
 }
 
-TEST_F(SdlScreenBlending, AdditiveModeSaturatesAtWhite) {
+TEST_P(SdlScreenBlending, AdditiveModeSaturatesAtWhite) {
   Frame(kSlate, [&] {
     screen->SetBlendMode(2);
     screen->DrawQuad(Quad(8, 8, 24, 24));
@@ -257,8 +263,9 @@ TEST_F(SdlScreenBlending, AdditiveModeSaturatesAtWhite) {
   ExpectNear(Pixel(16, 16), {255, 255, 255, 255}, "saturated");
 }
 
-TEST_F(SdlScreenBlending, AModeTheRendererCannotDoDrawsLikeTheNormalOne) {
-  // Mode 11 (destination colour both ways) is beyond the software renderer.
+TEST_P(SdlScreenBlending, AModeTheRendererCannotDoDrawsLikeTheNormalOne) {
+  if (!SdlRenderer()) GTEST_SKIP() << "the processor screen does every mode";
+  // Mode 11 (destination colour both ways) is beyond SDL's software renderer.
   Frame(kSlate, [&] {
     screen->SetBlendMode(0);
     screen->DrawQuad(Quad(0, 0, 16, 16, 0x80FF0000));
@@ -269,7 +276,19 @@ TEST_F(SdlScreenBlending, AModeTheRendererCannotDoDrawsLikeTheNormalOne) {
   ExpectNear(Pixel(40, 8), normal, "mode 11");
 }
 
-TEST_F(SdlScreenReset, ALostDeviceComesBackWithItsFrameAndItsSolidFills) {
+TEST_P(SdlScreenBlending, TheProcessorScreenWeighsBothByTheFramesColourInMode11) {
+  if (SdlRenderer()) GTEST_SKIP() << "SDL's software renderer draws mode 11 as mode 0";
+  Frame(kSlate, [&] {
+    screen->SetBlendMode(11);
+    screen->DrawQuad(Quad(32, 0, 48, 16, 0x80FF0000));
+  });
+  auto both = [](int source, int frame) { return std::min(255, (source * frame + frame * frame) / 255); };
+  ExpectNear(Pixel(40, 8),
+             {both(Stepped(255), kSlate.R), both(0, kSlate.G), both(0, kSlate.B), both(Stepped(128), kSlate.A)},
+             "mode 11");
+}
+
+TEST_P(SdlScreenReset, ALostDeviceComesBackWithItsFrameAndItsSolidFills) {
   SDL_Event lost{};
   lost.type = SDL_RENDER_DEVICE_RESET;
   SDL_PushEvent(&lost);
@@ -279,7 +298,7 @@ TEST_F(SdlScreenReset, ALostDeviceComesBackWithItsFrameAndItsSolidFills) {
   ExpectNear(Pixel(16, 16), {white, white, white, 255}, "a solid fill after the reset");
 }
 
-TEST_F(SdlScreenReset, AModeSwitchKeepsTexturesAndResizesTheFrame) {
+TEST_P(SdlScreenReset, AModeSwitchKeepsTexturesAndResizesTheFrame) {
   TTextureId texture = QuarteredTexture();
   screen->Width = 32;
   screen->Height = 24;
@@ -292,6 +311,12 @@ TEST_F(SdlScreenReset, AModeSwitchKeepsTexturesAndResizesTheFrame) {
   EXPECT_GT(Pixel(3, 3).R, 240) << "the red quarter is still there";
   EXPECT_GT(Pixel(12, 12).G, 240) << "the yellow quarter is still there";
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenClear, testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenSolidQuads, testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenTexturedQuads, testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenBlending, testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenReset, testing::Values(false, true));
 
 TEST(Letterbox, AWiderBufferInAFullHdWindowFillsTheWidth) {
   TLetterbox box = TLetterbox::Fit(1920, 1080, 1366, 768);

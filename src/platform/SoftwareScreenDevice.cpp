@@ -1,0 +1,122 @@
+#include "platform/SoftwareScreenDevice.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "platform/PixelEdges.h"
+
+namespace qm {
+
+namespace {
+
+// A rectangle (maybe turned) in one colour with the texture laid square on
+// it: what nearly every draw is.
+bool IsSprite(const TScreenVertex (&v)[4]) {
+  for (int i = 1; i < 4; ++i)
+    if (v[i].Color != v[0].Color) return false;
+  if (v[1].V != v[0].V || v[2].V != v[3].V || v[3].U != v[0].U || v[2].U != v[1].U) return false;
+  const float tolerance = 0.01f;
+  return std::fabs(v[2].X - (v[1].X + v[3].X - v[0].X)) <= tolerance &&
+         std::fabs(v[2].Y - (v[1].Y + v[3].Y - v[0].Y)) <= tolerance;
+}
+
+// Scaled sprites' texels kept at most: about four frames' worth.
+constexpr std::size_t kSampledTexels = 4u * 1366 * 768;
+
+std::optional<std::uint32_t> UniformPixel(const TPixelSurface& picture) {
+  const std::uint32_t first = picture.Pixels.front();
+  if (std::any_of(picture.Pixels.begin(), picture.Pixels.end(), [&](std::uint32_t p) { return p != first; }))
+    return std::nullopt;
+  return first;
+}
+
+}  // namespace
+
+TSoftwareScreenDevice::TSoftwareScreenDevice(const TPresentParameters& params)
+    : FFrame(params.Width, params.Height), FSampled(kSampledTexels) {}
+
+bool TSoftwareScreenDevice::Reset(const TPresentParameters& params) {
+  if (params.Width != FFrame.Width || params.Height != FFrame.Height) FFrame = TPixelSurface(params.Width, params.Height);
+  return true;
+}
+
+TTextureId TSoftwareScreenDevice::CreateTexture(int width, int height, const TRgbaImage& picture) {
+  // Only the picture is kept: the padding up to the size asked for is never
+  // drawn.
+  const int columns = std::clamp(picture.Width, 1, std::max(width, 1));
+  const int rows = std::clamp(picture.Height, 1, std::max(height, 1));
+  TTexture texture{TPixelSurface(columns, rows), std::max(width, 1), std::max(height, 1), std::nullopt};
+  for (int y = 0; y < std::min(rows, picture.Height); ++y)
+    for (int x = 0; x < std::min(columns, picture.Width); ++x) {
+      const std::uint8_t* p = picture.At(x, y);
+      texture.Pixels.Row(y)[x] = std::uint32_t(p[3]) << 24 | std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2];
+    }
+  texture.Uniform = UniformPixel(texture.Pixels);
+  const TTextureId id = FNextTexture++;
+  FTextures.emplace(id, std::move(texture));
+  return id;
+}
+
+void TSoftwareScreenDevice::DestroyTexture(TTextureId texture) {
+  FSampled.Forget(texture);
+  FTextures.erase(texture);
+}
+
+void TSoftwareScreenDevice::Present() {
+  if (OnPresent) OnPresent(FFrame);
+}
+
+void TSoftwareScreenDevice::Clear(std::uint32_t argb) { std::fill(FFrame.Pixels.begin(), FFrame.Pixels.end(), argb); }
+
+bool TSoftwareScreenDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destination) {
+  FBlend = {source, destination};
+  return true;
+}
+
+const TSoftwareScreenDevice::TTexture* TSoftwareScreenDevice::Bound() const {
+  auto it = FTextures.find(FBound);
+  return it == FTextures.end() ? nullptr : &it->second;
+}
+
+void TSoftwareScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
+  const TTexture* texture = Bound();
+  // A solid fill has no picture pixels to line up: it is drawn as given.
+  TScreenVertex exact[4];
+  if (texture)
+    ToPixelEdges(vertices, texture->Width, texture->Height, exact);
+  else
+    std::copy(std::begin(vertices), std::end(vertices), std::begin(exact));
+  const TPixelSurface* pixels = texture ? &texture->Pixels : nullptr;
+  if (!IsSprite(exact)) {
+    DrawGouraudQuad(FFrame, pixels, texture ? texture->Width : 1, texture ? texture->Height : 1, exact, FLinear, FBlend);
+    return;
+  }
+  const float width = texture ? float(texture->Width) : 1, height = texture ? float(texture->Height) : 1;
+  TSpriteQuad quad{exact[0].X,          exact[0].Y,          exact[1].X,         exact[1].Y,
+                   exact[3].X,          exact[3].Y,          exact[0].U * width, exact[0].V * height,
+                   exact[1].U * width,  exact[3].V * height, exact[0].Color};
+  // Any texel of a picture in one colour, filtered or not, is that colour.
+  if (texture && texture->Uniform && Shortcuts.UniformAsFill) {
+    quad.Color = Tinted(*texture->Uniform, quad.Color);
+    pixels = nullptr;
+  }
+  DrawSprite(FFrame, {pixels, FBound, Shortcuts.KeepSampled ? &FSampled : nullptr, Shortcuts.Raster}, quad, FLinear,
+             FBlend);
+}
+
+std::optional<TRgbaImage> TSoftwareScreenDevice::ReadFrame() {
+  TRgbaImage frame(FFrame.Width, FFrame.Height);
+  for (int y = 0; y < FFrame.Height; ++y)
+    for (int x = 0; x < FFrame.Width; ++x) {
+      const std::uint32_t pixel = FFrame.Row(y)[x];
+      std::uint8_t* p = frame.At(x, y);
+      p[0] = std::uint8_t(pixel >> 16);
+      p[1] = std::uint8_t(pixel >> 8);
+      p[2] = std::uint8_t(pixel);
+      p[3] = std::uint8_t(pixel >> 24);
+    }
+  return frame;
+}
+
+}  // namespace qm

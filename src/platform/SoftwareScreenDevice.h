@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <unordered_map>
+
+#include "platform/ScreenDevice.h"
+#include "platform/SoftwareRaster.h"
+
+namespace qm {
+
+// The screen drawn by the processor into a frame of its own, for machines
+// without a usable graphics card: every quad is cut to the frame before any
+// pixel is touched, so a picture costs what of it can be seen, and the
+// common cases (a picture drawn at its own size, a solid fill) take straight
+// runs of pixels. A presented frame is handed to OnPresent to be shown.
+class TSoftwareScreenDevice : public IScreenDevice {
+ public:
+  explicit TSoftwareScreenDevice(const TPresentParameters& params);
+
+  std::function<void(const TPixelSurface& frame)> OnPresent;
+
+  // Ways round work that give the very same pixels; tests turn each off to
+  // compare.
+  struct TShortcuts {
+    // A picture of one colour throughout is drawn as a fill of it.
+    bool UniformAsFill = true;
+    // A scaled sprite drawn again in the same place reuses its texels.
+    bool KeepSampled = true;
+    TRasterShortcuts Raster;
+  };
+  TShortcuts Shortcuts;
+
+  TCooperativeLevel TestCooperativeLevel() override { return TCooperativeLevel::clOk; }
+  bool Reset(const TPresentParameters& params) override;
+  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) override;
+  void DestroyTexture(TTextureId texture) override;
+  std::uint32_t TextureGeneration() const override { return 0; }
+  void BeginScene() override {}
+  void EndScene() override {}
+  void Present() override;
+  void Clear(std::uint32_t argb) override;
+  bool SetBlendFactors(TBlendFactor source, TBlendFactor destination) override;
+  void SetLinearFiltering(bool linear) override { FLinear = linear; }
+  void SetTexture(TTextureId texture) override { FBound = texture; }
+  void DrawQuad(const TScreenVertex (&vertices)[4]) override;
+  void SetGammaRamp(const std::uint16_t (&)[3][256]) override {}
+  std::optional<TRgbaImage> ReadFrame() override;
+
+ private:
+  // The picture's pixels; its coordinates count in the size asked for.
+  struct TTexture {
+    TPixelSurface Pixels;
+    int Width = 1, Height = 1;
+    // Set when every pixel of the picture is this one.
+    std::optional<std::uint32_t> Uniform;
+  };
+
+  const TTexture* Bound() const;
+
+  TPixelSurface FFrame;
+  std::unordered_map<TTextureId, TTexture> FTextures;
+  TSampledSprites FSampled;
+  TTextureId FNextTexture = 1;
+  TTextureId FBound = NoTexture;
+  TPixelBlend FBlend;
+  bool FLinear = false;
+};
+
+}  // namespace qm
