@@ -6,10 +6,18 @@
 #include <numbers>
 #include <vector>
 
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
 #include "engine/OmegaScreen.h"
 #include "platform/HeadlessScreenDevice.h"
+#include "platform/OnDemandGraphics.h"
 #include "platform/Platform.h"
 #include "platform/SdlScreenDevice.h"
+#include "shell/FormMain.h"
+#include "shell/HeadlessDriver.h"
 
 namespace qm {
 namespace {
@@ -80,13 +88,16 @@ std::unique_ptr<TOmegaScreen> MainWindowScreen(TPlatform& platform) {
   return screen;
 }
 
-// The SDL software renderer into a 1366x768 target, presented each frame.
-void SoftwareScreen(benchmark::State& state, float degrees, bool empty = false) {
+// The processor screen (or SDL's software renderer) into a 1366x768 frame,
+// presented each frame.
+void SoftwareScreen(benchmark::State& state, float degrees, bool empty = false, bool sdlRenderer = false) {
   auto platform = CreateRenderingTestPlatform();
-  if (!dynamic_cast<TSdlGraphics*>(platform->Graphics.get())) {
+  auto* sdl = dynamic_cast<TSdlGraphics*>(platform->Graphics.get());
+  if (!sdl) {
     state.SkipWithError("SDL cannot make a window here");
     return;
   }
+  sdl->AlwaysSdlRenderer = sdlRenderer;
   {
     auto screen = MainWindowScreen(*platform);
     TTextureId texture = screen->Device()->CreateTexture(64, 64, SpritePicture());
@@ -112,11 +123,58 @@ void NullScreen(benchmark::State& state, float degrees) {
 }
 
 void BM_NullScreenAxisAligned(benchmark::State& state) { NullScreen(state, 0); }
+
+// One tick of the first round (a few moves in, standing still), stepped and
+// drawn for real: on the processor screen a machine without a graphics card
+// gets, or on SDL's software renderer.
+void RoundFrame(benchmark::State& state, bool sdlRenderer) {
+  namespace fs = std::filesystem;
+  const fs::path saves = fs::temp_directory_path() / ("qm-bench-round-" + std::to_string(::getpid()));
+  {
+    THeadlessDriver::TOptions options;
+    options.ProgramFolder = QUILLMERE_GAME_DIR;
+    options.SaveRoot = saves;
+    options.Rendering = true;
+    options.DrawOnDemand = true;
+    THeadlessDriver driver(options);
+    auto* onDemand = dynamic_cast<TOnDemandGraphics*>(driver.Platform().Graphics.get());
+    auto* sdl = onDemand ? dynamic_cast<TSdlGraphics*>(&onDemand->Real()) : nullptr;
+    if (!sdl) {
+      state.SkipWithError("SDL cannot make a window here");
+      return;
+    }
+    sdl->AlwaysSdlRenderer = sdlRenderer;
+    driver.Start();
+    if (!driver.ReachMenu(20000, "BENCH")) {
+      state.SkipWithError("the menu was not reached: build the content first");
+      return;
+    }
+    driver.Form().StartLevel();
+    driver.WaitForScene(gsObjectiveInfo, 200);
+    driver.Tick(30);
+    driver.Click(683, 384);
+    for (int moves = 0, tick = 0; moves < 2 && tick < 600; ++tick) {
+      moves += driver.MakeHintMove() ? 1 : 0;
+      driver.Tick(1);
+    }
+    driver.Tick(60);
+    for (auto _ : state) driver.DrawTick();
+  }
+  std::error_code ec;
+  fs::remove_all(saves, ec);
+}
+
+void BM_RoundFrameProcessorScreen(benchmark::State& state) { RoundFrame(state, false); }
+void BM_RoundFrameSdlSoftwareRenderer(benchmark::State& state) { RoundFrame(state, true); }
+void BM_SdlRendererAxisAligned(benchmark::State& state) { SoftwareScreen(state, 0, false, true); }
 void BM_NullScreenRotated(benchmark::State& state) { NullScreen(state, 30); }
 
 BENCHMARK(BM_SoftwareScreenEmptyFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoftwareScreenAxisAligned)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoftwareScreenRotated)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SdlRendererAxisAligned)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RoundFrameProcessorScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RoundFrameSdlSoftwareRenderer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NullScreenAxisAligned)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NullScreenRotated)->Unit(benchmark::kMicrosecond);
 

@@ -7,18 +7,25 @@
 # The environment passes through: SDL_VIDEODRIVER=dummy with
 # QUILLMERE_NULL_SCREEN=1 measures the game without drawing; run it under
 # xvfb-run -s "-screen 0 1366x768x24" to measure a real window. With a display
-# and xdotool, "menu" clicks past the splash and "round" also presses Play.
-# The game ends through SIGTERM, as at a logout.
+# and xdotool, "menu" clicks past the splash and "round" goes on through the
+# menu's Play and the map's Play into the first round; both play as a player
+# who has heard the story and won a round (made by the autoplay tool, which
+# must be built). The game ends through SIGTERM, as at a logout.
 set -euo pipefail
 
 SECONDS_TO_MEASURE="${1:-20}"
 SCENE="${2:-splash}"
-GAME="${GAME:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/game/quillmere}"
+BUILD="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build"
+GAME="${GAME:-$BUILD/game/quillmere}"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 mkdir -m 700 "$scratch/run"
 export XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/run"
+if [ "$SCENE" != splash ]; then
+  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$BUILD/tools/autoplay/quillmere-autoplay" \
+    --game "$(dirname "$GAME")" --rounds 1 --seed 1 >/dev/null
+fi
 
 started=$(date +%s.%N)
 "$GAME" &
@@ -30,8 +37,14 @@ if [ "$SCENE" != splash ]; then
   click 683 384            # the splash
   sleep 4
   if [ "$SCENE" = round ]; then
-    click 1075 320         # Play
-    sleep 8
+    click 1075 320         # the menu's Play
+    sleep 4
+    click 1215 698         # the map's Play
+    sleep 4
+    click 683 384          # the objectives
+    sleep 3
+    click 680 483          # the tool's tip
+    sleep 2
   fi
 fi
 

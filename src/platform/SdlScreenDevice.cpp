@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -340,13 +341,25 @@ bool ForceSoftware() {
   return driver && std::strcmp(driver, "software") == 0;
 }
 
+// Without a graphics card's device node OpenGL can only rasterise on the
+// processor; trying it anyway would map Mesa's compiler (50 MB resident) for
+// nothing.
+bool MayHaveGraphicsCard() {
+#ifdef __linux__
+  std::error_code error;
+  return std::filesystem::exists("/dev/dri", error) || std::filesystem::exists("/dev/nvidiactl", error);
+#else
+  return true;
+#endif
+}
+
 }  // namespace
 
 std::unique_ptr<IScreenDevice> TSdlGraphics::CreateDevice(IWindow& window, const TPresentParameters& params,
                                                           TDeviceType type) {
   auto* sdlWindow = dynamic_cast<TSdlWindow*>(&window);
   if (!sdlWindow || !sdlWindow->Valid()) return nullptr;
-  if (AlwaysSdlRenderer || (type == TDeviceType::dtHardware && !ForceSoftware())) {
+  if (AlwaysSdlRenderer || (type == TDeviceType::dtHardware && !ForceSoftware() && MayHaveGraphicsCard())) {
     Uint32 flags = SDL_RENDERER_TARGETTEXTURE | (AlwaysSdlRenderer ? 0 : SDL_RENDERER_ACCELERATED);
     if (!params.Windowed && params.VSync) flags |= SDL_RENDERER_PRESENTVSYNC;
     if (SDL_Renderer* renderer = SDL_CreateRenderer(sdlWindow->Handle(), -1, flags)) {

@@ -259,7 +259,7 @@ class TAutoPlayer {
     std::printf("rounds %d  wins %d  losses %d  game time %lld:%02lld:%02lld  ticks %lld  seconds %.2f (start-up %.2f)  "
                 "ticks/s %.0f  (%s)",
                 rounds, wins, FLosses, gameSeconds / 3600, gameSeconds / 60 % 60, gameSeconds % 60, ticks, playing,
-                startUp, ticks / playing, FArguments.Render ? "software renderer" : "null screen");
+                startUp, ticks / playing, FArguments.Render ? "processor screen" : "null screen");
     if (FArguments.Campaign)
       std::printf("  islands completed %d  upgrades bought %d  ending %s", IslandsCompleted(), Bought(),
                   completeAlready ? "before" : ending ? (FArguments.Skip ? "skipped" : "watched") : "not reached");
