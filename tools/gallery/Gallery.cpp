@@ -1,0 +1,250 @@
+#include "Gallery.h"
+
+#include <cstdio>
+#include <fstream>
+#include <unistd.h>
+
+#include "platform/PngWriter.h"
+
+namespace qm {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kCentreX = 683, kCentreY = 384;
+
+}  // namespace
+
+TGallery::TGallery(const TOptions& options)
+    : FOptions(options), FSaves(fs::temp_directory_path() / ("qm-gallery-" + std::to_string(::getpid()))) {
+  THeadlessDriver::TOptions driver;
+  driver.ProgramFolder = options.Game;
+  driver.SaveRoot = FSaves;
+  driver.Rendering = true;
+  driver.DrawOnDemand = true;
+  FDriver = std::make_unique<THeadlessDriver>(driver);
+  FDriver->SkipsStories = true;
+}
+
+TGallery::~TGallery() {
+  FDriver.reset();
+  std::error_code error;
+  fs::remove_all(FSaves, error);
+}
+
+bool TGallery::Fail(const std::string& what) {
+  Error = what + " (scene " + std::to_string(int(FDriver->Scene())) + ", tick " +
+          std::to_string(FDriver->Ticks()) + ")";
+  return false;
+}
+
+bool TGallery::Until(const std::function<bool()>& condition, int maxTicks) {
+  for (int tick = 0; tick < maxTicks; ++tick) {
+    if (condition()) return true;
+    FDriver->Tick();
+  }
+  return condition();
+}
+
+bool TGallery::WindowShown(const TGameMenuWindow& window) const { return window.State() == mwShown; }
+
+void TGallery::Shot(const std::string& name) {
+  FDriver->DrawTick();
+  IScreenDevice* device = FDriver->Form().OmegaScreen1->Device();
+  std::optional<TRgbaImage> frame = device ? device->ReadFrame() : std::nullopt;
+  if (!frame) return;
+  char number[16];
+  std::snprintf(number, sizeof number, "%03d", FSheet.Count() + 1);
+  const std::string file = std::string(number) + "-" + name + ".png";
+  if (!WritePng(FOptions.Out / file, *frame)) {
+    Error = "cannot write " + (FOptions.Out / file).string();
+    return;
+  }
+  FSheet.Add(*frame);
+  FIndex += file + "\n";
+}
+
+bool TGallery::Walk() {
+  std::error_code error;
+  fs::create_directories(FOptions.Out, error);
+  if (!FDriver->Start()) return Fail("the game did not start");
+  if (!StartToNameEntry() || !NameEntryToMenu() || !MenuWindows() || !MapAndBanner() || !FirstRound())
+    return false;
+  if (FOptions.Sample) return Error.empty();
+  return ResultAndUpgradeScene() && Error.empty();
+}
+
+bool TGallery::StartToNameEntry() {
+  TFormMain& form = FDriver->Form();
+  FDriver->Tick(20);
+  Shot("logos");
+  if (!Until([&] {
+        if (FDriver->Scene() == gsCompanyLogos) FDriver->Click(kCentreX, kCentreY);
+        return FDriver->Scene() == gsSplash;
+      }))
+    return Fail("the splash");
+  FDriver->Tick(10);
+  Shot("splash-loading");
+  if (!Until([&] { return form.LoadingBar->LoadingFinished(); }, 4000)) return Fail("the end of loading");
+  FDriver->Tick(20);
+  Shot("splash-ready");
+  FDriver->Click(kCentreX, kCentreY);
+  if (!Until([&] { return FDriver->Scene() == gsAddInitialPlayer && WindowShown(*form.AddNameWindow); }))
+    return Fail("the name entry");
+  Shot("name-entry-empty");
+  FDriver->Type("Anna");
+  FDriver->Tick(3);
+  Shot("name-entry-typed");
+  FDriver->Type("#");
+  FDriver->Tick(3);
+  Shot("name-entry-refused-character");
+  return true;
+}
+
+bool TGallery::NameEntryToMenu() {
+  TFormMain& form = FDriver->Form();
+  FDriver->ClickButton(*form.AddNameOKButton);
+  if (!Until([&] { return FDriver->Scene() == gsOpeningStory && !form.SceneTransition->Active(); }))
+    return Fail("the opening story");
+  for (int page = 1; page <= 4 && FDriver->Scene() == gsOpeningStory; ++page) {
+    FDriver->Tick(page == 1 ? 60 : 450);
+    Shot("opening-story-" + std::to_string(page));
+  }
+  if (!FDriver->SeeStoryThrough(20000)) return Fail("the end of the opening story");
+  if (!FDriver->WaitForScene(gsMenu, 2000)) return Fail("the menu");
+  FDriver->Tick(60);
+  Shot("menu");
+  return true;
+}
+
+bool TGallery::MenuWindows() {
+  TFormMain& form = FDriver->Form();
+  FDriver->ClickButton(*form.OptionsButton);
+  if (!Until([&] { return WindowShown(*form.OptionsWindow); })) return Fail("the options");
+  Shot("options");
+  FDriver->ClickButton(*form.CreditsButton);
+  if (!Until([&] { return FDriver->Scene() == gsCredits && WindowShown(*form.CreditsWindow); }))
+    return Fail("the credits");
+  FDriver->Tick(90);
+  Shot("credits");
+  FDriver->ClickButton(*form.CreditsDoneButton);
+  if (!FDriver->WaitForScene(gsMenu, 600)) return Fail("the menu after the credits");
+  FDriver->Tick(45);
+
+  FDriver->ClickButton(*form.HighScoresButton);
+  if (!Until([&] { return WindowShown(*form.HighScoresWindow); })) return Fail("the high scores");
+  Shot("high-scores");
+  FDriver->ClickButton(*form.HighScoresOKButton);
+  if (!FDriver->WaitForScene(gsMenu, 600)) return Fail("the menu after the high scores");
+  FDriver->Tick(45);
+
+  FDriver->ClickButton(*form.HelpButton);
+  if (!FDriver->WaitForScene(gsHelp, 600)) return Fail("the help page");
+  FDriver->Tick(30);
+  Shot("help");
+  FDriver->ClickButton(*form.HelpDoneButton);
+  if (!FDriver->WaitForScene(gsMenu, 600)) return Fail("the menu after the help page");
+  FDriver->Tick(45);
+
+  FDriver->ClickButton(*form.ChangePlayerLink);
+  if (!Until([&] { return WindowShown(*form.NameListWindow); })) return Fail("the player list");
+  Shot("player-list");
+  FDriver->ClickButton(*form.NameListOKButton);
+  return FDriver->WaitForScene(gsMenu, 600) || Fail("the menu after the player list");
+}
+
+bool TGallery::MapAndBanner() {
+  TFormMain& form = FDriver->Form();
+  FDriver->Tick(45);
+  FDriver->ClickButton(*form.PlayButton);
+  if (!FDriver->WaitForScene(gsMap, 600) || !FDriver->WaitForPanel(*form.MapRightPanelMover, 600))
+    return Fail("the map");
+  FDriver->Tick(30);
+  Shot("map");
+  FDriver->ClickButton(*form.MapPlayButton);
+  if (!FDriver->WaitForScene(gsObjectiveInfo, 600)) return Fail("the objectives");
+  FDriver->Tick(30);
+  Shot("objectives");
+  FDriver->Click(kCentreX, kCentreY);
+  const auto inRound = [&] {
+    const TGameSceneValues scene = FDriver->Scene();
+    return (scene == gsMainGame || scene == gsTutorial || scene == gsTutorialToolTip) &&
+           !form.SceneTransition->Active();
+  };
+  return Until(inRound) || Fail("the first round");
+}
+
+void TGallery::ShotTutorials() {
+  TFormMain& form = FDriver->Form();
+  for (int shown = 0; shown < 4; ++shown) {
+    const bool scroll = form.Tutorial->Visible() && form.TutorialOKButton->Visible;
+    const bool tip = form.ToolTip->Showing() && form.ToolTipOKButton->Visible;
+    if (!scroll && !tip) return;
+    Until([&] { return scroll ? form.Tutorial->Fade() >= 1 : form.ToolTip->Fade() >= 1; }, 200);
+    Shot(scroll ? "scroll-" + std::to_string(form.Tutorial->Current())
+                : "tool-tip-" + std::to_string(form.ToolTip->Current()));
+    FDriver->ConfirmTutorial(200);
+    FDriver->Tick(20);
+  }
+}
+
+bool TGallery::FirstRound() {
+  TFormMain& form = FDriver->Form();
+  FDriver->Tick(40);
+  ShotTutorials();
+  Shot("round");
+  FDriver->ClickButton(*form.InGameMenuButton);
+  if (!Until([&] { return WindowShown(*form.InGameMenuWindow); })) return Fail("the in-game menu");
+  Shot("in-game-menu");
+  FDriver->ClickButton(*form.InGameToMenuButton);
+  if (!Until([&] { return FDriver->Scene() == gsConfirmWindow; })) return Fail("the question of leaving");
+  FDriver->Tick(30);
+  Shot("confirm-leave-round");
+  FDriver->ClickButton(form.ConfirmWindow->NegativeButton());
+  if (!Until([&] { return FDriver->Scene() != gsConfirmWindow; })) return Fail("the round after No");
+  if (FDriver->Scene() == gsInGameMenu) FDriver->ClickButton(*form.InGameResumeButton);
+  return FDriver->WaitForScene(gsMainGame, 600) || Fail("the round after No");
+}
+
+bool TGallery::ResultAndUpgradeScene() {
+  TFormMain& form = FDriver->Form();
+  for (int tick = 0; tick < 20000 && FDriver->Scene() != gsRoundClear; ++tick) {
+    ShotTutorials();
+    FDriver->MakeHintMove();
+    FDriver->Tick();
+    if (tick == 300) Shot("round-under-way");
+  }
+  if (FDriver->Scene() != gsRoundClear) return Fail("the round's end");
+  Shot("round-clear");
+  if (!Until([&] { return FDriver->Scene() == gsStageResult && WindowShown(*form.ResultWindow); }, 2000))
+    return Fail("the result window");
+  FDriver->Tick(60);
+  Shot("result");
+  if (!FDriver->LeaveResult(2000)) return Fail("the upgrade scene");
+  FDriver->Tick(60);
+  ShotTutorials();
+  Shot("upgrade-scene");
+  int slot = 1;
+  while (slot <= 4 && !form.BuySlots->CanBuy(slot)) ++slot;
+  if (slot > 4) return true;  // nothing affordable after one round
+  if (!FDriver->BuyUpgrade(slot, 3000)) return Fail("a purchase");
+  Shot("upgrade-bought");
+  if (form.ChapterDialog->Playing()) {
+    FDriver->Tick(120);
+    Shot("chapter");
+  }
+  FDriver->SeeStoryThrough(20000);
+  FDriver->Tick(60);
+  ShotTutorials();
+  Shot("upgrade-scene-after-purchase");
+  return true;
+}
+
+bool TGallery::WriteSheet() {
+  std::ofstream index(FOptions.Out / "contact-sheet.txt");
+  index << FIndex;
+  return FSheet.Write(FOptions.Out / "contact-sheet.png") && bool(index);
+}
+
+}  // namespace qm

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ContactSheet.h"
+#include "shell/HeadlessDriver.h"
+
+namespace qm {
+
+// Walks the real game headless as a new player would, from the logos through
+// a first round, its result and the upgrade scene, and draws each screen on
+// the way into OUT as "NNN-name.png", with "contact-sheet.png" of them all.
+class TGallery {
+ public:
+  struct TOptions {
+    std::filesystem::path Out;
+    std::filesystem::path Game;
+    // Only the first screens, up to the first round (for the test).
+    bool Sample = false;
+  };
+  explicit TGallery(const TOptions& options);
+  ~TGallery();
+
+  // False when a screen was not reached; Error then says which.
+  bool Walk();
+  // Writes the contact sheet and its index; false when a file failed.
+  bool WriteSheet();
+  int Frames() const { return FSheet.Count(); }
+  std::string Error;
+
+ private:
+  void Shot(const std::string& name);
+  // Runs ticks until the condition holds; false after maxTicks.
+  bool Until(const std::function<bool()>& condition, int maxTicks = 600);
+  bool Fail(const std::string& what);
+  bool WindowShown(const TGameMenuWindow& window) const;
+
+  bool StartToNameEntry();
+  bool NameEntryToMenu();
+  bool MenuWindows();
+  bool MapAndBanner();
+  bool FirstRound();
+  bool ResultAndUpgradeScene();
+
+  // Shows every scroll or tool tip that comes up, then confirms it.
+  void ShotTutorials();
+
+  TOptions FOptions;
+  std::filesystem::path FSaves;
+  std::unique_ptr<THeadlessDriver> FDriver;
+  TContactSheet FSheet;
+  std::string FIndex;
+};
+
+}  // namespace qm

@@ -1,0 +1,36 @@
+// quillmere-gallery OUT [--game FOLDER] [--sample]: draws the screens a new
+// player meets, one PNG each, and a contact sheet of them all.
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "Gallery.h"
+
+int main(int argc, char** argv) {
+  namespace fs = std::filesystem;
+  qm::TGallery::TOptions options;
+  options.Game = fs::absolute(argv[0]).parent_path().parent_path().parent_path() / "game";
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--game" && i + 1 < argc) {
+      options.Game = fs::absolute(argv[++i]);
+    } else if (argument == "--sample") {
+      options.Sample = true;
+    } else if (argument == "--help" || (!argument.empty() && argument[0] == '-') || !options.Out.empty()) {
+      std::cerr << "usage: quillmere-gallery OUT [--game FOLDER] [--sample]\n";
+      return argument == "--help" ? 0 : 2;
+    } else {
+      options.Out = argument;
+    }
+  }
+  if (options.Out.empty()) {
+    std::cerr << "usage: quillmere-gallery OUT [--game FOLDER] [--sample]\n";
+    return 2;
+  }
+  qm::TGallery gallery(options);
+  const bool walked = gallery.Walk();
+  const bool written = gallery.WriteSheet();
+  std::cout << "frames " << gallery.Frames() << "  sheet " << (options.Out / "contact-sheet.png").string() << '\n';
+  if (!walked) std::cerr << "quillmere-gallery: not reached: " << gallery.Error << '\n';
+  return walked && written ? 0 : 1;
+}
