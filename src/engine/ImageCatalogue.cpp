@@ -232,7 +232,7 @@ void AddUpgradeScene(TCatalogueBuilder& b) {
 
   b.Single("StageResultWindow", I, 406, 446);
   b.Single("FeatureShine", I, 128, 128);
-  b.Single("ResultTrophy", I, 160, 180);
+  b.Grid("ResultTrophy", I, 160, 180, 3, 1);
   b.Single("ResultStatsHighlight", I, 150, 40);
   b.Grid("ElementIcons", I, 40, 40, 5, 1);
 }

@@ -27,14 +27,11 @@ constexpr int kAccountBelowPrice = 18;
 }  // namespace
 
 std::string FormatShopAmount(float amount) {
-  // Earnings come in tenths; the float sums stray a hair off them.
-  const double tenths = std::round(double(amount) * 10.0);
-  if (tenths == 0) return "0";  // never "-0"
+  // Earnings come in tenths, but a player counts whole pieces: what is
+  // shown is what can be spent. The float sums stray a hair off the tenths.
+  const double whole = std::floor(std::round(double(amount) * 10.0) / 10.0);
   char text[32];
-  if (std::fmod(tenths, 10.0) == 0)
-    std::snprintf(text, sizeof text, "%.0f", tenths / 10.0);
-  else
-    std::snprintf(text, sizeof text, "%.1f", tenths / 10.0);
+  std::snprintf(text, sizeof text, "%.0f", whole == 0 ? 0.0 : whole);  // never "-0"
   return text;
 }
 

@@ -53,8 +53,8 @@ class TBuySlotsInfo {
   std::array<float, 5> FAccounts{};
 };
 
-// An amount as the shop shows it: whole numbers plain, anything else with
-// one decimal ("12", "10.4").
+// An amount as the shop shows it: the whole pieces of it ("10.4" is "10"),
+// which is what a price can be paid from.
 std::string FormatShopAmount(float amount);
 
 }  // namespace qm

@@ -38,6 +38,8 @@ TMedalKind TResultMedal::Decide(int elapsedSeconds) {
     FMedalKind = mdSilver;
   else
     FMedalKind = mdBronze;
+  // The trophy in the medal's metal: patterns gold, silver, bronze.
+  FTrophy.MainPattern = FTrophy.ShinePattern = FMedalKind == mdGold ? 0 : FMedalKind == mdSilver ? 1 : 2;
   return FMedalKind;
 }
 

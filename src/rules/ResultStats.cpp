@@ -12,8 +12,17 @@ namespace qm {
 namespace {
 
 constexpr float kTextScale = 0.78f;
-constexpr int kLineGap = 43;
+constexpr float kLabelScale = 0.6f;
+// In the window: the title's centre line, the rows' names and numbers.
+constexpr int kWindowCentre = 203;
+constexpr int kTitleTop = 36;
+constexpr int kFirstRowTop = 262;
+constexpr int kLineGap = 40;
+constexpr int kLabelLeft = 62;
+constexpr int kValueRight = 344;
+constexpr int kIconWidth = 40, kIconGap = 6;
 constexpr const char* kHighlightImage = "ResultStatsHighlight";
+constexpr int kHighlightWidth = 150, kHighlightHeight = 40;
 
 }  // namespace
 
@@ -88,23 +97,35 @@ void TResultStats::Step() {
   FBonusHighlight = std::max(FBonusHighlight - HighlightAlphaDec, 0);
 }
 
+int TResultStats::TextLeft(int x, float scale) const {
+  // DrawText centres its first letter on the point it is given.
+  return x + RoundToEven(double(scale) / 2 * GlobGameText->OrigLetterWidth);
+}
+
+void TResultStats::DrawRow(int row, const std::string& value) const {
+  const int y = Top + kFirstRowTop + row * kLineGap;
+  const int width = GlobGameText->TextWidth(value, 0, kTextScale);
+  const int valueLeft = Left + kValueRight - width;
+  const int highlight = row == 1 ? FScoreHighlight : row == 2 ? FBonusHighlight : 0;
+  if (OmgImgList && highlight > 0)
+    DrawImage(*OmgImgList, kHighlightImage, float(Left + kValueRight - kHighlightWidth + 10),
+              float(y - kHighlightHeight / 2), 0, highlight);
+  if (OmgImgList && row == 2 && FBonusCount >= 1)
+    DrawImage(*OmgImgList, "ElementIcons", float(valueLeft - kIconGap - kIconWidth), float(y - kIconWidth / 2),
+              BonusElementKind);
+  const std::string& label = Labels[std::size_t(row)];
+  GlobGameText->DrawText(TextLeft(Left + kLabelLeft, kLabelScale), y, label, kLabelScale, 0, 255, 0, TextColor::White);
+  GlobGameText->DrawText(TextLeft(valueLeft, kTextScale), y, value, kTextScale, 0, 255, 0, TextColor::White);
+}
+
 void TResultStats::Draw() const {
-  const int x = Left, y = Top;
-  if (OmgImgList) {
-    if (FScoreHighlight > 0) DrawImage(*OmgImgList, kHighlightImage, float(x - 48), float(y + 15), 0, FScoreHighlight);
-    if (FBonusCount >= 1) {
-      if (FBonusHighlight > 0)
-        DrawImage(*OmgImgList, kHighlightImage, float(x - 79), float(y + 58), 0, FBonusHighlight);
-      DrawImage(*OmgImgList, "ElementIcons", float(x - 46), float(y + 70), BonusElementKind);
-    }
-  }
   if (!GlobGameText) return;
-  const auto line = [&](int index, const std::string& text) {
-    GlobGameText->DrawText(x, y + index * kLineGap, text, kTextScale, 0, 255, 0, TextColor::White);
-  };
-  line(0, FormatPlayingTime(PlayingTime));
-  line(1, std::to_string(RoundToEven(FShownScore)));
-  line(2, FBonusCount < 1 ? std::string("-") : std::to_string(RoundToEven(FShownBonus)));
+  const int titleWidth = GlobGameText->TextWidth(Title, 0, kTextScale);
+  GlobGameText->DrawText(TextLeft(Left + kWindowCentre - titleWidth / 2, kTextScale), Top + kTitleTop, Title,
+                         kTextScale, 0, 255, 0, TextColor::White);
+  DrawRow(0, FormatPlayingTime(PlayingTime));
+  DrawRow(1, std::to_string(RoundToEven(FShownScore)));
+  DrawRow(2, FBonusCount < 1 ? std::string("-") : std::to_string(RoundToEven(FShownBonus)));
 }
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -10,16 +11,21 @@ namespace qm {
 class TOmegaImageList;
 class TGlobalGameText;
 
-// The three lines of the results window: the playing time, the round's
-// score counting up, then, after a short gap, the gold-medal bonus counting
-// up beside the icon of its element.
+// The words of the results window: its title and the three rows, the
+// playing time, the round's score counting up, then, after a short gap, the
+// gold-medal bonus counting up beside the icon of its element. Each row is
+// named on the left, its number stands on the right.
 class TResultStats {
  public:
   TOmegaImageList* OmgImgList = nullptr;
   TGlobalGameText* GlobGameText = nullptr;
   bool Visible = true;
+  // The window's top-left corner.
   int Left = 0;
   int Top = 0;
+  // The medal's name, and the names of the time, score and bonus rows.
+  std::string Title;
+  std::array<std::string, 3> Labels;
   int PlayingTime = 30;  // seconds
   TElementKind BonusElementKind = elFruit;
   bool CountingPaused = false;
@@ -57,6 +63,9 @@ class TResultStats {
   void Step();
   void CountOne(float& shown, float step, int target, int& highlight);
   void Draw() const;
+  void DrawRow(int row, const std::string& value) const;
+  // The point to give DrawText for text whose left edge is at x.
+  int TextLeft(int x, float scale) const;
 
   int FLevelScore = 0;
   int FBonusCount = 0;

@@ -20,9 +20,10 @@ inline constexpr int HiddenTop = -450;
 inline constexpr int MoveStep = 85;
 // Left alone, the window closes itself after this long.
 inline constexpr int ShownTime = 15000;  // ms
-inline constexpr TScreenPoint TrophyOffset{121, 74};
-inline constexpr TScreenPoint StatsOffset{292, 219};
-inline constexpr TScreenPoint ShineOffset{128, 120};
+inline constexpr TScreenPoint TrophyOffset{123, 56};
+// The words take the whole window.
+inline constexpr TScreenPoint StatsOffset{0, 0};
+inline constexpr TScreenPoint ShineOffset{130, 102};
 inline constexpr TScreenPoint OKButtonOffset{133, 380};
 }  // namespace ResultWindow
 

@@ -3,13 +3,15 @@
 namespace qm {
 
 void TRoundScore::AddTotal(int points) {
-  if (points > 0 && OnTotalScoreAdd) OnTotalScoreAdd(*this, points);
+  if (points <= 0) return;
+  // The results show what the round added to the total, every source alike.
+  FLevelScore += points;
+  if (OnTotalScoreAdd) OnTotalScoreAdd(*this, points);
 }
 
 void TRoundScore::GroupCleared(const TSimpleObjectArray& mask, bool triggeredByBlaster) {
   const int tiles = mask.Count();
   if (tiles == 0) return;
-  FLevelScore += PointsPerClearedTile * tiles;
   AddTotal(PointsPerClearedTile * tiles);
   // What the blaster clears is its own doing, not the player's matching.
   if (triggeredByBlaster) return;

@@ -8,8 +8,8 @@ namespace qm {
 
 // What the player earns during a round. The running total lives in the
 // shell's total-score counter, so every gain is handed out through
-// OnTotalScoreAdd; the round's own share (the results' level score) is kept
-// here. Cleared pieces also feed the manna meter and the spiders' wave
+// OnTotalScoreAdd; the round's own share (the results' level score: every
+// point the round added to the total) is kept here. Cleared pieces also feed the manna meter and the spiders' wave
 // counter, and a combo landing on the meter pays manna and points.
 class TRoundScore {
  public:

@@ -228,6 +228,10 @@ class TFormMain {
   std::unique_ptr<TPanelMover> ShopPanelMover;
   std::unique_ptr<TPanelMover> StickerBookPanelMover;
   std::unique_ptr<TGameButton> BookPlayButton;
+  // Back to the menu from the upgrade scene, as the map's Menu.
+  std::unique_ptr<TGameButton> ShopMenuButton;
+  // The shop takes clicks: no chapter, scroll or purchase under way.
+  bool ShopTakesClicks() const;
   // The world map: its islands, the stamps of finished ones, two corner
   // panels with their buttons.
   std::unique_ptr<TMapIslands> MapIslands;
@@ -680,6 +684,7 @@ class TFormMain {
   // The zeppelin, the "all complete" comment and the full tube, saved.
   void CompleteTheBook();
   void BookPlayClick();
+  void LeaveShopForMenu();
   void OpenMapForPlay();
   void EnterMap();
   void MapRoutine();

@@ -244,6 +244,8 @@ void TFormMain::FormKeyDown(int& key, TShiftState) {
           (GameScene->Value() == gsMainGame || GameScene->Value() == gsTutorial ||
            GameScene->Value() == gsTutorialToolTip))
         OpenInGameMenu();
+      else if (GameScene->Value() == gsStickerBook)
+        LeaveShopForMenu();
       break;
     default:
       break;

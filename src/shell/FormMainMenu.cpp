@@ -14,6 +14,7 @@ namespace {
 constexpr int kMenuPanelLeft = 960, kMenuPanelTop = 250, kMenuPanelHideLeft = 1420, kMenuPanelStep = 40;
 constexpr int kWelcomeLeft = 40, kWelcomeTop = 36, kWelcomeHideTop = -140, kWelcomeStep = 14;
 constexpr int kDarkenerAlpha = 150;
+constexpr int kShopMenuMargin = 14;  // the upgrade scene's Menu, in the top-right corner
 constexpr float kNameScale = 0.85f;
 
 }  // namespace
@@ -125,6 +126,9 @@ void TFormMain::MeasurePictureSizes() {
   BuySlots->FetchSizes();
   MannaEnergy->ReloadSizes();
   BookPlayButton->FetchSize();
+  ShopMenuButton->FetchSize();
+  ShopMenuButton->Left = kFrameWidth - ShopMenuButton->Width() - kShopMenuMargin;
+  ShopMenuButton->Top = kShopMenuMargin;
   for (TGameButton* button : MapButtons()) button->FetchSize();
   ElementGather->ReloadDigitSizes();
   for (TGameButton* button : OptionsButtons()) button->FetchSize();

@@ -8,6 +8,7 @@
 #include "board/BoardImages.h"
 #include "audio/AudioNames.h"
 #include "shell/FormMain.h"
+#include "text/GameTextIds.h"
 
 namespace qm {
 
@@ -208,6 +209,8 @@ void TFormMain::WireResultWindow() {
   ResultStats = std::make_unique<TResultStats>();
   ResultStats->OmgImgList = OmegaImageList1.get();
   ResultStats->GlobGameText = GlobalGameText.get();
+  ResultStats->Labels = {GameText(GameTextId::ResultTimeLabel), GameText(GameTextId::ResultScoreLabel),
+                         GameText(GameTextId::ResultBonusLabel)};
   ResultShine = std::make_unique<TResultFeatureShine>();
   ResultShine->OmgImgList = OmegaImageList1.get();
   auto playSound = SoundRequest();
@@ -353,6 +356,9 @@ void TFormMain::RoundWon() {
   int elapsed = TubeTimer->PlayingSeconds();
   TMedalKind medal = ResultMedal->Decide(elapsed);
   ResultStats->SetResults(elapsed, RoundScore->LevelScore(), medal, level.BonusElementKind, level.BonusElementCount);
+  ResultStats->Title = GameText(medal == mdGold     ? GameTextId::ResultGoldTitle
+                                : medal == mdSilver ? GameTextId::ResultSilverTitle
+                                                    : GameTextId::ResultBronzeTitle);
   BuySlots->KeepEarnings();
   if (medal == mdGold) BuySlots->AddOwned(level.BonusElementKind, float(level.BonusElementCount));
 

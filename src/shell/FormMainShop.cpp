@@ -24,8 +24,9 @@ constexpr int kWrenWidth = 120, kWrenHeight = 160;
 constexpr int kInfoTop = 430;
 constexpr float kDeveloperAccount = 9999;
 
-// The "Elements" pattern that stands for each account.
-constexpr int kKindPattern[TBuySlots::KindCount] = {0, 12, 16, 19, 18};
+// The "Elements" pattern that stands for each account: the pieces the
+// "ElementIcons" of the tips and the result window show too.
+constexpr int kKindPattern[TBuySlots::KindCount] = {2, 12, 16, 19, 18};
 
 }  // namespace
 
@@ -101,6 +102,18 @@ void TFormMain::CreateShop() {
   };
 
   MakeButton(BookPlayButton, "BookPlayButton").OnClick = [this](TGameButton&) { BookPlayClick(); };
+  MakeButton(ShopMenuButton, "MapMenuButton").OnClick = [this](TGameButton&) { LeaveShopForMenu(); };
+}
+
+bool TFormMain::ShopTakesClicks() const {
+  return GameScene->Value() == gsStickerBook && BuySlots->Enabled && !ChapterDialog->Playing() &&
+         TutorialButtonOpen() == nullptr && ShopPanelMover->State() == pmShown;
+}
+
+void TFormMain::LeaveShopForMenu() {
+  if (!ShopTakesClicks() || SceneTransition->Active()) return;
+  StickerBookComment->FinishWaving();
+  SceneTransition->Start(gsStickerBook, gsMenu);
 }
 
 void TFormMain::LoadSlotPrices() {
@@ -172,6 +185,7 @@ void TFormMain::StickerBookRoutine() {
   DrawImage(*OmegaImageList1, "BuySlotsPanelB", shop.X + kPanelBLeft, shop.Y + kPanelBTop, 0);
   BuySlots->Draw();
   BookPlayButton->Draw();
+  ShopMenuButton->Draw();
   DrawPocket(kPocketLeft, kPocketTop);
   StickerBookComment->UpdateAndDraw();
   if (!ChapterDialog->Playing()) TutorialsRoutine();
@@ -186,7 +200,7 @@ void TFormMain::DrawPocket(int x, int y) {
     const int left = x + 8 + kind * kGap;
     DrawImage(*OmegaImageList1, "Elements", left, y + 4, kKindPattern[kind], 255, 0.6f);
     const int amount = int(std::floor(BuySlots->Accounts()[std::size_t(kind)]));
-    GlobalGameText->DrawText(left + 14, y + 52, std::to_string(amount), 0.45f, 0, 255, 0, TextColor::White);
+    GlobalGameText->DrawText(left + 14, y + 52, std::to_string(amount), 0.45f, 0, 255, 0, TextColor::Black);
   }
 }
 
@@ -200,7 +214,9 @@ void TFormMain::ShopMouseDown(int x, int y, TMouseButton button) {
     return;
   }
   BuySlots->MouseDown(x, y, button);
-  if (BuySlots->Enabled) BookPlayButton->MouseDown(x, y, button);
+  if (!BuySlots->Enabled) return;
+  BookPlayButton->MouseDown(x, y, button);
+  ShopMenuButton->MouseDown(x, y, button);
 }
 
 void TFormMain::ShopMouseMove(int x, int y) {
@@ -212,6 +228,7 @@ void TFormMain::ShopMouseMove(int x, int y) {
   }
   BuySlots->MouseMove(x, y);
   BookPlayButton->MouseMove(x, y);
+  ShopMenuButton->MouseMove(x, y);
 }
 
 void TFormMain::ShopMouseUp(int x, int y) {
@@ -222,7 +239,9 @@ void TFormMain::ShopMouseUp(int x, int y) {
     return;
   }
   BuySlots->MouseUp(x, y);
-  if (BuySlots->Enabled) BookPlayButton->MouseUp(x, y);
+  if (!BuySlots->Enabled) return;
+  BookPlayButton->MouseUp(x, y);
+  ShopMenuButton->MouseUp(x, y);
 }
 
 void TFormMain::UpgradeBought(int island, const TAccounts& prices, int slot) {

@@ -27,6 +27,13 @@ inline constexpr int SoundLabel = 17;
 inline constexpr int MusicLabel = 18;
 inline constexpr int FullScreenLabel = 19;
 inline constexpr int TutorialsLabel = 20;
+// The result window: its title by medal, then the names of its rows.
+inline constexpr int ResultGoldTitle = 21;
+inline constexpr int ResultSilverTitle = 22;
+inline constexpr int ResultBronzeTitle = 23;
+inline constexpr int ResultTimeLabel = 24;
+inline constexpr int ResultScoreLabel = 25;
+inline constexpr int ResultBonusLabel = 26;
 
 constexpr int IslandMessage(int island) { return IslandMessage1 + island - 1; }
 }  // namespace GameTextId

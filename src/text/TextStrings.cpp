@@ -12,7 +12,7 @@ std::vector<std::string> ReadTable(const std::filesystem::path& folder, const TT
     throw ETextFileError(file, available + 1,
                          "line missing: the file has " + std::to_string(available) + " lines, the game reads " +
                              std::to_string(table.LineCount));
-  lines.resize(table.LineCount);
+  lines.resize(std::size_t(table.WrittenLines()));
   for (std::string& line : lines)
     if (static_cast<int>(line.size()) > table.MaxLength) line.resize(table.MaxLength);
   return lines;

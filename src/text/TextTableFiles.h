@@ -24,8 +24,13 @@ enum TTextTable {
 struct TTextTableFile {
   TTextTable Table;
   std::string_view FileName;
+  // Lines a file must have.
   int LineCount;
   int MaxLength;
+  // Lines after those that our own content pack adds; a file without them
+  // (an original-style data folder) reads them as empty.
+  int ExtraLines = 0;
+  int WrittenLines() const { return LineCount + ExtraLines; }
 };
 
 inline constexpr std::string_view TextsFolderName = "Texts";

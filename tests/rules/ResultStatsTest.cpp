@@ -16,11 +16,14 @@ namespace {
 using testing_support::TSprite;
 using testing_support::TSpriteRecorder;
 
-// Statistics placed where the results window at (480, 161) puts them.
+// The words of the results window resting at (480, 161), 406 x 446.
 class ResultStats : public testing::Test {
  protected:
-  static constexpr int kX = 480 + 292;
-  static constexpr int kY = 161 + 219;
+  static constexpr int kX = 480;
+  static constexpr int kY = 161;
+  static constexpr int kWindowWidth = 406;
+  // Where the rows stand: time, score, bonus.
+  static constexpr int kRows[3] = {kY + 262, kY + 302, kY + 342};
 
   ResultStats() {
     screen.AddPicture("GlobalFontWhite", 28 * 32, 5 * 40, 28, 5);
@@ -177,15 +180,45 @@ TEST_F(ResultStats, ANonGoldRoundShowsTimeScoreAndADash) {
   EXPECT_TRUE(SpritesOf("ElementIcons").empty());
 }
 
-TEST_F(ResultStats, TheLinesStand43PixelsApart) {
+TEST_F(ResultStats, TheRowsStand40PixelsApartUnderTheTrophy) {
   stats.SetResults(125, 30, mdBronze, elFlower, 9);
   Ticks(1);
   std::vector<float> tops;
   for (const TSprite& s : screen.Sprites())
     if (s.Image == "GlobalFontWhite" && (tops.empty() || tops.back() != s.Top)) tops.push_back(s.Top);
   ASSERT_EQ(tops.size(), 3u);
-  EXPECT_FLOAT_EQ(tops[1] - tops[0], 43);
-  EXPECT_FLOAT_EQ(tops[2] - tops[1], 43);
+  EXPECT_FLOAT_EQ(tops[1] - tops[0], 40);
+  EXPECT_FLOAT_EQ(tops[2] - tops[1], 40);
+}
+
+TEST_F(ResultStats, TheTitleAndEachRowsNameStandInsideTheWindowLeftOfTheNumbers) {
+  stats.Title = "Gold medal!";
+  stats.Labels = {"Time", "Score", "Gold bonus"};
+  stats.SetResults(59, 3, mdGold, elGoldTile, 2);
+  stats.StartCounting();
+  Ticks(3 + 10 + 2);
+  std::map<float, std::vector<TSprite>> rows;
+  for (const TSprite& s : screen.Sprites())
+    if (s.Image == "GlobalFontWhite") rows[s.Top].push_back(s);
+  ASSERT_GE(rows.size(), 4u) << "the title and three rows of name and number";
+  for (const auto& [top, glyphs] : rows)
+    for (const TSprite& glyph : glyphs) {
+      EXPECT_GE(glyph.QuadLeft, kX + 30) << "row at " << top;
+      EXPECT_LE(glyph.QuadRight, kX + kWindowWidth - 30) << "row at " << top;
+    }
+  const auto icons = SpritesOf("ElementIcons");
+  ASSERT_EQ(icons.size(), 1u);
+  const TSprite& icon = icons[0];
+  // The bonus row: the name left of the icon, the number right of it.
+  for (const auto& [top, glyphs] : rows)
+    for (const TSprite& glyph : glyphs) {
+      const float middle = (glyph.QuadTop + glyph.QuadBottom) / 2;
+      if (middle < icon.QuadTop || middle > icon.QuadBottom) continue;
+      if (glyph.QuadLeft < icon.QuadLeft)
+        EXPECT_LE(glyph.QuadRight, icon.QuadLeft);
+      else
+        EXPECT_GE(glyph.QuadLeft, icon.QuadRight);
+    }
 }
 
 TEST_F(ResultStats, AGoldRoundShowsTheBonusBesideItsIcon) {
@@ -196,8 +229,7 @@ TEST_F(ResultStats, AGoldRoundShowsTheBonusBesideItsIcon) {
   const std::vector<TSprite> icons = SpritesOf("ElementIcons");
   ASSERT_EQ(icons.size(), 1u);
   EXPECT_EQ(icons[0].Pattern, elGoldTile);
-  EXPECT_FLOAT_EQ(icons[0].Left, kX - 46);
-  EXPECT_FLOAT_EQ(icons[0].Top, kY + 70);
+  EXPECT_FLOAT_EQ(icons[0].Top, kRows[2] - 20) << "centred on the bonus row";
 }
 
 TEST_F(ResultStats, EachCountingStepLightsItsLineAndTheLightFades) {
@@ -206,8 +238,8 @@ TEST_F(ResultStats, EachCountingStepLightsItsLineAndTheLightFades) {
   std::vector<TSprite> lights = SpritesOf("ResultStatsHighlight");
   ASSERT_EQ(lights.size(), 1u);
   EXPECT_EQ(lights[0].Alpha, 28) << "30 up, 2 down";
-  EXPECT_FLOAT_EQ(lights[0].Left, kX - 48);
-  EXPECT_FLOAT_EQ(lights[0].Top, kY + 15);
+  EXPECT_FLOAT_EQ(lights[0].Left, kX + 204) << "behind the numbers, which end 62 pixels inside the window";
+  EXPECT_FLOAT_EQ(lights[0].Top, kRows[1] - 20);
   Ticks(4);
   EXPECT_EQ(stats.ScoreHighlightAlpha(), 98) << "held at 100 before the fade";
   Ticks(45);
@@ -221,8 +253,8 @@ TEST_F(ResultStats, TheBonusLineHasItsOwnLight) {
   Ticks(11);
   const std::vector<TSprite> lights = SpritesOf("ResultStatsHighlight");
   ASSERT_EQ(lights.size(), 1u);
-  EXPECT_FLOAT_EQ(lights[0].Left, kX - 79);
-  EXPECT_FLOAT_EQ(lights[0].Top, kY + 58);
+  EXPECT_FLOAT_EQ(lights[0].Left, kX + 204);
+  EXPECT_FLOAT_EQ(lights[0].Top, kRows[2] - 20);
   EXPECT_EQ(stats.ScoreHighlightAlpha(), 0);
 }
 

@@ -68,14 +68,14 @@ TEST_F(ResultWindowTimings, LeftAloneItAsksToCloseFifteenSecondsAfterArriving) {
 TEST_F(ResultWindowTimings, TheContentsRideAlongWithTheWindow) {
   window.Show();
   Ticks(3);
-  EXPECT_EQ(stats.Left, 480 + 292);
-  EXPECT_EQ(stats.Top, -450 + 3 * 85 + 219);
+  EXPECT_EQ(stats.Left, 480);
+  EXPECT_EQ(stats.Top, -450 + 3 * 85);
   Ticks(5);
-  EXPECT_EQ(medal.Left, 480 + 121);
-  EXPECT_EQ(medal.Top, 161 + 74);
-  EXPECT_EQ(stats.Top, 161 + 219);
-  EXPECT_EQ(shine.Left, 480 + 128);
-  EXPECT_EQ(shine.Top, 161 + 120);
+  EXPECT_EQ(medal.Left, 480 + 123);
+  EXPECT_EQ(medal.Top, 161 + 56);
+  EXPECT_EQ(stats.Top, 161);
+  EXPECT_EQ(shine.Left, 480 + 130);
+  EXPECT_EQ(shine.Top, 161 + 102);
 }
 
 TEST_F(ResultWindowTimings, FromArrivalTheTrophyTakes15TicksAndTheCountStartsAtOnce) {

@@ -59,24 +59,24 @@ TEST_F(ScoringRules, AnEmptyClearingReportsNothing) {
   EXPECT_EQ(spiderPieces, 0);
 }
 
-TEST_F(ScoringRules, AGoldTileIsTwentyFivePointsForTheTotalOnly) {
+TEST_F(ScoringRules, AGoldTileIsTwentyFivePointsForTheTotalAndTheRound) {
   score.GoldTileRemoved();
   EXPECT_EQ(total, 25);
-  EXPECT_EQ(score.LevelScore(), 0);
+  EXPECT_EQ(score.LevelScore(), 25) << "the results show what the round added";
 }
 
-TEST_F(ScoringRules, ADeliveredFlowerOrPotionIsSixtyPointsForTheTotalOnly) {
+TEST_F(ScoringRules, ADeliveredFlowerOrPotionIsSixtyPointsForTheTotalAndTheRound) {
   score.FlowerDelivered();
   score.FlowerDelivered();
   EXPECT_EQ(total, 120);
-  EXPECT_EQ(score.LevelScore(), 0);
+  EXPECT_EQ(score.LevelScore(), 120);
 }
 
 TEST_F(ScoringRules, ALandedComboPaysMannaAndThreePointsPerUnit) {
   score.ComboArrived(4);
   EXPECT_EQ(manna, 2);
   EXPECT_EQ(total, 6);
-  EXPECT_EQ(score.LevelScore(), 0) << "combos count for the total only";
+  EXPECT_EQ(score.LevelScore(), 6) << "combos count for the round too";
 }
 
 TEST_F(ScoringRules, ComboUnitsGrowWithTheCombo) {

@@ -14,6 +14,7 @@
 #include "engine/GameRandom.h"
 #include "engine/OmegaImageList.h"
 #include "platform/QuitSignals.h"
+#include "platform/Window.h"
 #include "progress/PlayerFiles.h"
 #include "rules/LevelFileWriter.h"
 #include "shell/FramePixels.h"
@@ -79,9 +80,10 @@ TEST_F(RoundThroughTheShell, AFiveLineShowsAMatchXBadgeAndPaysItsCombo) {
   Settle();
   game.RunTicks(120);  // the badge flies to the manna jar and lands
   // Five cleared tiles at 3 points (more when the refill lines up again),
-  // and a MatchX 5 landing: 5 manna units at 3 points each.
-  EXPECT_GE(game.Form().RoundScore->LevelScore(), 5 * 3);
-  EXPECT_EQ(Earned() - game.Form().RoundScore->LevelScore(), 5 * 3);
+  // and a MatchX 5 landing: 5 manna units at 3 points each; the round's
+  // score is everything it added to the total.
+  EXPECT_GE(game.Form().RoundScore->LevelScore(), 5 * 3 + 5 * 3);
+  EXPECT_EQ(Earned(), game.Form().RoundScore->LevelScore());
 }
 
 TEST_F(RoundThroughTheShell, TheBoardTakesASwapWhileACascadeFalls) {
@@ -209,6 +211,42 @@ TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToThe
   EXPECT_EQ(game.Form().Progress.LevelIdx, 2);
   EXPECT_EQ(BananasLeft(), 6);
 }
+
+// The upgrade scene's way out: its Menu button or Escape, to the menu the
+// map's Menu leads to, and the menu's Play goes on at the next level.
+class UpgradeSceneWayOut : public RoundThroughTheShell, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(UpgradeSceneWayOut, LeadsToTheMenuAndPlayGoesOnAtTheNextLevel) {
+  game.Form().MapIslands->MarkPlayed();  // as the map's Play does
+  StartRound();
+  PlayFromBanner();
+  for (int swap = 0; swap < 2; ++swap) {
+    game.Form().GameBoard().LoadBoardData(FixedBoard());
+    Swap({3, 1}, {3, 2});
+    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && (Play().Moving() || Play().PiecesInFlight()); ++tick)
+      game.RunTicks(1);
+  }
+  ASSERT_TRUE(game.Driver().LeaveResult(600));
+  for (int tick = 0; tick < 600 && !game.Form().ShopTakesClicks(); ++tick) {
+    game.Driver().ConfirmTutorial(100);
+    game.RunTicks(1);
+  }
+  ASSERT_TRUE(game.Form().ShopTakesClicks());
+  if (GetParam())
+    game.KeyDown(vk::Escape);
+  else
+    game.Driver().ClickButton(*game.Form().ShopMenuButton);
+  ASSERT_TRUE(game.Driver().WaitForScene(gsMenu, 200));
+  game.RunTicks(60);
+  EXPECT_EQ(game.Form().MenuPanelMover->State(), pmShown) << "the menu's panels slide in";
+  ASSERT_TRUE(game.Driver().PlayFromMenu(600));
+  EXPECT_EQ(game.Form().Progress.LevelIdx, 2) << "the next level";
+}
+
+INSTANTIATE_TEST_SUITE_P(ByButtonOrEscape, UpgradeSceneWayOut, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "Escape" : "MenuButton");
+                         });
 
 TEST_F(RoundThroughTheShell, RestartingAfterCollectingTakesTheEarningsBackAndStartsAfresh) {
   StartRound();

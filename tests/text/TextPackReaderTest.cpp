@@ -15,7 +15,7 @@ const std::filesystem::path kTexts = std::filesystem::path(QUILLMERE_GAME_DIR) /
 
 TEST(TextPackReader, EveryTableLoadsWithAllItsEntries) {
   const TTextStrings texts(kTexts);
-  for (const TTextTableFile& f : TextTableFiles()) EXPECT_EQ(texts.Count(f.Table), f.LineCount) << f.FileName;
+  for (const TTextTableFile& f : TextTableFiles()) EXPECT_EQ(texts.Count(f.Table), f.WrittenLines()) << f.FileName;
   EXPECT_FALSE(texts.Text(ttGameTexts, GameTextId::WindowTitle).empty());
   EXPECT_FALSE(texts.Text(ttCredits, 1).empty());
 }

@@ -117,7 +117,20 @@ TEST(TextStrings, AnIndexOutsideTheTableReadsEmpty) {
   TTextFolder folder;
   TTextStrings texts(folder.Path);
   EXPECT_EQ(texts.Text(ttGameTexts, 0), "");
-  EXPECT_EQ(texts.Text(ttGameTexts, 21), "");
+  EXPECT_EQ(texts.Text(ttGameTexts, 27), "");
+}
+
+TEST(TextStrings, OurOwnLinesAfterTheRequiredOnesAreReadWhenThereAndEmptyWhenNot) {
+  TTextFolder folder;
+  std::vector<std::string> original(20, "word");
+  folder.WriteLines("GameTexts.txt", original);
+  TTextStrings fromAnOriginalFolder(folder.Path);
+  EXPECT_EQ(fromAnOriginalFolder.Text(ttGameTexts, 20), "word");
+  EXPECT_EQ(fromAnOriginalFolder.Text(ttGameTexts, 24), "");
+  original.resize(26, "Time");
+  folder.WriteLines("GameTexts.txt", original);
+  TTextStrings fromOurPack(folder.Path);
+  EXPECT_EQ(fromOurPack.Text(ttGameTexts, 24), "Time");
 }
 
 TEST(TextStrings, AMissingFileIsAnErrorNamingIt) {

@@ -438,28 +438,34 @@ void RegisterRest(PainterRegistry& r) {
     FillRadial(cr, m, m, m, Hex(0xfff3b0), Hex(0xffb000), 0.8);
     cairo_new_path(cr);
   });
-  r.Add("ResultTrophy", [](Canvas& c, const TCatalogueImage&) {
-    cairo_t* cr = c.Cr();
-    const double w = c.Width(), h = c.Height();
-    for (int side : {-1, 1}) {
-      cairo_arc(cr, w / 2 + side * w * 0.3, h * 0.3, w * 0.13, 0, 2 * M_PI);
-      SetColor(cr, colour::Gold.Darker(0.3));
-      cairo_set_line_width(cr, 9);
-      cairo_stroke(cr);
-    }
-    cairo_move_to(cr, w * 0.2, h * 0.1);
-    cairo_line_to(cr, w * 0.8, h * 0.1);
-    cairo_curve_to(cr, w * 0.8, h * 0.5, w * 0.62, h * 0.6, w * 0.55, h * 0.62);
-    cairo_line_to(cr, w * 0.55, h * 0.76);
-    cairo_line_to(cr, w * 0.45, h * 0.76);
-    cairo_line_to(cr, w * 0.45, h * 0.62);
-    cairo_curve_to(cr, w * 0.38, h * 0.6, w * 0.2, h * 0.5, w * 0.2, h * 0.1);
-    cairo_close_path(cr);
-    ShadeAndOutline(cr, colour::Gold, 3);
-    RoundedRect(cr, w * 0.28, h * 0.76, w * 0.44, h * 0.2, 6);
-    ShadeAndOutline(cr, colour::Wood, 3);
-    StarPath(cr, w / 2, h * 0.32, w * 0.14, w * 0.06, 5);
-    ShadeAndOutline(cr, Hex(0xfff6c0), 2);
+  r.Add("ResultTrophy", [](Canvas& c, const TCatalogueImage& e) {
+    // Patterns: the gold, silver and bronze trophies, each told apart by its
+    // metal and by the number on its foot.
+    const Rgb metals[] = {colour::Gold, Hex(0xc8d0d8), Hex(0xc0783c)};
+    ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int p, double w, double h) {
+      const Rgb metal = metals[p];
+      for (int side : {-1, 1}) {
+        cairo_arc(cr, w / 2 + side * w * 0.3, h * 0.3, w * 0.13, 0, 2 * M_PI);
+        SetColor(cr, metal.Darker(0.3));
+        cairo_set_line_width(cr, 9);
+        cairo_stroke(cr);
+      }
+      cairo_move_to(cr, w * 0.2, h * 0.1);
+      cairo_line_to(cr, w * 0.8, h * 0.1);
+      cairo_curve_to(cr, w * 0.8, h * 0.5, w * 0.62, h * 0.6, w * 0.55, h * 0.62);
+      cairo_line_to(cr, w * 0.55, h * 0.76);
+      cairo_line_to(cr, w * 0.45, h * 0.76);
+      cairo_line_to(cr, w * 0.45, h * 0.62);
+      cairo_curve_to(cr, w * 0.38, h * 0.6, w * 0.2, h * 0.5, w * 0.2, h * 0.1);
+      cairo_close_path(cr);
+      ShadeAndOutline(cr, metal, 3);
+      RoundedRect(cr, w * 0.28, h * 0.76, w * 0.44, h * 0.2, 6);
+      ShadeAndOutline(cr, colour::Wood, 3);
+      const char* places[] = {"1", "2", "3"};
+      OutlinedText(cr, places[p], w / 2, h * 0.86, h * 0.15, colour::White, colour::Wood.Darker(0.4), 2);
+      StarPath(cr, w / 2, h * 0.32, w * 0.14, w * 0.06, 5);
+      ShadeAndOutline(cr, metal.Lighter(0.5), 2);
+    });
   });
   r.Add("MapArrow", [](Canvas& c, const TCatalogueImage& e) {
     ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {

@@ -27,6 +27,12 @@ std::vector<TTextEntry> GameTexts() {
       {id::MusicLabel, "Music"},
       {id::FullScreenLabel, "Full screen"},
       {id::TutorialsLabel, "Tutorials"},
+      {id::ResultGoldTitle, "Gold medal!"},
+      {id::ResultSilverTitle, "Silver medal"},
+      {id::ResultBronzeTitle, "Bronze medal"},
+      {id::ResultTimeLabel, "Time"},
+      {id::ResultScoreLabel, "Score"},
+      {id::ResultBonusLabel, "Gold bonus"},
   };
 }
 

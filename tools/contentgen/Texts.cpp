@@ -87,7 +87,7 @@ TLines PlaceEntries(std::string_view file, int count, const std::vector<TTextEnt
 TLines GameTextLines() {
   namespace id = qm::GameTextId;
   const auto& f = qm::TextTableFileOf(qm::ttGameTexts);
-  TLines lines = PlaceEntries(f.FileName, f.LineCount, GameTexts());
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), GameTexts());
   auto at = [&](int n) -> const std::string& { return lines[n - 1]; };
   for (int n : {id::HighScoresTitle, id::CreditsTitle})
     Require(MeasureNormal(at(n), 0, kTitleScale) <= kTitleWidth, f.FileName, n, "title too wide");
@@ -104,7 +104,7 @@ TLines GameTextLines() {
 
 TLines ConfirmLines() {
   const auto& f = qm::TextTableFileOf(qm::ttGameConfirms);
-  TLines lines = PlaceEntries(f.FileName, f.LineCount, ConfirmTexts());
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), ConfirmTexts());
   for (int kind = 0; kind <= 8; ++kind) {
     const int title = qm::ConfirmTextId::TitleOfKind(kind);
     const int desc = qm::ConfirmTextId::DescOfKind(kind);
@@ -118,14 +118,14 @@ TLines ConfirmLines() {
 
 TLines CommentLines() {
   const auto& f = qm::TextTableFileOf(qm::ttGameComments);
-  TLines lines = PlaceEntries(f.FileName, f.LineCount, CommentTexts());
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), CommentTexts());
   for (const auto& e : CommentTexts()) RequireComment(lines[e.Line - 1], 1.15, 6, f.FileName, e.Line);
   return lines;
 }
 
 TLines NarrationLines() {
   const auto& f = qm::TextTableFileOf(qm::ttStoryNarrations);
-  TLines lines = PlaceEntries(f.FileName, f.LineCount, NarrationTexts());
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), NarrationTexts());
   for (const auto& e : NarrationTexts()) {
     const auto wrapped = WrapNormal(lines[e.Line - 1], -1, kNarrationWidth, kNarrationScale);
     Require(int(wrapped.size()) <= kNarrationLines, f.FileName, e.Line, "narration too long");
@@ -138,7 +138,7 @@ TLines NarrationLines() {
 TLines CreditsLines() {
   const auto& f = qm::TextTableFileOf(qm::ttCredits);
   const auto credits = CreditLines();
-  Require(int(credits.size()) == f.LineCount, f.FileName, int(credits.size()), "wrong number of lines");
+  Require(int(credits.size()) == f.WrittenLines(), f.FileName, int(credits.size()), "wrong number of lines");
   TLines lines;
   for (std::string_view text : credits) {
     lines.push_back(ToCp1252(text));
@@ -162,7 +162,7 @@ TLines TutorialLines() {
     entries.push_back({id::TitleLine(entry), tutorials[entry - 1].Title});
     entries.push_back({id::BodyLine(entry), tutorials[entry - 1].Body});
   }
-  TLines lines = PlaceEntries(f.FileName, f.LineCount, entries);
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), entries);
   for (int entry = 1; entry <= id::EntryCount; ++entry) {
     const auto& title = lines[id::TitleLine(entry) - 1];
     Require(int(title.size()) <= id::MaxTitleLength && MeasureNormal(title, 0, kTitleScale) <= kTutorialTitleWidth,
@@ -178,7 +178,7 @@ TLines ToolTipLines() {
   const auto& f = qm::TextTableFileOf(qm::ttTutorialInfo);
   std::vector<TTextEntry> entries;
   for (const auto& tip : ToolTipTexts()) entries.push_back({qm::ToolTipTextId::InfoLine(tip.ToolTip), tip.Text});
-  TLines lines = PlaceEntries(f.FileName, f.LineCount, entries);
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), entries);
   for (int n = 1; n <= f.LineCount; ++n)
     Require(!lines[n - 1].empty() && WrappedLineCount(lines[n - 1], -1, kToolTipWidth, kNarrationScale) <= kToolTipLines,
             f.FileName, n, "tool tip missing or too long");
@@ -250,7 +250,7 @@ TLines SettingsLines() {
 
 // Every line must hold only letters the normal font draws and fit its table.
 void CheckTable(const qm::TTextTableFile& f, const TLines& lines) {
-  Require(int(lines.size()) == f.LineCount, f.FileName, int(lines.size()), "wrong number of lines");
+  Require(int(lines.size()) == f.WrittenLines(), f.FileName, int(lines.size()), "wrong number of lines");
   for (int n = 1; n <= f.LineCount; ++n) {
     const auto& line = lines[n - 1];
     Require(int(line.size()) <= f.MaxLength, f.FileName, n, "line longer than the table keeps");
