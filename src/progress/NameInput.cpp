@@ -24,12 +24,25 @@ void TNameInput::KeyPress(char key) {
     return;
   }
   const unsigned char c = UpperCase(static_cast<unsigned char>(key));
-  if (Accepts(c) && FEntry.size() < MaxLength) FEntry += static_cast<char>(c);
+  if (!Accepts(c)) {
+    Tell(nnRefused);
+  } else if (FEntry.size() >= MaxLength) {
+    Tell(nnFull);
+  } else {
+    FEntry += static_cast<char>(c);
+    FNotice = nnNone;
+  }
+}
+
+void TNameInput::Tell(TNotice notice) {
+  FNotice = notice;
+  FNoticeClock = 0;
 }
 
 bool TNameInput::IsBlank() const { return FEntry.find_first_not_of(' ') == std::string::npos; }
 
 void TNameInput::Tick() {
+  if (FNotice != nnNone && (FNoticeClock += FrameMs) >= NoticeTime) FNotice = nnNone;
   FBlinkClock += FrameMs;
   if (FBlinkClock >= BlinkInterval) {
     FBlinkClock = 0;

@@ -13,6 +13,9 @@ namespace qm {
 class TNameInput {
  public:
   static constexpr std::size_t MaxLength = 16;
+  // Why the last key or OK did nothing, told under the entry for a while.
+  enum TNotice { nnNone, nnRefused, nnFull, nnEmpty };
+  static constexpr int NoticeTime = 2000;  // ms
 
   TGameFontKind FontKind = fkAirstripNormal;
   int Left = 0;
@@ -26,11 +29,18 @@ class TNameInput {
   void KeyPress(char key);
   bool IsBlank() const;
   const std::string& Entry() const { return FEntry; }
-  void SetEntry(const std::string& text) { FEntry = text; }
+  void SetEntry(const std::string& text) {
+    FEntry = text;
+    FNotice = nnNone;
+  }
   // One frame: the cursor blinks and the display text is brought up to date.
   void Tick();
   // The end of the entry that fits the box, and the cursor while it shows.
   const std::string& DisplayText() const { return FDisplay; }
+
+  TNotice Notice() const { return FNotice; }
+  // An OK with nothing typed, where a name is needed.
+  void RefuseEmpty() { Tell(nnEmpty); }
 
   // A character as the entry takes it: small letters become capitals.
   static unsigned char UpperCase(unsigned char code);
@@ -40,8 +50,12 @@ class TNameInput {
   static bool Accepts(unsigned char code);
 
  private:
+  void Tell(TNotice notice);
+
   std::string FEntry;
   std::string FDisplay;
+  TNotice FNotice = nnNone;
+  int FNoticeClock = 0;
   bool FCursorVisible = true;
   int FBlinkClock = 0;
 };

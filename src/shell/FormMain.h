@@ -657,6 +657,8 @@ class TFormMain {
   void ShowNameEntry(bool initial);
   void NameEntryRoutine();
   void NameEntryConfirmed();
+  // Title, prompt and the notice of a refused key or an empty name.
+  void DrawNameEntryWords(TScreenPoint window);
   void NameEntryClosed();
   std::array<TGameButton*, 2> NameEntryButtons() const;
   void OpenHighScores();

@@ -317,9 +317,30 @@ void TFormMain::NameEntryRoutine() {
   AddNameWindow->Draw();
   if (AddNameWindow->State() == mwHidden) return;
   NameInput->Tick();
+  DrawNameEntryWords(AddNameWindow->Position());
   GlobalGameText->DrawText(NameInput->Left, NameInput->Top, NameInput->DisplayText(), NameInput->LetterSizeRatio, 0,
                            255, NameInput->MaxPrintEntryPixelLength, TextColor::White);
   for (TGameButton* button : NameEntryButtons()) button->Draw();
+}
+
+void TFormMain::DrawNameEntryWords(TScreenPoint window) {
+  constexpr int kCentre = 233, kTitleTop = 28, kPromptTop = 58, kNoticeTop = 124;
+  constexpr float kTitleScale = 0.78f, kSmallScale = 0.5f;
+  const auto centred = [&](const std::string& text, int top, float scale, int colour) {
+    const int halfLetter = int(scale / 2 * float(GlobalGameText->OrigLetterWidth));
+    const int left = window.X + kCentre - GlobalGameText->TextWidth(text, 0, scale) / 2 + halfLetter;
+    GlobalGameText->DrawText(left, window.Y + top, text, scale, 0, 255, 0, colour);
+  };
+  centred(GameText(GameTextId::NameEntryTitle), kTitleTop, kTitleScale, TextColor::White);
+  centred(GameText(GameTextId::NameEntryPrompt), kPromptTop, kSmallScale, TextColor::White);
+  int notice = 0;
+  switch (NameInput->Notice()) {
+    case TNameInput::nnRefused: notice = GameTextId::NameRefusedNotice; break;
+    case TNameInput::nnFull: notice = GameTextId::NameFullNotice; break;
+    case TNameInput::nnEmpty: notice = GameTextId::NameEmptyNotice; break;
+    case TNameInput::nnNone: break;
+  }
+  if (notice != 0) centred(GameText(notice), kNoticeTop, kSmallScale, TextColor::Yellow);
 }
 
 void TFormMain::NameEntryConfirmed() {
@@ -335,8 +356,13 @@ void TFormMain::NameEntryConfirmed() {
   }
   if (NameInput->IsBlank()) {
     NameInput->SetEntry("");
-    // A new player without a name takes the game's own name for them.
-    if (!initial) return;
+    // A new player without a name takes the game's own name for them; a
+    // player added from the list must be given one, and is told so.
+    if (!initial) {
+      NameInput->RefuseEmpty();
+      PlaySound("NotifyLow");
+      return;
+    }
     NameInput->SetEntry(GameText(GameTextId::DefaultPlayerName));
   }
   if (NameList->Exists(NameInput->Entry())) {

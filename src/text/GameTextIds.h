@@ -34,6 +34,12 @@ inline constexpr int ResultBronzeTitle = 23;
 inline constexpr int ResultTimeLabel = 24;
 inline constexpr int ResultScoreLabel = 25;
 inline constexpr int ResultBonusLabel = 26;
+// The name entry: title, prompt, and why a key or OK did nothing.
+inline constexpr int NameEntryTitle = 27;
+inline constexpr int NameEntryPrompt = 28;
+inline constexpr int NameRefusedNotice = 29;
+inline constexpr int NameFullNotice = 30;
+inline constexpr int NameEmptyNotice = 31;
 
 constexpr int IslandMessage(int island) { return IslandMessage1 + island - 1; }
 }  // namespace GameTextId

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/FrameTime.h"
+
 #include "text/GlobalGameText.h"
 
 namespace qm {
@@ -49,6 +51,34 @@ TEST(NameEntry, TheCursorBlinksAndALongEntryShowsItsEnd) {
   EXPECT_EQ(input.DisplayText(), "WWWW|");
   for (int tick = 1; tick < 350 / 30 + 1; ++tick) input.Tick();
   EXPECT_EQ(input.DisplayText(), "WWWW") << "the cursor is off after 350 ms";
+}
+
+// A key or an OK that does nothing says why, under the entry, for two
+// seconds; a key that is taken clears the notice.
+TEST(NameEntry, AKeyThatDoesNothingSaysWhy) {
+  const struct {
+    const char* Typed;
+    TNameInput::TNotice Notice;
+  } cases[] = {
+      {"ANNA", TNameInput::nnNone},
+      {"ANNA#", TNameInput::nnRefused},
+      {"AB#C", TNameInput::nnNone},
+      {"ABCDEFGHIJKLMNOPQ", TNameInput::nnFull},
+  };
+  for (const auto& c : cases) {
+    TNameInput input;
+    for (const char* key = c.Typed; *key != 0; ++key) input.KeyPress(*key);
+    EXPECT_EQ(input.Notice(), c.Notice) << c.Typed;
+  }
+}
+
+TEST(NameEntry, TheNoticeGoesAfterTwoSeconds) {
+  TNameInput input;
+  input.RefuseEmpty();
+  for (int ms = 0; ms + FrameMs < TNameInput::NoticeTime; ms += FrameMs) input.Tick();
+  EXPECT_EQ(input.Notice(), TNameInput::nnEmpty);
+  input.Tick();
+  EXPECT_EQ(input.Notice(), TNameInput::nnNone);
 }
 
 }  // namespace

@@ -167,6 +167,18 @@ TEST_F(PlayerList, DeletingPlayerTwoOfFourMovesTheOthersUpAndTakesItsFile) {
 
 // The name entry under the list: a taken name asks, the developer's code
 // adds nobody.
+TEST_F(PlayerList, AnEmptyNameIsRefusedWithANoticeAndTheEntryStays) {
+  StartWith({"ANN"});
+  game.Driver().ClickButton(*Form().NameListNewButton);
+  ASSERT_EQ(game.Scene(), gsAddPlayer);
+  game.RunTicks(10);
+  game.Type("  \r");
+  game.RunTicks(10);
+  EXPECT_EQ(game.Scene(), gsAddPlayer);
+  EXPECT_EQ(Form().NameInput->Notice(), TNameInput::nnEmpty);
+  EXPECT_EQ(Form().NameList->Count(), 1);
+}
+
 TEST_F(PlayerList, TheNameEntryRefusesATakenNameAndTakesTheDevelopersCode) {
   StartWith({"ANN"});
   const struct {

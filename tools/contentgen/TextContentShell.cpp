@@ -33,6 +33,11 @@ std::vector<TTextEntry> GameTexts() {
       {id::ResultTimeLabel, "Time"},
       {id::ResultScoreLabel, "Score"},
       {id::ResultBonusLabel, "Gold bonus"},
+      {id::NameEntryTitle, "New player"},
+      {id::NameEntryPrompt, "Type your name, then OK"},
+      {id::NameRefusedNotice, "Letters, digits and spaces only"},
+      {id::NameFullNotice, "A name has 16 letters at most"},
+      {id::NameEmptyNotice, "Type a name first"},
   };
 }
 
