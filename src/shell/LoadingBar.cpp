@@ -47,7 +47,12 @@ void TLoadingBar::StepAndDraw() {
   if (TImageListItem* fill = OmgImgList->FindImage("LoadingBarFill"))
     fill->DrawPart(0, 0, FillShown(), FillHeight, FX + 22, FY + 22, 0, 0, 0, 1, 1, 255, 255, 255, 255, 0);
   DrawImage(*OmgImgList, "LoadingBarGlass", FX + 23, FY + 22, 0);
-  DrawImage(*OmgImgList, "LoadingBarText", FX + 93, FY + 23, FLoadingFinished ? 1 : 0, pulse.RoundedValue());
+  // The words in the middle of the tube.
+  constexpr int kTubeLeft = 22, kTubeWidth = 516;
+  int textWidth = 0, textHeight = 0;
+  PatternSize(*OmgImgList, "LoadingBarText", textWidth, textHeight);
+  DrawImage(*OmgImgList, "LoadingBarText", FX + kTubeLeft + (kTubeWidth - textWidth) / 2, FY + 23,
+            FLoadingFinished ? 1 : 0, pulse.RoundedValue());
 }
 
 }  // namespace qm

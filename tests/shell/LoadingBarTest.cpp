@@ -120,7 +120,7 @@ TEST_F(BarLayout, ThePiecesSitAroundTheBarsCorner) {
   EXPECT_EQ(sprites[2].Left, 708);
   EXPECT_EQ(sprites[2].Top, 704);
   EXPECT_EQ(sprites[3].Image, "LoadingBarText");
-  EXPECT_EQ(sprites[3].Left, 778);
+  EXPECT_EQ(sprites[3].Left, 685 + 22 + (516 - 30) / 2) << "centred in the tube";
   EXPECT_EQ(sprites[3].Top, 705);
 }
 

@@ -507,7 +507,8 @@ void RegisterScreens(PainterRegistry& r) {
     const char* lines[] = {"Swap two neighbouring pieces to line up three or more.",
                            "Collect what the level asks for: the quicker, the better your medal.",
                            "Matches fill the manna jar and arm your tools."};
-    for (int i = 0; i < 3; ++i) OutlinedText(cr, lines[i], w / 2, 230 + i * 150, 26, colour::Ink, colour::White, 0);
+    // Light words edged in ink: the window's green is dark.
+    for (int i = 0; i < 3; ++i) OutlinedText(cr, lines[i], w / 2, 230 + i * 150, 26, colour::Cream, colour::Ink, 3);
     for (int i = 0; i < 3; ++i) DrawPiece(cr, 1, w / 2 - 60 + i * 60, 290, 52);
     for (int i = 0; i < 6; ++i) DrawPiece(cr, 12 + i % 6, w / 2 - 150 + i * 60, 440, 52);
     const ToolIcon tools[] = {ToolIcon::Hammer, ToolIcon::Bomb, ToolIcon::Collector, ToolIcon::HorzLightning,

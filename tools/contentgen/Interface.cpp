@@ -178,7 +178,8 @@ void Bars(PainterRegistry& r) {
   });
   r.Add("LoadingBarText", [](Canvas& c, const TCatalogueImage& e) {
     ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
-      OutlinedText(cr, p == 0 ? "Loading..." : "Click to play!", w / 2, h / 2, h * 0.75, colour::White, colour::Ink,
+      // Dark letters edged in white read on the light tube, empty or full.
+      OutlinedText(cr, p == 0 ? "Loading..." : "Click to play!", w / 2, h / 2, h * 0.75, colour::Ink, colour::White,
                    3, w);
     });
   });

@@ -10,14 +10,14 @@ namespace contentgen {
 // unlocks them, 14 the big bomb on island 2 level 2.
 std::vector<TTutorialText> TutorialTexts() {
   return {
-      {"Match three", "Swap two neighbouring pieces to line up three or more of a kind. Crates swap only with crates, and three of one colour break open. The panel at the top shows what to collect: the faster, the better your medal."},
+      {"Match three", "Swap two neighbouring pieces to line up three of a kind. Crates swap only with crates. Collect what the top panel shows: the faster, the better your medal."},
       {"Crawling spiders", "Spiders drop onto the board and crawl about. Left alone, they spin webs over the pieces. Clear the piece under a spider to knock it off the board."},
       {"Golden tiles", "Some tiles glitter with gold. Make matches on top of them to lift the gold. A tile with a thick golden frame needs more than one match."},
       {"Potions", "Potion bottles cannot be matched. Clear the pieces underneath so that they sink. A potion that reaches the bottom is collected."},
       {"Cloudspire", "The last island asks for everything you have learned. Watch out for spiders, gold and potions, and keep your tools for the hardest spots."},
-      {"The town workshop", "Spend your harvest here. Each upgrade rebuilds part of the town. The fourth needs the other three first, and all four open the next island. Press Play for the next level."},
+      {"The town workshop", "Spend your harvest here: each upgrade rebuilds part of the town, and all four open the next island. Press Play for the next level."},
       {"A guardian!", "Fruit you clear flies up and hits the guardian. Calm it before the timer tube runs dry, and watch out: now and then it drains some of your time."},
-      {"Broom, key and spray", "The broom sweeps a web off a tile, the magic key opens a locked tile and the spray chases spiders away. Collect more of them when they show up on the board."},
+      {"Broom, key and spray", "The broom sweeps away a web, the magic key opens a locked tile and the spray chases spiders off. Collect more when they show up."},
       {"The hammer", "Every match fills your manna jar. When it is full enough, the hammer is ready: pick it up and click a piece to smash it."},
       {"The bomb", "The bomb is ready! Drop it on a piece to blow up a square of four: that piece and its neighbours to the right and below."},
       {"Horizontal lightning", "Drop the lightning on a piece to clear its whole row in one flash."},

@@ -32,7 +32,9 @@ constexpr double kCreditsScale = 0.6;
 constexpr double kCreditsHeadingScale = 0.65;
 constexpr int kTutorialTitleWidth = 330;
 constexpr int kTutorialBodyWidth = 370;
-constexpr int kTutorialBodyLines = 7;     // of the narration text's 8, one kept spare
+// Six lines end above the scroll's OK button (the body starts 151 pixels down,
+// 24 apart; the button stands at 296).
+constexpr int kTutorialBodyLines = 6;
 constexpr int kToolTipWidth = 265;
 constexpr int kToolTipLines = 4;          // the box's OK button sits under the fourth
 constexpr int kUpgradeNameWidth = 116;

@@ -182,6 +182,7 @@ void TGallery::ShotTutorials() {
     const bool tip = form.ToolTip->Showing() && form.ToolTipOKButton->Visible;
     if (!scroll && !tip) return;
     Until([&] { return scroll ? form.Tutorial->Fade() >= 1 : form.ToolTip->Fade() >= 1; }, 200);
+    FDriver->Tick(150);  // the words are written out
     Shot(scroll ? "scroll-" + std::to_string(form.Tutorial->Current())
                 : "tool-tip-" + std::to_string(form.ToolTip->Current()));
     FDriver->ConfirmTutorial(200);
