@@ -123,15 +123,15 @@ void CheckBoxes(PainterRegistry& r) {
     cairo_new_path(cr);
   });
   r.Add("VolumeGlass", [](Canvas& c, const TCatalogueImage&) {
+    // The tube lies over the fill, which is drawn from the bar's top edge
+    // and half the glass's height high.
     cairo_t* cr = c.Cr();
     const double h = c.Height() / 2.0;
-    RoundedRect(cr, 1, h / 2, c.Width() - 2, h, h / 2);
+    RoundedRect(cr, 1, 0.75, c.Width() - 2, h - 1.5, (h - 1.5) / 2);
     SetColor(cr, colour::Ink);
     cairo_set_line_width(cr, 1.5);
-    cairo_stroke_preserve(cr);
-    FillVertical(cr, h / 2, h * 1.5, colour::White, colour::White, 0.0);
-    cairo_new_path(cr);
-    RoundedRect(cr, 4, h / 2 + 1, c.Width() - 8, h * 0.35, h * 0.2);
+    cairo_stroke(cr);
+    RoundedRect(cr, 4, 1.5, c.Width() - 8, h * 0.35, h * 0.2);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.5);
     cairo_fill(cr);
   });
