@@ -27,12 +27,19 @@ void TMusicBox::LoadTracks() {
 }
 
 void TMusicBox::RequestTrack(int track) {
+  FFollowTrack = -1;
   if (track == FCurrentTrack) return;
   FFadingIn = false;
   FRequestedTrack = track;
 }
 
 void TMusicBox::Tick() {
+  if (FFollowTrack >= 0 && FFadingIn && FCurrentTrack >= 0 && FDevice && FTracks[FCurrentTrack] &&
+      !FDevice->IsPlaying(*FTracks[FCurrentTrack])) {
+    FLevel = 0;
+    PlayTrack(FFollowTrack);
+    FFollowTrack = -1;
+  }
   if (FFadingIn) {
     FLevel = std::min(FLevel + FadeInStep, FVolume);
   } else {

@@ -37,6 +37,9 @@ class TMusicBox {
   void LoadTracks();
   // Requesting the current track does nothing.
   void RequestTrack(int track);
+  // Once the current track, one that plays once, has ended, track fades in
+  // after it; the next request forgets it.
+  void FollowWith(int track) { FFollowTrack = track; }
   void Tick();
   // Stops everything and plays track from its start at once.
   void PlayTrack(int track);
@@ -53,6 +56,7 @@ class TMusicBox {
   int FVolume = 70;
   int FCurrentTrack = -1;
   int FRequestedTrack = -1;
+  int FFollowTrack = -1;
   int FLevel = 0;
   // Nothing sounds before the first request, whose fade-out then ends at once.
   bool FFadingIn = true;

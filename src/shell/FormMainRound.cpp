@@ -364,6 +364,8 @@ void TFormMain::RoundWon() {
 
   GameScene->SetValue(gsRoundClear);
   RequestMusic(MusicTrack::LevelClear);
+  // The jingle plays once; the town's music follows it under the results.
+  MusicBox->FollowWith(MusicTrack::Upgrade);
   SubmitScore();
   // The island's next level follows, after a boss too: only the island's
   // last upgrade opens the next island (see CheerPeak), and a resume point

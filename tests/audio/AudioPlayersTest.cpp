@@ -138,6 +138,21 @@ TEST_F(AudioPlayers, RequestingTheSameTrackTwiceFadesOnce) {
   EXPECT_EQ(std::count(played.begin(), played.end(), main1), 1);
 }
 
+TEST_F(AudioPlayers, AJingleThatHasEndedIsFollowedByTheTrackNamedForIt) {
+  auto music = LoadedMusicBox();
+  music->RequestTrack(MusicTrack::LevelClear);
+  music->FollowWith(MusicTrack::Upgrade);
+  TicksUntil(*music, [&] { return music->Level() == 70; });
+  music->Tick();
+  EXPECT_EQ(music->CurrentTrack(), MusicTrack::LevelClear) << "still playing";
+  FDevice.Playing.erase(HandlesOf("LevelClear.ogg")[0]);  // the jingle ends
+  music->Tick();
+  EXPECT_EQ(music->CurrentTrack(), MusicTrack::Upgrade);
+  EXPECT_EQ(music->Level(), 2) << "fading in";
+  music->RequestTrack(MusicTrack::Upgrade);
+  EXPECT_EQ(TicksUntil(*music, [&] { return music->Level() == 70; }), 34) << "the upgrade scene's request goes on with it";
+}
+
 TEST_F(AudioPlayers, FadesStepFiveOutAndTwoIn) {
   // Out: the level drops by 5 and the switch comes on the tick it would go
   // below 0. In: it climbs by 2 up to the volume.

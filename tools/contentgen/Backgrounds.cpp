@@ -321,10 +321,11 @@ void RegisterMap(PainterRegistry& r) {
     SetColor(cr, colour::White, 0.5);
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
-    // compass rose
-    StarPath(cr, w - 120, h - 130, 70, 14, 4);
+    // compass rose, in the top-right corner: the lower corners hold the
+    // Menu and Play panels
+    StarPath(cr, w - 120, 120, 70, 14, 4);
     ShadeAndOutline(cr, colour::Cream, 2.5);
-    StarPath(cr, w - 120, h - 130, 44, 10, 4, M_PI / 4);
+    StarPath(cr, w - 120, 120, 44, 10, 4, M_PI / 4);
     ShadeAndOutline(cr, colour::Gold, 2);
     // parchment border
     cairo_rectangle(cr, 0, 0, w, h);
