@@ -674,6 +674,7 @@ class TFormMain {
   void StickerBookBackdrop();
   void StickerBookRoutine();
   void DrawPocket(int x, int y);
+  void DrawBookProgressLabel();
   void ShopMouseDown(int x, int y, TMouseButton button);
   void ShopMouseMove(int x, int y);
   void ShopMouseUp(int x, int y);

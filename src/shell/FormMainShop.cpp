@@ -180,6 +180,7 @@ void TFormMain::StickerBookRoutine() {
   StickerBookBackdrop();
   BuySlotsInfo->TickAndDraw();
   BookProgressTube->TickAndDraw();
+  DrawBookProgressLabel();
   const TScreenPoint shop = ShopPanelMover->CurrentPos();
   DrawImage(*OmegaImageList1, "BuySlotsPanelA", shop.X, shop.Y, 0);
   DrawImage(*OmegaImageList1, "BuySlotsPanelB", shop.X + kPanelBLeft, shop.Y + kPanelBTop, 0);
@@ -191,6 +192,17 @@ void TFormMain::StickerBookRoutine() {
   if (!ChapterDialog->Playing()) TutorialsRoutine();
   ChapterDialog->TickAndDraw();
   DialogSkipButton->Draw();
+}
+
+void TFormMain::DrawBookProgressLabel() {
+  // Over the tube's middle, as long as the tube stands in full.
+  if (BookProgressTube->PopRatio() < 1) return;
+  constexpr int kTubeWidth = 300, kAbove = 14;
+  constexpr float kScale = 0.55f;
+  const std::string& label = GameText(GameTextId::BookProgressLabel);
+  const int halfLetter = int(kScale / 2 * float(GlobalGameText->OrigLetterWidth));
+  const int left = BookProgressTube->Left + (kTubeWidth - GlobalGameText->TextWidth(label, 0, kScale)) / 2 + halfLetter;
+  GlobalGameText->DrawTextShadow(left, BookProgressTube->Top - kAbove, label, kScale, 0, 255, 0, TextColor::White);
 }
 
 void TFormMain::DrawPocket(int x, int y) {
