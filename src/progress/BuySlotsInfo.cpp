@@ -70,10 +70,7 @@ void TBuySlotsInfo::TickAndDraw() {
 }
 
 void TBuySlotsInfo::DrawCentred(int centreX, int y, const std::string& text, float scale, int colour) const {
-  // DrawText centres the first letter on its point, not the text's edge.
-  const int halfLetter = RoundToEven(double(scale) / 2 * GlobGameText->OrigLetterWidth);
-  const int x = centreX - GlobGameText->TextWidth(text, 0, scale) / 2 + halfLetter;
-  GlobGameText->DrawText(x, y, text, scale, 0, FAlpha, 0, colour);
+  GlobGameText->DrawCentred(centreX, y, text, scale, FAlpha, colour);
 }
 
 void TBuySlotsInfo::Draw() const {

@@ -97,11 +97,6 @@ void TResultStats::Step() {
   FBonusHighlight = std::max(FBonusHighlight - HighlightAlphaDec, 0);
 }
 
-int TResultStats::TextLeft(int x, float scale) const {
-  // DrawText centres its first letter on the point it is given.
-  return x + RoundToEven(double(scale) / 2 * GlobGameText->OrigLetterWidth);
-}
-
 void TResultStats::DrawRow(int row, const std::string& value) const {
   const int y = Top + kFirstRowTop + row * kLineGap;
   const int width = GlobGameText->TextWidth(value, 0, kTextScale);
@@ -114,15 +109,13 @@ void TResultStats::DrawRow(int row, const std::string& value) const {
     DrawImage(*OmgImgList, "ElementIcons", float(valueLeft - kIconGap - kIconWidth), float(y - kIconWidth / 2),
               BonusElementKind);
   const std::string& label = Labels[std::size_t(row)];
-  GlobGameText->DrawText(TextLeft(Left + kLabelLeft, kLabelScale), y, label, kLabelScale, 0, 255, 0, TextColor::White);
-  GlobGameText->DrawText(TextLeft(valueLeft, kTextScale), y, value, kTextScale, 0, 255, 0, TextColor::White);
+  GlobGameText->DrawText(GlobGameText->LeftEdgeAt(Left + kLabelLeft, kLabelScale), y, label, kLabelScale, 0, 255, 0, TextColor::White);
+  GlobGameText->DrawText(GlobGameText->LeftEdgeAt(valueLeft, kTextScale), y, value, kTextScale, 0, 255, 0, TextColor::White);
 }
 
 void TResultStats::Draw() const {
   if (!GlobGameText) return;
-  const int titleWidth = GlobGameText->TextWidth(Title, 0, kTextScale);
-  GlobGameText->DrawText(TextLeft(Left + kWindowCentre - titleWidth / 2, kTextScale), Top + kTitleTop, Title,
-                         kTextScale, 0, 255, 0, TextColor::White);
+  GlobGameText->DrawCentred(Left + kWindowCentre, Top + kTitleTop, Title, kTextScale, 255, TextColor::White);
   DrawRow(0, FormatPlayingTime(PlayingTime));
   DrawRow(1, std::to_string(RoundToEven(FShownScore)));
   DrawRow(2, FBonusCount < 1 ? std::string("-") : std::to_string(RoundToEven(FShownBonus)));

@@ -64,8 +64,6 @@ class TResultStats {
   void CountOne(float& shown, float step, int target, int& highlight);
   void Draw() const;
   void DrawRow(int row, const std::string& value) const;
-  // The point to give DrawText for text whose left edge is at x.
-  int TextLeft(int x, float scale) const;
 
   int FLevelScore = 0;
   int FBonusCount = 0;

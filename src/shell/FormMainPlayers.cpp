@@ -327,9 +327,7 @@ void TFormMain::DrawNameEntryWords(TScreenPoint window) {
   constexpr int kCentre = 233, kTitleTop = 28, kPromptTop = 58, kNoticeTop = 124;
   constexpr float kTitleScale = 0.78f, kSmallScale = 0.5f;
   const auto centred = [&](const std::string& text, int top, float scale, int colour) {
-    const int halfLetter = int(scale / 2 * float(GlobalGameText->OrigLetterWidth));
-    const int left = window.X + kCentre - GlobalGameText->TextWidth(text, 0, scale) / 2 + halfLetter;
-    GlobalGameText->DrawText(left, window.Y + top, text, scale, 0, 255, 0, colour);
+    GlobalGameText->DrawCentred(window.X + kCentre, window.Y + top, text, scale, 255, colour);
   };
   centred(GameText(GameTextId::NameEntryTitle), kTitleTop, kTitleScale, TextColor::White);
   centred(GameText(GameTextId::NameEntryPrompt), kPromptTop, kSmallScale, TextColor::White);

@@ -198,11 +198,8 @@ void TFormMain::DrawBookProgressLabel() {
   // Over the tube's middle, as long as the tube stands in full.
   if (BookProgressTube->PopRatio() < 1) return;
   constexpr int kTubeWidth = 300, kAbove = 14;
-  constexpr float kScale = 0.55f;
-  const std::string& label = GameText(GameTextId::BookProgressLabel);
-  const int halfLetter = int(kScale / 2 * float(GlobalGameText->OrigLetterWidth));
-  const int left = BookProgressTube->Left + (kTubeWidth - GlobalGameText->TextWidth(label, 0, kScale)) / 2 + halfLetter;
-  GlobalGameText->DrawTextShadow(left, BookProgressTube->Top - kAbove, label, kScale, 0, 255, 0, TextColor::White);
+  GlobalGameText->DrawCentred(BookProgressTube->Left + kTubeWidth / 2, BookProgressTube->Top - kAbove,
+                              GameText(GameTextId::BookProgressLabel), 0.55f, 255, TextColor::White, true);
 }
 
 void TFormMain::DrawPocket(int x, int y) {

@@ -139,4 +139,17 @@ int TGlobalGameText::TextWidth(std::string_view text, int spacing, float scale) 
   return MeasureText(FontKind, text, spacing, scale);
 }
 
+int TGlobalGameText::LeftEdgeAt(int x, float scale) const {
+  return x + RoundToEven(double(scale) / 2 * OrigLetterWidth);
+}
+
+void TGlobalGameText::DrawCentred(int centreX, int y, std::string_view text, float scale, int alpha, int colour,
+                                  bool shadow) const {
+  const int x = LeftEdgeAt(centreX - TextWidth(text, 0, scale) / 2, scale);
+  if (shadow)
+    DrawTextShadow(x, y, text, scale, 0, alpha, 0, colour);
+  else
+    DrawText(x, y, text, scale, 0, alpha, 0, colour);
+}
+
 }  // namespace qm

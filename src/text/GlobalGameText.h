@@ -71,6 +71,12 @@ class TGlobalGameText {
   void DrawTextShadow(int x, int y, std::string_view text, float scale, int spacing, int alpha, int maxWidth,
                       int colour) const;
   int TextWidth(std::string_view text, int spacing, float scale) const;
+  // Where DrawText must be given text whose left edge is to be at x (it
+  // centres the first letter on its point).
+  int LeftEdgeAt(int x, float scale) const;
+  // The text centred on centreX, with or without its shadow.
+  void DrawCentred(int centreX, int y, std::string_view text, float scale, int alpha, int colour,
+                   bool shadow = false) const;
 };
 
 }  // namespace qm
