@@ -68,8 +68,10 @@ void ChainLink(cairo_t* cr, double cx, double cy, double len, double angle, cons
 
 void RegisterTiles(PainterRegistry& r) {
   Strip(r, "BackgroundTile", [](cairo_t* cr, int p, double w, double h) {
-    RoundedRect(cr, 2, 2, w - 4, h - 4, 8);
-    SetColor(cr, p == 0 ? Hex(0xfff6dc) : Hex(0xd8f0c0), 0.55);
+    // Nearly opaque, with small corners: the backdrop's trees and hills
+    // must not show through the board.
+    RoundedRect(cr, 2, 2, w - 4, h - 4, 4);
+    SetColor(cr, p == 0 ? Hex(0xfff6dc) : Hex(0xd8f0c0), 0.92);
     cairo_fill_preserve(cr);
     SetColor(cr, colour::White, 0.6);
     cairo_set_line_width(cr, 1.5);
