@@ -137,6 +137,7 @@ void AddMapAndRound(TCatalogueBuilder& b) {
   b.Grid("ObjInfoTitle", I, 280, 50, 1, 2);
   b.Single(img::TimerTube, I, 44, 340);
   b.Single(img::TimerTubeLiquid, I, 22, 305);
+  b.Grid(img::TubeMedalMarks, I, 24, 24, 2, 1);
   b.Single(img::ScreenDarkener, I, 64, 64);
   b.Single(img::WrenPocket, I, 200, 70);
   b.Grid(img::ComboBadge, I, 100, 100, 3, 1);

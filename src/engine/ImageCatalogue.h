@@ -60,6 +60,7 @@ inline constexpr std::string_view MapIslandMarker = "MapIslandMarker";  // 2x1: 
 // Round HUD.
 inline constexpr std::string_view TimerTube = "TimerTube";              // glass over the liquid
 inline constexpr std::string_view TimerTubeLiquid = "TimerTubeLiquid";  // 22 x 305, drawn bottom-up
+inline constexpr std::string_view TubeMedalMarks = "TubeMedalMarks";    // 2x1: gold, silver medal beside the tube
 inline constexpr std::string_view ScreenDarkener = "ScreenDarkener";    // translucent, drawn stretched
 inline constexpr std::string_view WrenPocket = "WrenPocket";            // account display
 inline constexpr std::string_view ComboBadge = "ComboBadge";            // 3x1: looks 0..2

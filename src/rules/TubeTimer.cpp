@@ -116,6 +116,21 @@ void TTubeTimer::Draw() {
   PatternSize(*OmgImgList, std::string(img::TimerTube), glassWidth, glassHeight);
   DrawImage(*OmgImgList, std::string(img::TimerTube), liquidX + float(EnergyWidth - glassWidth) / 2.0f,
             liquidTop + float(EnergyHeight - glassHeight) / 2.0f, 0);
+  // On a normal level the tube tells the medal: gold while the liquid is
+  // above the first mark, silver above the second, bronze below.
+  if (GameObjective != goNormalMode) return;
+  // Left of the glass: the tube stands at the frame's right edge.
+  const float markX = liquidX + float(EnergyWidth - glassWidth) / 2.0f;
+  DrawMedalMark(GoldSeconds, 0, markX, liquidTop);
+  DrawMedalMark(SilverSeconds, 1, markX, liquidTop);
+}
+
+void TTubeTimer::DrawMedalMark(int seconds, int pattern, float x, float top) const {
+  if (seconds <= 0 || Time <= 0) return;
+  int width = 0, height = 0;
+  PatternSize(*OmgImgList, std::string(img::TubeMedalMarks), width, height);
+  const float y = top + float(EnergyHeight) * float(std::min(seconds, Time)) / float(Time);
+  DrawImage(*OmgImgList, std::string(img::TubeMedalMarks), x - float(width), y - float(height) / 2.0f, pattern);
 }
 
 }  // namespace qm

@@ -31,6 +31,10 @@ class TTubeTimer {
   TGameObjective GameObjective = goNormalMode;
   // Round time in seconds.
   int Time = 300;
+  // Seconds of play that still win a gold or a silver medal: marked beside
+  // the tube where the liquid stands at that moment (0: no mark).
+  int GoldSeconds = 0;
+  int SilverSeconds = 0;
   // Added per frame while a drain runs.
   int AbsorbedMiliSecsPerUpdate = 1500;
   int AlmostTimeUpTimeLeft = 28;
@@ -50,6 +54,7 @@ class TTubeTimer {
   // One frame: motion, fill-up, counting; refreshes the outputs.
   void Update();
   void Draw();
+  void DrawMedalMark(int seconds, int pattern, float x, float top) const;
   void TickAndDraw() {
     Update();
     Draw();

@@ -319,6 +319,8 @@ void TFormMain::SetUpLevel() {
   TubeTimer->GameObjective = level.GameObjective;
   TubeTimer->Paused = true;
   ResultMedal->SetRoundTime(level.Time);
+  TubeTimer->GoldSeconds = ResultMedal->GoldReqTime;
+  TubeTimer->SilverSeconds = ResultMedal->SilverReqTime;
   State.RoundWonOnce = false;
   // The level sets the uni fruits; every other special waits for whoever
   // asks for it in this round.

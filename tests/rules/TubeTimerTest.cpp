@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "engine/ImageCatalogue.h"
+#include "text/SpriteRecorder.h"
+
 namespace qm {
 namespace {
 
@@ -185,6 +190,38 @@ TEST_F(RoundTimer, ARoundWithoutTimeIsUpAtOnce) {
   Timer.Update();
   EXPECT_EQ(TimeUps, 1);
   EXPECT_EQ(Timer.PercentLeft(), 0);
+}
+
+// On a normal level the tube shows where gold and silver end: a mark beside
+// the glass at the height the liquid has at that second; a guardian's tube
+// is a deadline and has none.
+TEST_F(RoundTimer, TheMedalTimesAreMarkedBesideANormalLevelsTube) {
+  testing_support::TSpriteRecorder screen;
+  screen.AddPicture(std::string(img::TimerTube), 44, 340);
+  screen.AddPicture(std::string(img::TimerTubeLiquid), 22, 305);
+  screen.AddPicture(std::string(img::TubeMedalMarks), 48, 24, 2, 1);
+  Timer.OmgImgList = &screen.List;
+  Timer.GoldSeconds = 72;     // 2/5 of 180
+  Timer.SilverSeconds = 117;  // 13/20 of 180
+  for (const TGameObjective objective : {goNormalMode, goBossMode}) {
+    StartRound(180, objective);
+    screen.Forget();
+    Timer.TickAndDraw();
+    std::vector<testing_support::TSprite> marks;
+    for (const auto& sprite : screen.Sprites())
+      if (sprite.Image == img::TubeMedalMarks) marks.push_back(sprite);
+    if (objective == goBossMode) {
+      EXPECT_TRUE(marks.empty());
+      continue;
+    }
+    ASSERT_EQ(marks.size(), 2u);
+    const float liquidTop = float(Timer.Top + Timer.EnergyAdjustY);
+    EXPECT_EQ(marks[0].Pattern, 0);
+    EXPECT_FLOAT_EQ(marks[0].Top + 12, liquidTop + 305.0f * 72 / 180) << "gold's mark, centred on its height";
+    EXPECT_EQ(marks[1].Pattern, 1);
+    EXPECT_FLOAT_EQ(marks[1].Top + 12, liquidTop + 305.0f * 117 / 180);
+    EXPECT_LE(marks[0].Left + 24, float(Timer.Left + Timer.EnergyAdjustX + (22 - 44) / 2)) << "left of the glass";
+  }
 }
 
 }  // namespace

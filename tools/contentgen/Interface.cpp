@@ -354,6 +354,20 @@ void Jars(PainterRegistry& r) {
       cairo_new_path(cr);
     });
   });
+  r.Add(qm::img::TubeMedalMarks, [](Canvas& c, const TCatalogueImage& e) {
+    // A small medal with its place, pointing at the tube on its right.
+    ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
+      cairo_move_to(cr, w, h / 2);
+      cairo_line_to(cr, w * 0.65, h * 0.3);
+      cairo_line_to(cr, w * 0.65, h * 0.7);
+      cairo_close_path(cr);
+      SetColor(cr, colour::Ink);
+      cairo_fill(cr);
+      cairo_arc(cr, w * 0.38, h / 2, w * 0.36, 0, 2 * M_PI);
+      ShadeAndOutline(cr, p == 0 ? colour::Gold : Hex(0xc8d0d8), 1.5);
+      OutlinedText(cr, p == 0 ? "1" : "2", w * 0.38, h / 2, h * 0.5, colour::White, colour::Ink, 1.5);
+    });
+  });
   r.Add(qm::img::TimerTube, [](Canvas& c, const TCatalogueImage&) {
     cairo_t* cr = c.Cr();
     const double w = c.Width(), h = c.Height();
