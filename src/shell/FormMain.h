@@ -626,6 +626,8 @@ class TFormMain {
   void TutorialsRoutine();
   // The OK of the scroll or of the tool tip that waits for it, if any.
   TGameButton* TutorialButtonOpen() const;
+  // The same, once it takes clicks.
+  TGameButton* TutorialButtonReady() const;
   // Help and credits.
   void CreateHelpAndCredits();
   void OpenHelp();

@@ -68,7 +68,7 @@ void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
     case gsTutorial:
     case gsTutorialToolTip:
       InGameMenuButton->MouseDown(x, y, button);
-      if (TGameButton* ok = TutorialButtonOpen()) ok->MouseDown(x, y, button);
+      if (TGameButton* ok = TutorialButtonReady()) ok->MouseDown(x, y, button);
       break;
     case gsHelp:
       HelpDoneButton->MouseDown(x, y, button);
@@ -188,7 +188,7 @@ void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
     case gsTutorial:
     case gsTutorialToolTip:
       InGameMenuButton->MouseUp(x, y);
-      if (TGameButton* ok = TutorialButtonOpen()) ok->MouseUp(x, y);
+      if (TGameButton* ok = TutorialButtonReady()) ok->MouseUp(x, y);
       break;
     case gsHelp:
       HelpDoneButton->MouseUp(x, y);

@@ -218,8 +218,8 @@ void TFormMain::ShopMouseDown(int x, int y, TMouseButton button) {
     ChapterDialogMouseDown(x, y, button);
     return;
   }
-  if (TGameButton* ok = TutorialButtonOpen()) {
-    ok->MouseDown(x, y, button);
+  if (TutorialButtonOpen()) {
+    if (TGameButton* ok = TutorialButtonReady()) ok->MouseDown(x, y, button);
     return;
   }
   BuySlots->MouseDown(x, y, button);
@@ -243,8 +243,8 @@ void TFormMain::ShopMouseMove(int x, int y) {
 void TFormMain::ShopMouseUp(int x, int y) {
   DialogSkipButton->MouseUp(x, y);
   if (ChapterDialog->Playing()) return;
-  if (TGameButton* ok = TutorialButtonOpen()) {
-    ok->MouseUp(x, y);
+  if (TutorialButtonOpen()) {
+    if (TGameButton* ok = TutorialButtonReady()) ok->MouseUp(x, y);
     return;
   }
   BuySlots->MouseUp(x, y);

@@ -195,4 +195,13 @@ TGameButton* TFormMain::TutorialButtonOpen() const {
   return nullptr;
 }
 
+TGameButton* TFormMain::TutorialButtonReady() const {
+  TGameButton* ok = TutorialButtonOpen();
+  if (ok == nullptr) return nullptr;
+  // A click meant for the board as the words appear must not send them away
+  // unread: the OK takes clicks once the scroll or tip stands in full.
+  const float fade = ok == TutorialOKButton.get() ? Tutorial->Fade() : ToolTip->Fade();
+  return fade >= 1 ? ok : nullptr;
+}
+
 }  // namespace qm

@@ -100,6 +100,21 @@ TEST_F(TutorialsThroughTheGame, TheFirstLevelsTeachInOrderOncePerPlayer) {
   EXPECT_EQ(game.Scene(), gsMainGame) << "level 2's scroll was read before";
 }
 
+TEST_F(TutorialsThroughTheGame, AScrollTakesItsOKOnlyOnceItStandsInFull) {
+  game.Start();
+  ASSERT_TRUE(game.Driver().ReachMenu(3000, "ann"));
+  OpenTheRound();
+  ASSERT_EQ(ScrollShown(), 1);
+  ASSERT_LT(Form().Tutorial->Fade(), 1.0f) << "still appearing";
+  game.Driver().ClickButton(*Form().TutorialOKButton);
+  game.RunTicks(1);
+  EXPECT_EQ(ScrollShown(), 1) << "a click as it appears leaves it up";
+  for (int tick = 0; tick < 200 && Form().Tutorial->Fade() < 1; ++tick) game.RunTicks(1);
+  game.Driver().ClickButton(*Form().TutorialOKButton);
+  game.RunTicks(1);
+  EXPECT_EQ(game.Scene(), gsMainGame) << "once it stands, OK sends it away";
+}
+
 class TutorialPictures : public TutorialsThroughTheGame {
  protected:
   TutorialPictures() : TutorialsThroughTheGame(/*rendering=*/true) {}
