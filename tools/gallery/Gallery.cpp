@@ -72,7 +72,7 @@ bool TGallery::Walk() {
   if (!StartToNameEntry() || !NameEntryToMenu() || !MenuWindows() || !MapAndBanner() || !FirstRound())
     return false;
   if (FOptions.Sample) return Error.empty();
-  return ResultAndUpgradeScene() && Error.empty();
+  return ResultAndUpgradeScene() && EveryIsland() && Error.empty();
 }
 
 bool TGallery::StartToNameEntry() {
@@ -240,6 +240,47 @@ bool TGallery::ResultAndUpgradeScene() {
   ShotTutorials();
   Shot("upgrade-scene-after-purchase");
   return true;
+}
+
+bool TGallery::EveryIsland() {
+  TFormMain& form = FDriver->Form();
+  if (!Until([&] { return form.ShopTakesClicks(); }, 2000)) return Fail("the shop taking clicks");
+  FDriver->ClickButton(*form.ShopMenuButton);
+  if (!FDriver->WaitForScene(gsMenu, 600) || !FDriver->WaitForPanel(*form.MenuPanelMover, 600))
+    return Fail("the menu from the upgrade scene");
+  constexpr int kGuardianLevels[] = {12, 13, 15, 16, 18};
+  for (int island = 1; island <= 5; ++island) {
+    if (island > 1 && !IslandRound(island, 1)) return false;
+    if (!IslandRound(island, kGuardianLevels[island - 1])) return false;
+  }
+  return true;
+}
+
+bool TGallery::IslandRound(int island, int level) {
+  TFormMain& form = FDriver->Form();
+  const std::string name = "island-" + std::to_string(island) + (level == 1 ? "" : "-guardian");
+  // Where a player who got this far would resume.
+  form.Progress.NextUncompletedIslandIdx = island;
+  form.Progress.NextUncompletedLevelIdx = level;
+  for (int open = 1; open <= island; ++open) form.MapIslands->Unlock(open);
+  FDriver->ClickButton(*form.PlayButton);
+  if (!FDriver->WaitForScene(gsMap, 600) || !FDriver->WaitForPanel(*form.MapRightPanelMover, 600))
+    return Fail("the map of " + name);
+  FDriver->Tick(30);
+  if (level == 1) Shot("map-" + name);
+  form.Progress.LevelIdx = level;
+  FDriver->ClickButton(*form.MapPlayButton);
+  if (!FDriver->WaitForScene(gsObjectiveInfo, 600)) return Fail("the objectives of " + name);
+  FDriver->Tick(30);
+  Shot("objectives-" + name);
+  FDriver->Click(kCentreX, kCentreY);
+  if (!Until([&] { return FDriver->Scene() != gsObjectiveInfo && !form.SceneTransition->Active(); }))
+    return Fail("the round of " + name);
+  FDriver->Tick(40);
+  ShotTutorials();
+  FDriver->Tick(60);
+  Shot("round-" + name);
+  return FDriver->LeaveRoundForMenu(1200) || Fail("the menu after the round of " + name);
 }
 
 bool TGallery::WriteSheet() {

@@ -11,8 +11,10 @@
 namespace qm {
 
 // Walks the real game headless as a new player would, from the logos through
-// a first round, its result and the upgrade scene, and draws each screen on
-// the way into OUT as "NNN-name.png", with "contact-sheet.png" of them all.
+// a first round, its result and the upgrade scene, then (with the resume
+// point set as a player who got there would have it) the first level and the
+// guardian of every island, and draws each screen on the way into OUT as
+// "NNN-name.png", with "contact-sheet.png" of them all.
 class TGallery {
  public:
   struct TOptions {
@@ -44,6 +46,10 @@ class TGallery {
   bool MapAndBanner();
   bool FirstRound();
   bool ResultAndUpgradeScene();
+  // From the upgrade scene's Menu: the map, banner and round of each island's
+  // first level and of each guardian.
+  bool EveryIsland();
+  bool IslandRound(int island, int level);
 
   // Shows every scroll or tool tip that comes up, then confirms it.
   void ShotTutorials();
