@@ -6,16 +6,14 @@
 #include "engine/ImageCatalogue.h"
 #include "engine/OmegaImageList.h"
 #include "engine/StepHelpers.h"
+#include "progress/MapIslands.h"
 
 namespace qm {
 namespace {
 
-struct TPoint {
-  int X, Y;
-};
-
-// Centre of each island's stamp.
-constexpr std::array<TPoint, TCompletedStamps::StampCount> kStampAt{{{66, 291}, {624, 296}, {240, 511}, {807, 100}}};
+// A finished island's stamp lands on its left part, from the island's
+// top-left corner: on the island it marks, and inside the map.
+constexpr TScreenPoint kStampOnIsland{20, 40};
 
 constexpr float kStartScale = 5.8f;
 constexpr float kScaleStep = 0.225f;
@@ -55,7 +53,8 @@ void TCompletedStamps::Draw() const {
   PatternSize(*OmgImgList, name, width, height);
   const int finished = std::min(LastOpenedIslandIdx - 1, StampCount);
   for (int n = 1; n <= finished; ++n) {
-    const float x = float(kStampAt[n - 1].X - width / 2), y = float(kStampAt[n - 1].Y - height / 2);
+    const TScreenPoint island = TMapIslands::IslandAt(n);
+    const float x = float(island.X + kStampOnIsland.X - width / 2), y = float(island.Y + kStampOnIsland.Y - height / 2);
     if (n == FStampIndex)
       DrawImageEx(*OmgImgList, name, x, y, FAngle, 0.5f, 0.5f, FScale, FScale, 255, 255, 255, FAlpha, 0, 0);
     else

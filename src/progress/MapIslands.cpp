@@ -1,5 +1,7 @@
 #include "progress/MapIslands.h"
 
+#include <algorithm>
+
 #include "engine/ImageCatalogue.h"
 #include "engine/OmegaImageList.h"
 #include "engine/StepHelpers.h"
@@ -81,6 +83,11 @@ std::string TMapIslands::TakeMessage() {
 int TMapIslands::MonsterKind() const { return kMonsterKind[CurrentIndex()]; }
 
 bool TMapIslands::Unlocked(int n) const { return Valid(n) && FUnlocked[n - 1] != 0; }
+TScreenPoint TMapIslands::IslandAt(int n) {
+  const TPoint at = kIslandAt[std::size_t(std::clamp(n, 1, IslandCount) - 1)];
+  return {at.X, at.Y};
+}
+
 bool TMapIslands::Played(int n) const { return Valid(n) && FPlayed[n - 1] != 0; }
 bool TMapIslands::MessageShown(int n) const { return Valid(n) && FMessageShown[n - 1] != 0; }
 int TMapIslands::GlowAlpha(int n) const { return Valid(n) ? FGlowAlpha[n - 1] : 0; }

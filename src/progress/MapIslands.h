@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/ValueUpDown.h"
+#include "widgets/ScreenPoint.h"
 
 namespace qm {
 
@@ -17,6 +18,8 @@ struct TProgressRecord;
 class TMapIslands {
  public:
   static constexpr int IslandCount = 5;
+  // Top-left of island n's picture on the map.
+  static TScreenPoint IslandAt(int n);
 
   TMapIslands();
 
