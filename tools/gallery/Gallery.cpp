@@ -72,7 +72,8 @@ bool TGallery::Walk() {
   if (!StartToNameEntry() || !NameEntryToMenu() || !MenuWindows() || !MapAndBanner() || !FirstRound())
     return false;
   if (FOptions.Sample) return Error.empty();
-  return ResultAndUpgradeScene() && EveryIsland() && Error.empty();
+  return ResultAndUpgradeScene() && EveryIsland() && MenuQuestions() && SlowRound(90) && SlowRound(400) &&
+         Error.empty();
 }
 
 bool TGallery::StartToNameEntry() {
@@ -281,6 +282,62 @@ bool TGallery::IslandRound(int island, int level) {
   FDriver->Tick(60);
   Shot("round-" + name);
   return FDriver->LeaveRoundForMenu(1200) || Fail("the menu after the round of " + name);
+}
+
+bool TGallery::AnswerNo(const std::string& name) {
+  TFormMain& form = FDriver->Form();
+  if (!Until([&] { return FDriver->Scene() == gsConfirmWindow && WindowShown(form.ConfirmWindow->Window()); }))
+    return Fail("the question " + name);
+  Shot("confirm-" + name);
+  FDriver->ClickButton(form.ConfirmWindow->NegativeButton());
+  return Until([&] { return FDriver->Scene() != gsConfirmWindow; }) || Fail("the answer to " + name);
+}
+
+bool TGallery::MenuQuestions() {
+  TFormMain& form = FDriver->Form();
+  FDriver->ClickButton(*form.ExitButton);
+  if (!AnswerNo("quit-the-game") || !FDriver->WaitForScene(gsMenu, 600)) return Fail("the menu after quitting");
+  FDriver->Tick(45);
+  FDriver->ClickButton(*form.ChangePlayerLink);
+  if (!Until([&] { return WindowShown(*form.NameListWindow); })) return Fail("the player list");
+  FDriver->ClickButton(*form.NameListDeleteButton);
+  if (!AnswerNo("delete-player")) return false;
+  if (!Until([&] { return WindowShown(*form.NameListWindow); })) return Fail("the player list after No");
+  FDriver->ClickButton(*form.NameListNewButton);
+  if (!Until([&] { return WindowShown(*form.AddNameWindow); })) return Fail("the name entry");
+  FDriver->Type("Anna\r");
+  if (!AnswerNo("name-taken")) return false;
+  if (!Until([&] { return WindowShown(*form.NameListWindow); })) return Fail("the player list after a taken name");
+  FDriver->ClickButton(*form.NameListOKButton);
+  return (FDriver->WaitForScene(gsMenu, 600) && FDriver->WaitForPanel(*form.MenuPanelMover, 600)) ||
+         Fail("the menu after the player list");
+}
+
+bool TGallery::SlowRound(int pauseTicks) {
+  TFormMain& form = FDriver->Form();
+  form.Progress.NextUncompletedIslandIdx = 1;
+  form.Progress.NextUncompletedLevelIdx = 2;
+  FDriver->ClickButton(*form.PlayButton);
+  if (!FDriver->WaitForScene(gsMap, 600) || !FDriver->WaitForPanel(*form.MapRightPanelMover, 600) ||
+      !FDriver->PlayFromMap(600))
+    return Fail("a slow round");
+  FDriver->Tick(30);
+  FDriver->Click(kCentreX, kCentreY);
+  for (int tick = 0, nextMove = 0; tick < 60000 && FDriver->Scene() != gsRoundClear; ++tick) {
+    FDriver->ConfirmTutorial(200);
+    if (tick >= nextMove && FDriver->MakeHintMove()) nextMove = tick + pauseTicks;
+    FDriver->Tick();
+  }
+  if (!Until([&] { return FDriver->Scene() == gsStageResult && WindowShown(*form.ResultWindow); }, 3000))
+    return Fail("the slow round's result");
+  FDriver->Tick(90);
+  const TMedalKind medal = form.ResultMedal->MedalKind();
+  Shot(std::string("result-") + (medal == mdGold ? "gold" : medal == mdSilver ? "silver" : "bronze"));
+  if (!FDriver->LeaveResult(2000) || !Until([&] { return form.ShopTakesClicks(); }, 3000))
+    return Fail("the upgrade scene after a slow round");
+  FDriver->ClickButton(*form.ShopMenuButton);
+  return (FDriver->WaitForScene(gsMenu, 600) && FDriver->WaitForPanel(*form.MenuPanelMover, 600)) ||
+         Fail("the menu after a slow round");
 }
 
 bool TGallery::WriteSheet() {

@@ -50,6 +50,12 @@ class TGallery {
   // first level and of each guardian.
   bool EveryIsland();
   bool IslandRound(int island, int level);
+  // The menu's questions: leaving the game, deleting a player, a name taken.
+  bool MenuQuestions();
+  bool AnswerNo(const std::string& name);
+  // Island 1's second level played slowly, a move every pauseTicks, for
+  // the results of a slower player; back to the menu by the upgrade scene.
+  bool SlowRound(int pauseTicks);
 
   // Shows every scroll or tool tip that comes up, then confirms it.
   void ShotTutorials();
