@@ -385,7 +385,11 @@ void TFormMain::AfterWin() { RoundPlay->ClearAway(); }
 void TFormMain::ResultWindowHidden() { SceneTransition->Start(gsStageResult, gsStickerBook); }
 
 void TFormMain::TimeUp() {
-  if (State.RoundObjective != goBossMode) return;
+  if (State.RoundObjective != goBossMode) {
+    // A normal level goes on: the player is told what the empty tube means.
+    Comment(coMedalTimeOver, {});
+    return;
+  }
   GameScene->SetValue(gsTimeUp);
   DropCarriedTools();
   EnemiesLeaveTheBoard();

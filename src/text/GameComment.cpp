@@ -54,6 +54,7 @@ int CommentEntryOf(std::uint8_t kind) {
     case coBossVictory: return CommentTextId::BossVictory;
     case coNoMoreMoves: return CommentTextId::NoMoreMoves;
     case coTimeRunningOut: return CommentTextId::HurryUp;
+    case coMedalTimeOver: return CommentTextId::MedalTimeOver;
     default: return 0;
   }
 }
@@ -82,14 +83,17 @@ void TGameComment::FetchLetterSize() {
   LetterHeight = PatternHeight(*OmgImgList, LettersImg) / 3;
 }
 
-void TGameComment::ShowText(std::string_view text) {
+void TGameComment::ShowText(std::string_view text, bool ownRandom) {
   if (text.empty()) return;
   FText = std::string(text.substr(0, MaxLetters));
   FCommentKind = coText;
   const auto& points = StartPoints();
+  const auto pick = [&] {
+    return ownRandom ? int(FScatter() % unsigned(StartPointCount)) : Random(StartPointCount);
+  };
   for (int i = 0; i < LetterCount(); ++i) {
-    FLetters[i].X = points[Random(StartPointCount)].X;
-    FLetters[i].Y = points[Random(StartPointCount)].Y;
+    FLetters[i].X = points[pick()].X;
+    FLetters[i].Y = points[pick()].Y;
   }
   ComputeTargets();
   ComputeSpeeds();
@@ -108,7 +112,9 @@ void TGameComment::ShowText(std::string_view text) {
 
 void TGameComment::ShowComment(std::uint8_t kind) {
   const int entry = CommentEntryOf(kind);
-  if (entry != 0 && TextStringsComp) ShowText(TextStringsComp->Text(ttGameComments, entry));
+  // The empty tube's notice came later than the other comments: its letters
+  // take no numbers from the game's stream, so rounds play as they did.
+  if (entry != 0 && TextStringsComp) ShowText(TextStringsComp->Text(ttGameComments, entry), kind == coMedalTimeOver);
   if ((kind == coGameRoundClear || kind == coBossVictory) && OnPlaySound)
     OnPlaySound(std::string(SoundName::StageComplete));
   FCommentKind = kind;

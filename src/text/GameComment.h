@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,8 @@ enum TCommentKind : std::uint8_t {
   coBossVictory = 5,
   coNoMoreMoves = 7,
   coTimeRunningOut = 8,
+  // A normal level's tube has run dry: no more medal than bronze, no hurry.
+  coMedalTimeOver = 9,
 };
 
 // What tells the game's comments apart; the font, its picture and the
@@ -106,7 +109,9 @@ class TGameComment {
   void FetchLetterSize();
 
   // An empty text does nothing; a longer one keeps its first 40 letters.
-  void ShowText(std::string_view text);
+  // ownRandom: the letters scatter from the comment's own random numbers,
+  // leaving the game's stream (which also refills the board) untouched.
+  void ShowText(std::string_view text, bool ownRandom = false);
   // Kinds without a text of their own show nothing, but still become the
   // kind the running comment reports.
   void ShowComment(std::uint8_t kind);
@@ -138,6 +143,7 @@ class TGameComment {
   std::string FText;
   std::array<TLetter, MaxLetters> FLetters;
   int FWavingTimer = 0;
+  std::minstd_rand FScatter{1};
 };
 
 }  // namespace qm

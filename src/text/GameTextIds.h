@@ -90,6 +90,7 @@ inline constexpr int NoMoreMoves = 5;     // kind 7
 inline constexpr int HurryUp = 6;         // kind 8
 inline constexpr int FlowerReward1 = 14;
 inline constexpr int FlowerReward2 = 15;
+inline constexpr int MedalTimeOver = 16;  // kind 9
 inline constexpr int MaxCommentLength = 40;
 }  // namespace CommentTextId
 

@@ -212,6 +212,19 @@ TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToThe
   EXPECT_EQ(BananasLeft(), 6);
 }
 
+TEST_F(RoundThroughTheShell, ANormalLevelsEmptyTubeSaysBronzeAndPlayGoesOn) {
+  StartRound();
+  PlayFromBanner();
+  const int time = game.Form().TubeTimer->Time;
+  bool told = false;
+  for (int tick = 0; tick < (time + 10) * 34 && !told; ++tick) {
+    game.RunTicks(1);
+    told = game.Form().RoundComment->CommentKind() == coMedalTimeOver;
+  }
+  EXPECT_TRUE(told) << "the empty tube is explained";
+  EXPECT_EQ(game.Scene(), gsMainGame) << "and the round goes on";
+}
+
 // The upgrade scene's way out: its Menu button or Escape, to the menu the
 // map's Menu leads to, and the menu's Play goes on at the next level.
 class UpgradeSceneWayOut : public RoundThroughTheShell, public ::testing::WithParamInterface<bool> {};

@@ -73,6 +73,7 @@ std::vector<TTextEntry> CommentTexts() {
       {id::HurryUp, "Hurry up!"},
       {id::FlowerReward1, "Lovely flower!"},
       {id::FlowerReward2, "A rare bloom!"},
+      {id::MedalTimeOver, "Bronze now - no hurry!"},
   };
 }
 
