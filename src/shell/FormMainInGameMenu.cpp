@@ -109,7 +109,8 @@ void TFormMain::InGameMenuRoutine() {
 }
 
 void TFormMain::DrawPausedLabel() {
-  if (!State.Paused) return;
+  // The in-game menu says as much, and would cover all but the label's edge.
+  if (!State.Paused || InGameMenuWindow->State() != mwHidden) return;
   // A slow pulse, never brighter than the picture itself.
   State.PausedPulse = (State.PausedPulse + 1) % 60;
   const int swing = State.PausedPulse < 30 ? State.PausedPulse : 60 - State.PausedPulse;

@@ -86,6 +86,8 @@ TEST_F(OptionsAndPause, EscapePausesTheRoundAndResumeKeepsAnEarlierPause) {
   EXPECT_TRUE(Form().TubeTimer->Paused);
   EXPECT_FALSE(Form().GameBoard().Visible) << "a paused round hides its board";
   EXPECT_FALSE(Form().RoundComment->Visible) << "and its comment, which stands still";
+  game.RunTicks(20);
+  EXPECT_TRUE(game.DrawnAt("Paused").empty()) << "no label peeking out from under the menu";
   ClickWhenShown(*Form().InGameMenuWindow, *Form().InGameResumeButton);
   ASSERT_TRUE(RunUntil(200, [&] { return game.Scene() == gsMainGame; }));
   EXPECT_FALSE(Form().TubeTimer->Paused);
@@ -95,6 +97,8 @@ TEST_F(OptionsAndPause, EscapePausesTheRoundAndResumeKeepsAnEarlierPause) {
   ClickWhenShown(*Form().InGameMenuWindow, *Form().InGameResumeButton);
   ASSERT_TRUE(RunUntil(200, [&] { return game.Scene() == gsMainGame; }));
   EXPECT_TRUE(Form().State.Paused) << "paused before the menu, paused after it";
+  game.RunTicks(1);
+  EXPECT_EQ(game.DrawnAt("Paused").size(), 1u) << "the label tells a pause without the menu";
 }
 
 TEST_F(OptionsAndPause, RestartTakesTheRoundsEarningsBack) {
