@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/GameRandom.h"
-#include "progress/PlayerFiles.h"
 #include "shell/HeadlessGame.h"
 
 namespace qm {
@@ -15,15 +14,7 @@ using testing::THeadlessGame;
 TRgbaImage FrameOfARound(bool drawEveryTick) {
   GameRandom().SetSeed(7);
   THeadlessGame game({.Rendering = true, .WithContent = true, .DrawEveryTick = drawEveryTick});
-  TProgressRecord record = DefaultProgressRecord();
-  record.TutorialsOn = 0;
-  game.AddSavedPlayer("ANN", record);
-  game.Start();
-  for (int tick = 0; tick < 400 && !game.Form().State.MainImagesLoaded; ++tick) {
-    game.Click(683, 384);  // the logos go on at once
-    game.RunTicks(1);
-  }
-  game.Form().LoadProgress("ANN");
+  game.StartAsPlayerWithoutTutorials("ANN");
   game.Form().StartLevel();
   EXPECT_TRUE(game.RunUntilScene(gsObjectiveInfo, 100));
   game.RunTicks(30);

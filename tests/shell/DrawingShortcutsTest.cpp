@@ -9,7 +9,6 @@
 #include "platform/OnDemandGraphics.h"
 #include "platform/SdlScreenDevice.h"
 #include "platform/Window.h"
-#include "progress/PlayerFiles.h"
 #include "shell/HeadlessGame.h"
 
 namespace qm {
@@ -39,15 +38,7 @@ TFrames FramesDrawnWith(const TShortcuts& shortcuts) {
   auto* sdl = dynamic_cast<TSdlGraphics*>(graphics);
   if (!sdl) return {};
   sdl->ProcessorShortcuts = shortcuts;
-  TProgressRecord record = DefaultProgressRecord();
-  record.TutorialsOn = 0;
-  game.AddSavedPlayer("ANN", record);
-  game.Start();
-  for (int tick = 0; tick < 400 && !game.Form().State.MainImagesLoaded; ++tick) {
-    game.Click(683, 384);
-    game.RunTicks(1);
-  }
-  game.Form().LoadProgress("ANN");
+  game.StartAsPlayerWithoutTutorials("ANN");
   game.Form().StartLevel();
   game.RunTicks(6);
   TFrames frames;

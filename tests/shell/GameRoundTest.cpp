@@ -102,12 +102,7 @@ TEST_F(RoundThroughTheShell, TheBoardTakesASwapWhileACascadeFalls) {
 TEST_F(RoundThroughTheShell, TheWinClearsTheBoardAwayOnlyOnceItHasCometoRest) {
   StartRound();
   PlayFromBanner();
-  for (int swap = 0; swap < 2; ++swap) {
-    game.Form().GameBoard().LoadBoardData(FixedBoard());
-    Swap({3, 1}, {3, 2});
-    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && (Play().Moving() || Play().PiecesInFlight()); ++tick)
-      game.RunTicks(1);
-  }
+  CollectEveryTarget();
   for (int tick = 0; tick < 400 && !Play().LockersAway->IsRunning(); ++tick) game.RunTicks(1);
   ASSERT_TRUE(Play().LockersAway->IsRunning());
   for (int x = 1; x <= 8; ++x)
@@ -187,12 +182,7 @@ TEST_F(RoundThroughTheShell, ASwapThatMakesNoLineSlidesBackAndCountsNothing) {
 TEST_F(RoundThroughTheShell, CollectingEveryTargetWinsOnceAndTheResultLeadsToTheNextLevel) {
   StartRound();
   PlayFromBanner();
-  for (int swap = 0; swap < 2; ++swap) {
-    game.Form().GameBoard().LoadBoardData(FixedBoard());
-    Swap({3, 1}, {3, 2});
-    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && (Play().Moving() || Play().PiecesInFlight()); ++tick)
-      game.RunTicks(1);
-  }
+  CollectEveryTarget();
   EXPECT_EQ(BananasLeft(), 0);
   EXPECT_EQ(game.Scene(), gsRoundClear);
   // A late report of the same win (a boss's death, say) is a call from
@@ -233,12 +223,7 @@ TEST_P(UpgradeSceneWayOut, LeadsToTheMenuAndPlayGoesOnAtTheNextLevel) {
   game.Form().MapIslands->MarkPlayed();  // as the map's Play does
   StartRound();
   PlayFromBanner();
-  for (int swap = 0; swap < 2; ++swap) {
-    game.Form().GameBoard().LoadBoardData(FixedBoard());
-    Swap({3, 1}, {3, 2});
-    for (int tick = 0; tick < 300 && game.Scene() == gsMainGame && (Play().Moving() || Play().PiecesInFlight()); ++tick)
-      game.RunTicks(1);
-  }
+  CollectEveryTarget();
   ASSERT_TRUE(game.Driver().LeaveResult(600));
   for (int tick = 0; tick < 600 && !game.Form().ShopTakesClicks(); ++tick) {
     game.Driver().ConfirmTutorial(100);

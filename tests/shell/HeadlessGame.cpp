@@ -65,6 +65,18 @@ void THeadlessGame::AddSavedPlayer(const std::string& name, const TProgressRecor
   list.Add(name);
 }
 
+void THeadlessGame::StartAsPlayerWithoutTutorials(const std::string& name) {
+  TProgressRecord record = DefaultProgressRecord();
+  record.TutorialsOn = 0;
+  AddSavedPlayer(name, record);
+  Start();
+  for (int tick = 0; tick < 400 && !Form().State.MainImagesLoaded; ++tick) {
+    Click(683, 384);  // the logos go on at once
+    RunTicks(1);
+  }
+  Form().LoadProgress(name);
+}
+
 THeadlessGame::THeadlessGame(TOptions options) {
   THeadlessDriver::TOptions driver;
   driver.ProgramFolder = ProgramFolderFor(options.WithContent, FFolder.Path());

@@ -64,6 +64,10 @@ class THeadlessGame {
   // A player who played before this start: listed in "Players.dat" (made
   // current) with their record as their save file.
   void AddSavedPlayer(const std::string& name, const TProgressRecord& record);
+  // A saved player with tutorials off, the game started and clicked past the
+  // logos until its pictures are in, and the player loaded: ready for a
+  // round of their resume point.
+  void StartAsPlayerWithoutTutorials(const std::string& name);
 
   // FormCreate and FormShow, as the program entry does.
   void Start() { FDriver->Start(); }

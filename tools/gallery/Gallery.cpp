@@ -119,40 +119,33 @@ bool TGallery::NameEntryToMenu() {
   return true;
 }
 
+bool TGallery::MenuWindow(const TGameButton& open, const std::function<bool()>& shown, const std::string& name,
+                          const TGameButton& close, int settleTicks) {
+  FDriver->ClickButton(open);
+  if (!Until(shown)) return Fail("the " + name);
+  FDriver->Tick(settleTicks);
+  Shot(name);
+  FDriver->ClickButton(close);
+  return BackAtMenu("the " + name);
+}
+
+bool TGallery::BackAtMenu(const std::string& after) {
+  return (FDriver->WaitForScene(gsMenu, 600) && FDriver->WaitForPanel(*FDriver->Form().MenuPanelMover, 600)) ||
+         Fail("the menu after " + after);
+}
+
 bool TGallery::MenuWindows() {
   TFormMain& form = FDriver->Form();
   FDriver->ClickButton(*form.OptionsButton);
   if (!Until([&] { return WindowShown(*form.OptionsWindow); })) return Fail("the options");
   Shot("options");
-  FDriver->ClickButton(*form.CreditsButton);
-  if (!Until([&] { return FDriver->Scene() == gsCredits && WindowShown(*form.CreditsWindow); }))
-    return Fail("the credits");
-  FDriver->Tick(90);
-  Shot("credits");
-  FDriver->ClickButton(*form.CreditsDoneButton);
-  if (!FDriver->WaitForScene(gsMenu, 600)) return Fail("the menu after the credits");
-  FDriver->Tick(45);
-
-  FDriver->ClickButton(*form.HighScoresButton);
-  if (!Until([&] { return WindowShown(*form.HighScoresWindow); })) return Fail("the high scores");
-  Shot("high-scores");
-  FDriver->ClickButton(*form.HighScoresOKButton);
-  if (!FDriver->WaitForScene(gsMenu, 600)) return Fail("the menu after the high scores");
-  FDriver->Tick(45);
-
-  FDriver->ClickButton(*form.HelpButton);
-  if (!FDriver->WaitForScene(gsHelp, 600)) return Fail("the help page");
-  FDriver->Tick(30);
-  Shot("help");
-  FDriver->ClickButton(*form.HelpDoneButton);
-  if (!FDriver->WaitForScene(gsMenu, 600)) return Fail("the menu after the help page");
-  FDriver->Tick(45);
-
-  FDriver->ClickButton(*form.ChangePlayerLink);
-  if (!Until([&] { return WindowShown(*form.NameListWindow); })) return Fail("the player list");
-  Shot("player-list");
-  FDriver->ClickButton(*form.NameListOKButton);
-  return FDriver->WaitForScene(gsMenu, 600) || Fail("the menu after the player list");
+  return MenuWindow(*form.CreditsButton, [&] { return FDriver->Scene() == gsCredits && WindowShown(*form.CreditsWindow); },
+                    "credits", *form.CreditsDoneButton, 90) &&
+         MenuWindow(*form.HighScoresButton, [&] { return WindowShown(*form.HighScoresWindow); }, "high-scores",
+                    *form.HighScoresOKButton, 0) &&
+         MenuWindow(*form.HelpButton, [&] { return FDriver->Scene() == gsHelp; }, "help", *form.HelpDoneButton, 30) &&
+         MenuWindow(*form.ChangePlayerLink, [&] { return WindowShown(*form.NameListWindow); }, "player-list",
+                    *form.NameListOKButton, 0);
 }
 
 bool TGallery::MapAndBanner() {
@@ -247,8 +240,7 @@ bool TGallery::EveryIsland() {
   TFormMain& form = FDriver->Form();
   if (!Until([&] { return form.ShopTakesClicks(); }, 2000)) return Fail("the shop taking clicks");
   FDriver->ClickButton(*form.ShopMenuButton);
-  if (!FDriver->WaitForScene(gsMenu, 600) || !FDriver->WaitForPanel(*form.MenuPanelMover, 600))
-    return Fail("the menu from the upgrade scene");
+  if (!BackAtMenu("the upgrade scene")) return false;
   constexpr int kGuardianLevels[] = {12, 13, 15, 16, 18};
   for (int island = 1; island <= 5; ++island) {
     if (island > 1 && !IslandRound(island, 1)) return false;
@@ -309,8 +301,7 @@ bool TGallery::MenuQuestions() {
   if (!AnswerNo("name-taken")) return false;
   if (!Until([&] { return WindowShown(*form.NameListWindow); })) return Fail("the player list after a taken name");
   FDriver->ClickButton(*form.NameListOKButton);
-  return (FDriver->WaitForScene(gsMenu, 600) && FDriver->WaitForPanel(*form.MenuPanelMover, 600)) ||
-         Fail("the menu after the player list");
+  return BackAtMenu("the player list");
 }
 
 bool TGallery::SlowRound(int pauseTicks) {
@@ -336,8 +327,7 @@ bool TGallery::SlowRound(int pauseTicks) {
   if (!FDriver->LeaveResult(2000) || !Until([&] { return form.ShopTakesClicks(); }, 3000))
     return Fail("the upgrade scene after a slow round");
   FDriver->ClickButton(*form.ShopMenuButton);
-  return (FDriver->WaitForScene(gsMenu, 600) && FDriver->WaitForPanel(*form.MenuPanelMover, 600)) ||
-         Fail("the menu after a slow round");
+  return BackAtMenu("a slow round");
 }
 
 bool TGallery::WriteSheet() {

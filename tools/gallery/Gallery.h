@@ -39,6 +39,11 @@ class TGallery {
   bool Until(const std::function<bool()>& condition, int maxTicks = 600);
   bool Fail(const std::string& what);
   bool WindowShown(const TGameMenuWindow& window) const;
+  // From the menu: open, then once shown and settled its picture, then close
+  // and back in the menu.
+  bool MenuWindow(const TGameButton& open, const std::function<bool()>& shown, const std::string& name,
+                  const TGameButton& close, int settleTicks);
+  bool BackAtMenu(const std::string& after);
 
   bool StartToNameEntry();
   bool NameEntryToMenu();
