@@ -32,7 +32,10 @@ int TLoadingBar::FillShown() const {
 }
 
 void TLoadingBar::MeasureFill() {
-  if (OmgImgList) PatternSize(*OmgImgList, "LoadingBarFill", FillWidth, FillHeight);
+  if (!OmgImgList) return;
+  PatternSize(*OmgImgList, "LoadingBarFill", FillWidth, FillHeight);
+  int textHeight = 0;
+  PatternSize(*OmgImgList, "LoadingBarText", TextWidth, textHeight);
 }
 
 void TLoadingBar::StepAndDraw() {
@@ -49,9 +52,7 @@ void TLoadingBar::StepAndDraw() {
   DrawImage(*OmgImgList, "LoadingBarGlass", FX + 23, FY + 22, 0);
   // The words in the middle of the tube.
   constexpr int kTubeLeft = 22, kTubeWidth = 516;
-  int textWidth = 0, textHeight = 0;
-  PatternSize(*OmgImgList, "LoadingBarText", textWidth, textHeight);
-  DrawImage(*OmgImgList, "LoadingBarText", FX + kTubeLeft + (kTubeWidth - textWidth) / 2, FY + 23,
+  DrawImage(*OmgImgList, "LoadingBarText", FX + kTubeLeft + (kTubeWidth - TextWidth) / 2, FY + 23,
             FLoadingFinished ? 1 : 0, pulse.RoundedValue());
 }
 

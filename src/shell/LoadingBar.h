@@ -16,6 +16,8 @@ class TLoadingBar {
   int Top = 682;
   int FillWidth = 0;
   int FillHeight = 0;
+  // Width of a line of the "LoadingBarText" picture, centred in the tube.
+  int TextWidth = 0;
   int ImageCountToLoad = 0;
 
   bool LoadingFinished() const { return FLoadingFinished; }
@@ -31,7 +33,8 @@ class TLoadingBar {
   void LoadingOver();
   void StepAndDraw();
   void StartSlide() { FSlideState = 1; }
-  // Reads the fill size from the "LoadingBarFill" picture.
+  // Reads the fill size from the "LoadingBarFill" picture and the words'
+  // width from "LoadingBarText".
   void MeasureFill();
 
  private:
