@@ -153,6 +153,17 @@ TEST_F(AudioPlayers, AJingleThatHasEndedIsFollowedByTheTrackNamedForIt) {
   EXPECT_EQ(TicksUntil(*music, [&] { return music->Level() == 70; }), 34) << "the upgrade scene's request goes on with it";
 }
 
+TEST_F(AudioPlayers, ARequestBeforeTheJingleEndsForgetsWhatWasToFollowIt) {
+  auto music = LoadedMusicBox();
+  music->RequestTrack(MusicTrack::LevelClear);
+  music->FollowWith(MusicTrack::Upgrade);
+  TicksUntil(*music, [&] { return music->Level() == 70; });
+  music->RequestTrack(MusicTrack::Splash);  // the player left the result early
+  FDevice.Playing.erase(HandlesOf("LevelClear.ogg")[0]);
+  EXPECT_EQ(TicksUntil(*music, [&] { return music->CurrentTrack() != MusicTrack::LevelClear; }), 15);
+  EXPECT_EQ(music->CurrentTrack(), MusicTrack::Splash);
+}
+
 TEST_F(AudioPlayers, FadesStepFiveOutAndTwoIn) {
   // Out: the level drops by 5 and the switch comes on the tick it would go
   // below 0. In: it climbs by 2 up to the volume.

@@ -154,6 +154,16 @@ TEST_F(WrenTrip, ASecondFlyToDuringATripIsIgnored) {
   EXPECT_FLOAT_EQ(peakX, 700);
 }
 
+// An account shows the whole pieces it can pay with: tenths and the float
+// sums' strays never round up past what the player has.
+TEST(BuySlotsInfoText, AnAmountShowsItsWholePieces) {
+  const struct {
+    float Amount;
+    const char* Shown;
+  } cases[] = {{0, "0"}, {-0.04f, "0"}, {10, "10"}, {10.4f, "10"}, {158.9f, "158"}, {9.99999f, "10"}, {0.99f, "1"}};
+  for (const auto& c : cases) EXPECT_EQ(FormatShopAmount(c.Amount), c.Shown) << c.Amount;
+}
+
 TEST(BuySlotsInfoText, TheDescriptionWrapsIntoAtMostFourLinesOfThePanelsWidth) {
   const std::string longText =
       "Gold tiles shine brighter and pay more for every one you clear, so the market stalls can finally open "
