@@ -256,10 +256,11 @@ void AddStoryAndText(TCatalogueBuilder& b) {
 
   b.Single("MovieEffectMask", I, 683, 384);
   for (int client = 1; client <= 6; ++client)
-    b.Grid("ChatCharacter" + std::to_string(client), I, 280, 440, ChatMouthPatterns, 1);
-  b.Grid("ChatMainChar", I, 280, 440, ChatMouthPatterns, 1);
-  b.Grid("ChatMainChar2", I, 280, 440, ChatMouthPatterns, 1);
+    b.Grid("ChatCharacter" + std::to_string(client), I, 280, 440, ChatMouthPatterns, ChatPoses);
+  b.Grid("ChatMainChar", I, 280, 440, ChatMouthPatterns, ChatPoses);
+  b.Grid("ChatMainChar2", I, 280, 440, ChatMouthPatterns, ChatPoses);
   b.Grid("ChapterDialogBalloon", I, 390, 24, 1, 3);
+  b.Single("ChapterDialogBalloonTail", I, 48, 40);
 
   b.Single("TutorialScroll", I, 560, 380);
   b.Grid("TutorialIcons", I, 64, 64, 1, 14);

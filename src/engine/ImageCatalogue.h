@@ -98,8 +98,10 @@ inline constexpr std::string_view SmallWren = "SmallWren";  // 4x1: idle, talkin
 inline constexpr std::string_view BuySlotsInfo = "BuySlotsInfo";
 }  // namespace img
 
-// Conversation pictures are 4x1: pattern 0 mouth closed, 1..3 talking.
+// Conversation pictures are 4x3: the column is the mouth (0 closed, 1..3
+// talking), the row the pose (0 listening, 1 and 2 two gestures of speaking).
 inline constexpr int ChatMouthPatterns = 4;
+inline constexpr int ChatPoses = 3;
 
 const std::vector<TCatalogueImage>& ImageCatalogue();
 

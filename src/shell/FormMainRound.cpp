@@ -81,7 +81,8 @@ void TFormMain::CreateRoundComponents() {
   LeftPanel->WindowImg = "LeftPanel";
   LeftPanel->Left = -4;
   LeftPanel->Top = 232;
-  LeftPanel->HidingXPos = -130;
+  // Its picture's width: hidden, not a sliver of it shows.
+  LeftPanel->HidingXPos = -134;
   LeftPanel->ShowDir = sdToRight;
   LeftPanel->MoveStep = 1;
 

@@ -16,6 +16,7 @@ namespace {
 constexpr int kShopLeft = 20, kShopTop = 626, kShopHideTop = 800, kShopStep = 12;
 constexpr int kSlotsLeft = 24, kSlotsTop = 10;
 constexpr int kPanelBLeft = 907, kPanelBTop = -21;
+constexpr int kLabelStripAlpha = 150;
 constexpr int kBookPlayLeft = 60, kBookPlayTop = 58;
 constexpr int kBookLeft = 262, kBookTop = 567, kBookHideTop = 800, kBookStep = 12;
 constexpr int kPocketLeft = 24, kPocketTop = 20;
@@ -195,11 +196,20 @@ void TFormMain::StickerBookRoutine() {
 }
 
 void TFormMain::DrawBookProgressLabel() {
-  // Over the tube's middle, as long as the tube stands in full.
+  // Over the tube's middle, as long as the tube stands in full, on a dark
+  // strip of its own: the town behind it is light and busy.
   if (BookProgressTube->PopRatio() < 1) return;
-  constexpr int kTubeWidth = 300, kAbove = 14;
-  GlobalGameText->DrawCentred(BookProgressTube->Left + kTubeWidth / 2, BookProgressTube->Top - kAbove,
-                              GameText(GameTextId::BookProgressLabel), 0.55f, 255, TextColor::White, true);
+  constexpr int kTubeWidth = 300, kAbove = 14, kMargin = 10, kStripHeight = 24;
+  constexpr float kScale = 0.55f;
+  const std::string& label = GameText(GameTextId::BookProgressLabel);
+  const int centreX = BookProgressTube->Left + kTubeWidth / 2, y = BookProgressTube->Top - kAbove;
+  const int stripWidth = GlobalGameText->TextWidth(label, 0, kScale) + 2 * kMargin;
+  const int stripWidthOfPicture = std::max(1, PatternWidth(*OmegaImageList1, "BlackRect"));
+  const int stripHeightOfPicture = std::max(1, PatternHeight(*OmegaImageList1, "BlackRect"));
+  DrawImageEx(*OmegaImageList1, "BlackRect", float(centreX - stripWidth / 2), float(y - kStripHeight / 2), 0, 0, 0,
+              float(stripWidth) / stripWidthOfPicture, float(kStripHeight) / stripHeightOfPicture, 255, 255, 255,
+              kLabelStripAlpha, 0, 0);
+  GlobalGameText->DrawCentred(centreX, y, label, kScale, 255, TextColor::White, true);
 }
 
 void TFormMain::DrawPocket(int x, int y) {

@@ -35,6 +35,9 @@ constexpr char kBalloonImage[] = "ChapterDialogBalloon";
 constexpr int kBalloonTop = 0;
 constexpr int kBalloonLine = 1;
 constexpr int kBalloonBottom = 2;
+constexpr char kBalloonTailImage[] = "ChapterDialogBalloonTail";
+constexpr int kTailTop = 10;
+constexpr float kTailOverlap = 6;
 constexpr char kClientImage[] = "ChatCharacter";
 constexpr char kMainCharacterImage[] = "ChatMainChar";
 // From this conversation on the main character is dressed for travelling.
@@ -257,6 +260,9 @@ void TChapterDialog::StartBalloon(int line) {
   speaker.MouthTimer = speaker.MouthInterval = 0;
   listener.Talking = false;
   listener.Mouth = 0;
+  // Each line gestures anew: the two speaking poses take turns.
+  speaker.Pose = 1 + line % (ChatPoses - 1);
+  listener.Pose = 0;
   const int breaks = int(std::count(chat.Text.begin(), chat.Text.end(), TextLineBreak));
   speaker.BalloonLines = std::min(breaks + 1, ChatTextId::MaxBalloonLines);
   speaker.Text.Show(speaker.BalloonX + kBalloonTextOffset.X, speaker.BalloonY + kBalloonTextOffset.Y, chat.Text);
@@ -275,6 +281,7 @@ void TChapterDialog::EndConversation() {
     side.Text.Vanish();
     side.Talking = false;
     side.Mouth = 0;
+    side.Pose = 0;
     side.BalloonAlphaTarget = 0;
   }
   FFadeTarget = 0;
@@ -322,7 +329,8 @@ std::string TChapterDialog::MainCharacterImage() const {
 
 void TChapterDialog::DrawCharacter(const std::string& image, const TSideState& side) const {
   DrawImageEx(*OmgImgList, image, float(side.X), float(side.Y), kRockingAngle * side.Rocking.Value(), kRockingPivotX,
-              kRockingPivotY, 1, 1, 255, 255, 255, ToAlpha(FFade, 255), side.Mouth, 0);
+              kRockingPivotY, 1, 1, 255, 255, 255, ToAlpha(FFade, 255), side.Pose * ChatMouthPatterns + side.Mouth,
+              0);
 }
 
 void TChapterDialog::DrawBalloon(const TSideState& side) const {
@@ -336,6 +344,21 @@ void TChapterDialog::DrawBalloon(const TSideState& side) const {
   for (int line = 0; line < side.BalloonLines; ++line)
     piece(side.BalloonY + kBalloonTopHeight + line * LinesGap, kBalloonLine);
   piece(side.BalloonY + kBalloonTopHeight + side.BalloonLines * LinesGap, kBalloonBottom);
+  DrawBalloonTail(side, width);
+}
+
+void TChapterDialog::DrawBalloonTail(const TSideState& side, float width) const {
+  TImageListItem* tail = OmgImgList->FindImage(kBalloonTailImage);
+  if (!tail) return;
+  // The tail points from the balloon's side towards the speaker's face; its
+  // picture points left and overlaps the balloon's edge by kTailOverlap.
+  const float halfWidth = PatternWidth(*OmgImgList, kBalloonImage) / 2.0f * width;
+  const float centreX = float(side.BalloonX) + PatternWidth(*OmgImgList, kBalloonImage) / 2.0f;
+  const bool speakerOnLeft = side.X < side.BalloonX;
+  const float x = speakerOnLeft ? centreX - halfWidth - tail->TileWidth() + kTailOverlap
+                                : centreX + halfWidth - kTailOverlap;
+  tail->DrawEx(x, float(side.BalloonY + kTailTop), 0, 0, 0, 1, 1, (std::uint32_t(side.BalloonAlpha) << 24) | 0xFFFFFFu,
+               !speakerOnLeft, false, 0, 0);
 }
 
 void TChapterDialog::TickAndDraw() {

@@ -132,6 +132,8 @@ class TChapterDialog {
     int BalloonX = 0, BalloonY = 0;
     bool Talking = false;
     int Mouth = 0;
+    // 0 while listening; the speaker takes one of the speaking poses.
+    int Pose = 0;
     int MouthTimer = 0;
     int MouthInterval = 0;
     TValueUpDown Rocking;
@@ -151,6 +153,7 @@ class TChapterDialog {
   void StepBalloon(TSideState& side);
   void DrawCharacter(const std::string& image, const TSideState& side) const;
   void DrawBalloon(const TSideState& side) const;
+  void DrawBalloonTail(const TSideState& side, float width) const;
   std::string MainCharacterImage() const;
 
   std::array<TConversation, ConversationCount> FConversations;

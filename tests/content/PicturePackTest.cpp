@@ -119,8 +119,8 @@ TEST(PicturePack, ChosenMultiPatternPicturesExtendThePatternTable) {
   for (const auto* image : qm::ExtraPatternEntries()) extras[image->Name] = {image->Columns, image->Rows};
   EXPECT_EQ(extras.at("Locker"), std::make_pair(3, 1));
   EXPECT_EQ(extras.at("MonsterWalk"), std::make_pair(7, 1));
-  EXPECT_EQ(extras.at("ChatCharacter1"), std::make_pair(4, 1));
-  EXPECT_EQ(extras.at("ChatMainChar2"), std::make_pair(4, 1));
+  EXPECT_EQ(extras.at("ChatCharacter1"), std::make_pair(qm::ChatMouthPatterns, qm::ChatPoses));
+  EXPECT_EQ(extras.at("ChatMainChar2"), std::make_pair(qm::ChatMouthPatterns, qm::ChatPoses));
   EXPECT_FALSE(extras.contains("Elements"));  // already in the fixed table
   EXPECT_FALSE(extras.contains("MapStamp"));  // a single pattern needs no entry
 }

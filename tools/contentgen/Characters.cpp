@@ -307,8 +307,58 @@ struct Person {
   bool Beard;
 };
 
-// Draws a friendly bust in a 280 x 440 pattern; mouth 0 closed, 1..3 talking.
-void DrawPerson(cairo_t* cr, const Person& p, int mouth) {
+// One arm as a sleeve from the shoulder through the elbow to the hand.
+void Arm(cairo_t* cr, const Person& p, double shoulderX, double shoulderY, double elbowX, double elbowY,
+         double handX, double handY) {
+  cairo_move_to(cr, shoulderX, shoulderY);
+  cairo_line_to(cr, elbowX, elbowY);
+  cairo_line_to(cr, handX, handY);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  SetColor(cr, colour::Ink);
+  cairo_set_line_width(cr, 44);
+  cairo_stroke_preserve(cr);
+  SetColor(cr, p.Shirt.Darker(0.06));
+  cairo_set_line_width(cr, 36);
+  cairo_stroke(cr);
+  cairo_arc(cr, handX, handY, 20, 0, 2 * M_PI);
+  ShadeAndOutline(cr, p.Skin, 3.5);
+}
+
+// The arms of a pose: 0 resting at the sides, 1 a hand raised towards the
+// one spoken to, 2 both hands open in front.
+void Arms(cairo_t* cr, const Person& p, int pose, bool facesRight) {
+  const double toward = facesRight ? 1 : -1, cx = 140;
+  switch (pose) {
+    case 1:
+      Arm(cr, p, cx - toward * 100, 320, cx - toward * 112, 390, cx - toward * 96, 436);
+      Arm(cr, p, cx + toward * 100, 320, cx + toward * 126, 300, cx + toward * 112, 236);
+      return;
+    case 2:
+      for (double side : {-1.0, 1.0}) Arm(cr, p, cx + side * 100, 320, cx + side * 96, 392, cx + side * 42, 360);
+      return;
+    default:
+      for (double side : {-1.0, 1.0}) Arm(cr, p, cx + side * 100, 320, cx + side * 112, 390, cx + side * 96, 436);
+      return;
+  }
+}
+
+// The bust fades out at the bottom rather than ending on a hard edge.
+void FadeOutBottom(cairo_t* cr, double w, double h, double fadeHeight) {
+  cairo_pattern_t* fade = cairo_pattern_create_linear(0, h - fadeHeight, 0, h);
+  cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 1);
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+  cairo_rectangle(cr, 0, h - fadeHeight, w, fadeHeight);
+  cairo_set_source(cr, fade);
+  cairo_fill(cr);
+  cairo_restore(cr);
+  cairo_pattern_destroy(fade);
+}
+
+// The head and shoulders, without arms.
+void DrawPersonBust(cairo_t* cr, const Person& p, int mouth) {
   const double cx = 140;
   cairo_move_to(cr, 20, 440);
   cairo_curve_to(cr, 20, 300, 70, 270, cx, 270);
@@ -394,6 +444,14 @@ void DrawPerson(cairo_t* cr, const Person& p, int mouth) {
   }
 }
 
+// Draws a friendly bust in a 280 x 440 pattern; mouth 0 closed, 1..3
+// talking; the pose's arms gesture towards the side the person faces.
+void DrawPerson(cairo_t* cr, const Person& p, int mouth, int pose, bool facesRight) {
+  DrawPersonBust(cr, p, mouth);
+  Arms(cr, p, pose, facesRight);
+  FadeOutBottom(cr, 280, 440, 70);
+}
+
 void RegisterCast(PainterRegistry& r) {
   const Person clients[] = {
       {Hex(0xffd9b8), Hex(0x8a4a2a), Hex(0x4fa8e8), Hex(0xf4c430), 2, false},   // the mayor
@@ -406,7 +464,9 @@ void RegisterCast(PainterRegistry& r) {
   for (int client = 1; client <= 6; ++client) {
     const Person p = clients[client - 1];
     r.Add("ChatCharacter" + std::to_string(client), [p](Canvas& c, const TCatalogueImage& e) {
-      ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int m, double, double) { DrawPerson(cr, p, m); });
+      ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int m, double, double) {
+        DrawPerson(cr, p, m % e.Columns, m / e.Columns, /*facesRight=*/false);
+      });
     });
   }
   const Person bram{Hex(0xffdcc0), Hex(0x6a3a1a), Hex(0x4caf50), Hex(0x2e7d32), 1, false};
@@ -416,7 +476,9 @@ void RegisterCast(PainterRegistry& r) {
   bramTravelling.Hat = Hex(0xb08050);
   for (auto [name, p] : {std::pair{"ChatMainChar", bram}, std::pair{"ChatMainChar2", bramTravelling}})
     r.Add(name, [p](Canvas& c, const TCatalogueImage& e) {
-      ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int m, double, double) { DrawPerson(cr, p, m); });
+      ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int m, double, double) {
+        DrawPerson(cr, p, m % e.Columns, m / e.Columns, /*facesRight=*/true);
+      });
     });
 
   r.Add(qm::img::SmallWren, [](Canvas& c, const TCatalogueImage& e) {

@@ -218,9 +218,13 @@ void Bars(PainterRegistry& r) {
     });
   });
   r.Add("NameListSelection", [](Canvas& c, const TCatalogueImage&) {
-    RoundedRect(c.Cr(), 1, 1, c.Width() - 2, c.Height() - 2, 12);
-    FillVertical(c.Cr(), 0, c.Height(), Hex(0xfff0a0), colour::Gold);
-    cairo_new_path(c.Cr());
+    // Dark under the white name, with a gold rim that marks the choice.
+    RoundedRect(c.Cr(), 2, 2, c.Width() - 4, c.Height() - 4, 12);
+    FillVertical(c.Cr(), 0, c.Height(), colour::Walnut.Darker(0.1), colour::Walnut.Darker(0.35));
+    RoundedRect(c.Cr(), 2, 2, c.Width() - 4, c.Height() - 4, 12);
+    SetColor(c.Cr(), colour::Gold);
+    cairo_set_line_width(c.Cr(), 3);
+    cairo_stroke(c.Cr());
   });
   // Drawn at each rank's text position: the stroke in the middle of the
   // picture falls half way to the next rank.
@@ -233,8 +237,9 @@ void Bars(PainterRegistry& r) {
     cairo_stroke(cr);
   });
   r.Add("ResultStatsHighlight", [](Canvas& c, const TCatalogueImage&) {
+    // A darker well under the white figures of the result.
     RoundedRect(c.Cr(), 0, 0, c.Width(), c.Height(), c.Height() / 2.0);
-    FillVertical(c.Cr(), 0, c.Height(), Hex(0xfff6b0), Hex(0xffd84a), 0.7);
+    FillVertical(c.Cr(), 0, c.Height(), colour::Grove.Darker(0.45), colour::Grove.Darker(0.6), 0.8);
     cairo_new_path(c.Cr());
   });
 }
@@ -507,6 +512,24 @@ void RegisterRest(PainterRegistry& r) {
       cairo_set_line_width(cr, 2.5);
       cairo_stroke(cr);
     });
+  });
+  r.Add("ChapterDialogBalloonTail", [](Canvas& c, const TCatalogueImage&) {
+    // Points left and down to the speaker; its right end lies over the
+    // balloon's edge and opens it.
+    cairo_t* cr = c.Cr();
+    const double w = c.Width();
+    cairo_move_to(cr, w, 6);
+    cairo_curve_to(cr, w * 0.55, 8, w * 0.25, 20, 2, c.Height() - 4);
+    cairo_curve_to(cr, w * 0.4, c.Height() - 10, w * 0.7, 30, w, 28);
+    cairo_close_path(cr);
+    SetColor(cr, colour::White);
+    cairo_fill(cr);
+    cairo_move_to(cr, w - 4, 6);
+    cairo_curve_to(cr, w * 0.55, 8, w * 0.25, 20, 2, c.Height() - 4);
+    cairo_curve_to(cr, w * 0.4, c.Height() - 10, w * 0.7, 30, w - 4, 28);
+    SetColor(cr, colour::Ink);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
   });
   r.Add("TutorialScroll", [](Canvas& c, const TCatalogueImage&) {
     cairo_t* cr = c.Cr();

@@ -62,7 +62,7 @@ void DrawWindowFrame(cairo_t* cr, double x, double y, double w, double h, double
   cairo_stroke(cr);
   // deep green face with a gold line
   RoundedRect(cr, x + 1 + rim, y + 1 + rim, w - 6 - 2 * rim, h - 8 - 2 * rim, radius * 0.6);
-  FillVertical(cr, y + rim, y + h - rim, colour::Grove.Lighter(0.12), colour::Grove.Darker(0.15));
+  FillVertical(cr, y + rim, y + h - rim, colour::Grove, colour::Grove.Darker(0.25));
   SetColor(cr, colour::Gold.Darker(0.15));
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);
