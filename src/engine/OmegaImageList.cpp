@@ -114,8 +114,25 @@ void TImageListItem::DrawQuadAt(float x, float y, float width, float height, flo
     quad.Vertices[i].Color = argb;
   }
   quad.Texture = FTexture;
+  if (screen->Layout) NoteDrawn(*screen->Layout, quad.Vertices, argb);
   screen->SetBlendMode(blendMode);
   screen->DrawQuad(quad);
+}
+
+void TImageListItem::NoteDrawn(TScreenLayout& layout, const TScreenVertex (&vertices)[4], std::uint32_t argb) const {
+  float left = vertices[0].X, right = left, top = vertices[0].Y, bottom = top;
+  for (const TScreenVertex& vertex : vertices) {
+    left = std::min(left, vertex.X);
+    right = std::max(right, vertex.X);
+    top = std::min(top, vertex.Y);
+    bottom = std::max(bottom, vertex.Y);
+  }
+  TLayoutItem item;
+  item.Name = Name;
+  item.Box = {int(std::floor(left + 0.5f)), int(std::floor(top + 0.5f)), int(std::floor(right + 0.5f)),
+              int(std::floor(bottom + 0.5f))};
+  item.Alpha = int(argb >> 24);
+  layout.Note(std::move(item));
 }
 
 void TImageListItem::Draw(float x, float y, int pattern) {

@@ -70,6 +70,7 @@ class TImageListItem {
     float U0, V0, U1, V1;
   };
   void UpdateGrid();
+  void NoteDrawn(TScreenLayout& layout, const TScreenVertex (&vertices)[4], std::uint32_t argb) const;
   TTexRect PatternRect(int pattern) const;
   void DrawQuadAt(float x, float y, float width, float height, float pivotX, float pivotY, float angle,
                   float scaleX, float scaleY, const TTexRect& rect, std::uint32_t argb, bool flipH, bool flipV,

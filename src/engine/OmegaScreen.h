@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "engine/ScreenLayout.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenDevice.h"
@@ -62,6 +63,9 @@ class TOmegaScreen {
   bool FullScreen = false;
   bool VSYNC = false;
   bool BackBufferAccess = false;
+  // Told what each draw put where, while the gallery looks at the frames;
+  // none in play.
+  TScreenLayout* Layout = nullptr;
 
   int Red() const { return FRed; }
   int Green() const { return FGreen; }

@@ -1,6 +1,7 @@
 #include "text/GlobalGameText.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/ImageCatalogue.h"
 #include "engine/OmegaImageList.h"
@@ -112,6 +113,54 @@ void TGlobalGameText::FetchLetterSize() {
 
 void TGlobalGameText::DrawText(int x, int y, std::string_view text, float scale, int spacing, int alpha,
                                int maxWidth, int colour) const {
+  TScreenLayout* layout = Layout();
+  if (layout) NoteText(*layout, x, y, text, scale, spacing, alpha, maxWidth, colour, false);
+  if (!layout || !layout->HideLetters) DrawLetters(x, y, text, scale, spacing, alpha, maxWidth, colour);
+}
+
+void TGlobalGameText::DrawTextShadow(int x, int y, std::string_view text, float scale, int spacing, int alpha,
+                                     int maxWidth, int colour) const {
+  TScreenLayout* layout = Layout();
+  if (layout) NoteText(*layout, x, y, text, scale, spacing, alpha, maxWidth, colour, true);
+  DrawLetters(x + 1, y + 2, text, scale, spacing, alpha, maxWidth, TextColor::Black);
+  if (!layout || !layout->HideLetters) DrawLetters(x, y, text, scale, spacing, alpha, maxWidth, colour);
+}
+
+TScreenLayout* TGlobalGameText::Layout() const {
+  return OmgImgList && OmgImgList->OmegaScreen ? OmgImgList->OmegaScreen->Layout : nullptr;
+}
+
+int TGlobalGameText::DrawnWidth(std::string_view text, float scale, int spacing, int maxWidth) const {
+  int advance = 0;
+  for (char c : text) {
+    const int width = AdvanceWidth(FontKind, static_cast<std::uint8_t>(c), spacing, scale);
+    if (maxWidth != 0 && advance + width > maxWidth) break;
+    advance += width;
+  }
+  return advance;
+}
+
+void TGlobalGameText::NoteText(TScreenLayout& layout, int x, int y, std::string_view text, float scale,
+                               int spacing, int alpha, int maxWidth, int colour, bool shadow) const {
+  if (!(scale > 0) || text.find_first_not_of(' ') == std::string_view::npos) return;
+  const int left = x - RoundToEven(double(scale) / 2 * OrigLetterWidth);
+  const int top = y - RoundToEven(double(scale) / 2 * OrigLetterHeight);
+  const TTextColor tint = TextColorOf(colour);
+  TLayoutItem item;
+  item.Kind = lkText;
+  item.Name = std::string(text);
+  item.Box = {left, top, left + DrawnWidth(text, scale, spacing, maxWidth),
+              top + int(std::lround(double(scale) * OrigLetterHeight))};
+  item.Alpha = alpha;
+  item.Red = tint.Red;
+  item.Green = tint.Green;
+  item.Blue = tint.Blue;
+  item.Shadow = shadow;
+  layout.Note(std::move(item));
+}
+
+void TGlobalGameText::DrawLetters(int x, int y, std::string_view text, float scale, int spacing, int alpha,
+                                  int maxWidth, int colour) const {
   if (!(scale > 0) || !OmgImgList) return;
   TImageListItem* font = OmgImgList->FindImage(std::string(img::GlobalFontWhite));
   if (!font) return;
@@ -127,12 +176,6 @@ void TGlobalGameText::DrawText(int x, int y, std::string_view text, float scale,
                  tint.Blue, alpha, GlyphPattern(FontKind, code), 0);
     advance += width;
   }
-}
-
-void TGlobalGameText::DrawTextShadow(int x, int y, std::string_view text, float scale, int spacing, int alpha,
-                                     int maxWidth, int colour) const {
-  DrawText(x + 1, y + 2, text, scale, spacing, alpha, maxWidth, TextColor::Black);
-  DrawText(x, y, text, scale, spacing, alpha, maxWidth, colour);
 }
 
 int TGlobalGameText::TextWidth(std::string_view text, int spacing, float scale) const {

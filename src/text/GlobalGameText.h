@@ -10,6 +10,7 @@
 namespace qm {
 
 class TOmegaImageList;
+class TScreenLayout;
 
 // Colour choices every text draw takes.
 namespace TextColor {
@@ -77,6 +78,14 @@ class TGlobalGameText {
   // The text centred on centreX, with or without its shadow.
   void DrawCentred(int centreX, int y, std::string_view text, float scale, int alpha, int colour,
                    bool shadow = false) const;
+
+ private:
+  TScreenLayout* Layout() const;
+  int DrawnWidth(std::string_view text, float scale, int spacing, int maxWidth) const;
+  void NoteText(TScreenLayout& layout, int x, int y, std::string_view text, float scale, int spacing, int alpha,
+                int maxWidth, int colour, bool shadow) const;
+  void DrawLetters(int x, int y, std::string_view text, float scale, int spacing, int alpha, int maxWidth,
+                   int colour) const;
 };
 
 }  // namespace qm

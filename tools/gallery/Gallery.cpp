@@ -14,6 +14,16 @@ namespace {
 
 constexpr int kCentreX = 683, kCentreY = 384;
 
+// The harvest of a few rounds: what the island's four upgrades cost, and a
+// little over.
+TAccounts HarvestFor(const TBuySlots& shop, int island) {
+  TAccounts harvest{};
+  for (int slot = 1; slot <= TBuySlots::SlotCount; ++slot)
+    for (int kind = 0; kind < TBuySlots::KindCount; ++kind) harvest[kind] += shop.Slot(island, slot).Prices[kind];
+  for (float& amount : harvest) amount = amount * 1.1f + 20;
+  return harvest;
+}
+
 }  // namespace
 
 TGallery::TGallery(const TOptions& options)
@@ -50,10 +60,20 @@ bool TGallery::Until(const std::function<bool()>& condition, int maxTicks) {
 bool TGallery::WindowShown(const TGameMenuWindow& window) const { return window.State() == mwShown; }
 
 void TGallery::Shot(const std::string& name) {
+  TOmegaScreen& screen = *FDriver->Form().OmegaScreen1;
+  IScreenDevice* device = screen.Device();
+  if (!device) return;
+  TScreenLayout layout;
+  screen.Layout = &layout;
+  layout.HideLetters = true;
   FDriver->DrawTick();
-  IScreenDevice* device = FDriver->Form().OmegaScreen1->Device();
-  std::optional<TRgbaImage> frame = device ? device->ReadFrame() : std::nullopt;
-  if (!frame) return;
+  std::optional<TRgbaImage> withoutLetters = device->ReadFrame();
+  layout.Clear();
+  layout.HideLetters = false;
+  FDriver->DrawTick();
+  std::optional<TRgbaImage> frame = device->ReadFrame();
+  screen.Layout = nullptr;
+  if (!frame || !withoutLetters) return;
   char number[16];
   std::snprintf(number, sizeof number, "%03d", FSheet.Count() + 1);
   const std::string file = std::string(number) + "-" + name + ".png";
@@ -63,6 +83,10 @@ void TGallery::Shot(const std::string& name) {
   }
   FSheet.Add(*frame);
   FIndex += file + "\n";
+  for (const std::string& fault : LayoutFaults(layout.Items, frame->Width, frame->Height))
+    Faults.push_back(file + ": " + fault);
+  for (const std::string& fault : ContrastFaults(layout.Items, *frame, *withoutLetters))
+    Faults.push_back(file + ": " + fault);
 }
 
 bool TGallery::Walk() {
@@ -73,7 +97,7 @@ bool TGallery::Walk() {
     return false;
   if (FOptions.Sample) return Error.empty();
   return ResultAndUpgradeScene() && EveryIsland() && MenuQuestions() && SlowRound(90) && SlowRound(400) &&
-         Error.empty();
+         TownAndEnding() && Error.empty();
 }
 
 bool TGallery::StartToNameEntry() {
@@ -139,13 +163,26 @@ bool TGallery::MenuWindows() {
   FDriver->ClickButton(*form.OptionsButton);
   if (!Until([&] { return WindowShown(*form.OptionsWindow); })) return Fail("the options");
   Shot("options");
-  return MenuWindow(*form.CreditsButton, [&] { return FDriver->Scene() == gsCredits && WindowShown(*form.CreditsWindow); },
-                    "credits", *form.CreditsDoneButton, 90) &&
-         MenuWindow(*form.HighScoresButton, [&] { return WindowShown(*form.HighScoresWindow); }, "high-scores",
-                    *form.HighScoresOKButton, 0) &&
-         MenuWindow(*form.HelpButton, [&] { return FDriver->Scene() == gsHelp; }, "help", *form.HelpDoneButton, 30) &&
-         MenuWindow(*form.ChangePlayerLink, [&] { return WindowShown(*form.NameListWindow); }, "player-list",
-                    *form.NameListOKButton, 0);
+  const bool windows =
+      MenuWindow(*form.CreditsButton, [&] { return FDriver->Scene() == gsCredits && WindowShown(*form.CreditsWindow); },
+                 "credits", *form.CreditsDoneButton, 90) &&
+      MenuWindow(*form.HighScoresButton, [&] { return WindowShown(*form.HighScoresWindow); }, "high-scores",
+                 *form.HighScoresOKButton, 0) &&
+      MenuWindow(*form.HelpButton, [&] { return FDriver->Scene() == gsHelp; }, "help", *form.HelpDoneButton, 30) &&
+      MenuWindow(*form.ChangePlayerLink, [&] { return WindowShown(*form.NameListWindow); }, "player-list",
+                 *form.NameListOKButton, 0);
+  if (!windows) return false;
+  FDriver->ClickButton(*form.OptionsButton);
+  if (!Until([&] { return WindowShown(*form.OptionsWindow); })) return Fail("the options again");
+  return DisplayModeQuestion("display-mode") && BackAtMenu("the display mode question");
+}
+
+bool TGallery::DisplayModeQuestion(const std::string& name) {
+  TFormMain& form = FDriver->Form();
+  const TGameCheckBox& box = *form.FullScreenCheckBox;
+  FDriver->Click(box.Left + box.Width / 2, box.Top + box.Height / 2);
+  FDriver->ClickButton(*form.OptionsOKButton);
+  return AnswerNo(name);
 }
 
 bool TGallery::MapAndBanner() {
@@ -158,7 +195,7 @@ bool TGallery::MapAndBanner() {
   Shot("map");
   FDriver->ClickButton(*form.MapPlayButton);
   if (!FDriver->WaitForScene(gsObjectiveInfo, 600)) return Fail("the objectives");
-  FDriver->Tick(30);
+  ObjectivesAtRest();
   Shot("objectives");
   FDriver->Click(kCentreX, kCentreY);
   const auto inRound = [&] {
@@ -167,6 +204,18 @@ bool TGallery::MapAndBanner() {
            !form.SceneTransition->Active();
   };
   return Until(inRound) || Fail("the first round");
+}
+
+void TGallery::ObjectivesAtRest() {
+  TFormMain& form = FDriver->Form();
+  Until([&] { return form.LeftPanel->State() == mwShown; }, 300);
+  FDriver->Tick(10);
+}
+
+void TGallery::ResultAtRest() {
+  TFormMain& form = FDriver->Form();
+  Until([&] { return form.LeftPanel->State() == mwHidden; }, 300);
+  FDriver->Tick(30);
 }
 
 void TGallery::ShotTutorials() {
@@ -199,7 +248,31 @@ bool TGallery::FirstRound() {
   FDriver->ClickButton(form.ConfirmWindow->NegativeButton());
   if (!Until([&] { return FDriver->Scene() != gsConfirmWindow; })) return Fail("the round after No");
   if (FDriver->Scene() == gsInGameMenu) FDriver->ClickButton(*form.InGameResumeButton);
-  return FDriver->WaitForScene(gsMainGame, 600) || Fail("the round after No");
+  return (FDriver->WaitForScene(gsMainGame, 600) || Fail("the round after No")) && RoundWindows();
+}
+
+bool TGallery::RoundWindows() {
+  TFormMain& form = FDriver->Form();
+  const auto inGameMenu = [&] {
+    FDriver->ClickButton(*form.InGameMenuButton);
+    return Until([&] { return WindowShown(*form.InGameMenuWindow); }) || Fail("the in-game menu");
+  };
+  if (!inGameMenu()) return false;
+  FDriver->ClickButton(*form.InGameOptionsButton);
+  if (!Until([&] { return WindowShown(*form.OptionsWindow); })) return Fail("the options of a round");
+  Shot("in-game-options");
+  if (!DisplayModeQuestion("display-mode-in-round") || !FDriver->WaitForScene(gsMainGame, 600))
+    return Fail("the round after the display mode question");
+  if (!inGameMenu()) return false;
+  FDriver->ClickButton(*form.InGameHelpButton);
+  if (!Until([&] { return FDriver->Scene() == gsHelp; })) return Fail("the help of a round");
+  FDriver->Tick(30);
+  Shot("in-game-help");
+  FDriver->ClickButton(*form.HelpDoneButton);
+  if (!FDriver->WaitForScene(gsMainGame, 600)) return Fail("the round after help");
+  bool canClose = true;
+  form.FormCloseQuery(canClose);
+  return AnswerNo("close-in-round") && (FDriver->WaitForScene(gsMainGame, 600) || Fail("the round after closing"));
 }
 
 bool TGallery::ResultAndUpgradeScene() {
@@ -214,25 +287,34 @@ bool TGallery::ResultAndUpgradeScene() {
   Shot("round-clear");
   if (!Until([&] { return FDriver->Scene() == gsStageResult && WindowShown(*form.ResultWindow); }, 2000))
     return Fail("the result window");
-  FDriver->Tick(60);
+  ResultAtRest();
   Shot("result");
   if (!FDriver->LeaveResult(2000)) return Fail("the upgrade scene");
   FDriver->Tick(60);
   ShotTutorials();
   Shot("upgrade-scene");
-  int slot = 1;
-  while (slot <= 4 && !form.BuySlots->CanBuy(slot)) ++slot;
-  if (slot > 4) return true;  // nothing affordable after one round
-  if (!FDriver->BuyUpgrade(slot, 3000)) return Fail("a purchase");
-  Shot("upgrade-bought");
-  if (form.ChapterDialog->Playing()) {
-    FDriver->Tick(120);
-    Shot("chapter");
+  form.BuySlots->SetAccounts(HarvestFor(*form.BuySlots, 1));
+  form.BuySlots->UpdateAffordable();
+  for (int slot = 1; slot <= TBuySlots::SlotCount; ++slot)
+    if (!Purchase(slot, "-" + std::to_string(slot))) return false;
+  return true;
+}
+
+bool TGallery::Purchase(int slot, const std::string& suffix) {
+  TFormMain& form = FDriver->Form();
+  if (!Until([&] { return form.ShopTakesClicks(); }, 3000)) return Fail("the shop before purchase" + suffix);
+  FDriver->ClickButton(form.BuySlots->BuyButton(slot));
+  if (!form.BuySlots->Slot(form.BuySlots->IslandIdx, slot).Bought) return Fail("purchase" + suffix);
+  FDriver->Tick(40);
+  Shot("bought" + suffix);
+  if (Until([&] { return form.ChapterDialog->Playing(); }, 600)) {
+    FDriver->Tick(150);
+    Shot("chat" + suffix);
   }
   FDriver->SeeStoryThrough(20000);
-  FDriver->Tick(60);
+  FDriver->Tick(90);
   ShotTutorials();
-  Shot("upgrade-scene-after-purchase");
+  Shot("town" + suffix);
   return true;
 }
 
@@ -264,7 +346,7 @@ bool TGallery::IslandRound(int island, int level) {
   form.Progress.LevelIdx = level;
   FDriver->ClickButton(*form.MapPlayButton);
   if (!FDriver->WaitForScene(gsObjectiveInfo, 600)) return Fail("the objectives of " + name);
-  FDriver->Tick(30);
+  ObjectivesAtRest();
   Shot("objectives-" + name);
   FDriver->Click(kCentreX, kCentreY);
   if (!Until([&] { return FDriver->Scene() != gsObjectiveInfo && !form.SceneTransition->Active(); }))
@@ -273,7 +355,28 @@ bool TGallery::IslandRound(int island, int level) {
   ShotTutorials();
   FDriver->Tick(60);
   Shot("round-" + name);
+  if (island == 1 && level != 1) return OutOfTime();
+  if (island == 2 && level == 1 && !MedalTimeOver()) return false;
   return FDriver->LeaveRoundForMenu(1200) || Fail("the menu after the round of " + name);
+}
+
+bool TGallery::OutOfTime() {
+  TFormMain& form = FDriver->Form();
+  if (!Until([&] { return FDriver->Scene() == gsTimeUp || FDriver->Scene() == gsConfirmWindow; }, 60000))
+    return Fail("the guardian's time running out");
+  FDriver->Tick(20);
+  Shot("time-up");
+  if (!AnswerNo("out-of-time")) return false;
+  return BackAtMenu("the guardian's time") || Fail("the menu after " + std::to_string(form.Progress.LevelIdx));
+}
+
+bool TGallery::MedalTimeOver() {
+  TFormMain& form = FDriver->Form();
+  const std::string& notice = form.TextStrings->Text(ttGameComments, CommentTextId::MedalTimeOver);
+  if (!Until([&] { return form.RoundComment->Text() == notice; }, 60000)) return Fail("the medal time's end");
+  FDriver->Tick(45);
+  Shot("medal-time-over");
+  return true;
 }
 
 bool TGallery::AnswerNo(const std::string& name) {
@@ -321,7 +424,7 @@ bool TGallery::SlowRound(int pauseTicks) {
   }
   if (!Until([&] { return FDriver->Scene() == gsStageResult && WindowShown(*form.ResultWindow); }, 3000))
     return Fail("the slow round's result");
-  FDriver->Tick(90);
+  ResultAtRest();
   const TMedalKind medal = form.ResultMedal->MedalKind();
   Shot(std::string("result-") + (medal == mdGold ? "gold" : medal == mdSilver ? "silver" : "bronze"));
   if (!FDriver->LeaveResult(2000) || !Until([&] { return form.ShopTakesClicks(); }, 3000))
@@ -330,9 +433,55 @@ bool TGallery::SlowRound(int pauseTicks) {
   return BackAtMenu("a slow round");
 }
 
+bool TGallery::TownAndEnding() {
+  TFormMain& form = FDriver->Form();
+  for (int island = 2; island <= TBuySlots::IslandCount; ++island) {
+    form.Progress.IslandIdx = form.Progress.NextUncompletedIslandIdx = island;
+    form.Progress.LevelIdx = 1;
+    form.BuySlots->SetAccounts(HarvestFor(*form.BuySlots, island));
+    // Into the upgrade scene as after a won round on this island.
+    form.SceneTransition->Start(gsMenu, gsStickerBook);
+    if (!FDriver->WaitForScene(gsStickerBook, 600)) return Fail("the upgrade scene of island " + std::to_string(island));
+    for (int slot = 1; slot <= TBuySlots::SlotCount; ++slot) {
+      if (!Until([&] { return form.ShopTakesClicks(); }, 3000)) return Fail("the shop of island " + std::to_string(island));
+      if (!FDriver->BuyUpgrade(slot, 20000) && !form.GameComplete()) return Fail("a purchase on island " + std::to_string(island));
+    }
+    FDriver->Tick(90);
+    Shot("town-island-" + std::to_string(island));
+    if (island < TBuySlots::IslandCount) {
+      FDriver->ClickButton(*form.ShopMenuButton);
+      if (!BackAtMenu("the town of island " + std::to_string(island))) return false;
+    }
+  }
+  return Ending();
+}
+
+bool TGallery::Ending() {
+  TFormMain& form = FDriver->Form();
+  if (!Until([&] { return form.ShopTakesClicks(); }, 3000)) return Fail("the finished town");
+  FDriver->ClickButton(*form.BookPlayButton);
+  if (!Until([&] { return form.ChapterDialog->Playing(); }, 600)) return Fail("the final chapter");
+  FDriver->Tick(150);
+  Shot("final-chapter");
+  FDriver->SeeStoryThrough(20000);
+  if (!FDriver->WaitForScene(gsEndingStory, 600)) return Fail("the ending");
+  FDriver->SkipsStories = false;
+  for (int page = 1; page <= 8 && FDriver->Scene() == gsEndingStory; ++page) {
+    FDriver->Tick(page == 1 ? 90 : 450);
+    if (FDriver->Scene() == gsEndingStory) Shot("ending-" + std::to_string(page));
+  }
+  const bool through = FDriver->SeeStoryThrough(30000);
+  FDriver->SkipsStories = true;
+  if (!through || !BackAtMenu("the ending")) return false;
+  FDriver->ClickButton(*form.PlayButton);
+  return AnswerNo("new-game") && BackAtMenu("the question of a new game");
+}
+
 bool TGallery::WriteSheet() {
   std::ofstream index(FOptions.Out / "contact-sheet.txt");
   index << FIndex;
+  std::ofstream faults(FOptions.Out / "layout-faults.txt");
+  for (const std::string& fault : Faults) faults << fault << '\n';
   return FSheet.Write(FOptions.Out / "contact-sheet.png") && bool(index);
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ContactSheet.h"
 #include "shell/HeadlessDriver.h"
@@ -32,6 +33,9 @@ class TGallery {
   bool WriteSheet();
   int Frames() const { return FSheet.Count(); }
   std::string Error;
+  // What the layout and contrast checks found in the frames drawn, one line
+  // each: "NNN-name.png: what".
+  std::vector<std::string> Faults;
 
  private:
   void Shot(const std::string& name);
@@ -48,13 +52,29 @@ class TGallery {
   bool StartToNameEntry();
   bool NameEntryToMenu();
   bool MenuWindows();
+  // Toggles full screen in the options shown and answers the question No.
+  bool DisplayModeQuestion(const std::string& name);
   bool MapAndBanner();
   bool FirstRound();
+  // From a round: its options and their question, its help, and the question
+  // of closing the game in a round.
+  bool RoundWindows();
   bool ResultAndUpgradeScene();
+  // The slot of the upgrade scene bought: the cheer, its chat, the town after.
+  bool Purchase(int slot, const std::string& suffix);
   // From the upgrade scene's Menu: the map, banner and round of each island's
   // first level and of each guardian.
   bool EveryIsland();
   bool IslandRound(int island, int level);
+  // Left alone, the guardian's tube runs dry and the game asks to retry.
+  bool OutOfTime();
+  // Left alone, a normal level's medal time passes and the game says so.
+  bool MedalTimeOver();
+  // Every upgrade of the other islands bought, each town drawn, and the
+  // last purchase's chapter and ending watched; then the menu's question of
+  // a new game.
+  bool TownAndEnding();
+  bool Ending();
   // The menu's questions: leaving the game, deleting a player, a name taken.
   bool MenuQuestions();
   bool AnswerNo(const std::string& name);
@@ -62,6 +82,10 @@ class TGallery {
   // the results of a slower player; back to the menu by the upgrade scene.
   bool SlowRound(int pauseTicks);
 
+  // The banner once the round's panels have come in behind it.
+  void ObjectivesAtRest();
+  // The result once the round's panels have gone.
+  void ResultAtRest();
   // Shows every scroll or tool tip that comes up, then confirms it.
   void ShotTutorials();
 

@@ -32,5 +32,6 @@ int main(int argc, char** argv) {
   const bool written = gallery.WriteSheet();
   std::cout << "frames " << gallery.Frames() << "  sheet " << (options.Out / "contact-sheet.png").string() << '\n';
   if (!walked) std::cerr << "quillmere-gallery: not reached: " << gallery.Error << '\n';
-  return walked && written ? 0 : 1;
+  for (const std::string& fault : gallery.Faults) std::cerr << "quillmere-gallery: " << fault << '\n';
+  return walked && written && gallery.Faults.empty() ? 0 : 1;
 }
