@@ -127,7 +127,7 @@ void AddMapAndRound(TCatalogueBuilder& b) {
   b.Grid("ScoreBlur", I, 15, 25, 3, 1);
   b.Grid("LevelInfoDigit", I, 14, 18, 10, 1);
   b.Grid("MannaEnergy", I, 96, 100, 2, 1);
-  b.Single("MannaEnergyLiquid", I, 68, 62);
+  b.Single("MannaEnergyLiquid", I, 88, 80);
   b.Grid("MannaEnergyWave", I, 36, 13, 1, 6);
   b.Grid("ComboText", I, 160, 60, 4, 1);
   b.Grid("EnergyBonusText", I, 160, 50, 3, 1);

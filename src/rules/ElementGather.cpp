@@ -64,6 +64,7 @@ void TElementGather::Recompute() {
   for (int i = 0; i < FActiveCount; ++i)
     width += i == 0 || i == FActiveCount - 1 ? LeftSlotWidth : MiddleSlotWidth;
   FPanelLeft = CenterPos - width / 2;
+  FPanelWidth = width;
   for (int slot = 0; slot < SlotCount; ++slot) {
     FCounters[slot].OmgImgList = OmgImgList;
     FCounters[slot].SetValue(FTargets[slot]);

@@ -107,6 +107,7 @@ class TElementGather {
 
   int ActiveCount() const { return FActiveCount; }
   int PanelLeft() const { return FPanelLeft; }
+  int PanelWidth() const { return FPanelWidth; }
   TPoint Position() const { return {FX, FY}; }
 
  private:
@@ -137,6 +138,7 @@ class TElementGather {
   int FActiveCount = 0;
   int FPanelLeft = 0;
   int FX = 0;
+  int FPanelWidth = 0;
   int FY = -100;
   TMotion FMotion = mtStill;
   bool FCompleteReported = false;

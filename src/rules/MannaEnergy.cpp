@@ -24,7 +24,6 @@ constexpr const char* kWaveSeqs[TMannaEnergy::WaveCount] = {
     "11111111122223333344444555556666555554444333332222",
     "1111222233334444555566665555444433332222",
 };
-constexpr int kWaveSpacing = 27;
 constexpr int kWaveRaise = 4;
 constexpr int kWaveAlpha = 130;
 constexpr float kWaveDrawnWidth = 36.0f;
@@ -173,18 +172,21 @@ void TMannaEnergy::Draw() {
   DrawImage(*OmgImgList, kJarImage, x, y, kJarEmpty);
   const int height = LiquidHeight();
   const int surface = Top + MaxPixelProgress + LiquidAdjustY - height;
+  // The liquid and its waves stand in the middle of the jar.
+  const int liquidLeft = Left + (PatternWidth(*OmgImgList, kJarImage) - EnergyWidth) / 2;
   if (height > 0) {
     if (TImageListItem* liquid = OmgImgList->FindImage(kLiquidImage))
-      liquid->DrawPart(0, MaxPixelProgress - height, EnergyWidth, MaxPixelProgress, x, float(surface), 0, 0, 0, 1, 1,
-                       255, 255, 255, 255, 0);
+      liquid->DrawPart(0, MaxPixelProgress - height, EnergyWidth, MaxPixelProgress, float(liquidLeft),
+                       float(surface), 0, 0, 0, 1, 1, 255, 255, 255, 255, 0);
   }
   if (FShown <= 0) return;
   // A little manna already shows a surface, before the first row of liquid.
   const float scaleX = OrigWaveWidth > 0 ? kWaveDrawnWidth / float(OrigWaveWidth) : 1.0f;
   const float scaleY = OrigWaveHeight > 0 ? kWaveDrawnHeight / float(OrigWaveHeight) : 1.0f;
+  const float spacing = (EnergyWidth - kWaveDrawnWidth) / float(WaveCount - 1);
   for (int i = 0; i < WaveCount; ++i) {
     FWaves[i].Next();
-    DrawImageEx(*OmgImgList, kWaveImage, float(Left + kWaveSpacing * i), float(surface - kWaveRaise), 0, 0, 0, scaleX,
+    DrawImageEx(*OmgImgList, kWaveImage, liquidLeft + spacing * i, float(surface - kWaveRaise), 0, 0, 0, scaleX,
                 scaleY, 255, 255, 255, kWaveAlpha, FWaves[i].CurrentFrame(), 0);
   }
 }

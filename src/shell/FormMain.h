@@ -407,6 +407,8 @@ class TFormMain {
     bool CloseDeferred = false;
     // Tool tip events that came while play stood still.
     std::set<int> PendingToolTipEvents;
+    // The round has opened: its level's tip, if any, comes at the first rest.
+    bool LevelStartTipDue = false;
     // The chapters (reveal groups) of bought upgrades not told yet.
     std::vector<int> UntoldChapters;
   };
@@ -677,6 +679,7 @@ class TFormMain {
   void StickerBookRoutine();
   void DrawPocket(int x, int y);
   void DrawBookProgressLabel();
+  void DrawElementsPlank(int top);
   void ShopMouseDown(int x, int y, TMouseButton button);
   void ShopMouseMove(int x, int y);
   void ShopMouseUp(int x, int y);

@@ -1,6 +1,7 @@
 // A round from start to result: the level is loaded and applied, the board
 // plays, the objectives count down, the timer runs, and a win leads through
 // the medal and the result window to the next level.
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -88,9 +89,9 @@ void TFormMain::CreateRoundComponents() {
 
   MannaEnergy = std::make_unique<TMannaEnergy>();
   MannaEnergy->OmgImgList = images;
-  // The liquid stands on the bottom of our jar's glass, well below the top
-  // of its picture.
-  MannaEnergy->LiquidAdjustY = 26;
+  // Our jar's liquid (80 rows) fills the glass from its bottom, row 96 of
+  // the jar's picture.
+  MannaEnergy->LiquidAdjustY = 16;
   LeftPanel->OnPosUpdate = [this](TGameMenuWindow&, TScreenPoint position) {
     MannaEnergy->Left = position.X + 14;
     MannaEnergy->Top = position.Y + 408;
@@ -177,7 +178,7 @@ void TFormMain::WireRoundRules() {
       return;
     }
     OpenPlay();
-    ToolTip->LevelStart();
+    State.LevelStartTipDue = true;
   };
 
   RoundScore->OnTotalScoreAdd = [this](TRoundScore&, int points) { TotalScore->SetTarget(TotalScore->Value() + points); };
@@ -400,8 +401,25 @@ void TFormMain::TimeUp() {
   BuySlots->RevertEarnings();
 }
 
+void TFormMain::DrawElementsPlank(int top) {
+  // The plank holds the counters under the objective pieces: it is as wide
+  // as they are, its ends kept and its middle stretched, so that no empty
+  // board hangs beside them.
+  TImageListItem* plank = OmegaImageList1->FindImage("ElementsPanel");
+  if (!plank || ElementGather->ActiveCount() == 0) return;
+  constexpr int kMargin = 14, kEnd = 28;
+  const int picture = plank->PictureWidth(), height = plank->PictureHeight();
+  const int left = ElementGather->PanelLeft() - kMargin;
+  const int width = std::max(2 * kEnd, ElementGather->PanelWidth() + 2 * kMargin);
+  const float stretch = float(width - 2 * kEnd) / float(picture - 2 * kEnd);
+  plank->DrawPart(0, 0, kEnd, height, float(left), float(top), 0, 0, 0, 1, 1, 255, 255, 255, 255, 0);
+  plank->DrawPart(kEnd, 0, picture - kEnd, height, float(left + kEnd), float(top), 0, 0, 0, stretch, 1, 255, 255,
+                  255, 255, 0);
+  plank->DrawPart(picture - kEnd, 0, picture, height, float(left + width - kEnd), float(top), 0, 0, 0, 1, 1, 255,
+                  255, 255, 255, 0);
+}
+
 void TFormMain::RoundRoutine() {
-  RaisePendingToolTips();
   ElementsPanelMover->Update();
   ImageLoader->DrawLateImage("GameBG" + std::to_string(State.MissionNumber), 0, 0, false);
   RoundPlay->TickBoardLayer();
@@ -409,9 +427,10 @@ void TFormMain::RoundRoutine() {
   RoundPlay->TickEffectsLayer();
   SpidersRoutine();
   RoundPlay->TickBlastsLayer();
+  // Once this tick's board has stepped: a tip raised now stops the next move.
+  RaisePendingToolTips();
   RoundComment->UpdateAndDraw();
-  TScreenPoint elements = ElementsPanelMover->CurrentPos();
-  DrawImage(*OmegaImageList1, "ElementsPanel", elements.X, elements.Y, 0);
+  DrawElementsPlank(ElementsPanelMover->CurrentPos().Y);
   TubeTimer->TickAndDraw();
   AbsorbedEnergy->TickAndDraw();
   LeftPanel->Update();

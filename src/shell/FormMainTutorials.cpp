@@ -99,7 +99,7 @@ void TFormMain::TutorialFinished() {
   if (GameScene->Value() != gsTutorial) return;
   OpenPlay();
   Comment(coGo, {});
-  ToolTip->LevelStart();
+  State.LevelStartTipDue = true;
 }
 
 void TFormMain::FillMannaForTutorial(int entry) {
@@ -167,8 +167,12 @@ void TFormMain::ToolTipEvent(int kind) {
 }
 
 void TFormMain::RaisePendingToolTips() {
-  if (GameScene->Value() != gsMainGame) return;
+  // A tip freezes the board: it waits until nothing on it moves, or the
+  // cascade would stand still with holes in it.
+  if (GameScene->Value() != gsMainGame || RoundPlay->Moving()) return;
+  if (std::exchange(State.LevelStartTipDue, false)) ToolTip->LevelStart();
   for (int kind : std::exchange(State.PendingToolTipEvents, {})) ToolTip->EventTrigger(kind);
+  ToolTip->CheckMoveTriggers();
 }
 
 void TFormMain::SpiderLanded(TPoint tile) {

@@ -90,9 +90,9 @@ void TTutorialToolTip::ReloadTexts() {
 }
 
 void TTutorialToolTip::CountMove() {
+  // The owner checks the move triggers once the board has come to rest.
   if (!Enabled || FShowing) return;
   ++FMoves;
-  CheckMoveTriggers();
 }
 
 void TTutorialToolTip::CheckMoveTriggers() {

@@ -183,7 +183,7 @@ TEST_F(MannaJar, AFullJarTakesNoMore) {
   EXPECT_EQ(jar.FruitsCounter(), 170) << "the extra manna was lost, not kept over the brim";
 }
 
-// The jar drawn on the recording screen with the game's picture sizes.
+// The jar drawn on the recording screen: a jar 96 wide, a liquid 68 x 62.
 class MannaJarDrawing : public testing::Test {
  protected:
   MannaJarDrawing() {
@@ -228,14 +228,14 @@ TEST_F(MannaJarDrawing, TheLiquidIsTheBottomOfItsPictureUpToTheShownLevel) {
       EXPECT_FLOAT_EQ(liquid.TexRight, 68);
       EXPECT_FLOAT_EQ(liquid.TexTop, 62 - c.rows);
       EXPECT_FLOAT_EQ(liquid.TexBottom, 62);
-      EXPECT_FLOAT_EQ(liquid.QuadLeft, 34 - 0.5f);
+      EXPECT_FLOAT_EQ(liquid.QuadLeft, 34 + (96 - 68) / 2 - 0.5f) << "in the middle of the jar";
       EXPECT_FLOAT_EQ(liquid.QuadTop, surface - 0.5f);
       EXPECT_FLOAT_EQ(liquid.QuadBottom, 408 + 62 + 5);
     }
     for (int i = 0; i < 3; ++i) {
       const TSprite& wave = sprites[sprites.size() - 3 + i];
       EXPECT_EQ(wave.Image, "MannaEnergyWave");
-      EXPECT_FLOAT_EQ(wave.Left, 34 + 27 * i);
+      EXPECT_FLOAT_EQ(wave.Left, 34 + (96 - 68) / 2 + (68 - 36) / 2 * i) << "across the liquid";
       EXPECT_FLOAT_EQ(wave.Top, surface - 4);
       EXPECT_FLOAT_EQ(wave.Width, 36);
       EXPECT_NEAR(wave.Height, 7, 1e-3);

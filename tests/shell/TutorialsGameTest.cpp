@@ -47,10 +47,13 @@ TEST_F(TutorialsThroughTheGame, TheFirstLevelsTeachInOrderOncePerPlayer) {
   EXPECT_EQ(game.Scene(), gsMainGame);
   EXPECT_EQ(Form().RoundComment->CommentKind(), coGo) << "Go follows the scroll";
 
-  // The eighth move points at the objectives and freezes the round until OK.
+  // The eighth move points at the objectives once its pieces have landed,
+  // and freezes the round until OK.
   MoveUntilStopped(8);
-  game.RunTicks(5);
+  EXPECT_EQ(game.Scene(), gsMainGame) << "not while the move's pieces fall";
+  for (int tick = 0; tick < 300 && game.Scene() != gsTutorialToolTip; ++tick) game.RunTicks(1);
   ASSERT_EQ(game.Scene(), gsTutorialToolTip);
+  EXPECT_FALSE(Form().RoundPlay->Moving()) << "the board stands whole under the tip";
   EXPECT_EQ(Form().ToolTip->Current(), 3);
   EXPECT_TRUE(Form().GameBoard().Frozen);
   const int elapsed = Form().TubeTimer->ElapsedSeconds();

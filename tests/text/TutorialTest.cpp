@@ -144,6 +144,8 @@ TEST_F(Tutorials, TheObjectivesTipComesAtTheEighthMoveOfTheFirstLevel) {
     int shownAt = 0;
     for (int move = 1; move <= 20 && !shownAt; ++move) {
       fresh.CountMove();
+      EXPECT_FALSE(fresh.Showing()) << "not while the move's pieces still fall";
+      fresh.CheckMoveTriggers();  // the board has come to rest
       if (fresh.Showing()) shownAt = move;
     }
     EXPECT_EQ(shownAt, c.ShowsAt) << c.Island << "-" << c.Level;

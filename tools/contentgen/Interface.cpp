@@ -303,7 +303,9 @@ void Hud(PainterRegistry& r) {
     ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int p, double w, double h) {
       StarPath(cr, w / 2, h / 2, w * 0.47, w * 0.36, 10 + p * 2);
       ShadeAndOutline(cr, looks[p], 3);
-      OutlinedText(cr, "Combo", w / 2, h / 2, h * 0.2, colour::White, colour::Ink, 3);
+      // The manna text the game centres on the badge takes its middle; the
+      // word stands above it.
+      OutlinedText(cr, "Combo", w / 2, h * 0.2, h * 0.17, colour::White, colour::Ink, 3);
     });
   });
   r.Add("ElementGatherNumber", [](Canvas& c, const TCatalogueImage& e) { DrawDigitStrip(c, e.Columns, colour::White, false); });
@@ -314,18 +316,29 @@ void Hud(PainterRegistry& r) {
   r.Add(qm::img::ToolCounterDigit, [](Canvas& c, const TCatalogueImage& e) { DrawDigitStrip(c, e.Columns, colour::White, false); });
 }
 
+// The jar's glass below its neck, shrunk about its middle by inset (1 the
+// glass itself, less its inside).
+void JarBody(cairo_t* cr, double w, double h, double inset) {
+  cairo_save(cr);
+  cairo_translate(cr, w / 2, h * 0.6);
+  cairo_scale(cr, inset, inset + (1 - inset) / 2);
+  cairo_translate(cr, -w / 2, -h * 0.6);
+  cairo_move_to(cr, w * 0.3, h * 0.12);
+  cairo_line_to(cr, w * 0.7, h * 0.12);
+  cairo_line_to(cr, w * 0.7, h * 0.22);
+  cairo_curve_to(cr, w * 0.98, h * 0.3, w * 0.98, h * 0.98, w * 0.5, h * 0.98);
+  cairo_curve_to(cr, w * 0.02, h * 0.98, w * 0.02, h * 0.3, w * 0.3, h * 0.22);
+  cairo_close_path(cr);
+  cairo_restore(cr);
+}
+
 void Jars(PainterRegistry& r) {
   const Rgb manna = Hex(0x2fd0e0);
   r.Add("MannaEnergy", [](Canvas& c, const TCatalogueImage& e) {
     // 0 the jar, 1 the jar glowing when full
     ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
       if (p == 1) SoftGlow(cr, w / 2, h * 0.58, w * 0.55, Hex(0x8ff8ff), 0.9);
-      cairo_move_to(cr, w * 0.3, h * 0.12);
-      cairo_line_to(cr, w * 0.7, h * 0.12);
-      cairo_line_to(cr, w * 0.7, h * 0.22);
-      cairo_curve_to(cr, w * 0.98, h * 0.3, w * 0.98, h * 0.98, w * 0.5, h * 0.98);
-      cairo_curve_to(cr, w * 0.02, h * 0.98, w * 0.02, h * 0.3, w * 0.3, h * 0.22);
-      cairo_close_path(cr);
+      JarBody(cr, w, h, 1.0);
       cairo_set_source_rgba(cr, 0.85, 0.95, 1, 0.3);
       cairo_fill_preserve(cr);
       SetColor(cr, colour::Ink);
@@ -337,14 +350,13 @@ void Jars(PainterRegistry& r) {
     });
   });
   r.Add("MannaEnergyLiquid", [manna](Canvas& c, const TCatalogueImage&) {
+    // The jar's inside: row 0 of the liquid is row 16 of the 96 x 100 jar,
+    // column 0 its column 4, where the game draws it.
     cairo_t* cr = c.Cr();
     cairo_save(cr);
-    cairo_translate(cr, c.Width() / 2.0, c.Height() / 2.0);
-    cairo_scale(cr, c.Width() / 2.0, c.Height() / 2.0);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_translate(cr, -4, -16);
+    JarBody(cr, 96, 100, 0.94);
     cairo_restore(cr);
-    cairo_rectangle(cr, 0, 0, c.Width(), c.Height() / 2.0);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     FillVertical(cr, 0, c.Height(), manna.Lighter(0.4), manna.Darker(0.3));
     cairo_new_path(cr);
   });
@@ -489,6 +501,11 @@ void RegisterRest(PainterRegistry& r) {
   });
   r.Add("MapArrow", [](Canvas& c, const TCatalogueImage& e) {
     ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
+      // The game turns the arrow from a picture that points down and to the
+      // left (120 degrees clockwise from the right).
+      cairo_translate(cr, w / 2, h / 2);
+      cairo_rotate(cr, 120 * M_PI / 180);
+      cairo_translate(cr, -w / 2, -h / 2);
       const double d = p * 4;
       cairo_move_to(cr, 8 + d, h * 0.38);
       cairo_line_to(cr, w * 0.55 + d, h * 0.38);
