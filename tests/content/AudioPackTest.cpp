@@ -155,6 +155,44 @@ TEST(AudioPackMusic, LoopingTracksJoinWithoutAClick) {
   }
 }
 
+double Decibels(double rms) { return 20 * std::log10(std::max(rms, 1e-9)); }
+
+// An effect is heard at its loudest 50 ms; music all along.
+double EffectLoudness(const TDecoded& sound) {
+  const std::size_t window = std::max<std::size_t>(1, std::size_t(sound.Rate / 20));
+  double sum = 0, loudest = 0;
+  for (std::size_t i = 0; i < sound.Samples.size(); ++i) {
+    sum += double(sound.Samples[i]) * sound.Samples[i];
+    if (i >= window) sum -= double(sound.Samples[i - window]) * sound.Samples[i - window];
+    loudest = std::max(loudest, std::sqrt(std::max(0.0, sum) / double(window)));
+  }
+  return Decibels(loudest);
+}
+
+double MusicLoudness(const TDecoded& music) {
+  double sum = 0;
+  for (float s : music.Samples) sum += double(s) * s;
+  return Decibels(std::sqrt(sum / double(std::max<std::size_t>(1, music.Samples.size()))));
+}
+
+TEST(AudioPackBalance, EveryLoopingTrackIsWithinThreeDecibelsOfTheEffectsAtFullVolume) {
+  std::vector<double> effects;
+  for (const std::string& name : SoundName::All()) {
+    const TDecoded sound = Decode(Ogg(AudioFolder::Sounds, name));
+    ASSERT_TRUE(sound.Ok) << name;
+    effects.push_back(EffectLoudness(sound));
+  }
+  std::sort(effects.begin(), effects.end());
+  const double typicalEffect = effects[effects.size() / 2];
+  for (int track = 0; track < MusicTrack::Count; ++track) {
+    if (!MusicTrack::Loops(track)) continue;
+    const std::string file(MusicTrack::FileNames[std::size_t(track)]);
+    const TDecoded music = Decode(kGameDir / std::string(AudioFolder::Music) / file);
+    ASSERT_TRUE(music.Ok) << file;
+    EXPECT_NEAR(MusicLoudness(music), typicalEffect, 3.0) << file << " against the effects' " << typicalEffect << " dBFS";
+  }
+}
+
 TEST(AudioPackMusic, LevelClearEndsInSilenceRatherThanBeingCutOff) {
   const TDecoded clear = Decode(kGameDir / std::string(AudioFolder::Music) / std::string(MusicTrack::FileNames[MusicTrack::LevelClear]));
   ASSERT_TRUE(clear.Ok);

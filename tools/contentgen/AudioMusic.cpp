@@ -453,7 +453,7 @@ void GenerateMusic(const std::filesystem::path& programFolder) {
     const std::string name(qm::MusicTrack::FileNames[std::size_t(track)]);
     if (!InSample(name, index++)) continue;
     TWave wave = RenderSong(song, kMusicRate);
-    Normalise(wave, 0.16f, 0.85f);
+    NormaliseAverage(wave, float(kEffectLoudestRms * std::pow(10.0, -kMusicBelowEffectsDb / 20)), 0.85f);
     WriteOggVorbis(folder / name, wave, kMusicQuality);
   }
 }

@@ -20,8 +20,7 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr float kSoundQuality = 0.3f;
-// Loudest 50 ms of every effect; short clicks reach their peak limit first.
-constexpr float kTargetRms = 0.22f;
+// Short clicks reach their peak limit before kEffectLoudestRms.
 constexpr float kMaxPeak = 0.84f;
 
 TTone Tone(double freq, double length, double decay, TShape shape = TShape::Sine, double gain = 1) {
@@ -477,7 +476,7 @@ void GenerateSounds(const std::filesystem::path& programFolder) {
     TWave wave = recipe->second.Make();
     HighPass(wave, 40);
     FadeEdges(wave, 0.001, 0.01);
-    Normalise(wave, kTargetRms, kMaxPeak, recipe->second.TrimDb);
+    Normalise(wave, kEffectLoudestRms, kMaxPeak, recipe->second.TrimDb);
     WriteOggVorbis(folder / (name + std::string(qm::OggExtension)), wave, kSoundQuality);
   }
 }

@@ -173,14 +173,28 @@ TLevels Measure(const TWave& wave) {
   for (float s : wave.Samples) levels.Peak = std::max(levels.Peak, std::abs(s));
   // A sound shorter than the window counts as padded with silence.
   const std::size_t window = std::max<std::size_t>(1, wave.At(0.05));
-  double sum = 0;
+  double sum = 0, total = 0;
   for (std::size_t i = 0; i < wave.Samples.size(); ++i) {
     sum += double(wave.Samples[i]) * wave.Samples[i];
+    total += double(wave.Samples[i]) * wave.Samples[i];
     if (i >= window) sum -= double(wave.Samples[i - window]) * wave.Samples[i - window];
     if (i + 1 >= window || i + 1 == wave.Samples.size())
       levels.LoudestRms = std::max(levels.LoudestRms, float(std::sqrt(std::max(0.0, sum) / window)));
   }
+  if (!wave.Samples.empty()) levels.AverageRms = float(std::sqrt(total / double(wave.Samples.size())));
   return levels;
+}
+
+void NormaliseAverage(TWave& wave, float targetRms, float maxPeak) {
+  const TLevels levels = Measure(wave);
+  if (levels.AverageRms <= 0) return;
+  const double gain = targetRms / levels.AverageRms;
+  // Above the knee the peaks bend towards maxPeak instead of clipping.
+  const double knee = 0.7 * maxPeak, room = maxPeak - knee;
+  for (float& s : wave.Samples) {
+    const double x = s * gain, size = std::abs(x);
+    s = float(size <= knee ? x : std::copysign(knee + room * std::tanh((size - knee) / room), x));
+  }
 }
 
 void Normalise(TWave& wave, float targetRms, float maxPeak, double trimDb) {

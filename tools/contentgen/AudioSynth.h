@@ -85,12 +85,23 @@ void FadeEdges(TWave& wave, double fadeIn, double fadeOut);
 struct TLevels {
   float Peak = 0;
   float LoudestRms = 0;  // loudest 50 ms window
+  float AverageRms = 0;  // over the whole wave
 };
 TLevels Measure(const TWave& wave);
 
 // Scales so the loudest 50 ms has the given RMS, never letting the peak pass
 // maxPeak; a trim in decibels shifts the target for quieter sounds.
 void Normalise(TWave& wave, float targetRms, float maxPeak, double trimDb = 0);
+
+// Scales so the whole wave has the given RMS, as music is heard all along;
+// peaks that would pass maxPeak are rounded off smoothly below it.
+void NormaliseAverage(TWave& wave, float targetRms, float maxPeak);
+
+// An effect is normalised to this RMS over its loudest 50 ms, and the music
+// to this less kMusicBelowEffectsDb over its whole length: at full volume
+// the two stand within 3 dB of each other.
+inline constexpr float kEffectLoudestRms = 0.22f;
+inline constexpr double kMusicBelowEffectsDb = 2.0;
 
 // Cuts leading and trailing samples quieter than the threshold, keeping a
 // little margin.
