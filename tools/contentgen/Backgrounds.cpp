@@ -1,7 +1,10 @@
 // Full-screen pictures, the map, the town and its stickers, story strips.
+#include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
+#include "Buildings.h"
 #include "Painters.h"
 #include "Pieces.h"
 #include "Style.h"
@@ -49,166 +52,20 @@ void Zeppelin(cairo_t* cr, double cx, double cy, double len) {
 
 // ---- town stickers --------------------------------------------------------
 
-enum class Building { House, Windmill, Fountain, Tree, Stall, Tower, Lighthouse, Boat, Bridge, Balloon, Flag };
-
-void House(cairo_t* cr, double w, double h, const Rgb& roof, int floors) {
-  const double bodyTop = h * (0.75 - 0.18 * floors);
-  cairo_rectangle(cr, w * 0.15, bodyTop, w * 0.7, h * 0.95 - bodyTop);
-  ShadeAndOutline(cr, Hex(0xfff0d0), 2.5);
-  cairo_move_to(cr, w * 0.05, bodyTop + 4);
-  cairo_line_to(cr, w * 0.5, h * 0.06);
-  cairo_line_to(cr, w * 0.95, bodyTop + 4);
-  cairo_close_path(cr);
-  ShadeAndOutline(cr, roof, 2.5);
-  for (int f = 0; f < floors; ++f)
-    for (int i = 0; i < 2; ++i) {
-      RoundedRect(cr, w * (0.24 + i * 0.34), bodyTop + h * (0.06 + f * 0.18), w * 0.18, h * 0.1, 3);
-      ShadeAndOutline(cr, Hex(0x8fd8ff), 2);
-    }
-  RoundedRect(cr, w * 0.42, h * 0.74, w * 0.16, h * 0.21, 5);
-  ShadeAndOutline(cr, colour::Wood, 2);
-}
-
-void DrawBuilding(cairo_t* cr, Building kind, double w, double h, const IslandPalette& p) {
-  switch (kind) {
-    case Building::House: return House(cr, w, h, p.Accent.Mix(colour::Berry, 0.3), 1);
-    case Building::Tower:
-      cairo_rectangle(cr, w * 0.3, h * 0.3, w * 0.4, h * 0.65);
-      ShadeAndOutline(cr, Hex(0xe8dcc8), 2.5);
-      cairo_move_to(cr, w * 0.22, h * 0.32);
-      cairo_line_to(cr, w * 0.5, h * 0.02);
-      cairo_line_to(cr, w * 0.78, h * 0.32);
-      cairo_close_path(cr);
-      ShadeAndOutline(cr, p.Hill.Darker(0.1), 2.5);
-      cairo_arc(cr, w * 0.5, h * 0.45, w * 0.08, 0, 2 * M_PI);
-      ShadeAndOutline(cr, colour::White, 2);
-      return;
-    case Building::Windmill:
-      House(cr, w, h, colour::Wood, 1);
-      for (int i = 0; i < 4; ++i) {
-        cairo_save(cr);
-        cairo_translate(cr, w * 0.5, h * 0.32);
-        cairo_rotate(cr, i * M_PI / 2 + 0.4);
-        const double sail = std::min(w * 0.42, h * 0.3);
-        cairo_rectangle(cr, 0, -sail * 0.12, sail, sail * 0.24);
-        cairo_restore(cr);
-        ShadeAndOutline(cr, colour::Cream, 2);
-      }
-      return;
-    case Building::Fountain:
-      Ellipse(cr, w * 0.5, h * 0.8, w * 0.45, h * 0.14);
-      ShadeAndOutline(cr, Hex(0xd0d0e0), 2.5);
-      Ellipse(cr, w * 0.5, h * 0.78, w * 0.36, h * 0.08);
-      ShadeAndOutline(cr, p.Water, 1.5);
-      cairo_rectangle(cr, w * 0.45, h * 0.35, w * 0.1, h * 0.42);
-      ShadeAndOutline(cr, Hex(0xd0d0e0), 2);
-      for (int side : {-1, 1}) {
-        cairo_move_to(cr, w * 0.5, h * 0.33);
-        cairo_curve_to(cr, w * (0.5 + side * 0.2), h * 0.1, w * (0.5 + side * 0.35), h * 0.3, w * (0.5 + side * 0.35),
-                       h * 0.72);
-      }
-      SetColor(cr, p.Water.Lighter(0.4));
-      cairo_set_line_width(cr, 4);
-      cairo_stroke(cr);
-      return;
-    case Building::Tree:
-      cairo_rectangle(cr, w * 0.44, h * 0.5, w * 0.12, h * 0.46);
-      ShadeAndOutline(cr, colour::Wood, 2.5);
-      cairo_arc(cr, w * 0.5, h * 0.36, std::min(w, h) * 0.34, 0, 2 * M_PI);
-      ShadeAndOutline(cr, colour::Leaf, 2.5);
-      for (int i = 0; i < 6; ++i)
-        DrawPiece(cr, 2 + (i % 2) * 4, w * (0.3 + (i % 3) * 0.2), h * (0.26 + (i / 3) * 0.18), std::min(w, h) * 0.13);
-      return;
-    case Building::Stall:
-      cairo_rectangle(cr, w * 0.1, h * 0.45, w * 0.8, h * 0.5);
-      ShadeAndOutline(cr, colour::Wood.Lighter(0.3), 2.5);
-      for (int i = 0; i < 6; ++i) {
-        cairo_rectangle(cr, w * (0.05 + i * 0.15), h * 0.2, w * 0.15, h * 0.2);
-        SetColor(cr, i % 2 ? colour::White : colour::Berry);
-        cairo_fill(cr);
-      }
-      cairo_rectangle(cr, w * 0.05, h * 0.2, w * 0.9, h * 0.2);
-      SetColor(cr, colour::Ink);
-      cairo_set_line_width(cr, 2);
-      cairo_stroke(cr);
-      for (int i = 0; i < 4; ++i) DrawPiece(cr, i * 2, w * (0.22 + i * 0.19), h * 0.55, w * 0.16);
-      return;
-    case Building::Lighthouse:
-      cairo_move_to(cr, w * 0.35, h * 0.95);
-      cairo_line_to(cr, w * 0.4, h * 0.25);
-      cairo_line_to(cr, w * 0.6, h * 0.25);
-      cairo_line_to(cr, w * 0.65, h * 0.95);
-      cairo_close_path(cr);
-      ShadeAndOutline(cr, colour::White, 2.5);
-      for (int i = 0; i < 3; ++i) {
-        cairo_rectangle(cr, w * 0.38, h * (0.38 + i * 0.2), w * 0.24, h * 0.08);
-        SetColor(cr, colour::Berry);
-        cairo_fill(cr);
-      }
-      SoftGlow(cr, w * 0.5, h * 0.16, w * 0.3, Hex(0xfff3a0), 0.9);
-      cairo_rectangle(cr, w * 0.4, h * 0.1, w * 0.2, h * 0.14);
-      ShadeAndOutline(cr, colour::Gold, 2);
-      return;
-    case Building::Boat:
-      cairo_move_to(cr, w * 0.05, h * 0.65);
-      cairo_line_to(cr, w * 0.95, h * 0.65);
-      cairo_line_to(cr, w * 0.8, h * 0.92);
-      cairo_line_to(cr, w * 0.2, h * 0.92);
-      cairo_close_path(cr);
-      ShadeAndOutline(cr, colour::Wood, 2.5);
-      cairo_move_to(cr, w * 0.5, h * 0.08);
-      cairo_line_to(cr, w * 0.5, h * 0.6);
-      cairo_line_to(cr, w * 0.85, h * 0.6);
-      cairo_close_path(cr);
-      ShadeAndOutline(cr, colour::Cream, 2.5);
-      return;
-    case Building::Bridge:
-      cairo_move_to(cr, 0, h * 0.55);
-      cairo_curve_to(cr, w * 0.3, h * 0.3, w * 0.7, h * 0.3, w, h * 0.55);
-      cairo_line_to(cr, w, h * 0.75);
-      cairo_curve_to(cr, w * 0.7, h * 0.5, w * 0.3, h * 0.5, 0, h * 0.75);
-      cairo_close_path(cr);
-      ShadeAndOutline(cr, Hex(0xc8b090), 2.5);
-      return;
-    case Building::Balloon:
-      cairo_arc(cr, w * 0.5, h * 0.38, std::min(w, h) * 0.34, 0, 2 * M_PI);
-      ShadeAndOutline(cr, p.Accent, 2.5);
-      RoundedRect(cr, w * 0.4, h * 0.8, w * 0.2, h * 0.14, 3);
-      ShadeAndOutline(cr, colour::Wood, 2);
-      cairo_move_to(cr, w * 0.36, h * 0.62);
-      cairo_line_to(cr, w * 0.42, h * 0.8);
-      cairo_move_to(cr, w * 0.64, h * 0.62);
-      cairo_line_to(cr, w * 0.58, h * 0.8);
-      SetColor(cr, colour::Ink);
-      cairo_set_line_width(cr, 1.5);
-      cairo_stroke(cr);
-      return;
-    case Building::Flag:
-      cairo_rectangle(cr, w * 0.3, h * 0.1, w * 0.08, h * 0.85);
-      ShadeAndOutline(cr, colour::Wood, 2);
-      cairo_move_to(cr, w * 0.38, h * 0.12);
-      cairo_line_to(cr, w * 0.95, h * 0.22);
-      cairo_line_to(cr, w * 0.38, h * 0.34);
-      cairo_close_path(cr);
-      ShadeAndOutline(cr, p.Accent, 2);
-      return;
-  }
-}
-
 struct StickerArt {
   std::string_view Name;
   int Island;
   Building Kind;
 };
 constexpr StickerArt kStickers[] = {
-    {"Upg1-1", 1, Building::House},      {"Upg1-2", 1, Building::Windmill}, {"Upg1-3", 1, Building::Fountain},
-    {"Upg1-4", 1, Building::Tree},       {"Upg2-1", 2, Building::Stall},    {"Upg2-2", 2, Building::House},
-    {"Upg2-3", 2, Building::Fountain},   {"Upg2-4", 2, Building::Tower},    {"Upg3-1", 3, Building::Lighthouse},
-    {"Upg3-2", 3, Building::Boat},       {"Upg3-3a", 3, Building::Bridge},  {"Upg3-3b", 3, Building::Bridge},
-    {"Upg3-4", 3, Building::House},      {"Upg4-1", 4, Building::House},    {"Upg4-2", 4, Building::Tower},
-    {"Upg4-3", 4, Building::Fountain},   {"Upg4-4", 4, Building::Windmill}, {"Upg5-1", 5, Building::Tower},
-    {"Upg5-2", 5, Building::House},      {"Upg5-3", 5, Building::Balloon},  {"Upg5-4a", 5, Building::Flag},
-    {"Upg5-4b", 5, Building::Flag},
+    {"Upg1-1", 1, Building::HarbourPier},  {"Upg1-2", 1, Building::FishersHut},  {"Upg1-3", 1, Building::Lighthouse},
+    {"Upg1-4", 1, Building::MarketSquare}, {"Upg2-1", 2, Building::Sawmill},     {"Upg2-2", 2, Building::RiverBridge},
+    {"Upg2-3", 2, Building::FlowerGarden}, {"Upg2-4", 2, Building::TownHall},    {"Upg3-1", 3, Building::Windmill},
+    {"Upg3-2", 3, Building::Goldsmith},    {"Upg3-3a", 3, Building::ClockTower}, {"Upg3-3b", 3, Building::Belfry},
+    {"Upg3-4", 3, Building::CliffCastle},  {"Upg4-1", 4, Building::PotionShop},  {"Upg4-2", 4, Building::Laboratory},
+    {"Upg4-3", 4, Building::Greenhouse},   {"Upg4-4", 4, Building::Observatory}, {"Upg5-1", 5, Building::SkyGarden},
+    {"Upg5-2", 5, Building::CableCar},     {"Upg5-3", 5, Building::WeatherVane}, {"Upg5-4a", 5, Building::MooringMast},
+    {"Upg5-4b", 5, Building::Windsock},
 };
 
 // The shop icon of upgrade (island, slot) shows the sticker it reveals.
@@ -217,6 +74,21 @@ const StickerArt& StickerOfSlot(int island, int slot) {
   for (const auto& s : kStickers)
     if (s.Name.starts_with(prefix)) return s;
   return kStickers[0];
+}
+
+// The sticker on a round plate, at its own proportions so that tall and
+// wide buildings keep their shape.
+void DrawStickerIcon(cairo_t* cr, const StickerArt& s, double w, double h) {
+  cairo_arc(cr, w / 2, h / 2, w * 0.46, 0, 2 * M_PI);
+  ShadeAndOutline(cr, Island(s.Island).SkyLow, 2.5);
+  const qm::TCatalogueImage* picture = qm::FindCatalogueImage(s.Name);
+  if (!picture) throw std::runtime_error("no catalogue picture " + std::string(s.Name));
+  const double fit = std::min(w * 0.72 / picture->Width, h * 0.66 / picture->Height);
+  const double bw = picture->Width * fit, bh = picture->Height * fit;
+  cairo_save(cr);
+  cairo_translate(cr, (w - bw) / 2, (h - bh) / 2);
+  DrawBuilding(cr, s.Kind, bw, bh, Island(s.Island));
+  cairo_restore(cr);
 }
 
 void RegisterTown(PainterRegistry& r) {
@@ -230,13 +102,7 @@ void RegisterTown(PainterRegistry& r) {
   for (bool grey : {false, true})
     r.Add(grey ? "BuySlotIcons_Gray" : "BuySlotIcons", [grey](Canvas& c, const TCatalogueImage& e) {
       ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
-        const StickerArt& s = StickerOfSlot(p / 4 + 1, p % 4 + 1);
-        cairo_arc(cr, w / 2, h / 2, w * 0.46, 0, 2 * M_PI);
-        ShadeAndOutline(cr, Island(s.Island).SkyLow, 2.5);
-        cairo_save(cr);
-        cairo_translate(cr, w * 0.18, h * 0.16);
-        DrawBuilding(cr, s.Kind, w * 0.64, h * 0.66, Island(s.Island));
-        cairo_restore(cr);
+        DrawStickerIcon(cr, StickerOfSlot(p / 4 + 1, p % 4 + 1), w, h);
       });
       if (grey) Desaturate(c.Surface(), 0, 0, c.Width(), c.Height(), 0.3);
     });
