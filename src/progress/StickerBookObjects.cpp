@@ -11,12 +11,14 @@ namespace qm {
 namespace {
 
 // Table order is also the saved order and the drawing order: later objects
-// overlap earlier ones, the zeppelin floats over everything.
+// overlap earlier ones, the zeppelin floats over everything. The first
+// island's objects stand on the line where the shop's panel begins (y 627),
+// not behind it.
 constexpr std::array<TStickerObject, TStickerBookObjects::ObjectCount> kObjects{{
-    {3, "Upg1-2", 297, 554},     // 1
-    {5, "Upg1-4", -3, 486},      // 2
-    {2, "Upg1-1", 110, 576},     // 3
-    {4, "Upg1-3", 558, 523},     // 4
+    {3, "Upg1-2", 297, 452},     // 1
+    {5, "Upg1-4", -3, 372},      // 2
+    {2, "Upg1-1", 110, 472},     // 3
+    {4, "Upg1-3", 558, 432},     // 4
     {6, "Upg2-1", 27, 212},      // 5
     {7, "Upg2-2", 205, 288},     // 6
     {9, "Upg2-4", 658, 288},     // 7

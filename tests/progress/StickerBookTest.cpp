@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ImageCatalogue.h"
 #include "progress/BuySlotsInfo.h"
 #include "progress/ProgressRecord.h"
 #include "progress/SmallWren.h"
@@ -102,8 +103,8 @@ TEST(StickerBookFade, ABoughtObjectFadesInOverAboutASecondAtItsPlace) {
   ASSERT_EQ(sprites.size(), std::size_t(ticks));
   EXPECT_LT(sprites.front().Alpha, 20);
   EXPECT_EQ(sprites.back().Alpha, 255);
-  EXPECT_FLOAT_EQ(sprites.back().Left, -3);
-  EXPECT_FLOAT_EQ(sprites.back().Top, 486);
+  EXPECT_FLOAT_EQ(sprites.back().Left, TStickerBookObjects::Object(2).X);
+  EXPECT_FLOAT_EQ(sprites.back().Top, TStickerBookObjects::Object(2).Y);
 
   book.Reveal(6, false);
   EXPECT_EQ(book.Alpha(5), 255) << "without the animation it is there at once";
@@ -174,6 +175,25 @@ TEST(BuySlotsInfoText, TheDescriptionWrapsIntoAtMostFourLinesOfThePanelsWidth) {
     EXPECT_EQ(panel.DescriptionLines().size(), count);
     for (const std::string& line : panel.DescriptionLines())
       EXPECT_LE(MeasureText(fkAirstripNormal, " " + line, 0, panel.DescTextRatio), panel.MaxDescTextWidth) << line;
+  }
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+// The shop's panel covers the town from this line down.
+constexpr int kShopPanelTop = 627;
+
+TEST(TownObjects, TheFirstIslandsObjectsStandAboveTheShopPanel) {
+  for (int object = 1; object <= 4; ++object) {
+    const TStickerObject& placed = TStickerBookObjects::Object(object);
+    const TCatalogueImage* picture = FindCatalogueImage(placed.Image);
+    ASSERT_NE(picture, nullptr) << placed.Image;
+    EXPECT_LE(placed.Y + picture->PatternHeight(), kShopPanelTop) << placed.Image;
+    EXPECT_GE(placed.X + picture->PatternWidth() / 2, 0) << placed.Image << " has its middle on the screen";
   }
 }
 
