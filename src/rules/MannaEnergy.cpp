@@ -25,6 +25,8 @@ constexpr const char* kWaveSeqs[TMannaEnergy::WaveCount] = {
     "1111222233334444555566665555444433332222",
 };
 constexpr int kWaveRaise = 4;
+// The liquid's sides stand this far in from its picture's edges (the glass).
+constexpr int kWaveInset = 4;
 constexpr int kWaveAlpha = 130;
 constexpr float kWaveDrawnWidth = 36.0f;
 constexpr float kWaveDrawnHeight = 7.0f;
@@ -183,10 +185,10 @@ void TMannaEnergy::Draw() {
   // A little manna already shows a surface, before the first row of liquid.
   const float scaleX = OrigWaveWidth > 0 ? kWaveDrawnWidth / float(OrigWaveWidth) : 1.0f;
   const float scaleY = OrigWaveHeight > 0 ? kWaveDrawnHeight / float(OrigWaveHeight) : 1.0f;
-  const float spacing = (EnergyWidth - kWaveDrawnWidth) / float(WaveCount - 1);
+  const float spacing = (EnergyWidth - 2 * kWaveInset - kWaveDrawnWidth) / float(WaveCount - 1);
   for (int i = 0; i < WaveCount; ++i) {
     FWaves[i].Next();
-    DrawImageEx(*OmgImgList, kWaveImage, liquidLeft + spacing * i, float(surface - kWaveRaise), 0, 0, 0, scaleX,
+    DrawImageEx(*OmgImgList, kWaveImage, liquidLeft + kWaveInset + spacing * i, float(surface - kWaveRaise), 0, 0, 0, scaleX,
                 scaleY, 255, 255, 255, kWaveAlpha, FWaves[i].CurrentFrame(), 0);
   }
 }

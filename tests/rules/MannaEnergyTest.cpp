@@ -235,7 +235,7 @@ TEST_F(MannaJarDrawing, TheLiquidIsTheBottomOfItsPictureUpToTheShownLevel) {
     for (int i = 0; i < 3; ++i) {
       const TSprite& wave = sprites[sprites.size() - 3 + i];
       EXPECT_EQ(wave.Image, "MannaEnergyWave");
-      EXPECT_FLOAT_EQ(wave.Left, 34 + (96 - 68) / 2 + (68 - 36) / 2 * i) << "across the liquid";
+      EXPECT_FLOAT_EQ(wave.Left, 34 + (96 - 68) / 2 + 4 + (68 - 8 - 36) / 2 * i) << "across the liquid";
       EXPECT_FLOAT_EQ(wave.Top, surface - 4);
       EXPECT_FLOAT_EQ(wave.Width, 36);
       EXPECT_NEAR(wave.Height, 7, 1e-3);

@@ -317,8 +317,11 @@ void Hud(PainterRegistry& r) {
 }
 
 // The jar's glass below its neck, shrunk about its middle by inset (1 the
-// glass itself, less its inside).
+// glass itself, less its inside): round shoulders, then straight sides down
+// to a bottom with small rounded corners, so that the liquid's surface is
+// as wide as the game draws its waves at every level but the very lowest.
 void JarBody(cairo_t* cr, double w, double h, double inset) {
+  const double left = w * 0.06, right = w * 0.94, bottom = h * 0.98, corner = h * 0.06;
   cairo_save(cr);
   cairo_translate(cr, w / 2, h * 0.6);
   cairo_scale(cr, inset, inset + (1 - inset) / 2);
@@ -326,8 +329,13 @@ void JarBody(cairo_t* cr, double w, double h, double inset) {
   cairo_move_to(cr, w * 0.3, h * 0.12);
   cairo_line_to(cr, w * 0.7, h * 0.12);
   cairo_line_to(cr, w * 0.7, h * 0.22);
-  cairo_curve_to(cr, w * 0.98, h * 0.3, w * 0.98, h * 0.98, w * 0.5, h * 0.98);
-  cairo_curve_to(cr, w * 0.02, h * 0.98, w * 0.02, h * 0.3, w * 0.3, h * 0.22);
+  cairo_curve_to(cr, right, h * 0.24, right, h * 0.3, right, h * 0.38);
+  cairo_line_to(cr, right, bottom - corner);
+  cairo_curve_to(cr, right, bottom, right, bottom, right - corner, bottom);
+  cairo_line_to(cr, left + corner, bottom);
+  cairo_curve_to(cr, left, bottom, left, bottom, left, bottom - corner);
+  cairo_line_to(cr, left, h * 0.38);
+  cairo_curve_to(cr, left, h * 0.3, left, h * 0.24, w * 0.3, h * 0.22);
   cairo_close_path(cr);
   cairo_restore(cr);
 }

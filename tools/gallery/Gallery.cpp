@@ -281,7 +281,13 @@ bool TGallery::ResultAndUpgradeScene() {
     ShotTutorials();
     FDriver->MakeHintMove();
     FDriver->Tick();
-    if (tick == 300) Shot("round-under-way");
+    if (tick == 300) {
+      Shot("round-under-way");
+      // The jar's bonus after a combo, over its badge.
+      form.EnergyBonusPopper->Start(1);
+      FDriver->Tick(12);
+      Shot("manna-bonus");
+    }
   }
   if (FDriver->Scene() != gsRoundClear) return Fail("the round's end");
   Shot("round-clear");
