@@ -1,4 +1,5 @@
-// Full-screen pictures, the map, the town and its stickers, story strips.
+// Full-screen pictures, the map, the town and its stickers; the story strips
+// are drawn by StoryPictures.cpp.
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -7,6 +8,7 @@
 #include "Buildings.h"
 #include "Painters.h"
 #include "Pieces.h"
+#include "StoryPictures.h"
 #include "Style.h"
 
 namespace contentgen {
@@ -23,31 +25,6 @@ void Vignette(cairo_t* cr, double w, double h, double alpha) {
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
-}
-
-void Zeppelin(cairo_t* cr, double cx, double cy, double len) {
-  cairo_move_to(cr, cx - len * 0.5, cy);
-  cairo_line_to(cr, cx - len * 0.62, cy - len * 0.14);
-  cairo_line_to(cr, cx - len * 0.62, cy + len * 0.14);
-  cairo_close_path(cr);
-  ShadeAndOutline(cr, colour::Berry, 2);
-  Ellipse(cr, cx, cy, len * 0.5, len * 0.17);
-  ShadeAndOutline(cr, Hex(0xffd27a), 2.5);
-  for (int i = -2; i <= 2; ++i) {
-    Ellipse(cr, cx + i * len * 0.09, cy, len * 0.03, len * 0.17);
-    SetColor(cr, Hex(0xe0a040), 0.6);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-  }
-  RoundedRect(cr, cx - len * 0.12, cy + len * 0.19, len * 0.24, len * 0.08, len * 0.03);
-  ShadeAndOutline(cr, colour::Wood, 2);
-  cairo_move_to(cr, cx - len * 0.1, cy + len * 0.15);
-  cairo_line_to(cr, cx - len * 0.08, cy + len * 0.19);
-  cairo_move_to(cr, cx + len * 0.1, cy + len * 0.15);
-  cairo_line_to(cr, cx + len * 0.08, cy + len * 0.19);
-  SetColor(cr, colour::Ink);
-  cairo_set_line_width(cr, 1.5);
-  cairo_stroke(cr);
 }
 
 // ---- town stickers --------------------------------------------------------
@@ -97,7 +74,7 @@ void RegisterTown(PainterRegistry& r) {
       DrawBuilding(c.Cr(), s.Kind, c.Width(), c.Height(), Island(s.Island));
     });
   r.Add("Zeppelin", [](Canvas& c, const TCatalogueImage&) {
-    Zeppelin(c.Cr(), c.Width() * 0.52, c.Height() * 0.4, c.Width() * 0.8);
+    DrawZeppelin(c.Cr(), c.Width() * 0.52, c.Height() * 0.4, c.Width() * 0.8);
   });
   for (bool grey : {false, true})
     r.Add(grey ? "BuySlotIcons_Gray" : "BuySlotIcons", [grey](Canvas& c, const TCatalogueImage& e) {
@@ -140,37 +117,6 @@ void RegisterTown(PainterRegistry& r) {
 
 // ---- map -----------------------------------------------------------------
 
-void IslandShape(cairo_t* cr, double w, double h, const IslandPalette& p, std::uint32_t seed) {
-  Lcg rng(seed);
-  const int n = 10;
-  auto point = [&](int i, double scale) {
-    const double a = i * 2 * M_PI / n;
-    const double k = 0.82 + 0.18 * std::sin(i * 1.7 + seed);
-    return std::pair{w / 2 + std::cos(a) * w * 0.46 * k * scale, h / 2 + std::sin(a) * h * 0.44 * k * scale};
-  };
-  for (double scale : {1.0, 0.84}) {
-    auto [x0, y0] = point(0, scale);
-    cairo_move_to(cr, x0, y0);
-    for (int i = 1; i <= n; ++i) {
-      auto [x0p, y0p] = point(i - 2, scale);
-      auto [x1, y1] = point(i - 1, scale);
-      auto [x2, y2] = point(i, scale);
-      auto [x3, y3] = point(i + 1, scale);
-      cairo_curve_to(cr, x1 + (x2 - x0p) / 6, y1 + (y2 - y0p) / 6, x2 - (x3 - x1) / 6, y2 - (y3 - y1) / 6, x2, y2);
-    }
-    cairo_close_path(cr);
-    ShadeAndOutline(cr, scale == 1.0 ? Hex(0xf7e0a3) : p.Hill, 2.5);
-  }
-  for (int i = 0; i < 5; ++i) {
-    const double tx = w * rng.Range(0.3, 0.7), ty = h * rng.Range(0.3, 0.6);
-    cairo_arc(cr, tx, ty, h * 0.1, 0, 2 * M_PI);
-    ShadeAndOutline(cr, p.HillFar.Mix(colour::LeafDark, 0.4), 1.5);
-    cairo_arc(cr, tx + 3, ty - 2, h * 0.025, 0, 2 * M_PI);
-    SetColor(cr, p.Accent);
-    cairo_fill(cr);
-  }
-}
-
 void RegisterMap(PainterRegistry& r) {
   r.Add("MapBG", [](Canvas& c, const TCatalogueImage&) {
     cairo_t* cr = c.Cr();
@@ -207,7 +153,7 @@ void RegisterMap(PainterRegistry& r) {
   });
   for (int island = 1; island <= 5; ++island)
     r.Add("MapRoom" + std::to_string(island), [island](Canvas& c, const TCatalogueImage&) {
-      IslandShape(c.Cr(), c.Width(), c.Height(), Island(island), 40 + island);
+      DrawIslandShape(c.Cr(), c.Width(), c.Height(), Island(island), 40 + island);
     });
   r.Add(qm::img::MapStamp, [](Canvas& c, const TCatalogueImage&) {
     cairo_t* cr = c.Cr();
@@ -245,96 +191,24 @@ void RegisterMap(PainterRegistry& r) {
 
 // ---- full screens --------------------------------------------------------
 
-enum class StoryScene { Islands, Town, Monsters, Departure, Arrival, Retreat, Rebuilt, Festival };
-
-void StoryPicture(cairo_t* cr, double w, double h, StoryScene scene, int seed) {
-  switch (scene) {
-    case StoryScene::Islands:
-      cairo_rectangle(cr, 0, 0, w, h);
-      FillVertical(cr, 0, h, Hex(0x8fd3ff), Hex(0x2f8fc8));
-      cairo_new_path(cr);
-      for (int i = 1; i <= 5; ++i) {
-        cairo_save(cr);
-        cairo_translate(cr, w * (0.05 + (i - 1) * 0.19), h * (0.45 + 0.1 * ((i % 2) ? 1 : -1)));
-        IslandShape(cr, w * 0.17, h * 0.28, Island(i), 40 + i);
-        cairo_restore(cr);
-      }
-      return;
-    case StoryScene::Town:
-    case StoryScene::Rebuilt:
-      DrawLandscape(cr, w, h, Island(scene == StoryScene::Town ? 1 : 2), seed);
-      for (int i = 0; i < 5; ++i) {
-        cairo_save(cr);
-        cairo_translate(cr, w * (0.08 + i * 0.18), h * 0.5);
-        DrawBuilding(cr, i % 2 ? Building::House : Building::Windmill, w * 0.14, h * 0.3, Island(i + 1));
-        cairo_restore(cr);
-      }
-      return;
-    case StoryScene::Monsters:
-      DrawLandscape(cr, w, h, Island(4), seed);
-      cairo_rectangle(cr, 0, 0, w, h);
-      cairo_set_source_rgba(cr, 0.2, 0.05, 0.3, 0.45);
-      cairo_fill(cr);
-      for (int i = 0; i < 5; ++i) {
-        DrawCloud(cr, w * (0.1 + i * 0.2), h * 0.2, h * 0.12, 0.8);
-        for (int side : {-1, 1}) {
-          cairo_arc(cr, w * (0.1 + i * 0.2) + side * 12, h * 0.22, 6, 0, 2 * M_PI);
-          SetColor(cr, Hex(0xfff36a));
-          cairo_fill(cr);
-        }
-      }
-      return;
-    case StoryScene::Departure:
-    case StoryScene::Arrival:
-      DrawLandscape(cr, w, h, Island(scene == StoryScene::Departure ? 3 : 1), seed);
-      Zeppelin(cr, w * (scene == StoryScene::Departure ? 0.35 : 0.65), h * 0.25, w * 0.3);
-      return;
-    case StoryScene::Retreat:
-      DrawLandscape(cr, w, h, Island(5), seed);
-      for (int i = 0; i < 5; ++i) {
-        StarPath(cr, w * (0.2 + i * 0.15), h * (0.15 + 0.05 * i), 18, 8, 5);
-        SetColor(cr, colour::Gold);
-        cairo_fill(cr);
-      }
-      return;
-    case StoryScene::Festival:
-      DrawLandscape(cr, w, h, Island(5), seed, 0.6);
-      cairo_rectangle(cr, 0, 0, w, h * 0.6);
-      cairo_set_source_rgba(cr, 0.1, 0.05, 0.25, 0.5);
-      cairo_fill(cr);
-      for (int f = 0; f < 6; ++f) {
-        const double fx = w * (0.1 + f * 0.16), fy = h * (0.15 + 0.08 * (f % 2));
-        for (int i = 0; i < 14; ++i) {
-          const double a = i * 2 * M_PI / 14;
-          cairo_move_to(cr, fx + std::cos(a) * 12, fy + std::sin(a) * 12);
-          cairo_line_to(cr, fx + std::cos(a) * 60, fy + std::sin(a) * 60);
-        }
-        SetColor(cr, Island(f % 5 + 1).Accent);
-        cairo_set_line_width(cr, 4);
-        cairo_stroke(cr);
-      }
-      return;
-  }
-}
-
 void RegisterScreens(PainterRegistry& r) {
-  const StoryScene opening[] = {StoryScene::Islands, StoryScene::Town, StoryScene::Monsters, StoryScene::Departure,
-                                StoryScene::Arrival};
-  const StoryScene ending[] = {StoryScene::Retreat, StoryScene::Rebuilt, StoryScene::Festival};
+  const StoryScene opening[] = {StoryScene::Islands, StoryScene::Gale, StoryScene::Guardians, StoryScene::Gardener,
+                                StoryScene::SettingOff};
+  const StoryScene ending[] = {StoryScene::Lanterns, StoryScene::Homecoming, StoryScene::Festival};
+  auto paint = [](StoryScene s) {
+    return [s](Canvas& c, const TCatalogueImage&) {
+      DrawStoryPicture(c.Cr(), c.Width(), c.Height(), s);
+      Vignette(c.Cr(), c.Width(), c.Height(), 0.35);
+    };
+  };
   for (int strip = 1; strip <= 5; ++strip) {
     char name[16];
     std::snprintf(name, sizeof name, "Story-%2.2d", strip);
-    auto paint = [](StoryScene s, int seed) {
-      return [s, seed](Canvas& c, const TCatalogueImage&) {
-        StoryPicture(c.Cr(), c.Width(), c.Height(), s, seed);
-        Vignette(c.Cr(), c.Width(), c.Height(), 0.35);
-      };
-    };
     for (auto folder : {qm::folder::Story, qm::folder::StoryReduced})
-      r.AddIn(folder, name, paint(opening[strip - 1], 900 + strip));
+      r.AddIn(folder, name, paint(opening[strip - 1]));
     if (strip <= 3)
       for (auto folder : {qm::folder::Ending, qm::folder::EndingReduced})
-        r.AddIn(folder, name, paint(ending[strip - 1], 950 + strip));
+        r.AddIn(folder, name, paint(ending[strip - 1]));
   }
   for (int mission = 1; mission <= 5; ++mission)
     r.Add("GameBG" + std::to_string(mission), [mission](Canvas& c, const TCatalogueImage&) {

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "Characters.h"
 #include "Painters.h"
 #include "Style.h"
 
@@ -91,6 +92,36 @@ void Spider(cairo_t* cr, double w, double h, SpiderPose pose, int frame, int fra
 
 // ---- boss monsters -------------------------------------------------------
 
+// Content shut eyes, rosy cheeks and a smile (a small beak for the owl).
+void CalmFace(cairo_t* cr, double hx, double hy, bool beak) {
+  for (int side : {-1, 1}) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, hx + side * 11, hy - 2, 6.5, M_PI * 1.15, M_PI * 1.85);
+  }
+  SetColor(cr, colour::Ink);
+  cairo_set_line_width(cr, 3);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_stroke(cr);
+  for (int side : {-1, 1}) {
+    Ellipse(cr, hx + side * 19, hy + 8, 6, 3.5);
+    SetColor(cr, colour::Berry, 0.45);
+    cairo_fill(cr);
+  }
+  if (beak) {
+    cairo_move_to(cr, hx - 5, hy + 5);
+    cairo_line_to(cr, hx + 5, hy + 5);
+    cairo_line_to(cr, hx, hy + 12);
+    cairo_close_path(cr);
+    ShadeAndOutline(cr, colour::Gold, 2);
+  }
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, hx, hy + (beak ? 10 : 8), 8, M_PI * 0.2, M_PI * 0.8);
+  SetColor(cr, Hex(0x5a1020));
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
 // Creature kinds 0..4 as the islands meet them: owl, squirrel, bee, bat, cat.
 enum class Beast { Owl, Squirrel, Bee, Bat, Cat };
 
@@ -107,8 +138,9 @@ constexpr BeastLook kBeasts[] = {
 };
 
 // Draws the beast in a 160 x 140 box. phase moves legs and wings; facing
-// front draws the symmetrical pose; mouthOpen widens the mouth.
-void DrawBeast(cairo_t* cr, const BeastLook& b, double phase, bool front, bool mouthOpen) {
+// front draws the symmetrical pose; mouthOpen widens the mouth; calm
+// beasts smile with their eyes shut instead of frowning.
+void DrawBeast(cairo_t* cr, const BeastLook& b, double phase, bool front, bool mouthOpen, bool calm = false) {
   const double bob = std::sin(phase * 2 * M_PI) * 3;
   const double cx = 80, cy = 78 + bob;
   const double lean = front ? 0 : 12;  // side view leans the head forward (to the right)
@@ -208,6 +240,10 @@ void DrawBeast(cairo_t* cr, const BeastLook& b, double phase, bool front, bool m
     }
   cairo_arc(cr, hx, hy, 30, 0, 2 * M_PI);
   ShadeAndOutline(cr, b.Kind == Beast::Bee ? Hex(0xf2c020) : b.Body, 3);
+  if (calm) {
+    CalmFace(cr, hx, hy, b.Kind == Beast::Owl);
+    return;
+  }
   // grumpy brows make them monsters, round eyes keep them friendly
   const double look = front ? 0 : 0.35;
   Eye(cr, hx - 11, hy - 4, b.Kind == Beast::Owl ? 11 : 8, look, Hex(0x8a1010));
@@ -483,45 +519,51 @@ void RegisterCast(PainterRegistry& r) {
 
   r.Add(qm::img::SmallWren, [](Canvas& c, const TCatalogueImage& e) {
     // idle, talking, pointing, cheering
-    ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
-      const Rgb brown = Hex(0xa8703a);
-      cairo_move_to(cr, w * 0.3, h * 0.6);
-      cairo_line_to(cr, w * 0.1, h * 0.2);
-      cairo_line_to(cr, w * 0.25, h * 0.18);
-      cairo_line_to(cr, w * 0.4, h * 0.55);
-      cairo_close_path(cr);
-      ShadeAndOutline(cr, brown.Darker(0.1), 2.5);
-      for (double x : {0.45, 0.58}) {
-        cairo_move_to(cr, w * x, h * 0.8);
-        cairo_line_to(cr, w * x, h * 0.95);
-      }
-      SetColor(cr, Hex(0xe0902a));
-      cairo_set_line_width(cr, 4);
-      cairo_stroke(cr);
-      Ellipse(cr, w * 0.52, h * 0.6, w * 0.3, h * 0.22);
-      ShadeAndOutline(cr, brown, 3);
-      Ellipse(cr, w * 0.58, h * 0.66, w * 0.16, h * 0.12);
-      ShadeAndOutline(cr, Hex(0xf6deb0), 0);
-      const double wingAngle = p == 2 ? -0.9 : p == 3 ? -2.0 : 0.3;
-      Ellipse(cr, w * 0.42 + std::cos(wingAngle) * 12, h * 0.58 + std::sin(wingAngle) * 12, w * 0.16, h * 0.08,
-              wingAngle);
-      ShadeAndOutline(cr, brown.Darker(0.15), 2.5);
-      cairo_arc(cr, w * 0.65, h * 0.38, w * 0.17, 0, 2 * M_PI);
-      ShadeAndOutline(cr, brown, 3);
-      Eye(cr, w * 0.7, h * 0.36, w * 0.06, 0.3);
-      const double beakOpen = p == 1 || p == 3 ? h * 0.03 : 0;
-      cairo_move_to(cr, w * 0.8, h * 0.39 - beakOpen);
-      cairo_line_to(cr, w * 0.97, h * 0.41);
-      cairo_line_to(cr, w * 0.8, h * 0.43 + beakOpen);
-      cairo_close_path(cr);
-      ShadeAndOutline(cr, Hex(0xf0a030), 2);
-      RoundedRect(cr, w * 0.5, h * 0.18, w * 0.3, h * 0.07, 6);
-      ShadeAndOutline(cr, colour::Berry, 2);
-    });
+    ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) { DrawWren(cr, p, w, h); });
   });
 }
 
 }  // namespace
+
+void DrawGuardian(cairo_t* cr, int kind, double phase, bool front, GuardianMood mood, bool mouthOpen) {
+  DrawBeast(cr, kBeasts[kind % 5], phase, front, mouthOpen, mood == GuardianMood::Calm);
+}
+
+void DrawWren(cairo_t* cr, int p, double w, double h) {
+  const Rgb brown = Hex(0xa8703a);
+  cairo_move_to(cr, w * 0.3, h * 0.6);
+  cairo_line_to(cr, w * 0.1, h * 0.2);
+  cairo_line_to(cr, w * 0.25, h * 0.18);
+  cairo_line_to(cr, w * 0.4, h * 0.55);
+  cairo_close_path(cr);
+  ShadeAndOutline(cr, brown.Darker(0.1), 2.5);
+  for (double x : {0.45, 0.58}) {
+    cairo_move_to(cr, w * x, h * 0.8);
+    cairo_line_to(cr, w * x, h * 0.95);
+  }
+  SetColor(cr, Hex(0xe0902a));
+  cairo_set_line_width(cr, 4);
+  cairo_stroke(cr);
+  Ellipse(cr, w * 0.52, h * 0.6, w * 0.3, h * 0.22);
+  ShadeAndOutline(cr, brown, 3);
+  Ellipse(cr, w * 0.58, h * 0.66, w * 0.16, h * 0.12);
+  ShadeAndOutline(cr, Hex(0xf6deb0), 0);
+  const double wingAngle = p == 2 ? -0.9 : p == 3 ? -2.0 : 0.3;
+  Ellipse(cr, w * 0.42 + std::cos(wingAngle) * 12, h * 0.58 + std::sin(wingAngle) * 12, w * 0.16, h * 0.08,
+          wingAngle);
+  ShadeAndOutline(cr, brown.Darker(0.15), 2.5);
+  cairo_arc(cr, w * 0.65, h * 0.38, w * 0.17, 0, 2 * M_PI);
+  ShadeAndOutline(cr, brown, 3);
+  Eye(cr, w * 0.7, h * 0.36, w * 0.06, 0.3);
+  const double beakOpen = p == 1 || p == 3 ? h * 0.03 : 0;
+  cairo_move_to(cr, w * 0.8, h * 0.39 - beakOpen);
+  cairo_line_to(cr, w * 0.97, h * 0.41);
+  cairo_line_to(cr, w * 0.8, h * 0.43 + beakOpen);
+  cairo_close_path(cr);
+  ShadeAndOutline(cr, Hex(0xf0a030), 2);
+  RoundedRect(cr, w * 0.5, h * 0.18, w * 0.3, h * 0.07, 6);
+  ShadeAndOutline(cr, colour::Berry, 2);
+}
 
 void RegisterCharacterPainters(PainterRegistry& r) {
   RegisterCreatures(r);
