@@ -132,10 +132,7 @@ bool TGallery::NameEntryToMenu() {
   FDriver->ClickButton(*form.AddNameOKButton);
   if (!Until([&] { return FDriver->Scene() == gsOpeningStory && !form.SceneTransition->Active(); }))
     return Fail("the opening story");
-  for (int page = 1; page <= 4 && FDriver->Scene() == gsOpeningStory; ++page) {
-    FDriver->Tick(page == 1 ? 60 : 450);
-    Shot("opening-story-" + std::to_string(page));
-  }
+  StoryPages(*form.ComicStrips, gsOpeningStory, "opening-story-");
   if (!FDriver->SeeStoryThrough(20000)) return Fail("the end of the opening story");
   if (!FDriver->WaitForScene(gsMenu, 2000)) return Fail("the menu");
   FDriver->Tick(60);
@@ -472,15 +469,21 @@ bool TGallery::Ending() {
   FDriver->SeeStoryThrough(20000);
   if (!FDriver->WaitForScene(gsEndingStory, 600)) return Fail("the ending");
   FDriver->SkipsStories = false;
-  for (int page = 1; page <= 8 && FDriver->Scene() == gsEndingStory; ++page) {
-    FDriver->Tick(page == 1 ? 90 : 450);
-    if (FDriver->Scene() == gsEndingStory) Shot("ending-" + std::to_string(page));
-  }
+  StoryPages(*form.EndingComicStrips, gsEndingStory, "ending-");
   const bool through = FDriver->SeeStoryThrough(30000);
   FDriver->SkipsStories = true;
   if (!through || !BackAtMenu("the ending")) return false;
   FDriver->ClickButton(*form.PlayButton);
   return AnswerNo("new-game") && BackAtMenu("the question of a new game");
+}
+
+void TGallery::StoryPages(const TComicStripsBase& strips, TGameSceneValues scene, const std::string& name) {
+  for (int page = 1; page <= strips.StripCount(); ++page) {
+    if (!Until([&] { return FDriver->Scene() != scene || strips.CurrentStrip() == page; }, 3000)) return;
+    if (FDriver->Scene() != scene) return;
+    FDriver->Tick(120);  // the picture has faded in and the narration begun
+    Shot(name + std::to_string(page));
+  }
 }
 
 bool TGallery::WriteSheet() {

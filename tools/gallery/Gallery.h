@@ -75,6 +75,8 @@ class TGallery {
   // a new game.
   bool TownAndEnding();
   bool Ending();
+  // Each picture of a story once it has faded in.
+  void StoryPages(const TComicStripsBase& strips, TGameSceneValues scene, const std::string& name);
   // The menu's questions: leaving the game, deleting a player, a name taken.
   bool MenuQuestions();
   bool AnswerNo(const std::string& name);
