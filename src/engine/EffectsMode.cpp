@@ -4,5 +4,6 @@ namespace qm {
 
 bool ReducedEffectsMode = false;
 bool ForceFullEffects = false;
+bool ReducedDecoration = false;
 
 }  // namespace qm
