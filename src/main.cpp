@@ -14,19 +14,23 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quillmere [--help] [--version]\n"
+    "usage: quillmere [--help] [--version] [--reduced-effects]\n"
     "\n"
     "Quillmere, a story-driven match-3 game. Without options the game starts.\n"
     "Players and their progress are kept in $XDG_DATA_HOME/Quillmere - Qvx/\n"
     "(~/.local/share/Quillmere - Qvx/ by default).\n"
     "\n"
-    "  --help     show this text and quit\n"
-    "  --version  show the version and quit\n";
+    "  --help             show this text and quit\n"
+    "  --version          show the version and quit\n"
+    "  --reduced-effects  play this run without the decorative effects and with\n"
+    "                     shorter fades, whatever the player has chosen\n";
 
-// Options answer on the terminal before any window opens; without any the
-// game starts.
+constexpr const char* kReducedEffects = "--reduced-effects";
+
+// Options answer on the terminal before any window opens; without any, or
+// with only --reduced-effects, the game starts.
 std::optional<int> AnswerOptions(int argc, char** argv) {
-  if (argc < 2) return std::nullopt;
+  if (argc < 2 || (argc == 2 && std::strcmp(argv[1], kReducedEffects) == 0)) return std::nullopt;
   if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
     std::cout << kUsage;
     return 0;
@@ -57,6 +61,7 @@ int main(int argc, char** argv) {
   auto platform = qm::CreateSdlPlatform();
   {
     qm::TFormMain form(*platform);
+    if (argc == 2) form.ReduceEffectsForThisRun();
     form.FormCreate();
     qm::InstallQuitSignals();
     if (!platform->Application->Terminated()) {

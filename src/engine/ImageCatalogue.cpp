@@ -88,7 +88,7 @@ void AddWindows(TCatalogueBuilder& b) {
 
   b.Single("OptionsWindow", I, 446, 394);
   b.Single("CreditsButton", I, 160, 44);
-  for (auto name : {"CheckBoxSound", "CheckBoxMusic", "CheckBoxFullscreen", "CheckBoxTutorial"})
+  for (auto name : {"CheckBoxSound", "CheckBoxMusic", "CheckBoxFullscreen", "CheckBoxTutorial", "CheckBoxEffects"})
     b.Grid(name, I, 30, 30, 1, 4);
   b.Grid("VolumeMinusButton", I, 32, 32, 4, 1);
   b.Grid("VolumePlusButton", I, 32, 32, 4, 1);
@@ -291,6 +291,9 @@ void AddEffects(TCatalogueBuilder& b) {
   b.Grid("RainDrop", I, 8, 24, 4, 1);
   b.Grid("BombSparks", I, 32, 32, 6, 1);
   for (int n = 1; n <= 3; ++n) b.Grid("DiamondButterfly" + std::to_string(n), I, 40, 32, 1, 5);
+  // Columns: the steps of a walk; rows: the townsfolk.
+  b.Grid("TownPeople", I, 36, 56, 4, 4);
+  b.Single("TownCloud", I, 200, 90);
 }
 
 std::vector<TCatalogueImage> BuildCatalogue() {

@@ -33,7 +33,8 @@ constexpr std::size_t SoundOn = 130;
 constexpr std::size_t MusicOn = 131;
 constexpr std::size_t FullScreen = 132;
 constexpr std::size_t TutorialsOn = 133;
-constexpr std::size_t Padding = 134;
+constexpr std::size_t ReducedEffects = 134;
+constexpr std::size_t Padding = 135;
 constexpr std::size_t SoundVolume = 136;
 constexpr std::size_t MusicVolume = 140;
 }  // namespace Offset
@@ -60,6 +61,7 @@ void ForEachField(Record& r, Visit visit) {
   visit(Offset::MusicOn, r.MusicOn);
   visit(Offset::FullScreen, r.FullScreen);
   visit(Offset::TutorialsOn, r.TutorialsOn);
+  visit(Offset::ReducedEffects, r.ReducedEffects);
   visit(Offset::Padding, r.Padding);
   visit(Offset::SoundVolume, r.SoundVolume);
   visit(Offset::MusicVolume, r.MusicVolume);

@@ -36,8 +36,11 @@ struct TProgressRecord {
   std::uint8_t MusicOn = 1;
   std::uint8_t FullScreen = 1;
   std::uint8_t TutorialsOn = 1;
+  // 1 when the player asked for reduced effects; 0 in a new record and in
+  // every record written before the option existed (the byte was padding).
+  std::uint8_t ReducedEffects = 0;
   // Kept as read, 0 in a new record.
-  std::array<std::uint8_t, 2> Padding{};
+  std::uint8_t Padding = 0;
   std::int32_t SoundVolume = 70;
   std::int32_t MusicVolume = 50;
 

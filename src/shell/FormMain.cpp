@@ -106,6 +106,7 @@ void TFormMain::FormCreate() {
 }
 
 void TFormMain::DecideEffectsMode() {
+  ReducedDecoration = FReducedEffectsForRun;
   ReducedEffectsMode = ReducedEffectsWanted(FPlatform.System->Version());
   if (!ReducedEffectsMode) FPlatform.Window->SetFixedBorder(true);
   if (ReducedEffectsMode) FormWin10Confirm->ShowModal();
@@ -197,6 +198,7 @@ void TFormMain::CreateComponents() {
   CreateOptionsWindow();
   CreateInGameMenu();
   CreateRoundComponents();
+  CreateEffects();
   CreateShop();
   CreateMap();
   CreatePlayers();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "effects/EffectsSet.h"
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaTimer.h"
@@ -172,6 +173,8 @@ class TFormMain {
   std::unique_ptr<TLevelParams> LevelParams;
   std::unique_ptr<TRoundPlay> RoundPlay;
   std::unique_ptr<TElementGather> ElementGather;
+  // Every visual effect, started on the game's events.
+  std::unique_ptr<TEffectsSet> Effects;
   std::unique_ptr<TObjectiveInfo> ObjectiveInfo;
   std::unique_ptr<TTubeTimer> TubeTimer;
   std::unique_ptr<TRoundScore> RoundScore;
@@ -247,6 +250,7 @@ class TFormMain {
   std::unique_ptr<TGameCheckBox> MusicCheckBox;
   std::unique_ptr<TGameCheckBox> FullScreenCheckBox;
   std::unique_ptr<TGameCheckBox> TutorialCheckBox;
+  std::unique_ptr<TGameCheckBox> ReducedEffectsCheckBox;
   std::unique_ptr<TVolumeBar> SoundVolumeBar;
   std::unique_ptr<TVolumeBar> MusicVolumeBar;
   std::unique_ptr<TGameButton> SoundMinusButton;
@@ -412,6 +416,9 @@ class TFormMain {
     // The chapters (reveal groups) of bought upgrades not told yet.
     std::vector<int> UntoldChapters;
   };
+  // --reduced-effects: the decorative effects stay away for this run,
+  // whatever the player has chosen.
+  void ReduceEffectsForThisRun();
   TShellState State;
 
   bool Timer1Running() const { return FTimer1.has_value(); }
@@ -421,6 +428,8 @@ class TFormMain {
   void RequestCursor(TCursorShape shape) { FCursor = shape; }
 
  private:
+  // --reduced-effects: for the whole run, past every reset of the state.
+  bool FReducedEffectsForRun = false;
   // Start-up, one step each.
   void DecideEffectsMode();
   void EnterProgramFolder();
@@ -456,6 +465,16 @@ class TFormMain {
   TGameButton& MakeButton(std::unique_ptr<TGameButton>& button, const char* imageName);
   void MeasurePictureSizes();
   void MenuRoutine();
+  // Effects: made once, the scene family followed every tick, the round's
+  // look set at its start, and each routine's effects drawn at their place.
+  void CreateEffects();
+  void FollowSceneWithEffects(TGameSceneValues scene);
+  void StartRoundEffects();
+  void MonsterHitStars(int x, int y);
+  void DrawMenuEffects();
+  void DrawMapEffects();
+  void DrawTownCelebration();
+  void DrawRoundCelebration();
   void DrawDarkener();
   void ConfirmRoutine();
   void PlaceMenuButtons(TScreenPoint panel);
@@ -504,7 +523,7 @@ class TFormMain {
   void CreateOptionsWindow();
   void PlaceOptionsWidgets(TScreenPoint at);
   std::array<TGameButton*, 6> OptionsButtons() const;
-  std::array<TGameCheckBox*, 4> OptionsCheckBoxes() const;
+  std::array<TGameCheckBox*, 5> OptionsCheckBoxes() const;
   void SoundBoxClicked();
   void MusicBoxClicked();
   void OptionsOK();

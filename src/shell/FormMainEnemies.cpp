@@ -48,6 +48,7 @@ void TFormMain::CreateEnemies() {
     TBossMonster& boss = CurrentBoss();
     hitting = boss.Hit(fruit.X, fruit.Y, false);
     absorbing = boss.IsAbsorbing();
+    if (hitting) MonsterHitStars(fruit.X + TileSize / 2, fruit.Y + TileSize / 2);
   };
 }
 

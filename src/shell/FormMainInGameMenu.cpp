@@ -139,6 +139,7 @@ void TFormMain::SetPaused(bool paused) {
   for (bool* shown : {&Combos->Visible, &CombosConveyer->Visible, &ObjectiveInfo->Visible, &RoundComment->Visible})
     *shown = !paused;
   SetToolsPaused(paused);
+  Effects->SetRoundPaused(paused);
   HideEnemies(paused);
   SetEnemiesActive(running);
 }

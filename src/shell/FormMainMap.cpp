@@ -86,6 +86,7 @@ void TFormMain::MapRoutine() {
   DrawImage(*OmegaImageList1, "CornerLeftPanel", left.X, left.Y, 0);
   DrawImage(*OmegaImageList1, "CornerRightPanel", right.X, right.Y, 0);
   for (TGameButton* button : MapButtons()) button->Draw();
+  DrawMapEffects();
 }
 
 std::array<TGameButton*, 2> TFormMain::MapButtons() const { return {MapMenuButton.get(), MapPlayButton.get()}; }

@@ -186,6 +186,7 @@ void TFormMain::MenuRoutine() {
               1, 255, 255, 255, 255, 0, 0);
   std::string welcomeLine = GameText(GameTextId::MenuWelcome) + State.PlayerName + "!";
   GlobalGameText->DrawText(welcome.X + 31, welcome.Y + 33, welcomeLine, kNameScale, 0, 255, 0, TextColor::White);
+  DrawMenuEffects();
 }
 
 void TFormMain::DrawDarkener() {

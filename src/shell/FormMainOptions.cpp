@@ -1,6 +1,7 @@
 // The options window: sound and music switched and turned up or down at
 // once, the display mode and the tutorials on OK, from the menu or from a
 // round's in-game menu. The settings live in the player's record.
+#include "engine/EffectsMode.h"
 #include "shell/FormMain.h"
 #include "text/GameTextIds.h"
 
@@ -9,8 +10,9 @@ namespace qm {
 namespace {
 
 constexpr int kOptionsLeft = 460, kOptionsTop = 187, kOptionsHidingX = -450, kOptionsStep = 100;
-// Rows of the window: sound, music, full screen, tutorials.
-constexpr int kRowTop[] = {58, 118, 178, 238};
+// Rows of the window: sound, music, full screen, tutorials, reduced effects.
+constexpr int kRows = 5;
+constexpr int kRowTop[kRows] = {50, 102, 154, 206, 258};
 constexpr int kBoxLeft = 44;
 constexpr int kLabelLeft = 86;
 constexpr int kMinusLeft = 212, kBarLeft = 252, kPlusLeft = 384;
@@ -40,6 +42,7 @@ void TFormMain::CreateOptionsWindow() {
   box(MusicCheckBox, "CheckBoxMusic").OnClick = [this](TGameCheckBox&) { MusicBoxClicked(); };
   box(FullScreenCheckBox, "CheckBoxFullscreen");
   box(TutorialCheckBox, "CheckBoxTutorial");
+  box(ReducedEffectsCheckBox, "CheckBoxEffects");
   for (auto* bar : {&SoundVolumeBar, &MusicVolumeBar}) {
     *bar = std::make_unique<TVolumeBar>();
     (*bar)->OmgImgList = OmegaImageList1.get();
@@ -68,9 +71,8 @@ void TFormMain::CreateOptionsWindow() {
 }
 
 void TFormMain::PlaceOptionsWidgets(TScreenPoint at) {
-  TGameCheckBox* boxes[] = {SoundCheckBox.get(), MusicCheckBox.get(), FullScreenCheckBox.get(),
-                            TutorialCheckBox.get()};
-  for (int row = 0; row < 4; ++row) {
+  const std::array<TGameCheckBox*, kRows> boxes = OptionsCheckBoxes();
+  for (int row = 0; row < kRows; ++row) {
     boxes[row]->Left = at.X + kBoxLeft;
     boxes[row]->Top = at.Y + kRowTop[row];
   }
@@ -94,8 +96,9 @@ std::array<TGameButton*, 6> TFormMain::OptionsButtons() const {
           MusicPlusButton.get(),  CreditsButton.get(),   OptionsOKButton.get()};
 }
 
-std::array<TGameCheckBox*, 4> TFormMain::OptionsCheckBoxes() const {
-  return {SoundCheckBox.get(), MusicCheckBox.get(), FullScreenCheckBox.get(), TutorialCheckBox.get()};
+std::array<TGameCheckBox*, 5> TFormMain::OptionsCheckBoxes() const {
+  return {SoundCheckBox.get(), MusicCheckBox.get(), FullScreenCheckBox.get(), TutorialCheckBox.get(),
+          ReducedEffectsCheckBox.get()};
 }
 
 void TFormMain::OpenOptions(bool fromRound) {
@@ -107,6 +110,7 @@ void TFormMain::OpenOptions(bool fromRound) {
   MusicVolumeBar->SetPositionNow(PlayerRecord.MusicVolume);
   FullScreenCheckBox->Checked = State.FullScreenOption;
   TutorialCheckBox->Checked = PlayerRecord.TutorialsOn != 0;
+  ReducedEffectsCheckBox->Checked = PlayerRecord.ReducedEffects != 0;
   State.OptionsFromRound = fromRound;
   GameScene->SetValue(fromRound ? gsInGameOptions : gsOptions);
   OptionsWindow->Show();
@@ -133,8 +137,14 @@ void TFormMain::TakeOptions() {
   PlayerRecord.SoundVolume = SoundVolumeBar->Position();
   PlayerRecord.MusicVolume = MusicVolumeBar->Position();
   PlayerRecord.TutorialsOn = TutorialCheckBox->Checked ? 1 : 0;
+  PlayerRecord.ReducedEffects = ReducedEffectsCheckBox->Checked ? 1 : 0;
   State.FullScreenOption = FullScreenCheckBox->Checked;
   ApplySettings();
+}
+
+void TFormMain::ReduceEffectsForThisRun() {
+  // Asked before the window is made; the start-up takes it from here.
+  FReducedEffectsForRun = true;
 }
 
 void TFormMain::ApplySettings() {
@@ -142,6 +152,7 @@ void TFormMain::ApplySettings() {
   SetSoundVolume(SoundVolumeSetting());
   SetMusicVolume(MusicVolumeSetting());
   if (State.PlayerLoaded) Tutorial->Enabled = ToolTip->Enabled = PlayerRecord.TutorialsOn != 0;
+  ReducedDecoration = FReducedEffectsForRun || (State.PlayerLoaded && PlayerRecord.ReducedEffects != 0);
 }
 
 bool TFormMain::DisplayModeMatches() const { return State.FullScreenOption == OmegaScreen1->FullScreen; }
@@ -210,10 +221,11 @@ void TFormMain::OptionsRoutine() {
   OptionsWindow->Update();
   OptionsWindow->Draw();
   if (OptionsWindow->State() == mwHidden) return;
-  static constexpr int kLabels[] = {GameTextId::SoundLabel, GameTextId::MusicLabel, GameTextId::FullScreenLabel,
-                                    GameTextId::TutorialsLabel};
+  static constexpr int kLabels[kRows] = {GameTextId::SoundLabel, GameTextId::MusicLabel,
+                                         GameTextId::FullScreenLabel, GameTextId::TutorialsLabel,
+                                         GameTextId::ReducedEffectsLabel};
   const TScreenPoint at = OptionsWindow->Position();
-  for (int row = 0; row < 4; ++row)
+  for (int row = 0; row < kRows; ++row)
     GlobalGameText->DrawText(at.X + kLabelLeft, at.Y + kRowTop[row] + 4, GameText(kLabels[row]), 0.62f, 0, 245, 0,
                              TextColor::White);
   for (TGameCheckBox* box : OptionsCheckBoxes()) box->Draw();

@@ -284,6 +284,7 @@ void TFormMain::StartLevel() {
     ElementsPanelMover->HideNow();
   }
   State.MissionNumber = Progress.IslandIdx;
+  StartRoundEffects();
   SceneTransition->Start(GameScene->Value(), gsObjectiveInfo);
   ObjectiveInfo->Show(State.RoundObjective);
 }
@@ -379,6 +380,7 @@ void TFormMain::RoundWon() {
   if (next > std::pair{Progress.NextUncompletedIslandIdx, Progress.NextUncompletedLevelIdx})
     std::tie(Progress.NextUncompletedIslandIdx, Progress.NextUncompletedLevelIdx) = next;
   SaveProgress(true);
+  Effects->Celebrate();
   Comment(State.RoundObjective == goBossMode ? coBossVictory : coGameRoundClear, [this] { AfterWin(); });
 }
 
@@ -422,8 +424,11 @@ void TFormMain::DrawElementsPlank(int top) {
 void TFormMain::RoundRoutine() {
   ElementsPanelMover->Update();
   ImageLoader->DrawLateImage("GameBG" + std::to_string(State.MissionNumber), 0, 0, false);
+  Effects->Fog->TickAndDraw();
   RoundPlay->TickBoardLayer();
   MonsterRoutine();
+  Effects->HitStars->TickAndDraw();
+  Effects->BounceDust->TickAndDraw();
   RoundPlay->TickEffectsLayer();
   SpidersRoutine();
   RoundPlay->TickBlastsLayer();
@@ -432,6 +437,7 @@ void TFormMain::RoundRoutine() {
   RoundComment->UpdateAndDraw();
   DrawElementsPlank(ElementsPanelMover->CurrentPos().Y);
   TubeTimer->TickAndDraw();
+  Effects->TubeBubbles->TickAndDraw();
   AbsorbedEnergy->TickAndDraw();
   LeftPanel->Update();
   TopPanel->Update();
@@ -444,10 +450,12 @@ void TFormMain::RoundRoutine() {
   CombosConveyer->TickAndDraw();
   EnergyBonusPopper->TickAndDraw();
   ElementGather->TickAndDraw();
+  Effects->SlotSparkle->TickAndDraw();
   InGameMenuButton->Draw();
   ToolsRoutine();
   RoundPlay->TickFlights();
   DrawPausedLabel();
+  DrawRoundCelebration();
   TutorialsRoutine();
 }
 

@@ -170,9 +170,15 @@ void TFormMain::StickerBookBackdrop() {
       TStickerBookObjects::Background(Progress.IslandIdx, StickerBookObjects->AllRevealed());
   ImageLoader->DrawLateImage(background, 0, 0, true);
   DrawImageEx(*OmegaImageList1, "UpgSceneCloudBG", 0, 0, 0, 0, 0, 2, 2, 255, 255, 255, 255, 0, 0);
+  Effects->SunShine->TickAndDraw();
+  Effects->Clouds->TickAndDraw();
+  Effects->Birds->TickAndDraw();
   DrawImage(*OmegaImageList1, "UpgSceneCloudCover", -3, -3, 0);
   SmallWren->TickAndDraw();
   StickerBookObjects->TickAndDraw();
+  Effects->TownPeopleBack->TickAndDraw();
+  Effects->TownPeopleFront->TickAndDraw();
+  Effects->BookButterflies->TickAndDraw();
 }
 
 void TFormMain::StickerBookRoutine() {
@@ -188,6 +194,7 @@ void TFormMain::StickerBookRoutine() {
   BuySlots->Draw();
   BookPlayButton->Draw();
   ShopMenuButton->Draw();
+  DrawTownCelebration();
   DrawPocket(kPocketLeft, kPocketTop);
   StickerBookComment->UpdateAndDraw();
   if (!ChapterDialog->Playing()) TutorialsRoutine();
@@ -270,6 +277,8 @@ void TFormMain::UpgradeBought(int island, const TAccounts& prices, int slot) {
   BuySlots->UpdateAffordable();
   State.PurchaseIsland = island;
   State.PurchaseSlot = slot;
+  const TGameButton& bought = BuySlots->BuyButton(slot);
+  Effects->Purchase(bought.Left + bought.Width() / 2, bought.Top);
   // Untold until its chapter closes: a game that stops before then tells it
   // at the next visit.
   State.UntoldChapters.push_back(TStickerBookObjects::GroupOf(island, slot));

@@ -73,8 +73,15 @@ void TFormMain::LeaveStory(TGameSceneValues scene) {
 void TFormMain::StoryRoutine() {
   TComicStripsBase& strips = StripsOf(GameScene->Value());
   strips.UpdateAndDraw();
+  // The film's look lies over the pictures, the narration over it.
+  Effects->EndingShine->TickAndDraw();
+  Effects->ScreenDust->TickAndDraw();
+  Effects->Film->TickAndDraw();
   strips.DrawOverlay();
-  if (!ReducedEffectsMode) NarrationText->UpdateAndDraw();
+  if (!ReducedEffectsMode) {
+    Effects->NarrationPuffs->TickAndDraw();
+    NarrationText->UpdateAndDraw();
+  }
   StorySkipButton->Draw();
 }
 

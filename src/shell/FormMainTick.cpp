@@ -52,6 +52,7 @@ void TFormMain::RunFrame() {
 }
 
 void TFormMain::RunScene(TGameSceneValues scene) {
+  FollowSceneWithEffects(scene);
   switch (scene) {
     case gsCompanyLogos:
       CompanyLogosRoutine();

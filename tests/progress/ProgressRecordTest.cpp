@@ -37,6 +37,7 @@ TEST(ProgressRecord, EveryFieldLandsAtItsOffset) {
   r.MusicOn = 1;
   r.FullScreen = 0;
   r.TutorialsOn = 1;
+  r.ReducedEffects = 1;
   r.SoundVolume = 40;
   r.MusicVolume = 90;
   const auto bytes = EncodeProgressRecord(r);
@@ -50,7 +51,8 @@ TEST(ProgressRecord, EveryFieldLandsAtItsOffset) {
     std::size_t Offset;
     int Value;
   } bytesAt[] = {{24 + 22, 7}, {47 + 19, 1}, {67, 4}, {72, 1}, {73 + 4, 1}, {78 + 4, 1}, {83, 1}, {84 + 4, 1},
-                 {89 + 13, 1}, {103 + 26, 1}, {130, 0}, {131, 1}, {132, 0}, {133, 1}};
+                 {89 + 13, 1}, {103 + 26, 1}, {130, 0}, {131, 1}, {132, 0}, {133, 1},
+                 {134, 1}, {135, 0}};
   for (const auto& expected : bytesAt) EXPECT_EQ(bytes[expected.Offset], expected.Value) << "offset " << expected.Offset;
   EXPECT_EQ(IntAt(bytes, 68), 13);
   EXPECT_EQ(IntAt(bytes, 136), 40);

@@ -4,6 +4,7 @@
 //   quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]
 //                      [--tools] [--skip] [--island I] [--level L] [--rounds N]
 //                      [--seed S] [--max-ticks T] [--pause P] [--render]
+//                      [--reduced-effects]
 //
 // It starts the whole game on a fake clock with the game's own save folder
 // ($XDG_DATA_HOME, as the game chooses it) and clicks through the logos and
@@ -75,6 +76,7 @@ struct TArguments {
   long long MaxTicks = 60000;
   int Pause = 0;
   bool Render = false;
+  bool ReducedEffects = false;
 };
 
 // A name as the game stores it: code page 1252, trimmed, in capitals.
@@ -88,7 +90,7 @@ std::string StoredName(const std::string& utf8) {
   std::cerr << "quillmere-autoplay: " << problem << "\n"
             << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign] [--tools] [--skip]\n"
             << "                          [--island I] [--level L] [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
-            << "                          [--pause P (ticks per move)] [--render]\n";
+            << "                          [--pause P (ticks per move)] [--render] [--reduced-effects]\n";
   std::exit(2);
 }
 
@@ -130,6 +132,8 @@ TArguments ParseArguments(int argc, char** argv) {
       arguments.Skip = true;
     } else if (option == "--render") {
       arguments.Render = true;
+    } else if (option == "--reduced-effects") {
+      arguments.ReducedEffects = true;
     } else {
       Usage(("unknown option " + option).c_str());
     }
@@ -193,6 +197,7 @@ class TAutoPlayer {
         FDriver({.ProgramFolder = arguments.Game, .SaveRoot = saveRoot, .Rendering = arguments.Render}),
         FTools(FDriver) {
     FDriver.SkipsStories = arguments.Skip;
+    if (arguments.ReducedEffects) FDriver.Form().ReduceEffectsForThisRun();
   }
 
   int Run() {

@@ -18,6 +18,34 @@ void Strip(PainterRegistry& r, std::string_view name, PatternDraw draw) {
   r.Add(name, [draw](Canvas& c, const TCatalogueImage& e) { ForEachPattern(c, e.Columns, e.Rows, draw); });
 }
 
+// A little townsperson seen from the side, facing right, at step 0..3 of
+// a walk: the legs swing, the body bobs.
+void TownPerson(cairo_t* cr, double w, double h, int step, const Rgb& coat, const Rgb& hair) {
+  const double swing = std::sin(step * M_PI / 2) * w * 0.16, bob = (step % 2) * 1.5;
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (double leg : {swing, -swing}) {
+    cairo_move_to(cr, w * 0.5, h * 0.66 + bob);
+    cairo_line_to(cr, w * 0.5 + leg, h - 3);
+  }
+  SetColor(cr, colour::Ink);
+  cairo_set_line_width(cr, 5);
+  cairo_stroke(cr);
+  RoundedRect(cr, w * 0.28, h * 0.34 + bob, w * 0.44, h * 0.36, 6);
+  ShadeAndOutline(cr, coat, 1.5);
+  cairo_move_to(cr, w * 0.5, h * 0.42 + bob);
+  cairo_line_to(cr, w * 0.5 - swing * 0.8, h * 0.62 + bob);
+  SetColor(cr, coat.Darker(0.25));
+  cairo_set_line_width(cr, 4);
+  cairo_stroke(cr);
+  cairo_arc(cr, w * 0.52, h * 0.22 + bob, w * 0.2, 0, 2 * M_PI);
+  ShadeAndOutline(cr, Hex(0xffdcc0), 1.5);
+  cairo_arc(cr, w * 0.48, h * 0.18 + bob, w * 0.2, M_PI * 0.95, M_PI * 2.05);
+  ShadeAndOutline(cr, hair, 1.5);
+  cairo_arc(cr, w * 0.62, h * 0.22 + bob, 1.6, 0, 2 * M_PI);
+  SetColor(cr, colour::Ink);
+  cairo_fill(cr);
+}
+
 void Butterfly(cairo_t* cr, double w, double h, int frame, const Rgb& c) {
   const double open = std::cos(frame * M_PI / 4);  // five wing beats from open to closed
   for (int side : {-1, 1}) {
@@ -100,6 +128,14 @@ void RegisterParticles(PainterRegistry& r) {
     SetColor(cr, Hex(0x9ff3f7), 1 - t * 0.7);
     cairo_set_line_width(cr, 6 * (1 - t) + 1);
     cairo_stroke(cr);
+  });
+  Strip(r, "TownPeople", [](cairo_t* cr, int p, double w, double h) {
+    const Rgb coats[] = {Hex(0x4fa8e8), Hex(0xe2415e), Hex(0x8ac84a), Hex(0xf29a3a)};
+    const Rgb hair[] = {Hex(0x6a3a1a), Hex(0x2a2a2a), Hex(0xf0d060), Hex(0xcccccc)};
+    TownPerson(cr, w, h, p % 4, coats[p / 4], hair[p / 4]);
+  });
+  r.Add("TownCloud", [](Canvas& c, const TCatalogueImage&) {
+    DrawCloud(c.Cr(), c.Width() * 0.5, c.Height() * 0.6, c.Height() * 0.36, 0.9);
   });
   Strip(r, "ScreenDustEffect", [](cairo_t* cr, int p, double w, double h) {
     Lcg rng(30 + p);

@@ -93,7 +93,7 @@ void RegisterWindowsAndButtons(PainterRegistry& r) {
 }
 
 void CheckBoxes(PainterRegistry& r) {
-  for (auto name : {"CheckBoxSound", "CheckBoxMusic", "CheckBoxFullscreen", "CheckBoxTutorial"})
+  for (auto name : {"CheckBoxSound", "CheckBoxMusic", "CheckBoxFullscreen", "CheckBoxTutorial", "CheckBoxEffects"})
     r.Add(name, [](Canvas& c, const TCatalogueImage& e) {
       // 0 unchecked, 1 unchecked + hover, 2 checked, 3 checked + hover
       ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {

@@ -39,6 +39,7 @@ std::vector<TTextEntry> GameTexts() {
       {id::NameFullNotice, "A name has 16 letters at most"},
       {id::NameEmptyNotice, "Type a name first"},
       {id::BookProgressLabel, "Island rebuilt"},
+      {id::ReducedEffectsLabel, "Reduced effects"},
   };
 }
 

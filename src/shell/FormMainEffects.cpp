@@ -1,0 +1,113 @@
+// The visual effects: which scene shows which, and the game events that
+// start them. Each is drawn at its place in its scene's routine.
+#include "effects/EffectsSet.h"
+#include "engine/EffectsMode.h"
+#include "shell/FormMain.h"
+
+namespace qm {
+
+namespace {
+
+TEffectsFamily FamilyOf(TGameSceneValues scene, TGameSceneValues remembered) {
+  switch (scene) {
+    case gsMenu:
+    case gsOptions:
+    case gsHighScores:
+    case gsPlayerSelect:
+    case gsAddPlayer:
+    case gsHelp:
+      return efMenu;
+    case gsMap:
+      return efMap;
+    case gsStickerBook:
+      return efTown;
+    case gsMainGame:
+    case gsRoundClear:
+    case gsTimeUp:
+    case gsTutorial:
+    case gsTutorialToolTip:
+    case gsObjectiveInfo:
+    case gsStageResult:
+    case gsInGameMenu:
+    case gsInGameOptions:
+      return efRound;
+    case gsOpeningStory:
+      return efStory;
+    case gsEndingStory:
+      return efEnding;
+    case gsConfirmWindow:
+    case gsCredits:
+      // Over whatever asked: the family stays.
+      return remembered == gsMainGame ? efRound : efNone;
+    default:
+      return efNone;
+  }
+}
+
+}  // namespace
+
+void TFormMain::CreateEffects() {
+  Effects = std::make_unique<TEffectsSet>(OmegaImageList1.get());
+  RoundPlay->Falling->OnDustEffectRequest = [this](TPoint at) {
+    Effects->BounceDust->BurstAt(float(at.X), float(at.Y));
+  };
+  ElementGather->OnSlotDone = [this](TElementGather& gather, int x) {
+    Effects->SlotSparkle->BurstAt(float(x + 20), float(gather.Position().Y + 40));
+  };
+}
+
+void TFormMain::FollowSceneWithEffects(TGameSceneValues scene) {
+  const TEffectsFamily family = FamilyOf(scene, State.RememberedScene);
+  // Questions and credits keep the family under them.
+  if (family == efNone && (scene == gsConfirmWindow || scene == gsCredits)) return;
+  Effects->EnterFamily(family);
+}
+
+void TFormMain::StartRoundEffects() {
+  constexpr int kMistyIsland = 4;
+  Effects->RoundMisty = Progress.IslandIdx == kMistyIsland;
+  const bool guardian = State.RoundObjective == goBossMode;
+  // Bubbles rise through the tube's liquid, under its glass.
+  Effects->TubeLeft = TubeTimer->Left + 8;
+  Effects->TubeTop = TubeTimer->Top + 40;
+  Effects->TubeWidth = guardian ? 16 : 0;
+  Effects->TubeHeight = 280;
+  if (Effects->Family() == efRound) Effects->Restart();
+}
+
+void TFormMain::MonsterHitStars(int x, int y) { Effects->HitStars->BurstAt(float(x), float(y)); }
+
+void TFormMain::DrawMenuEffects() {
+  TShine& shine = *Effects->PlayButtonShine;
+  shine.Left = PlayButton->Left;
+  shine.Top = PlayButton->Top;
+  shine.Width = PlayButton->Width();
+  shine.Height = PlayButton->Height();
+  shine.TickAndDraw();
+  Effects->ScreenDust->TickAndDraw();
+}
+
+void TFormMain::DrawMapEffects() {
+  TShine& shine = *Effects->MapShine;
+  shine.Left = MapPlayButton->Left;
+  shine.Top = MapPlayButton->Top;
+  shine.Width = MapPlayButton->Width();
+  shine.Height = MapPlayButton->Height();
+  shine.TickAndDraw();
+  Effects->ScreenDust->TickAndDraw();
+}
+
+void TFormMain::DrawTownCelebration() {
+  Effects->ScreenDust->TickAndDraw();
+  Effects->ScoringDust->TickAndDraw();
+  Effects->Confetti->TickAndDraw();
+  Effects->Fireworks->TickAndDraw();
+}
+
+void TFormMain::DrawRoundCelebration() {
+  Effects->ScreenDust->TickAndDraw();
+  Effects->Confetti->TickAndDraw();
+  Effects->Fireworks->TickAndDraw();
+}
+
+}  // namespace qm
