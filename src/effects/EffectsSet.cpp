@@ -61,7 +61,7 @@ TEffectsSet::TEffectsSet(TOmegaImageList* images)
   Place(*MapShine, smSweep, 1245, 668, 90, 60, 150);
   Place(*EndingShine, smRotate, 383, 84, 600, 600, 1200);
   // Rays turning slowly about the town's sun.
-  Place(*SunShine, smRotate, 845, 75, 100, 100, 1800);
+  Place(*SunShine, smRotate, 845, 75, 100, 100, 1200);
   SunShine->Scale = 3.5f;
   SunShine->Alpha = 30;
   EndingShine->Scale = 4;
@@ -151,7 +151,7 @@ void TEffectsSet::StartAmbience(TEffectsFamily family) {
 
 void TEffectsSet::StartTown() {
   SunShine->Start();
-  Clouds->Start(6);
+  Clouds->Start(8);
   Birds->Start(5);
   TownPeopleBack->Start(4);
   TownPeopleFront->Start(4);

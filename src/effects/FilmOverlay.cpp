@@ -11,7 +11,7 @@ namespace {
 // The scratches hold for a few ticks, as a frame of film would.
 constexpr int kTicksPerFilmFrame = 3;
 constexpr int kScratchAlpha = 150;
-constexpr int kMostFlicker = 26;
+constexpr int kMostFlicker = 60;
 
 void DrawStretched(const TOmegaImageList& list, const char* name, float x, float y, float width, float height,
                    int alpha, int pattern) {
@@ -36,24 +36,15 @@ void TFilmOverlay::TickAndDraw() {
       FOffsetX = EffectRandom().Range(-40, 40);
     }
     DrawScratches();
-    DrawFlicker();
   }
-  DrawCorners();
 }
 
 void TFilmOverlay::DrawScratches() {
-  // The strip is wider than the picture so that it can jump sideways.
+  // The strip is wider than the picture so that it can jump sideways; its
+  // strength wavers, the flicker of an old projector. One quad over the
+  // whole screen is what a processor-drawn frame can afford.
   DrawStretched(*OmgImgList, "MovieEffect", float(Left) - 40 + FOffsetX, float(Top), float(Width) + 80,
-                float(Height), kScratchAlpha, FPattern);
-}
-
-void TFilmOverlay::DrawFlicker() {
-  DrawStretched(*OmgImgList, "BlackRect", float(Left), float(Top), float(Width), float(Height),
-                EffectRandom().Below(kMostFlicker), 0);
-}
-
-void TFilmOverlay::DrawCorners() {
-  DrawStretched(*OmgImgList, "StoryDarkCorners", float(Left), float(Top), float(Width), float(Height), 255, 0);
+                float(Height), kScratchAlpha - EffectRandom().Below(kMostFlicker), FPattern);
 }
 
 }  // namespace qm

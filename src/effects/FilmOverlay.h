@@ -4,9 +4,9 @@ namespace qm {
 
 class TOmegaImageList;
 
-// The old-film look laid over the story pictures: scratches and specks that
-// jump from frame to frame, a flicker of the light and dark corners. Reduced
-// effects keep only the still corners.
+// The old-film look laid over the story pictures (which have their own dark
+// corners): scratches and specks that jump from frame to frame and flicker.
+// Reduced effects leave it out.
 class TFilmOverlay {
  public:
   TOmegaImageList* OmgImgList = nullptr;
@@ -20,8 +20,6 @@ class TFilmOverlay {
 
  private:
   void DrawScratches();
-  void DrawFlicker();
-  void DrawCorners();
 
   bool FRunning = false;
   int FTick = 0;

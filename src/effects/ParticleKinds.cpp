@@ -9,7 +9,7 @@ namespace {
 // image, patterns, burst, events/s, run, life, speed, angle, gravity, scale,
 // spin, alpha, additive, decorative
 constexpr std::array<TParticleRecipe, ParticleKindCount> kRecipes{{
-    {"ScreenDustEffect", 0, 3, 1, 12, 0, 200, 0.3f, 0.8f, -110, -70, 0, 0.6f, 1.2f, 1, 170, true, true},
+    {"ScreenDustEffect", 0, 3, 1, 6, 0, 180, 0.3f, 0.8f, -110, -70, 0, 0.6f, 1.2f, 1, 170, true, true},
     {"DustParticle", 0, 3, 6, 0, 0, 24, 0.6f, 1.6f, 180, 360, 0.02f, 0.8f, 1.4f, 3, 200, false, true},
     {"SparkleStar", 0, 1, 24, 6, 90, 45, 1.0f, 3.5f, 0, 360, 0.04f, 0.3f, 0.8f, 6, 255, true, true},
     {"SparkleStar", 0, 1, 10, 0, 0, 30, 0.8f, 2.2f, 0, 360, 0, 0.3f, 0.6f, 8, 255, true, false},

@@ -55,16 +55,38 @@ TEST_F(EffectsThroughTheGame, APurchaseSetsOffFireworksGoldenSprayAndConfetti) {
   EXPECT_EQ(Effects().Family(), efTown);
   EXPECT_GT(Effects().TownPeopleFront->Count(), 0) << "the town's people walk";
   EXPECT_FALSE(Effects().Fireworks->Active());
-  ASSERT_TRUE(game.Driver().BuyUpgrade(1, 3000));
-  EXPECT_TRUE(Effects().Fireworks->Active() || Effects().Confetti->Active());
+  game.Driver().ClickButton(game.Form().BuySlots->BuyButton(1));
+  ASSERT_TRUE(game.Form().BuySlots->Slot(1, 1).Bought);
+  game.RunTicks(10);
+  for (const char* drawn : {"CyanParticle", "Confetti", "SparkleStar"})
+    EXPECT_FALSE(game.DrawnAt(drawn).empty()) << drawn << " over the purchase";
 }
 
-TEST_F(EffectsThroughTheGame, AWonRoundIsCelebratedAndAPausedRoundHidesItsEffects) {
+TEST_F(EffectsThroughTheGame, AWonRoundIsCelebrated) {
   ReachMenu();
   ASSERT_TRUE(game.Driver().ClearRoundFromMenu(20000));
-  EXPECT_TRUE(Effects().Confetti->Active());
-  EXPECT_TRUE(Effects().Fireworks->Active());
+  game.RunTicks(10);
+  EXPECT_FALSE(game.DrawnAt("Confetti").empty());
+  EXPECT_FALSE(game.DrawnAt("CyanParticle").empty());
   EXPECT_EQ(Effects().Family(), efRound);
+}
+
+TEST_F(EffectsThroughTheGame, TheStoryHasTheOldFilmLook) {
+  // A new player hears the story once named.
+  game.Start();
+  game.Driver().SkipsStories = false;
+  for (int tick = 0; tick < 4000 && game.Scene() != gsAddInitialPlayer; ++tick) {
+    game.Click(683, 384);
+    game.RunTicks(1);
+  }
+  game.RunTicks(30);
+  game.Type("ANN\r");
+  ASSERT_TRUE(game.RunUntilScene(gsOpeningStory, 600));
+  ASSERT_EQ(game.Scene(), gsOpeningStory);
+  game.RunTicks(60);
+  EXPECT_EQ(Effects().Family(), efStory);
+  EXPECT_FALSE(game.DrawnAt("MovieEffect").empty());
+  EXPECT_FALSE(game.DrawnAt("ScreenDustEffect").empty());
 }
 
 TEST_F(EffectsThroughTheGame, APlayerWhoChoseReducedEffectsSeesNoDecoration) {

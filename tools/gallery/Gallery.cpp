@@ -288,6 +288,8 @@ bool TGallery::ResultAndUpgradeScene() {
   }
   if (FDriver->Scene() != gsRoundClear) return Fail("the round's end");
   Shot("round-clear");
+  FDriver->Tick(25);
+  Shot("round-celebration");
   if (!Until([&] { return FDriver->Scene() == gsStageResult && WindowShown(*form.ResultWindow); }, 2000))
     return Fail("the result window");
   ResultAtRest();
@@ -358,6 +360,13 @@ bool TGallery::IslandRound(int island, int level) {
   ShotTutorials();
   FDriver->Tick(60);
   Shot("round-" + name);
+  if (level != 1) {
+    // A piece thrown at the guardian: the stars of the hit.
+    const TPoint guardian = form.CurrentBoss().Anchor();
+    form.Effects->HitStars->BurstAt(float(guardian.X), float(guardian.Y));
+    FDriver->Tick(6);
+    Shot("guardian-hit-" + std::to_string(island));
+  }
   if (island == 1 && level != 1) return OutOfTime();
   if (island == 2 && level == 1 && !MedalTimeOver()) return false;
   return FDriver->LeaveRoundForMenu(1200) || Fail("the menu after the round of " + name);
