@@ -91,14 +91,11 @@ void TParticleEmitter::Draw() const {
 }
 
 void TParticleEmitter::TickAndDraw() {
-  if (!Visible) return;
+  // Reduced effects turned on midway hold the particles where they are.
+  if (!Visible || Suppressed()) return;
   const bool wasActive = Active();
-  if (Suppressed()) {
-    Reset();
-  } else {
-    Step();
-    Draw();
-  }
+  Step();
+  Draw();
   if (wasActive && !Active() && OnEnd) OnEnd(*this);
 }
 

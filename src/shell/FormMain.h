@@ -699,6 +699,7 @@ class TFormMain {
   void DrawPocket(int x, int y);
   void DrawBookProgressLabel();
   void DrawElementsPlank(int top);
+  void DrawIslandAndLevel();
   void ShopMouseDown(int x, int y, TMouseButton button);
   void ShopMouseMove(int x, int y);
   void ShopMouseUp(int x, int y);

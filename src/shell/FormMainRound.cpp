@@ -11,6 +11,10 @@
 #include "shell/FormMain.h"
 #include "text/GameTextIds.h"
 
+namespace {
+constexpr int kRoundPocketLeft = 1080, kRoundPocketTop = 694;
+}
+
 namespace qm {
 
 namespace {
@@ -403,6 +407,31 @@ void TFormMain::TimeUp() {
   BuySlots->RevertEarnings();
 }
 
+void TFormMain::DrawIslandAndLevel() {
+  // "Level" and island-level in the top panel, between the tool counters
+  // and the objectives, sliding with the panel.
+  constexpr int kLeft = 338, kDigitGap = 13;
+  constexpr float kScale = 0.5f;
+  if (TopPanel->State() == mwHidden) return;
+  const int slide = TopPanel->Position().Y - TopPanel->Top;
+  const int textY = 26 + slide, digitTop = 16 + slide;
+  const std::string& word = GameText(GameTextId::LevelLabel);
+  GlobalGameText->DrawTextShadow(GlobalGameText->LeftEdgeAt(kLeft, kScale), textY, word, kScale, 0, 255, 0,
+                                 TextColor::White);
+  int x = kLeft + GlobalGameText->TextWidth(word, 0, kScale) + 6;
+  const auto digits = [&](int number) {
+    for (char digit : std::to_string(number)) {
+      DrawImage(*OmegaImageList1, "LevelInfoDigit", float(x), float(digitTop), digit - '0');
+      x += kDigitGap;
+    }
+  };
+  digits(Progress.IslandIdx);
+  GlobalGameText->DrawTextShadow(GlobalGameText->LeftEdgeAt(x, kScale), textY, "-", kScale, 0, 255, 0,
+                                 TextColor::White);
+  x += GlobalGameText->TextWidth("-", 0, kScale) + 1;
+  digits(Progress.LevelIdx);
+}
+
 void TFormMain::DrawElementsPlank(int top) {
   // The plank holds the counters under the objective pieces: it is as wide
   // as they are, its ends kept and its middle stretched, so that no empty
@@ -443,9 +472,12 @@ void TFormMain::RoundRoutine() {
   TopPanel->Update();
   LeftPanel->Draw();
   TopPanel->Draw();
+  DrawIslandAndLevel();
   // The jar sits in the tool panel, drawn over it.
   MannaEnergy->TickAndDraw();
   TotalScore->TickAndDraw();
+  // What the round has brought in so far, under the tube's foot.
+  DrawPocket(kRoundPocketLeft, kRoundPocketTop);
   Combos->TickAndDraw();
   CombosConveyer->TickAndDraw();
   EnergyBonusPopper->TickAndDraw();

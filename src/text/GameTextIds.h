@@ -42,6 +42,7 @@ inline constexpr int NameFullNotice = 30;
 inline constexpr int NameEmptyNotice = 31;
 inline constexpr int BookProgressLabel = 32;      // over the upgrade scene's progress tube
 inline constexpr int ReducedEffectsLabel = 33;    // the options window's fifth row
+inline constexpr int LevelLabel = 34;             // before the island and level digits of a round
 
 constexpr int IslandMessage(int island) { return IslandMessage1 + island - 1; }
 }  // namespace GameTextId

@@ -4,7 +4,7 @@ namespace qm {
 
 const std::array<TTextTableFile, TextTableCount>& TextTableFiles() {
   static constexpr std::array<TTextTableFile, TextTableCount> kFiles{{
-      {ttGameTexts, "GameTexts.txt", 20, 80, 13},
+      {ttGameTexts, "GameTexts.txt", 20, 80, 14},
       {ttGameConfirms, "GameConfirms.txt", 20, 255},
       {ttGameComments, "GameComments.txt", 20, 80},
       {ttStoryNarrations, "StoryNarrations.txt", 8, 255},

@@ -40,6 +40,7 @@ std::vector<TTextEntry> GameTexts() {
       {id::NameEmptyNotice, "Type a name first"},
       {id::BookProgressLabel, "Island rebuilt"},
       {id::ReducedEffectsLabel, "Reduced effects"},
+      {id::LevelLabel, "Level"},
   };
 }
 

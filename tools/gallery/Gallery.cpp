@@ -4,6 +4,7 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "engine/EffectsMode.h"
 #include "platform/PngWriter.h"
 
 namespace qm {
@@ -63,17 +64,27 @@ void TGallery::Shot(const std::string& name) {
   TOmegaScreen& screen = *FDriver->Form().OmegaScreen1;
   IScreenDevice* device = screen.Device();
   if (!device) return;
-  TScreenLayout layout;
-  screen.Layout = &layout;
-  layout.HideLetters = true;
+  // The contrast of the texts is judged on frames without the decoration,
+  // whose sparks would pass for letters or for what stands behind them;
+  // the frame kept is drawn with everything.
+  TScreenLayout plain;
+  screen.Layout = &plain;
+  const bool decorationWasOff = ReducedDecoration;
+  ReducedDecoration = true;
+  plain.HideLetters = true;
   FDriver->DrawTick();
   std::optional<TRgbaImage> withoutLetters = device->ReadFrame();
-  layout.Clear();
-  layout.HideLetters = false;
+  plain.Clear();
+  plain.HideLetters = false;
+  FDriver->DrawTick();
+  std::optional<TRgbaImage> plainFrame = device->ReadFrame();
+  ReducedDecoration = decorationWasOff;
+  TScreenLayout layout;
+  screen.Layout = &layout;
   FDriver->DrawTick();
   std::optional<TRgbaImage> frame = device->ReadFrame();
   screen.Layout = nullptr;
-  if (!frame || !withoutLetters) return;
+  if (!frame || !withoutLetters || !plainFrame) return;
   char number[16];
   std::snprintf(number, sizeof number, "%03d", FSheet.Count() + 1);
   const std::string file = std::string(number) + "-" + name + ".png";
@@ -85,7 +96,7 @@ void TGallery::Shot(const std::string& name) {
   FIndex += file + "\n";
   for (const std::string& fault : LayoutFaults(layout.Items, frame->Width, frame->Height))
     Faults.push_back(file + ": " + fault);
-  for (const std::string& fault : ContrastFaults(layout.Items, *frame, *withoutLetters))
+  for (const std::string& fault : ContrastFaults(plain.Items, *plainFrame, *withoutLetters))
     Faults.push_back(file + ": " + fault);
 }
 
