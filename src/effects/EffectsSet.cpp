@@ -41,6 +41,7 @@ TEffectsSet::TEffectsSet(TOmegaImageList* images)
       Fireworks(Make<TParticleEmitter>(images, pkFireworks)),
       TubeBubbles(Make<TParticleEmitter>(images, pkTubeBubbles)),
       NarrationPuffs(Make<TParticleEmitter>(images, pkNarrationPuffs)),
+      DiamondButterflies(Make<TParticleEmitter>(images, pkDiamondButterflies)),
       PlayButtonShine(Make<TShine>(images)),
       MapShine(Make<TShine>(images)),
       EndingShine(Make<TShine>(images)),
@@ -97,7 +98,7 @@ TEffectsSet::TEffectsSet(TOmegaImageList* images)
 void TEffectsSet::ResetAll() {
   for (TParticleEmitter* emitter : {ScreenDust.get(), BounceDust.get(), ScoringDust.get(), SlotSparkle.get(),
                                     HitStars.get(), Confetti.get(), Fireworks.get(), TubeBubbles.get(),
-                                    NarrationPuffs.get()})
+                                    NarrationPuffs.get(), DiamondButterflies.get()})
     emitter->Reset();
   for (TShine* shine : {PlayButtonShine.get(), MapShine.get(), EndingShine.get(), SunShine.get()}) shine->Reset();
   for (TWalkers* walkers :
@@ -160,7 +161,7 @@ void TEffectsSet::StartTown() {
 
 void TEffectsSet::SetRoundPaused(bool paused) {
   for (TParticleEmitter* emitter : {BounceDust.get(), SlotSparkle.get(), HitStars.get(), Confetti.get(),
-                                    Fireworks.get(), TubeBubbles.get()})
+                                    Fireworks.get(), TubeBubbles.get(), DiamondButterflies.get()})
     emitter->Visible = !paused;
   Fog->Visible = !paused;
 }

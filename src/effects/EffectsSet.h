@@ -24,7 +24,7 @@ class TEffectsSet {
   explicit TEffectsSet(TOmegaImageList* images);
 
   std::unique_ptr<TParticleEmitter> ScreenDust, BounceDust, ScoringDust, SlotSparkle, HitStars, Confetti, Fireworks,
-      TubeBubbles, NarrationPuffs;
+      TubeBubbles, NarrationPuffs, DiamondButterflies;
   std::unique_ptr<TShine> PlayButtonShine, MapShine, EndingShine, SunShine;
   std::unique_ptr<TWalkers> TownPeopleBack, TownPeopleFront, Clouds, Birds, BookButterflies;
   std::unique_ptr<TFilmOverlay> Film;

@@ -18,6 +18,7 @@ constexpr std::array<TParticleRecipe, ParticleKindCount> kRecipes{{
     {"CyanParticle", 0, 5, 36, 2, 150, 50, 2.0f, 4.5f, 0, 360, 0.06f, 0.6f, 1.1f, 0, 255, true, true},
     {"BubbleInside", 0, 4, 1, 3, 0, 70, 0.5f, 1.1f, -100, -80, -0.005f, 0.25f, 0.45f, 0, 200, false, true},
     {"DustParticle", 3, 3, 2, 3, 0, 60, 0.2f, 0.6f, 180, 360, -0.005f, 0.8f, 1.5f, 2, 110, false, true},
+    {"DiamondButterfly1", 0, 5, 5, 0, 0, 70, 0.8f, 1.8f, -150, -30, -0.01f, 0.7f, 1.0f, 3, 255, false, true},
 }};
 
 }  // namespace

@@ -14,6 +14,7 @@ enum TParticleKind {
   pkFireworks,       // bursts of sparks over the town and the ending
   pkTubeBubbles,     // bubbles rising in the tube of a guardian round
   pkNarrationPuffs,  // soft puffs under the story's narration
+  pkDiamondButterflies,  // butterflies off a potion that reached its slot
   ParticleKindCount
 };
 

@@ -157,6 +157,8 @@ void TFormMain::WireRoundPlay() {
   RoundPlay->OnPotionDelivered = [this](std::uint8_t index) {
     RoundScore->FlowerDelivered();
     ElementGather->Collect(elPotion, index);
+    const TPoint slot = ElementGather->SlotPosition(TIndividualElementKind(iePotion1 + index - 1));
+    Effects->DiamondButterflies->BurstAt(float(slot.X), float(slot.Y));
   };
 }
 
@@ -483,6 +485,7 @@ void TFormMain::RoundRoutine() {
   EnergyBonusPopper->TickAndDraw();
   ElementGather->TickAndDraw();
   Effects->SlotSparkle->TickAndDraw();
+  Effects->DiamondButterflies->TickAndDraw();
   InGameMenuButton->Draw();
   ToolsRoutine();
   RoundPlay->TickFlights();

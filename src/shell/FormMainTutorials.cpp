@@ -178,6 +178,7 @@ void TFormMain::RaisePendingToolTips() {
 void TFormMain::SpiderLanded(TPoint tile) {
   const TPoint corner = GameBoard().TilePixel(tile);
   State.SpiderLanding = {corner.X + TileSize / 2, corner.Y + TileSize / 2};
+  Effects->BounceDust->BurstAt(float(State.SpiderLanding.X), float(corner.Y + TileSize));
   ToolTipEvent(kSpiderEvent);
 }
 

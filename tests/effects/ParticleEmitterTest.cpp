@@ -16,7 +16,7 @@ class ParticleKinds : public ::testing::TestWithParam<TParticleKind> {
  protected:
   ParticleKinds() {
     for (const char* name : {"ScreenDustEffect", "DustParticle", "SparkleStar", "LittleStars", "Confetti",
-                             "CyanParticle", "BubbleInside"})
+                             "CyanParticle", "BubbleInside", "DiamondButterfly1"})
       screen.AddPicture(name, 96, 96, 3, 3);
     emitter.OmgImgList = &screen.List;
     emitter.Left = 600;
@@ -60,7 +60,8 @@ TEST_P(ParticleKinds, DecorationNeverDrawsFromTheGamesRandomSequence) {
 
 INSTANTIATE_TEST_SUITE_P(Every, ParticleKinds,
                          ::testing::Values(pkScreenDust, pkBounceDust, pkScoringDust, pkSlotSparkle, pkHitStars,
-                                           pkConfetti, pkFireworks, pkTubeBubbles, pkNarrationPuffs));
+                                           pkConfetti, pkFireworks, pkTubeBubbles, pkNarrationPuffs,
+                                           pkDiamondButterflies));
 
 TEST(ParticleEmitter, ABurstAtAPointIsBornThere) {
   TParticleEmitter stars(pkHitStars);
