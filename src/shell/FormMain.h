@@ -413,6 +413,8 @@ class TFormMain {
     std::set<int> PendingToolTipEvents;
     // The round has opened: its level's tip, if any, comes at the first rest.
     bool LevelStartTipDue = false;
+    // Ticks the guide has stood by the scroll: its pose follows them.
+    int GuideTicks = 0;
     // The chapters (reveal groups) of bought upgrades not told yet.
     std::vector<int> UntoldChapters;
   };
@@ -700,6 +702,7 @@ class TFormMain {
   void DrawBookProgressLabel();
   void DrawElementsPlank(int top);
   void DrawIslandAndLevel();
+  int GuidePose();
   void ShopMouseDown(int x, int y, TMouseButton button);
   void ShopMouseMove(int x, int y);
   void ShopMouseUp(int x, int y);

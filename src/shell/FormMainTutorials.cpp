@@ -184,9 +184,18 @@ void TFormMain::SpiderLanded(TPoint tile) {
 
 void TFormMain::ToolReadyForTheFirstTime() { ToolTipEvent(kToolReadyEvent); }
 
+int TFormMain::GuidePose() {
+  // The guide talks while the scroll's words come, then points at its OK.
+  constexpr int kIdle = 0, kTalking = 1, kPointing = 2, kTalkTicks = 100, kBeakTicks = 8;
+  State.GuideTicks = Tutorial->Visible() ? State.GuideTicks + 1 : 0;
+  if (State.GuideTicks >= kTalkTicks) return kPointing;
+  return (State.GuideTicks / kBeakTicks) % 2 == 0 ? kTalking : kIdle;
+}
+
 void TFormMain::TutorialsRoutine() {
+  const int pose = GuidePose();
   if (Tutorial->Visible())
-    DrawImage(*OmegaImageList1, "SmallWren", kGuideLeft, kGuideTop, 0, int(std::lround(Tutorial->Fade() * 255)),
+    DrawImage(*OmegaImageList1, "SmallWren", kGuideLeft, kGuideTop, pose, int(std::lround(Tutorial->Fade() * 255)),
               kGuideScale);
   Tutorial->TickAndDraw();
   TutorialOKButton->Draw();
