@@ -8,7 +8,7 @@ namespace qm {
 
 namespace {
 
-TEffectsFamily FamilyOf(TGameSceneValues scene, TGameSceneValues remembered) {
+TEffectsFamily FamilyOf(TGameSceneValues scene) {
   switch (scene) {
     case gsMenu:
     case gsOptions:
@@ -35,10 +35,6 @@ TEffectsFamily FamilyOf(TGameSceneValues scene, TGameSceneValues remembered) {
       return efStory;
     case gsEndingStory:
       return efEnding;
-    case gsConfirmWindow:
-    case gsCredits:
-      // Over whatever asked: the family stays.
-      return remembered == gsMainGame ? efRound : efNone;
     default:
       return efNone;
   }
@@ -57,10 +53,9 @@ void TFormMain::CreateEffects() {
 }
 
 void TFormMain::FollowSceneWithEffects(TGameSceneValues scene) {
-  const TEffectsFamily family = FamilyOf(scene, State.RememberedScene);
-  // Questions and credits keep the family under them.
-  if (family == efNone && (scene == gsConfirmWindow || scene == gsCredits)) return;
-  Effects->EnterFamily(family);
+  // Questions and credits stand over a scene and keep its family.
+  if (scene == gsConfirmWindow || scene == gsCredits) return;
+  Effects->EnterFamily(FamilyOf(scene));
 }
 
 void TFormMain::StartRoundEffects() {
