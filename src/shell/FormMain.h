@@ -475,8 +475,9 @@ class TFormMain {
   void MonsterHitStars(int x, int y);
   void DrawMenuEffects();
   void DrawMapEffects();
-  void DrawTownCelebration();
-  void DrawRoundCelebration();
+  void ShineOver(TShine& shine, const TGameButton& button);
+  // Dust, golden spray, confetti and fireworks: a purchase's or a won round's.
+  void DrawCelebration();
   void DrawDarkener();
   void ConfirmRoutine();
   void PlaceMenuButtons(TScreenPoint panel);

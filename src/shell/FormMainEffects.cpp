@@ -73,34 +73,27 @@ void TFormMain::StartRoundEffects() {
 void TFormMain::MonsterHitStars(int x, int y) { Effects->HitStars->BurstAt(float(x), float(y)); }
 
 void TFormMain::DrawMenuEffects() {
-  TShine& shine = *Effects->PlayButtonShine;
-  shine.Left = PlayButton->Left;
-  shine.Top = PlayButton->Top;
-  shine.Width = PlayButton->Width();
-  shine.Height = PlayButton->Height();
-  shine.TickAndDraw();
+  ShineOver(*Effects->PlayButtonShine, *PlayButton);
   Effects->ScreenDust->TickAndDraw();
 }
 
 void TFormMain::DrawMapEffects() {
-  TShine& shine = *Effects->MapShine;
-  shine.Left = MapPlayButton->Left;
-  shine.Top = MapPlayButton->Top;
-  shine.Width = MapPlayButton->Width();
-  shine.Height = MapPlayButton->Height();
-  shine.TickAndDraw();
+  ShineOver(*Effects->MapShine, *MapPlayButton);
   Effects->ScreenDust->TickAndDraw();
 }
 
-void TFormMain::DrawTownCelebration() {
+void TFormMain::ShineOver(TShine& shine, const TGameButton& button) {
+  // The button slides in with its panel: the shine follows it.
+  shine.Left = button.Left;
+  shine.Top = button.Top;
+  shine.Width = button.Width();
+  shine.Height = button.Height();
+  shine.TickAndDraw();
+}
+
+void TFormMain::DrawCelebration() {
   Effects->ScreenDust->TickAndDraw();
   Effects->ScoringDust->TickAndDraw();
-  Effects->Confetti->TickAndDraw();
-  Effects->Fireworks->TickAndDraw();
-}
-
-void TFormMain::DrawRoundCelebration() {
-  Effects->ScreenDust->TickAndDraw();
   Effects->Confetti->TickAndDraw();
   Effects->Fireworks->TickAndDraw();
 }

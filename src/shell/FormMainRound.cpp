@@ -490,7 +490,7 @@ void TFormMain::RoundRoutine() {
   ToolsRoutine();
   RoundPlay->TickFlights();
   DrawPausedLabel();
-  DrawRoundCelebration();
+  DrawCelebration();
   TutorialsRoutine();
 }
 

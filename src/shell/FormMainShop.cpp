@@ -194,7 +194,7 @@ void TFormMain::StickerBookRoutine() {
   BuySlots->Draw();
   BookPlayButton->Draw();
   ShopMenuButton->Draw();
-  DrawTownCelebration();
+  DrawCelebration();
   DrawPocket(kPocketLeft, kPocketTop);
   StickerBookComment->UpdateAndDraw();
   if (!ChapterDialog->Playing()) TutorialsRoutine();

@@ -161,9 +161,7 @@ void Homecoming(cairo_t* cr) {
   cairo_line_to(cr, kStageW + 10, kStageH + 10);
   cairo_close_path(cr);
   FillVertical(cr, 380, kStageH, Hex(0xa8dc6a), Hex(0x5cb33d));
-  SetColor(cr, Hex(0x2e6a2a));
-  cairo_set_line_width(cr, 2.5);
-  cairo_stroke(cr);
+  Stroke(cr, Hex(0x2e6a2a), 2.5);
   MooringTower(cr, 1290, 392, 180);
   for (int i = 0; i < 4; ++i)
     StoryHouse(cr, 640 + i * 165, 470 - i * 20, 120, 140, Daylit(kHouses[i + 1]), RoofState::Garden, 50 + i);

@@ -149,9 +149,7 @@ void Gale(cairo_t* cr) {
     cairo_line_to(cr, kStageW + 10, kStageH + 10);
     cairo_close_path(cr);
     FillVertical(cr, 470, kStageH, Hex(0x3a7a4a), Hex(0x1e4a2e));
-    SetColor(cr, Hex(0x10301c));
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    Stroke(cr, Hex(0x10301c), 2.5);
     MooringTower(cr, 1250, 484, 150);
     cairo_move_to(cr, 1250, 338);
     cairo_curve_to(cr, 1280, 320, 1300, 345, 1335, 318);
@@ -359,9 +357,7 @@ void SettingOff(cairo_t* cr) {
   cairo_line_to(cr, -10, kStageH + 10);
   cairo_close_path(cr);
   FillVertical(cr, 400, kStageH, Hex(0xa8dc6a), Hex(0x5cb33d));
-  SetColor(cr, Hex(0x2e6a2a));
-  cairo_set_line_width(cr, 2.5);
-  cairo_stroke(cr);
+  Stroke(cr, Hex(0x2e6a2a), 2.5);
   // the path, winding from the foreground down to the shore
   cairo_move_to(cr, 180, kStageH + 10);
   cairo_curve_to(cr, 420, 640, 620, 560, 880, 486);
