@@ -52,7 +52,8 @@ TEffectsSet::TEffectsSet(TOmegaImageList* images)
       Birds(Make<TWalkers>(images)),
       BookButterflies(Make<TWalkers>(images)),
       Film(Make<TFilmOverlay>(images)),
-      Fog(Make<TFog>(images)) {
+      Fog(Make<TFog>(images)),
+      SpentHarvest(Make<TCollector>(images)) {
   // Dust drifts up over the whole screen; the confetti falls from above it.
   Area(*ScreenDust, 0, 40, kFrameWidth, kFrameHeight);
   Area(*Confetti, 200, -30, kFrameWidth - 400, 20);
@@ -106,6 +107,7 @@ void TEffectsSet::ResetAll() {
     walkers->Reset();
   Film->Reset();
   Fog->Reset();
+  SpentHarvest->Reset();
   SetRoundPaused(false);
 }
 
@@ -171,7 +173,8 @@ void TEffectsSet::Celebrate() {
   Fireworks->Start();
 }
 
-void TEffectsSet::Purchase(int x, int y) {
+void TEffectsSet::Purchase(int x, int y, const std::vector<TCollector::TSource>& spent) {
+  SpentHarvest->Start(spent, float(x), float(y));
   Fireworks->Start();
   Confetti->Start();
   Area(*ScoringDust, x - 40, y - 20, 80, 40);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "effects/Collector.h"
 #include "effects/FilmOverlay.h"
 #include "effects/Fog.h"
 #include "effects/ParticleEmitter.h"
@@ -29,6 +30,7 @@ class TEffectsSet {
   std::unique_ptr<TWalkers> TownPeopleBack, TownPeopleFront, Clouds, Birds, BookButterflies;
   std::unique_ptr<TFilmOverlay> Film;
   std::unique_ptr<TFog> Fog;
+  std::unique_ptr<TCollector> SpentHarvest;
 
   // Stops what the old family showed and starts the new one's ambience;
   // nothing happens when the family stays the same.
@@ -46,7 +48,9 @@ class TEffectsSet {
 
   // Game events.
   void Celebrate();             // a won round: confetti and fireworks over the board
-  void Purchase(int x, int y);  // a purchase: fireworks, golden spray and confetti
+  // A purchase at (x, y): the spent harvest flies there from the pocket,
+  // then fireworks, golden spray and confetti.
+  void Purchase(int x, int y, const std::vector<TCollector::TSource>& spent);
 
  private:
   void ResetAll();

@@ -48,7 +48,8 @@ void TFormMain::CreateEnemies() {
     TBossMonster& boss = CurrentBoss();
     hitting = boss.Hit(fruit.X, fruit.Y, false);
     absorbing = boss.IsAbsorbing();
-    if (hitting) MonsterHitStars(fruit.X + TileSize / 2, fruit.Y + TileSize / 2);
+    // A caught fruit feeds the monster; only a blow knocks stars off it.
+    if (hitting && !absorbing) MonsterHitStars(fruit.X, fruit.Y);
   };
 }
 

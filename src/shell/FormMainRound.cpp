@@ -458,9 +458,10 @@ void TFormMain::RoundRoutine() {
   Effects->Fog->TickAndDraw();
   RoundPlay->TickBoardLayer();
   MonsterRoutine();
-  Effects->HitStars->TickAndDraw();
   Effects->BounceDust->TickAndDraw();
   RoundPlay->TickEffectsLayer();
+  // Over the fruit in flight, one of which has just struck.
+  Effects->HitStars->TickAndDraw();
   SpidersRoutine();
   RoundPlay->TickBlastsLayer();
   // Once this tick's board has stepped: a tip raised now stops the next move.

@@ -1,8 +1,10 @@
 // The upgrade scene: the town picture rebuilt upgrade by upgrade, the shop
 // with its four slots, the pocket of the five accounts, the guide character
 // who fetches each purchase, and the book that leads on to the next level.
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "audio/AudioNames.h"
 #include "shell/FormMain.h"
@@ -28,6 +30,28 @@ constexpr float kDeveloperAccount = 9999;
 // The "Elements" pattern that stands for each account: the pieces the
 // "ElementIcons" of the tips and the result window show too.
 constexpr int kKindPattern[TBuySlots::KindCount] = {2, 12, 16, 19, 18};
+
+// Each kind's piece in the pocket: its place from the pocket's corner, and
+// the scale it is drawn at.
+constexpr int kPocketPieceLeft = 8, kPocketPieceTop = 4, kPocketGap = 38;
+constexpr float kPocketPieceScale = 0.6f;
+
+// What a purchase is seen to spend: a piece for every ten of a kind, at
+// least one and at most three, each leaving from its kind's place in the
+// pocket.
+std::vector<TCollector::TSource> SpentPieces(const TAccounts& prices, float pieceSize) {
+  constexpr int kMostPerKind = 3, kPerPiece = 10;
+  std::vector<TCollector::TSource> pieces;
+  for (int kind = 0; kind < TBuySlots::KindCount; ++kind) {
+    const float price = prices[std::size_t(kind)];
+    if (price <= 0) continue;
+    const int count = std::clamp(int(std::ceil(price / kPerPiece)), 1, kMostPerKind);
+    const float x = float(kPocketLeft + kPocketPieceLeft + kind * kPocketGap) + pieceSize / 2;
+    const float y = float(kPocketTop + kPocketPieceTop) + pieceSize / 2;
+    for (int piece = 0; piece < count; ++piece) pieces.push_back({x, y, kKindPattern[kind]});
+  }
+  return pieces;
+}
 
 }  // namespace
 
@@ -196,6 +220,8 @@ void TFormMain::StickerBookRoutine() {
   ShopMenuButton->Draw();
   DrawCelebration();
   DrawPocket(kPocketLeft, kPocketTop);
+  // The spent harvest leaves the pocket over everything of the scene.
+  Effects->SpentHarvest->TickAndDraw();
   StickerBookComment->UpdateAndDraw();
   if (!ChapterDialog->Playing()) TutorialsRoutine();
   ChapterDialog->TickAndDraw();
@@ -221,10 +247,9 @@ void TFormMain::DrawBookProgressLabel() {
 
 void TFormMain::DrawPocket(int x, int y) {
   DrawImage(*OmegaImageList1, "WrenPocket", x, y, 0);
-  constexpr int kGap = 38;
   for (int kind = 0; kind < TBuySlots::KindCount; ++kind) {
-    const int left = x + 8 + kind * kGap;
-    DrawImage(*OmegaImageList1, "Elements", left, y + 4, kKindPattern[kind], 255, 0.6f);
+    const int left = x + kPocketPieceLeft + kind * kPocketGap;
+    DrawImage(*OmegaImageList1, "Elements", left, y + kPocketPieceTop, kKindPattern[kind], 255, kPocketPieceScale);
     const int amount = int(std::floor(BuySlots->Accounts()[std::size_t(kind)]));
     GlobalGameText->DrawText(left + 14, y + 52, std::to_string(amount), 0.45f, 0, 255, 0, TextColor::Black);
   }
@@ -278,7 +303,8 @@ void TFormMain::UpgradeBought(int island, const TAccounts& prices, int slot) {
   State.PurchaseIsland = island;
   State.PurchaseSlot = slot;
   const TGameButton& bought = BuySlots->BuyButton(slot);
-  Effects->Purchase(bought.Left + bought.Width() / 2, bought.Top);
+  const float pieceSize = float(PatternWidth(*OmegaImageList1, "Elements")) * kPocketPieceScale;
+  Effects->Purchase(bought.Left + bought.Width() / 2, bought.Top, SpentPieces(prices, pieceSize));
   // Untold until its chapter closes: a game that stops before then tells it
   // at the next visit.
   State.UntoldChapters.push_back(TStickerBookObjects::GroupOf(island, slot));

@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Scenes, EffectsFamilies,
 TEST(EffectsSet, LeavingAFamilyStopsWhatItStartedAndItsEvents) {
   TEffectsSet effects(nullptr);
   effects.EnterFamily(efTown);
-  effects.Purchase(500, 650);
+  effects.Purchase(500, 650, {{30, 30, 2}});
   ASSERT_TRUE(effects.Fireworks->Active());
   effects.EnterFamily(efMenu);
   EXPECT_FALSE(effects.Fireworks->Active()) << "the purchase's fireworks stay in the town";

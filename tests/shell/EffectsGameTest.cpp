@@ -2,6 +2,9 @@
 // frames show them: a drifting menu, a celebrated purchase and round.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "engine/EffectsMode.h"
 #include "progress/ProgressRecord.h"
 #include "shell/HeadlessGame.h"
@@ -55,9 +58,16 @@ TEST_F(EffectsThroughTheGame, APurchaseSetsOffFireworksGoldenSprayAndConfetti) {
   EXPECT_EQ(Effects().Family(), efTown);
   EXPECT_GT(Effects().TownPeopleFront->Count(), 0) << "the town's people walk";
   EXPECT_FALSE(Effects().Fireworks->Active());
-  game.Driver().ClickButton(game.Form().BuySlots->BuyButton(1));
+  const TGameButton& slot = game.Form().BuySlots->BuyButton(1);
+  game.Driver().ClickButton(slot);
   ASSERT_TRUE(game.Form().BuySlots->Slot(1, 1).Bought);
-  game.RunTicks(10);
+  game.RunTicks(8);
+  // The spent harvest is on its way from the pocket down to the slot.
+  const std::vector<TPoint> pieces = game.DrawnAt("Elements");
+  EXPECT_TRUE(std::any_of(pieces.begin(), pieces.end(), [&](TPoint piece) {
+    return piece.Y > 100 && piece.Y < slot.Top;
+  })) << "a piece between the pocket and the slot";
+  game.RunTicks(2);
   for (const char* drawn : {"CyanParticle", "Confetti", "SparkleStar"})
     EXPECT_FALSE(game.DrawnAt(drawn).empty()) << drawn << " over the purchase";
 }
@@ -69,24 +79,6 @@ TEST_F(EffectsThroughTheGame, AWonRoundIsCelebrated) {
   EXPECT_FALSE(game.DrawnAt("Confetti").empty());
   EXPECT_FALSE(game.DrawnAt("CyanParticle").empty());
   EXPECT_EQ(Effects().Family(), efRound);
-}
-
-TEST_F(EffectsThroughTheGame, TheStoryHasTheOldFilmLook) {
-  // A new player hears the story once named.
-  game.Start();
-  game.Driver().SkipsStories = false;
-  for (int tick = 0; tick < 4000 && game.Scene() != gsAddInitialPlayer; ++tick) {
-    game.Click(683, 384);
-    game.RunTicks(1);
-  }
-  game.RunTicks(30);
-  game.Type("ANN\r");
-  ASSERT_TRUE(game.RunUntilScene(gsOpeningStory, 600));
-  ASSERT_EQ(game.Scene(), gsOpeningStory);
-  game.RunTicks(60);
-  EXPECT_EQ(Effects().Family(), efStory);
-  EXPECT_FALSE(game.DrawnAt("MovieEffect").empty());
-  EXPECT_FALSE(game.DrawnAt("ScreenDustEffect").empty());
 }
 
 TEST_F(EffectsThroughTheGame, APlayerWhoChoseReducedEffectsSeesNoDecoration) {
@@ -134,6 +126,46 @@ TEST_F(EffectsPictures, TheMenuMovesWithDecorationAndStandsStillWithout) {
   ReducedDecoration = true;
   game.RunTicks(5);
   EXPECT_LT(MenuChangeOverASecond(), 0.02);
+}
+
+constexpr testing::TFrameRect kWholeFrame{0, 0, 1365, 767};
+
+TEST_F(EffectsPictures, APurchaseLightsUpTheSkyOverTheTown) {
+  ReachMenu();
+  game.Form().SceneTransition->Start(gsMenu, gsStickerBook);
+  ASSERT_TRUE(game.Driver().WaitForScene(gsStickerBook, 200));
+  game.RunTicks(60);
+  const int townAlone = game.PixelsTheDecorationChanges(kWholeFrame);
+  game.Driver().ClickButton(game.Form().BuySlots->BuyButton(1));
+  game.RunTicks(26);
+  EXPECT_GT(game.PixelsTheDecorationChanges(kWholeFrame), townAlone + 8000) << "fireworks, spray and confetti";
+  game.CaptureFrame("effects-purchase");
+}
+
+TEST_F(EffectsPictures, AWonRoundsCelebrationCoversTheBoard) {
+  ReachMenu();
+  ASSERT_TRUE(game.Driver().ClearRoundFromMenu(20000));
+  game.RunTicks(30);
+  EXPECT_GT(game.PixelsTheDecorationChanges(kWholeFrame), 4000) << "confetti and fireworks";
+  game.CaptureFrame("effects-round-won");
+}
+
+TEST_F(EffectsPictures, TheStoryHasTheOldFilmLook) {
+  // A new player hears the story once named.
+  game.Start();
+  game.Driver().SkipsStories = false;
+  for (int tick = 0; tick < 4000 && game.Scene() != gsAddInitialPlayer; ++tick) {
+    game.Click(683, 384);
+    game.RunTicks(1);
+  }
+  game.RunTicks(30);
+  game.Type("ANN\r");
+  ASSERT_TRUE(game.RunUntilScene(gsOpeningStory, 600));
+  ASSERT_EQ(game.Scene(), gsOpeningStory);
+  game.RunTicks(60);
+  EXPECT_EQ(Effects().Family(), efStory);
+  EXPECT_GT(game.PixelsTheDecorationChanges(kWholeFrame), 4000) << "scratches, specks and dust";
+  game.CaptureFrame("effects-story");
 }
 
 }  // namespace

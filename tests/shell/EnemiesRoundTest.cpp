@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "shell/RoundFixture.h"
@@ -141,6 +142,24 @@ TEST_F(EnemyPictures, TheMonsterWalksAbsorbsAndFalls) {
   ASSERT_TRUE(RunUntil(100, [&] { return boss.Grounded(); }));
   game.RunTicks(10);
   game.CaptureFrame("enemy-boss-dead");
+}
+
+TEST_F(EnemyPictures, AFruitThatHitsTheMonsterThrowsStarsWhereItHits) {
+  Start(BossLevel());
+  std::optional<TPoint> hit;
+  const auto check = Form().RoundPlay->Falling->OnMonsterHitCheck;
+  Form().RoundPlay->Falling->OnMonsterHitCheck = [&](TPoint fruit, bool& hitting, bool& absorbing) {
+    check(fruit, hitting, absorbing);
+    if (hitting && !absorbing && !hit) hit = fruit;
+  };
+  ASSERT_TRUE(RunUntil(6000, [&] {
+    if (!hit) game.Driver().MakeHintMove();
+    return hit.has_value();
+  }));
+  game.RunTicks(6);
+  const int stars = game.PixelsTheDecorationChanges({hit->X - 60, hit->Y - 60, hit->X + 110, hit->Y + 110});
+  EXPECT_GT(stars, 800) << "stars fly off where the fruit struck";
+  game.CaptureFrame("effects-monster-hit");
 }
 
 }  // namespace

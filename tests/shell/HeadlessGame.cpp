@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/EffectsMode.h"
 #include "platform/PngWriter.h"
 #include "platform/SilentAudioDevice.h"
 #include "progress/PlayerFiles.h"
@@ -126,6 +127,37 @@ int THeadlessGame::TimesPlayed(const std::string& name) {
   for (const auto& load : device.Loads) names[load.Handle] = load.File.stem().string();
   return static_cast<int>(std::count_if(device.Plays.begin(), device.Plays.end(),
                                         [&](const auto& play) { return names[play.Handle] == name; }));
+}
+
+namespace {
+
+int ChangedPixels(const TRgbaImage& a, const TRgbaImage& b, TFrameRect rect) {
+  int changed = 0;
+  for (int y = std::max(rect.Top, 0); y <= std::min(rect.Bottom, a.Height - 1); ++y)
+    for (int x = std::max(rect.Left, 0); x <= std::min(rect.Right, a.Width - 1); ++x) {
+      const std::uint8_t* p = a.At(x, y);
+      const std::uint8_t* q = b.At(x, y);
+      changed += std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]) > 24;
+    }
+  return changed;
+}
+
+}  // namespace
+
+int THeadlessGame::PixelsTheDecorationChanges(TFrameRect rect) {
+  IScreenDevice* device = Form().OmegaScreen1->Device();
+  if (!device) return 0;
+  const bool wasOff = ReducedDecoration;
+  ReducedDecoration = true;
+  FDriver->DrawTick();
+  const std::optional<TRgbaImage> first = device->ReadFrame();
+  FDriver->DrawTick();
+  const std::optional<TRgbaImage> second = device->ReadFrame();
+  ReducedDecoration = wasOff;
+  const std::optional<TRgbaImage> decorated = Frame();
+  if (!first || !second || !decorated) return 0;
+  // What moves from one tick to the next anyway is not the decoration's.
+  return std::max(0, ChangedPixels(*second, *decorated, rect) - ChangedPixels(*first, *second, rect));
 }
 
 fs::path THeadlessGame::CaptureFrame(const std::string& name) {

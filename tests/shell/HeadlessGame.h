@@ -9,6 +9,7 @@
 #include "platform/HeadlessScreenDevice.h"
 #include "platform/Platform.h"
 #include "shell/FormMain.h"
+#include "shell/FramePixels.h"
 #include "shell/HeadlessDriver.h"
 
 namespace qm::testing {
@@ -100,6 +101,10 @@ class THeadlessGame {
   // The frame of the last tick run (rendering games only). Ticks are run
   // without rasterising; reading a frame draws one tick more.
   std::optional<TRgbaImage> Frame();
+  // How many pixels of the rectangle the decorative effects change, less
+  // what changes from tick to tick without them: three ticks drawn, the
+  // last with them (rendering games only).
+  int PixelsTheDecorationChanges(TFrameRect rect);
   // Saves the frame under the tests' output folder; returns its path.
   std::filesystem::path CaptureFrame(const std::string& name);
 

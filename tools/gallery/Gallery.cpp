@@ -372,9 +372,12 @@ bool TGallery::IslandRound(int island, int level) {
   FDriver->Tick(60);
   Shot("round-" + name);
   if (level != 1) {
-    // A piece thrown at the guardian: the stars of the hit.
-    const TPoint guardian = form.CurrentBoss().Anchor();
-    form.Effects->HitStars->BurstAt(float(guardian.X), float(guardian.Y));
+    // A piece thrown at the guardian: the stars of the hit, where a piece
+    // falling on its head would strike.
+    const TBossMonster& guardian = form.CurrentBoss();
+    const TBossShape& shape = guardian.Shape();
+    form.Effects->HitStars->BurstAt(float(guardian.X()) + float(shape.HitLeftAdd + shape.HitRightAdd) / 2,
+                                    float(guardian.Y()) + float(shape.HitTopAdd));
     FDriver->Tick(6);
     Shot("guardian-hit-" + std::to_string(island));
   }
