@@ -96,7 +96,8 @@ void TComicStripsBase::ResetZoom() {
   FTop = ReducedEffectsMode ? 0 : PictureTop;
   if (FStory != kOwnStory) return;
   FScale = 1;
-  FScaleStep = ReducedEffectsMode ? 0 : ZoomStep;
+  // A player who reduced the effects sees the pictures stand still.
+  FScaleStep = DecorationOff() ? 0 : ZoomStep;
 }
 
 void TComicStripsBase::Start(int story) {
@@ -125,8 +126,10 @@ void TComicStripsBase::Skip() {
 }
 
 void TComicStripsBase::StepFade() {
+  // Reduced effects make the fades between pictures short.
+  const int step = DecorationOff() ? 2 * FadeStep : FadeStep;
   if (FFadingOut) {
-    FBrightness -= FadeStep;
+    FBrightness -= step;
     if (FBrightness > 0) return;
     FBrightness = 0;
     if (FStrip >= FParams.StripCount) {
@@ -142,7 +145,7 @@ void TComicStripsBase::StepFade() {
     if (OnStripChange) OnStripChange(*this, FStrip);
     RequestVoice(FStrip);
   } else {
-    FBrightness = std::min(FBrightness + FadeStep, 255);
+    FBrightness = std::min(FBrightness + step, 255);
   }
 }
 

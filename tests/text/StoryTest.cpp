@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/EffectsMode.h"
 #include "text/ComicStrips.h"
 #include "text/NarrationText.h"
 #include "text/SpriteRecorder.h"
@@ -112,6 +113,18 @@ TEST_F(Story, ABlackRectFadesEachStripInAndOutInTwentySixFrames) {
   show.UpdateAndDraw();
   EXPECT_EQ(show.CurrentStrip(), 2);
   EXPECT_EQ(BlackRectAlpha(show), 255);
+}
+
+TEST_F(Story, WithReducedEffectsThePicturesStandStillAndFadeInHalfTheTime) {
+  screen.AddPicture("BlackRect", 683, 384);
+  ReducedDecoration = true;
+  TComicStrips show;
+  Begin(show);
+  Frames(show, 13);
+  EXPECT_EQ(BlackRectAlpha(show), 0);
+  Frames(show, 100);
+  EXPECT_EQ(show.Scale(), 1.0f) << "no slow zoom";
+  ReducedDecoration = false;
 }
 
 TEST_F(Story, SkippingFinishesTheShowOnceAndSilencesIt) {
