@@ -30,6 +30,9 @@ struct TPngWriteStructs {
 bool WriteRows(png_structp png, png_infop info, std::FILE* file, int width, int height, png_bytepp rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_init_io(png, file);
+  // Screenshots and gallery frames: quick to write matters more than the
+  // last tenth of their size.
+  png_set_compression_level(png, 3);
   png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
