@@ -314,6 +314,14 @@ std::string TCatalogueImage::FileName() const { return Name + (Format == TImageF
 
 std::string TCatalogueImage::RelativePath() const { return Folder + "/" + FileName(); }
 
+std::string PathAtDensity(const std::string& relativePath, int density) {
+  const std::string_view images = folder::Images;
+  const bool inImages = relativePath.compare(0, images.size(), images) == 0 &&
+                        (relativePath.size() == images.size() || relativePath[images.size()] == '/');
+  if (density != 2 || !inImages) return relativePath;
+  return std::string(folder::ImagesAtDensity2) + relativePath.substr(images.size());
+}
+
 std::string CreatureFolder(int creatureKind) {
   return "Images/Creatures/" + std::string(kCreatureFolders.at(std::size_t(creatureKind)));
 }

@@ -40,7 +40,14 @@ inline constexpr std::string_view Ending = "Images/Ending";
 inline constexpr std::string_view EndingReduced = "Images/EndingW10";
 inline constexpr std::string_view Menu = "Images/Menu";
 inline constexpr std::string_view Board = "Images/Board";
+// The same pictures drawn at twice the size, for large screens, in the same
+// folders below this one.
+inline constexpr std::string_view ImagesAtDensity2 = "Images2x";
 }  // namespace folder
+
+// Where a picture of the "Images" tree lies in the set of a density (1 or
+// 2): "Images/Menu/MenuBG.jpg" at 2 is "Images2x/Menu/MenuBG.jpg".
+std::string PathAtDensity(const std::string& relativePath, int density);
 
 // Creature folder names by creature kind 0..4 (dragon, demon, warg,
 // griffin, spider), below "Images/Creatures/".

@@ -2,6 +2,7 @@
 
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -10,9 +11,20 @@
 
 namespace contentgen {
 
+namespace {
+int gDensity = 1;
+}  // namespace
+
+void SetDensity(int density) { gDensity = std::max(1, density); }
+int Density() { return gDensity; }
+
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
+    : width_(width),
+      height_(height),
+      density_(gDensity),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * density_, height * density_)),
       cr_(cairo_create(surface_)) {
+  cairo_scale(cr_, density_, density_);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GOOD);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -39,8 +51,9 @@ void Canvas::SaveJpeg(const std::filesystem::path& file, int quality) const {
   info.err = jpeg_std_error(&errors);
   jpeg_create_compress(&info);
   jpeg_stdio_dest(&info, out);
-  info.image_width = JDIMENSION(width_);
-  info.image_height = JDIMENSION(height_);
+  const int width = width_ * density_, height = height_ * density_;
+  info.image_width = JDIMENSION(width);
+  info.image_height = JDIMENSION(height);
   info.input_components = 3;
   info.in_color_space = JCS_RGB;
   jpeg_set_defaults(&info);
@@ -50,10 +63,10 @@ void Canvas::SaveJpeg(const std::filesystem::path& file, int quality) const {
   // JPEGs are opaque: whatever is transparent shows as white.
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
-  std::vector<JSAMPLE> row(std::size_t(width_) * 3);
-  for (int y = 0; y < height_; ++y) {
+  std::vector<JSAMPLE> row(std::size_t(width) * 3);
+  for (int y = 0; y < height; ++y) {
     const auto* px = reinterpret_cast<const std::uint32_t*>(data + std::size_t(y) * stride);
-    for (int x = 0; x < width_; ++x) {
+    for (int x = 0; x < width; ++x) {
       const std::uint32_t p = px[x];
       const unsigned a = p >> 24;
       const unsigned white = 255 - a;  // premultiplied colour over white
@@ -187,6 +200,11 @@ void ForEachPattern(Canvas& canvas, int columns, int rows,
 }
 
 void Desaturate(cairo_surface_t* surface, int x, int y, int w, int h, double lighten) {
+  const int d = Density();
+  x *= d;
+  y *= d;
+  w *= d;
+  h *= d;
   cairo_surface_flush(surface);
   unsigned char* data = cairo_image_surface_get_data(surface);
   const int stride = cairo_image_surface_get_stride(surface);

@@ -21,7 +21,14 @@ constexpr Rgb Hex(std::uint32_t v) {
   return {((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0};
 }
 
-// A picture being drawn: an ARGB surface and its context.
+// How many pixels a picture has for each unit of its size: 1 for the
+// pictures the game draws at the frame's own size, 2 for the set it draws on
+// large screens. Painters draw in units and never see the difference.
+void SetDensity(int density);
+int Density();
+
+// A picture being drawn: an ARGB surface of the density's pixels and its
+// context, scaled so that painters draw in units of the picture's size.
 class Canvas {
  public:
   Canvas(int width, int height);
@@ -31,6 +38,7 @@ class Canvas {
 
   cairo_t* Cr() const { return cr_; }
   cairo_surface_t* Surface() const { return surface_; }
+  // In units, whatever the density.
   int Width() const { return width_; }
   int Height() const { return height_; }
 
@@ -38,7 +46,8 @@ class Canvas {
   void SaveJpeg(const std::filesystem::path& file, int quality = 85) const;
 
  private:
-  int width_, height_;
+  int width_, height_;  // units
+  int density_;
   cairo_surface_t* surface_;
   cairo_t* cr_;
 };
@@ -79,7 +88,8 @@ void OutlinedText(cairo_t* cr, std::string_view text, double cx, double cy, doub
 void ForEachPattern(Canvas& canvas, int columns, int rows,
                     const std::function<void(cairo_t*, int pattern, double w, double h)>& draw);
 
-// Turns a rectangle of the surface to grey and lightens it (disabled looks).
+// Turns a rectangle of the surface, in units, to grey and lightens it
+// (disabled looks).
 void Desaturate(cairo_surface_t* surface, int x, int y, int w, int h, double lighten = 0.25);
 
 }  // namespace contentgen

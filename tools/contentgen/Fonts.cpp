@@ -10,6 +10,7 @@
 #include <string>
 
 #include "FontMetrics.h"
+#include "engine/ImageCatalogue.h"
 
 namespace contentgen {
 namespace {
@@ -110,12 +111,16 @@ double FitSize(cairo_t* cr, const TFontSheet& sheet, const std::vector<TGlyph>& 
   return size;
 }
 
-void DrawSheet(const std::filesystem::path& file, const TFontSheet& sheet,
-               const std::vector<TGlyph>& glyphs, int (*baseOf)(std::uint8_t)) {
+// The sheet's cells stay where they are at every density: the game finds
+// each letter by its cell, counted in units.
+void DrawSheet(const std::filesystem::path& file, const TFontSheet& sheet, const std::vector<TGlyph>& glyphs,
+               int (*baseOf)(std::uint8_t), int density) {
   const int width = sheet.Columns * sheet.CellWidth;
   const int height = sheet.Rows * sheet.CellHeight;
-  TSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height), cairo_surface_destroy);
+  TSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * density, height * density),
+                   cairo_surface_destroy);
   TContext cr(cairo_create(surface.get()), cairo_destroy);
+  cairo_scale(cr.get(), density, density);
 
   double baseline = 0;
   const double size = FitSize(cr.get(), sheet, glyphs, &baseline);
@@ -162,10 +167,12 @@ void DrawSheet(const std::filesystem::path& file, const TFontSheet& sheet,
 }  // namespace
 
 void GenerateFonts(const std::filesystem::path& programFolder) {
-  const auto images = programFolder / "Images";
-  std::filesystem::create_directories(images);
-  DrawSheet(images / kNormalSheet.FileName, kNormalSheet, NormalGlyphs(), NormalBase);
-  DrawSheet(images / kCommentSheet.FileName, kCommentSheet, CommentGlyphs(), CommentBase);
+  for (int density : {1, 2}) {
+    const auto images = programFolder / qm::PathAtDensity(std::string(qm::folder::Images), density);
+    std::filesystem::create_directories(images);
+    DrawSheet(images / kNormalSheet.FileName, kNormalSheet, NormalGlyphs(), NormalBase, density);
+    DrawSheet(images / kCommentSheet.FileName, kCommentSheet, CommentGlyphs(), CommentBase, density);
+  }
 }
 
 }  // namespace contentgen

@@ -29,21 +29,25 @@ void GeneratePictures(const std::filesystem::path& programFolder) {
   RegisterCharacterPainters(registry);
   RegisterEffectPainters(registry);
 
-  std::size_t index = 0;
-  for (const auto& image : qm::ImageCatalogue()) {
-    if (image.Name == qm::img::GlobalFontWhite || image.Name == qm::img::CommentFont) continue;
-    if (!InSample(image.RelativePath(), index++)) continue;
-    const Painter* painter = registry.Find(image);
-    if (!painter) throw std::runtime_error("no painter for " + image.RelativePath());
-    Canvas canvas(image.Width, image.Height);
-    (*painter)(canvas, image);
-    const auto file = programFolder / image.RelativePath();
-    std::filesystem::create_directories(file.parent_path());
-    if (image.Format == qm::TImageFormat::Jpeg)
-      canvas.SaveJpeg(file);
-    else
-      canvas.SavePng(file);
+  for (int density : {1, 2}) {
+    SetDensity(density);
+    std::size_t index = 0;
+    for (const auto& image : qm::ImageCatalogue()) {
+      if (image.Name == qm::img::GlobalFontWhite || image.Name == qm::img::CommentFont) continue;
+      if (!InSample(image.RelativePath(), index++)) continue;
+      const Painter* painter = registry.Find(image);
+      if (!painter) throw std::runtime_error("no painter for " + image.RelativePath());
+      Canvas canvas(image.Width, image.Height);
+      (*painter)(canvas, image);
+      const auto file = programFolder / qm::PathAtDensity(image.RelativePath(), density);
+      std::filesystem::create_directories(file.parent_path());
+      if (image.Format == qm::TImageFormat::Jpeg)
+        canvas.SaveJpeg(file);
+      else
+        canvas.SavePng(file);
+    }
   }
+  SetDensity(1);
 }
 
 }  // namespace contentgen
