@@ -100,7 +100,7 @@ void SoftwareScreen(benchmark::State& state, float degrees, bool empty = false, 
   sdl->AlwaysSdlRenderer = sdlRenderer;
   {
     auto screen = MainWindowScreen(*platform);
-    TTextureId texture = screen->Device()->CreateTexture(64, 64, SpritePicture());
+    TTextureId texture = screen->Device()->CreateTexture(64, 64, SpritePicture(), 1);
     DrawFrames(state, *screen, empty ? std::vector<TOmegaRenderer>{} : Sprites(texture, degrees));
   }
 }
@@ -117,7 +117,7 @@ void NullScreen(benchmark::State& state, float degrees) {
   auto screen = MainWindowScreen(*platform);
   auto* device = static_cast<THeadlessScreenDevice*>(screen->Device());
   device->RecordQuads = false;
-  TTextureId texture = device->CreateTexture(64, 64, SpritePicture());
+  TTextureId texture = device->CreateTexture(64, 64, SpritePicture(), 1);
   DrawFrames(state, *screen, Sprites(texture, degrees));
   benchmark::DoNotOptimize(device->QuadsDrawn);
 }

@@ -12,9 +12,9 @@ bool THeadlessScreenDevice::Reset(const TPresentParameters& params) {
   return true;
 }
 
-TTextureId THeadlessScreenDevice::CreateTexture(int width, int height, const TRgbaImage&) {
+TTextureId THeadlessScreenDevice::CreateTexture(int width, int height, const TRgbaImage&, int density) {
   TTextureId id = FNextTexture++;
-  Textures[id] = {width, height};
+  Textures[id] = {width, height, density};
   return id;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/ScreenDevice.h"
@@ -23,7 +24,7 @@ class THeadlessScreenDevice : public IScreenDevice {
 
   TCooperativeLevel TestCooperativeLevel() override { return CooperativeLevel; }
   bool Reset(const TPresentParameters& params) override;
-  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) override;
+  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture, int density) override;
   void DestroyTexture(TTextureId texture) override { Textures.erase(texture); }
   std::uint32_t TextureGeneration() const override { return Generation; }
   void BeginScene() override { ++ScenesBegun; }
@@ -54,7 +55,11 @@ class THeadlessScreenDevice : public IScreenDevice {
   TBlendFactor Source = TBlendFactor::SrcAlpha, Destination = TBlendFactor::InvSrcAlpha;
   bool Linear = false;
   TTextureId BoundTexture = NoTexture;
-  std::map<TTextureId, std::pair<int, int>> Textures;  // id -> texture size
+  struct TTextureMade {
+    int Width, Height, Density;
+    std::pair<int, int> Size() const { return {Width, Height}; }
+  };
+  std::map<TTextureId, TTextureMade> Textures;
   std::vector<TDrawnQuad> Quads;                        // since the last Clear
   std::uint16_t GammaRamp[3][256] = {};
 

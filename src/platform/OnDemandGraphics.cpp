@@ -11,8 +11,8 @@ class TOnDemandDevice : public IScreenDevice {
 
   TCooperativeLevel TestCooperativeLevel() override { return FReal->TestCooperativeLevel(); }
   bool Reset(const TPresentParameters& params) override { return FReal->Reset(params); }
-  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) override {
-    return FReal->CreateTexture(width, height, picture);
+  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture, int density) override {
+    return FReal->CreateTexture(width, height, picture, density);
   }
   void DestroyTexture(TTextureId texture) override { FReal->DestroyTexture(texture); }
   std::uint32_t TextureGeneration() const override { return FReal->TextureGeneration(); }

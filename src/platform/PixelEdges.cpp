@@ -24,4 +24,12 @@ void ToPixelEdges(const TScreenVertex (&v)[4], int textureWidth, int textureHeig
   exact[3].Y += alongY;
 }
 
+void ScaleToOutput(TScreenVertex (&vertices)[4], float scale) {
+  if (scale == 1) return;
+  for (TScreenVertex& v : vertices) {
+    v.X *= scale;
+    v.Y *= scale;
+  }
+}
+
 }  // namespace qm

@@ -12,4 +12,7 @@ namespace qm {
 // textureWidth and textureHeight are the sizes its coordinates count in.
 void ToPixelEdges(const TScreenVertex (&vertices)[4], int textureWidth, int textureHeight, TScreenVertex (&exact)[4]);
 
+// Frame units to output pixels, for a device drawing scale pixels to a unit.
+void ScaleToOutput(TScreenVertex (&vertices)[4], float scale);
+
 }  // namespace qm

@@ -31,9 +31,13 @@ struct TScreenVertex {
   float U = 0, V = 0;
 };
 
+// Width and Height are the frame's, in the units every quad counts in; the
+// device draws Scale output pixels for each of them (at 2, a 1366 x 768
+// frame is drawn 2732 x 1536), so large screens get every pixel's worth.
 struct TPresentParameters {
   int Width = 800;
   int Height = 600;
+  float Scale = 1;
   bool Windowed = true;
   int Bpp = 32;
   int BackBufferCount = 1;
@@ -60,8 +64,10 @@ class IScreenDevice {
   virtual bool Reset(const TPresentParameters& params) = 0;
 
   // Textures hold the picture at their top-left corner; their size is the
-  // caller's (power-of-two) choice.
-  virtual TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) = 0;
+  // caller's (power-of-two) choice, in units. A picture of density 2 has two
+  // pixels for every unit of that size each way: the same picture drawn
+  // twice as fine.
+  virtual TTextureId CreateTexture(int width, int height, const TRgbaImage& picture, int density) = 0;
   virtual void DestroyTexture(TTextureId texture) = 0;
   // Changes when a real device loss took every texture with it; owners of
   // textures then make theirs again (a mode switch keeps them).
@@ -80,7 +86,8 @@ class IScreenDevice {
   virtual void DrawQuad(const TScreenVertex (&vertices)[4]) = 0;
   virtual void SetGammaRamp(const std::uint16_t (&ramp)[3][256]) = 0;
 
-  // The last presented frame, exactly as drawn, at back-buffer size.
+  // The last presented frame, exactly as drawn, at back-buffer size times
+  // the scale.
   virtual std::optional<TRgbaImage> ReadFrame() = 0;
 };
 

@@ -87,13 +87,16 @@ bool TSdlScreenDevice::MakeWhite() {
 
 bool TSdlScreenDevice::MakeTarget() {
   if (FTarget) SDL_DestroyTexture(FTarget);
-  FTarget = SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, FParams.Width,
-                              FParams.Height);
+  FTarget = SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, OutputWidth(),
+                              OutputHeight());
   if (!FTarget) return false;
   SDL_SetTextureBlendMode(FTarget, SDL_BLENDMODE_NONE);
   SDL_SetTextureScaleMode(FTarget, SDL_ScaleModeLinear);
   return true;
 }
+
+int TSdlScreenDevice::OutputWidth() const { return std::max(1, int(std::lround(FParams.Width * FParams.Scale))); }
+int TSdlScreenDevice::OutputHeight() const { return std::max(1, int(std::lround(FParams.Height * FParams.Scale))); }
 
 TCooperativeLevel TSdlScreenDevice::TestCooperativeLevel() {
   return FDeviceReset ? TCooperativeLevel::clNotReset : TCooperativeLevel::clOk;
@@ -108,7 +111,8 @@ bool TSdlScreenDevice::Reset(const TPresentParameters& params) {
     FTextures.clear();
     ++FGeneration;
   }
-  const bool resized = params.Width != FParams.Width || params.Height != FParams.Height;
+  const bool resized =
+      params.Width != FParams.Width || params.Height != FParams.Height || params.Scale != FParams.Scale;
   FParams = params;
   const bool white = lost || !FWhite ? MakeWhite() : true;
   const bool target = lost || resized || !FTarget ? MakeTarget() : true;
@@ -117,11 +121,12 @@ bool TSdlScreenDevice::Reset(const TPresentParameters& params) {
   return white && target;
 }
 
-TTextureId TSdlScreenDevice::CreateTexture(int width, int height, const TRgbaImage& picture) {
+TTextureId TSdlScreenDevice::CreateTexture(int width, int height, const TRgbaImage& picture, int density) {
   // Only the picture is kept: the padding up to the size asked for would
   // never be drawn, and on a large picture it doubles the memory.
-  const int columns = std::clamp(picture.Width, 1, std::max(width, 1));
-  const int rows = std::clamp(picture.Height, 1, std::max(height, 1));
+  density = std::max(density, 1);
+  const int columns = std::clamp(picture.Width, 1, std::max(width, 1) * density);
+  const int rows = std::clamp(picture.Height, 1, std::max(height, 1) * density);
   SDL_Texture* texture = SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, columns, rows);
   if (!texture) return NoTexture;
   if (picture.Width >= columns && picture.Height >= rows) {
@@ -131,7 +136,7 @@ TTextureId TSdlScreenDevice::CreateTexture(int width, int height, const TRgbaIma
     SDL_UpdateTexture(texture, nullptr, clear.data(), columns * 4);
   }
   TTextureId id = FNextTexture++;
-  FTextures[id] = TTexture{texture, std::max(width, 1), std::max(height, 1), columns, rows};
+  FTextures[id] = TTexture{texture, std::max(width, 1), std::max(height, 1), columns, rows, density};
   return id;
 }
 
@@ -144,7 +149,7 @@ void TSdlScreenDevice::DestroyTexture(TTextureId id) {
 
 TSdlScreenDevice::TTexture TSdlScreenDevice::TextureFor(TTextureId id) {
   auto it = FTextures.find(id);
-  return it == FTextures.end() ? TTexture{FWhite, 1, 1, 1, 1} : it->second;
+  return it == FTextures.end() ? TTexture{FWhite, 1, 1, 1, 1, 1} : it->second;
 }
 
 void TSdlScreenDevice::BeginScene() { SDL_SetRenderTarget(FRenderer, FTarget); }
@@ -170,12 +175,16 @@ void TSdlScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
   // has no picture pixels to line up, so it is drawn as given.
   const TTexture texture = TextureFor(FBound);
   SDL_SetTextureBlendMode(texture.Sdl, SDL_BlendMode(FBlendMode));
-  SDL_SetTextureScaleMode(texture.Sdl, FLinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  // A picture drawn at other than its own density is filtered, as the
+  // whole frame was when it was stretched to the window.
+  const bool linear = FLinear || (texture.Sdl != FWhite && float(texture.Density) != FParams.Scale);
+  SDL_SetTextureScaleMode(texture.Sdl, linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   TScreenVertex exact[4];
   if (texture.Sdl == FWhite)
     std::copy(std::begin(vertices), std::end(vertices), std::begin(exact));
   else
     ToPixelEdges(vertices, texture.Width, texture.Height, exact);
+  ScaleToOutput(exact, FParams.Scale);
   if (!DrawSprite(texture, exact)) DrawGeometry(texture, exact);
 }
 
@@ -195,7 +204,7 @@ bool TSdlScreenDevice::DrawSprite(const TTexture& texture, const TScreenVertex (
   float width = std::hypot(ax, ay), height = std::hypot(bx, by);
   if (width <= 0 || height <= 0) return true;
 
-  const int textureWidth = texture.Width, textureHeight = texture.Height;
+  const int textureWidth = texture.Width * texture.Density, textureHeight = texture.Height * texture.Density;
   TSpriteCut cut;
   cut.Source = SDL_Rect{int(std::lround(std::min(v[0].U, v[1].U) * textureWidth)),
                         int(std::lround(std::min(v[0].V, v[3].V) * textureHeight)),
@@ -206,7 +215,8 @@ bool TSdlScreenDevice::DrawSprite(const TTexture& texture, const TScreenVertex (
   cut.Bottom = height;
   float along[2] = {ax / width, ay / width}, down[2] = {bx / height, by / height};
   bool textureFlippedH = v[1].U < v[0].U, textureFlippedV = v[3].V < v[0].V;
-  if (width > 2.0f * (FParams.Width + FParams.Height) || height > 2.0f * (FParams.Width + FParams.Height)) {
+  const float frameSides = float(OutputWidth() + OutputHeight());
+  if (width > 2.0f * frameSides || height > 2.0f * frameSides) {
     // Turning a sprite many times the frame's size would build a picture
     // of that size; only the part over the frame is drawn.
     if (!CropToFrame(v[0].X, v[0].Y, along, down, textureFlippedH, textureFlippedV, cut)) return true;
@@ -237,8 +247,8 @@ bool TSdlScreenDevice::CropToFrame(float originX, float originY, const float (&a
                                    bool flippedH, bool flippedV, TSpriteCut& cut) const {
   // The frame's corners in the sprite's own axes (s along, t down).
   float sMin = cut.Right, sMax = 0, tMin = cut.Bottom, tMax = 0;
-  const float corners[4][2] = {{0, 0}, {float(FParams.Width), 0}, {0, float(FParams.Height)},
-                               {float(FParams.Width), float(FParams.Height)}};
+  const float frameRight = float(OutputWidth()), frameBottom = float(OutputHeight());
+  const float corners[4][2] = {{0, 0}, {frameRight, 0}, {0, frameBottom}, {frameRight, frameBottom}};
   for (const auto& corner : corners) {
     float dx = corner[0] - originX, dy = corner[1] - originY;
     float sValue = dx * along[0] + dy * along[1], tValue = dx * down[0] + dy * down[1];
@@ -268,14 +278,14 @@ bool TSdlScreenDevice::CropToFrame(float originX, float originY, const float (&a
 
 void TSdlScreenDevice::DrawGeometry(const TTexture& texture, const TScreenVertex (&vertices)[4]) {
   std::vector<TScreenVertex> polygon(std::begin(vertices), std::end(vertices));
-  if (ReachesOutside(polygon, FParams.Width, FParams.Height)) {
-    polygon = ClipPolygon(polygon, 0.0f, 0.0f, float(FParams.Width), float(FParams.Height));
+  if (ReachesOutside(polygon, OutputWidth(), OutputHeight())) {
+    polygon = ClipPolygon(polygon, 0.0f, 0.0f, float(OutputWidth()), float(OutputHeight()));
     if (polygon.size() < 3) return;
   }
   // Coordinates count in the size asked for; the texture holds only the
   // picture.
-  const float scaleU = float(texture.Width) / float(texture.ActualWidth);
-  const float scaleV = float(texture.Height) / float(texture.ActualHeight);
+  const float scaleU = float(texture.Width * texture.Density) / float(texture.ActualWidth);
+  const float scaleV = float(texture.Height * texture.Density) / float(texture.ActualHeight);
   std::vector<SDL_Vertex> geometry(polygon.size());
   for (std::size_t i = 0; i < polygon.size(); ++i) {
     geometry[i].position = SDL_FPoint{polygon[i].X, polygon[i].Y};
@@ -307,7 +317,7 @@ void TSdlScreenDevice::SetGammaRamp(const std::uint16_t (&ramp)[3][256]) {
 
 std::optional<TRgbaImage> TSdlScreenDevice::ReadFrame() {
   if (!FTarget) return std::nullopt;
-  TRgbaImage frame(FParams.Width, FParams.Height);
+  TRgbaImage frame(OutputWidth(), OutputHeight());
   SDL_Texture* previous = SDL_GetRenderTarget(FRenderer);
   SDL_SetRenderTarget(FRenderer, FTarget);
   int result = SDL_RenderReadPixels(FRenderer, nullptr, SDL_PIXELFORMAT_ABGR8888, frame.Pixels.data(), frame.Width * 4);

@@ -17,7 +17,7 @@ namespace qm {
 class TSdlWindow;
 
 // Draws through an SDL renderer into a render target of the back buffer's
-// size, then shows that target letterboxed in the window. Reading the frame
+// size times the scale, then shows that target letterboxed in the window. Reading the frame
 // back therefore gives exactly what the game drew.
 // SDL's pixel centres lie at +0.5, so each textured quad is taken back to
 // the picture's own edges (see PixelEdges.h). Textures are made at the
@@ -32,7 +32,7 @@ class TSdlScreenDevice : public IScreenDevice {
 
   TCooperativeLevel TestCooperativeLevel() override;
   bool Reset(const TPresentParameters& params) override;
-  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) override;
+  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture, int density) override;
   void DestroyTexture(TTextureId texture) override;
   std::uint32_t TextureGeneration() const override { return FGeneration; }
   void BeginScene() override;
@@ -47,14 +47,19 @@ class TSdlScreenDevice : public IScreenDevice {
   std::optional<TRgbaImage> ReadFrame() override;
 
  private:
-  // A texture, the size its coordinates count in and the size it really has.
+  // A texture, the size its coordinates count in (units), the size it
+  // really has (pixels) and its pixels per unit.
   struct TTexture {
     SDL_Texture* Sdl = nullptr;
     int Width = 1;
     int Height = 1;
     int ActualWidth = 1;
     int ActualHeight = 1;
+    int Density = 1;
   };
+  // The render target's size: the frame's times the scale.
+  int OutputWidth() const;
+  int OutputHeight() const;
 
   static int WatchEvents(void* self, SDL_Event* event);
   // The render target and the white texture for solid fills; false when

@@ -34,19 +34,27 @@ std::optional<std::uint32_t> UniformPixel(const TPixelSurface& picture) {
 }  // namespace
 
 TSoftwareScreenDevice::TSoftwareScreenDevice(const TPresentParameters& params)
-    : FFrame(params.Width, params.Height), FSampled(kSampledTexels) {}
+    : FFrame(FrameFor(params)), FScale(params.Scale), FSampled(kSampledTexels) {}
+
+TPixelSurface TSoftwareScreenDevice::FrameFor(const TPresentParameters& params) {
+  return TPixelSurface(std::max(1, int(std::lround(params.Width * params.Scale))),
+                       std::max(1, int(std::lround(params.Height * params.Scale))));
+}
 
 bool TSoftwareScreenDevice::Reset(const TPresentParameters& params) {
-  if (params.Width != FFrame.Width || params.Height != FFrame.Height) FFrame = TPixelSurface(params.Width, params.Height);
+  TPixelSurface frame = FrameFor(params);
+  if (frame.Width != FFrame.Width || frame.Height != FFrame.Height) FFrame = std::move(frame);
+  FScale = params.Scale;
   return true;
 }
 
-TTextureId TSoftwareScreenDevice::CreateTexture(int width, int height, const TRgbaImage& picture) {
+TTextureId TSoftwareScreenDevice::CreateTexture(int width, int height, const TRgbaImage& picture, int density) {
   // Only the picture is kept: the padding up to the size asked for is never
   // drawn.
-  const int columns = std::clamp(picture.Width, 1, std::max(width, 1));
-  const int rows = std::clamp(picture.Height, 1, std::max(height, 1));
-  TTexture texture{TPixelSurface(columns, rows), std::max(width, 1), std::max(height, 1), std::nullopt};
+  density = std::max(density, 1);
+  const int columns = std::clamp(picture.Width, 1, std::max(width, 1) * density);
+  const int rows = std::clamp(picture.Height, 1, std::max(height, 1) * density);
+  TTexture texture{TPixelSurface(columns, rows), std::max(width, 1), std::max(height, 1), density, std::nullopt};
   for (int y = 0; y < std::min(rows, picture.Height); ++y)
     for (int x = 0; x < std::min(columns, picture.Width); ++x) {
       const std::uint8_t* p = picture.At(x, y);
@@ -87,12 +95,18 @@ void TSoftwareScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
     ToPixelEdges(vertices, texture->Width, texture->Height, exact);
   else
     std::copy(std::begin(vertices), std::end(vertices), std::begin(exact));
+  ScaleToOutput(exact, FScale);
+  // A picture drawn at other than its own density is filtered.
+  const bool linear = FLinear || (texture && float(texture->Density) != FScale);
   const TPixelSurface* pixels = texture ? &texture->Pixels : nullptr;
+  const int texels = texture ? texture->Density : 1;
   if (!IsSprite(exact)) {
-    DrawGouraudQuad(FFrame, pixels, texture ? texture->Width : 1, texture ? texture->Height : 1, exact, FLinear, FBlend);
+    DrawGouraudQuad(FFrame, pixels, texture ? texture->Width * texels : 1, texture ? texture->Height * texels : 1,
+                    exact, linear, FBlend);
     return;
   }
-  const float width = texture ? float(texture->Width) : 1, height = texture ? float(texture->Height) : 1;
+  const float width = texture ? float(texture->Width * texels) : 1;
+  const float height = texture ? float(texture->Height * texels) : 1;
   TSpriteQuad quad{exact[0].X,          exact[0].Y,          exact[1].X,         exact[1].Y,
                    exact[3].X,          exact[3].Y,          exact[0].U * width, exact[0].V * height,
                    exact[1].U * width,  exact[3].V * height, exact[0].Color};
@@ -101,7 +115,7 @@ void TSoftwareScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
     quad.Color = Tinted(*texture->Uniform, quad.Color);
     pixels = nullptr;
   }
-  DrawSprite(FFrame, {pixels, FBound, Shortcuts.KeepSampled ? &FSampled : nullptr, Shortcuts.Raster}, quad, FLinear,
+  DrawSprite(FFrame, {pixels, FBound, Shortcuts.KeepSampled ? &FSampled : nullptr, Shortcuts.Raster}, quad, linear,
              FBlend);
 }
 

@@ -32,7 +32,7 @@ class TSoftwareScreenDevice : public IScreenDevice {
 
   TCooperativeLevel TestCooperativeLevel() override { return TCooperativeLevel::clOk; }
   bool Reset(const TPresentParameters& params) override;
-  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture) override;
+  TTextureId CreateTexture(int width, int height, const TRgbaImage& picture, int density) override;
   void DestroyTexture(TTextureId texture) override;
   std::uint32_t TextureGeneration() const override { return 0; }
   void BeginScene() override {}
@@ -47,17 +47,22 @@ class TSoftwareScreenDevice : public IScreenDevice {
   std::optional<TRgbaImage> ReadFrame() override;
 
  private:
-  // The picture's pixels; its coordinates count in the size asked for.
+  // The picture's pixels; its coordinates count in the size asked for
+  // times the density.
   struct TTexture {
     TPixelSurface Pixels;
     int Width = 1, Height = 1;
+    int Density = 1;
     // Set when every pixel of the picture is this one.
     std::optional<std::uint32_t> Uniform;
   };
 
   const TTexture* Bound() const;
 
+  static TPixelSurface FrameFor(const TPresentParameters& params);
+
   TPixelSurface FFrame;
+  float FScale = 1;
   std::unordered_map<TTextureId, TTexture> FTextures;
   TSampledSprites FSampled;
   TTextureId FNextTexture = 1;

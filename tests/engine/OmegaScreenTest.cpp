@@ -521,7 +521,7 @@ TEST_F(OmegaScreenFrames, NothingHappensBeforeTheDeviceIsMade) {
 
 TEST_F(OmegaScreenFrames, EachQuadShowsItsOwnTexture) {
   Start();
-  TTextureId texture = Device().CreateTexture(64, 64, TRgbaImage(52, 52));
+  TTextureId texture = Device().CreateTexture(64, 64, TRgbaImage(52, 52), 1);
   TOmegaRenderer textured = Sprite(10, 10);
   textured.Texture = texture;
   Frame([&] {
@@ -622,7 +622,7 @@ TEST_F(OmegaScreenEventOrder, DestructionReleasesThenAnnouncesDestroy) {
 
 TEST_F(OmegaScreenReset, TexturesSurviveAReset) {
   Start();
-  TTextureId texture = Device().CreateTexture(64, 64, TRgbaImage(52, 52));
+  TTextureId texture = Device().CreateTexture(64, 64, TRgbaImage(52, 52), 1);
   std::uint32_t generation = Device().TextureGeneration();
   screen.FullScreen = true;
   ASSERT_TRUE(screen.ResetDevice());

@@ -84,7 +84,7 @@ class SdlScreenDeviceTest : public testing::TestWithParam<bool> {
         p[2] = std::uint8_t(c.B);
         p[3] = std::uint8_t(c.A);
       }
-    return Device().CreateTexture(4, 4, picture);
+    return Device().CreateTexture(4, 4, picture, 1);
   }
 
   // One frame in the shell's order over a background colour.
@@ -312,6 +312,55 @@ TEST_P(SdlScreenReset, AModeSwitchKeepsTexturesAndResizesTheFrame) {
   EXPECT_GT(Pixel(12, 12).G, 240) << "the yellow quarter is still there";
 }
 
+// At scale 2 the frame has twice the pixels each way; a picture of density 2
+// lands on them texel for pixel, and one of density 1 covers the same place.
+using SdlScreenScaled = SdlScreenDeviceTest;
+
+TEST_P(SdlScreenScaled, AFinerPictureCoversTwiceItsUnitsTexelForPixel) {
+  screen->OutputScale = 2;
+  ASSERT_TRUE(screen->ResetDevice());
+  // Five by three units: ten by six pixels, each of its own colour.
+  TRgbaImage picture(10, 6);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 10; ++x) {
+      std::uint8_t* p = picture.At(x, y);
+      p[0] = std::uint8_t(20 + 20 * x);
+      p[1] = std::uint8_t(30 + 30 * y);
+      p[2] = 200;
+      p[3] = 255;
+    }
+  TOmegaImageList list(screen.get());
+  TImageListItem& item = list.Add("Dots");
+  item.SetPicture(picture, 2);
+  list.MakeTexture(item);
+  ASSERT_EQ(item.PictureWidth(), 5);
+  Frame(kBlack, [&] { item.Draw(10, 7, 0); });
+  ASSERT_EQ(frame->Width, 2 * kWidth);
+  ASSERT_EQ(frame->Height, 2 * kHeight);
+  for (int y = 12; y <= 21; ++y)
+    for (int x = 18; x <= 31; ++x) {
+      const bool inside = x >= 20 && x <= 29 && y >= 14 && y <= 19;
+      const TRgba expected = inside ? TRgba{Stepped(20 + 20 * (x - 20)), Stepped(30 + 30 * (y - 14)), Stepped(200), 255}
+                                    : kBlack;
+      SCOPED_TRACE(testing::Message() << "pixel (" << x << ", " << y << ")");
+      ExpectNear(Pixel(x, y), expected, inside ? "inside" : "outside");
+    }
+}
+
+TEST_P(SdlScreenScaled, APacksOwnPictureCoversTheSamePlace) {
+  screen->OutputScale = 2;
+  ASSERT_TRUE(screen->ResetDevice());
+  TTextureId texture = QuarteredTexture();
+  TOmegaRenderer quad = Quad(8, 8, 12, 12);
+  quad.Texture = texture;
+  Frame(kBlack, [&] { screen->DrawQuad(quad); });
+  EXPECT_GT(Pixel(17, 17).R, 200) << "the red quarter at the top-left";
+  EXPECT_GT(Pixel(22, 22).G, 200) << "the yellow quarter at the bottom-right";
+  ExpectNear(Pixel(14, 14), kBlack, "outside");
+  ExpectNear(Pixel(25, 25), kBlack, "outside");
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenScaled, testing::Values(false, true));
 INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenClear, testing::Values(false, true));
 INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenSolidQuads, testing::Values(false, true));
 INSTANTIATE_TEST_SUITE_P(Screens, SdlScreenTexturedQuads, testing::Values(false, true));
