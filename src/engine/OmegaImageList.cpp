@@ -26,10 +26,11 @@ std::uint32_t PackColor(int red, int green, int blue, int alpha) {
 
 TImageListItem::~TImageListItem() { ReleaseTexture(); }
 
-void TImageListItem::SetPicture(TRgbaImage picture) {
+void TImageListItem::SetPicture(TRgbaImage picture, int density) {
   FPicture = std::move(picture);
-  FPictureWidth = std::max(1, FPicture.Width);
-  FPictureHeight = std::max(1, FPicture.Height);
+  FDensity = std::max(1, density);
+  FPictureWidth = std::max(1, FPicture.Width / FDensity);
+  FPictureHeight = std::max(1, FPicture.Height / FDensity);
   FTileWidth = FPictureWidth;
   FTileHeight = FPictureHeight;
   FTextureWidth = TextureSide(FPictureWidth);
@@ -52,20 +53,33 @@ void TImageListItem::UpdateGrid() {
   FPatternRows = FTileHeight > 0 ? std::max(1, FPictureHeight / FTileHeight) : 1;
 }
 
-bool TImageListItem::MakeTexture(IScreenDevice& device) {
-  if (FPicture.Empty() && FTexture == NoTexture && !Filepath.empty()) {
-    try {
-      FPicture = DecodeImageFile(Filepath, false);
-    } catch (const EImageLoadError&) {
-      // The file went missing since it was loaded: the entry stays blank.
-    }
+bool TImageListItem::ReadPictureFile(int wantedDensity) {
+  const bool finer = wantedDensity == 2 && !Filepath2x.empty();
+  try {
+    TRgbaImage picture = DecodeImageFile(finer ? Filepath2x : Filepath, false);
+    const int density = finer ? 2 : 1;
+    // A picture of another size than the one loaded first would move every
+    // pattern: the coarser file is read instead.
+    if (picture.Width != FPictureWidth * density || picture.Height != FPictureHeight * density)
+      return finer && ReadPictureFile(1);
+    FPicture = std::move(picture);
+    FDensity = density;
+    return true;
+  } catch (const EImageLoadError&) {
+    // The file went missing since it was loaded: the entry stays blank, or
+    // takes the coarser picture.
+    return finer && ReadPictureFile(1);
   }
+}
+
+bool TImageListItem::MakeTexture(IScreenDevice& device, int wantedDensity) {
+  if (FPicture.Empty() && FTexture == NoTexture && !Filepath.empty()) ReadPictureFile(wantedDensity);
   if (FPicture.Empty()) return true;
   FDevice = &device;
   if (FTileHeight < 1) FTileHeight = FPictureHeight;
   if (FTileWidth < 1) FTileWidth = FPictureWidth;
   if (FTexture == NoTexture) {
-    FTexture = device.CreateTexture(FTextureWidth, FTextureHeight, FPicture);
+    FTexture = device.CreateTexture(FTextureWidth, FTextureHeight, FPicture, FDensity);
     if (FTexture == NoTexture) return false;
   }
   if (!Filepath.empty()) FPicture = TRgbaImage{};
@@ -189,7 +203,20 @@ void TOmegaImageList::FreeImage(const std::string& name) { Free(FindImage(name))
 void TOmegaImageList::MakeTexture(TImageListItem& item) {
   IScreenDevice* device = OmegaScreen ? OmegaScreen->Device() : nullptr;
   if (!device) return;
-  if (!item.MakeTexture(*device) && OnTextureFailed) OnTextureFailed(item.Name);
+  if (!item.MakeTexture(*device, FDensity) && OnTextureFailed) OnTextureFailed(item.Name);
+}
+
+void TOmegaImageList::SetDensity(int density) {
+  density = density == 2 ? 2 : 1;
+  if (density == FDensity) return;
+  FDensity = density;
+  for (auto& item : FItems) {
+    const bool hasFiner = !item->Filepath2x.empty();
+    if (item->Filepath.empty() || item->Density() == (hasFiner ? density : 1)) continue;
+    item->ReleaseTexture();
+    item->ForgetPicture();
+    MakeTexture(*item);
+  }
 }
 
 void TOmegaImageList::ReleasePass() {

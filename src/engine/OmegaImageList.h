@@ -27,10 +27,15 @@ class TImageListItem {
   std::uint32_t TransparentColor = 0;
   bool Transparent = false;
   std::string Filepath;
+  // The same picture drawn twice as fine, when the pack has one: what the
+  // texture is made from while the list wants density 2.
+  std::string Filepath2x;
 
   const TRgbaImage& Picture() const { return FPicture; }
-  // Takes the picture; the pattern becomes the whole picture.
-  void SetPicture(TRgbaImage picture);
+  // Takes the picture, of density pixels per unit each way; the pattern
+  // becomes the whole picture. Every size the item tells is in units.
+  void SetPicture(TRgbaImage picture, int density = 1);
+  int Density() const { return FDensity; }
   int TileWidth() const { return FTileWidth; }
   int TileHeight() const { return FTileHeight; }
   void SetTileWidth(int value);
@@ -47,11 +52,14 @@ class TImageListItem {
 
   // Makes the texture when the entry has none; false when the device
   // refused it. An entry with a Filepath reads its picture from that file
-  // when it holds none, and lets the pixels go once they are on the device.
-  bool MakeTexture(IScreenDevice& device);
+  // (or from Filepath2x, at the density wanted) when it holds none, and lets
+  // the pixels go once they are on the device.
+  bool MakeTexture(IScreenDevice& device, int wantedDensity = 1);
   void ReleaseTexture();
   // Forgets a texture the device has already lost.
   void DropTexture() { FTexture = NoTexture; }
+  // Lets the pixels go, for an entry that reads them again from its file.
+  void ForgetPicture() { FPicture = TRgbaImage{}; }
 
   void Draw(float x, float y, int pattern);
   // angle in degrees; centre given as fractions of the pattern from (x, y);
@@ -77,7 +85,10 @@ class TImageListItem {
                   int blendMode);
 
   TOmegaImageList& FOwner;
+  bool ReadPictureFile(int wantedDensity);
+
   TRgbaImage FPicture;
+  int FDensity = 1;
   int FTileWidth = 1, FTileHeight = 1;
   int FPatternColumns = 1, FPatternRows = 1;
   int FPictureWidth = 1, FPictureHeight = 1;
@@ -110,6 +121,11 @@ class TOmegaImageList {
 
   // Makes the texture of an entry on the screen's device.
   void MakeTexture(TImageListItem& item);
+  // The density the pictures are wanted at: 2 on a screen that draws more
+  // than about 1.2 pixels to a unit. Entries with a picture file at the new
+  // density make their textures again from it.
+  void SetDensity(int density);
+  int Density() const { return FDensity; }
   // The screen's passes around a device reset.
   void ReleasePass();
   void RestorePass();
@@ -120,6 +136,7 @@ class TOmegaImageList {
   std::vector<std::unique_ptr<TImageListItem>> FItems;
   TOmegaRenderer FQuad;
   std::uint32_t FTextureGeneration = 0;
+  int FDensity = 1;
   mutable std::set<std::string> FMissedNames;
 };
 

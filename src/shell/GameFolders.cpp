@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/ImageCatalogue.h"
+
 namespace qm {
 
 namespace fs = std::filesystem;
@@ -17,6 +19,7 @@ TGameFolders TGameFolders::Build(const fs::path& programFolder, const fs::path& 
   f.MusicFolder = programFolder / "Music";
 
   f.ImagesFolder = programFolder / "Images";
+  f.ImagesAtDensity2Folder = programFolder / std::string(folder::ImagesAtDensity2);
   f.LogoFolder = f.ImagesFolder / "Logo";
   f.SplashFolder = f.ImagesFolder / "Splash";
   f.LateLoadFolder = f.ImagesFolder / "LateLoad";

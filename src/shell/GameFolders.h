@@ -20,6 +20,8 @@ struct TGameFolders {
   std::filesystem::path MusicFolder;
 
   std::filesystem::path ImagesFolder;
+  // The same pictures drawn twice as fine, in the same folders below it.
+  std::filesystem::path ImagesAtDensity2Folder;
   std::filesystem::path LogoFolder;
   std::filesystem::path SplashFolder;
   std::filesystem::path LateLoadFolder;

@@ -48,19 +48,45 @@ void TImageLoader::ApplyPatternGrid(TImageListItem& item) {
   item.SetTileHeight(item.PictureHeight() / std::max(1, rows));
 }
 
+fs::path TImageLoader::FinerFile(const fs::path& file) const {
+  // The finer set mirrors the folders below "Images".
+  const fs::path relative = file.lexically_relative(FFolders.ImagesFolder);
+  if (relative.empty() || *relative.begin() == "..") return {};
+  return FindPath((FFolders.ImagesAtDensity2Folder / relative).parent_path(), relative.filename().string());
+}
+
+TRgbaImage TImageLoader::DecodeAtDensity(const fs::path& file, const fs::path& finer, bool jpeg, int& density) {
+  if (FImages.Density() == 2 && !finer.empty()) {
+    try {
+      TRgbaImage picture = DecodeImageFile(finer, jpeg);
+      if (picture.Width % 2 == 0 && picture.Height % 2 == 0) {
+        density = 2;
+        return picture;
+      }
+    } catch (const EImageLoadError&) {
+      // A damaged finer picture: the pack's own one is shown instead.
+    }
+  }
+  density = 1;
+  return DecodeImageFile(file, jpeg);
+}
+
 void TImageLoader::LoadImageFile(int kind, const std::string& fileName, bool lateLoad, bool jpeg) {
   fs::path folder = lateLoad ? FFolders.LateLoadFolder : FolderOf(kind);
   fs::path file = FindPath(folder, fileName);
   if (file.empty()) file = folder / fileName;
-  TRgbaImage picture = DecodeImageFile(file, jpeg);
+  const fs::path finer = FinerFile(file);
+  int density = 1;
+  TRgbaImage picture = DecodeAtDensity(file, finer, jpeg, density);
 
   std::string name = fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::string();
   TImageListItem& item = FImages.Add(name);
-  item.SetPicture(std::move(picture));
+  item.SetPicture(std::move(picture), density);
   ApplyPatternGrid(item);
   // Once on the device the pixels are let go; a lost device reads the file
   // again.
   item.Filepath = file.string();
+  item.Filepath2x = finer.string();
   FImages.MakeTexture(item);
   if (auto group = GroupOf(kind)) FGroups.Record(*group, name);
   if (kind == ikStartup && OnStartupImageLoaded) OnStartupImageLoaded();

@@ -59,6 +59,12 @@ class TImageLoader {
 
  private:
   void ApplyPatternGrid(TImageListItem& item);
+  // The file's twin in the finer set; empty when the pack has none.
+  std::filesystem::path FinerFile(const std::filesystem::path& file) const;
+  // The finer picture when the list wants it and it can be read, the file's
+  // own otherwise; density tells which.
+  TRgbaImage DecodeAtDensity(const std::filesystem::path& file, const std::filesystem::path& finer, bool jpeg,
+                             int& density);
   void LoadFolder(int kind, const std::filesystem::path& folder, std::string_view extension, bool lateLoad, bool jpeg);
 
   TOmegaImageList& FImages;

@@ -16,7 +16,7 @@ namespace {
 class TNoTextureDevice : public THeadlessScreenDevice {
  public:
   using THeadlessScreenDevice::THeadlessScreenDevice;
-  TTextureId CreateTexture(int, int, const TRgbaImage&) override { return NoTexture; }
+  TTextureId CreateTexture(int, int, const TRgbaImage&, int) override { return NoTexture; }
 };
 
 class TNoTextureGraphics : public THeadlessGraphics {
@@ -101,7 +101,7 @@ TEST_F(TextureSizes, NeverBelowTwo) {
 
 TEST_F(TextureSizes, TheDeviceIsAskedForThatSize) {
   TImageListItem& wide = Picture("Wide", 300, 100);
-  EXPECT_EQ(Device().Textures.at(wide.Texture()), std::make_pair(512, 128));
+  EXPECT_EQ(Device().Textures.at(wide.Texture()).Size(), std::make_pair(512, 128));
 }
 
 using PatternGrid = ImageListTest;
@@ -346,7 +346,7 @@ TEST_F(DeviceLoss, ALostDeviceGetsEveryTextureMadeAgain) {
   EXPECT_NE(remade->Texture(), wide);
   EXPECT_NE(list.FindImage("Tile")->Texture(), tile);
   EXPECT_EQ(Device().Textures.size(), 2u);
-  EXPECT_EQ(Device().Textures.at(remade->Texture()), std::make_pair(512, 128));
+  EXPECT_EQ(Device().Textures.at(remade->Texture()).Size(), std::make_pair(512, 128));
   remade->Draw(0, 0, 0);
   EXPECT_EQ(OnlyQuad().Texture, remade->Texture());
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -189,7 +190,7 @@ TEST_F(PatternGridFromTable, TheTextureIsThePowerOfTwoAboveThePicture) {
   WritePicture(In("Images/Wide.png"), 300, 100);
   loader.LoadImageFolder(ikStartup);
   TImageListItem* wide = images.FindImage("Wide");
-  EXPECT_EQ(Device().Textures.at(wide->Texture()), std::make_pair(512, 128));
+  EXPECT_EQ(Device().Textures.at(wide->Texture()).Size(), std::make_pair(512, 128));
 }
 
 using Groups = ImageLoaderTest;
@@ -371,6 +372,71 @@ TEST_F(BadPictures, APngPassedAsJpegRaisesAnError) {
   WritePicture(In("Images/Board/Real.png"), 8, 8);
   fs::copy_file(In("Images/Board/Real.png"), In("Images/Board/Fake.jpg"));
   EXPECT_THROW(loader.LoadImageFile(ikBoard, "Fake.jpg", false, true), EImageLoadError);
+}
+
+// The finer pictures: the twin in "Images2x" when the list wants density 2,
+// the pack's own otherwise, every size told in units either way.
+class FinerPictures : public ImageLoaderTest {
+ protected:
+  void WritePack(bool withFiner) {
+    WritePicture(In("Images/Menu/Sign.png"), 60, 20);
+    if (withFiner) WritePicture(In("Images2x/Menu/Sign.png"), 120, 40);
+  }
+  const THeadlessScreenDevice::TTextureMade& Made(const std::string& name) {
+    return Device().Textures.at(images.FindImage(name)->Texture());
+  }
+};
+
+TEST_F(FinerPictures, DensityTwoTakesTheTwinAndOneThePacksOwn) {
+  const struct {
+    int Wanted;
+    bool Finer;
+    int Density;
+  } cases[] = {{2, true, 2}, {1, true, 1}, {2, false, 1}, {1, false, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "wanted " << c.Wanted << (c.Finer ? " with" : " without") << " a twin");
+    fs::remove_all(In("Images2x"));
+    WritePack(c.Finer);
+    images.SetDensity(c.Wanted);
+    loader.LoadImageFolder(ikMenu);
+    const TImageListItem& sign = *images.FindImage("Sign");
+    EXPECT_EQ(sign.Density(), c.Density);
+    EXPECT_EQ(Made("Sign").Density, c.Density);
+    EXPECT_EQ(sign.PictureWidth(), 60) << "sizes stay in units";
+    EXPECT_EQ(sign.PictureHeight(), 20);
+    EXPECT_EQ(Made("Sign").Size(), std::make_pair(64, 32)) << "so do the texture's";
+    loader.UnloadGroup(igMenu);
+  }
+}
+
+TEST_F(FinerPictures, AChangeOfDensityRemakesTheTexturesFromTheOtherFile) {
+  WritePack(true);
+  loader.LoadImageFolder(ikMenu);
+  ASSERT_EQ(Made("Sign").Density, 1);
+  images.SetDensity(2);
+  EXPECT_EQ(Made("Sign").Density, 2);
+  images.SetDensity(1);
+  EXPECT_EQ(Made("Sign").Density, 1);
+}
+
+TEST_F(FinerPictures, ATwinThatCannotServeLeavesThePacksOwn) {
+  const struct {
+    const char* Rule;
+    std::function<void(const fs::path&)> Spoil;
+  } cases[] = {
+      {"damaged", [](const fs::path& file) { WriteBytes(file, {0x89, 'P', 'N', 'G'}); }},
+      {"of odd size", [](const fs::path& file) { WritePicture(file, 121, 41); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Rule);
+    WritePack(true);
+    c.Spoil(In("Images2x/Menu/Sign.png"));
+    images.SetDensity(2);
+    loader.LoadImageFolder(ikMenu);
+    EXPECT_EQ(Made("Sign").Density, 1);
+    EXPECT_EQ(images.FindImage("Sign")->PictureWidth(), 60);
+    loader.UnloadGroup(igMenu);
+  }
 }
 
 }  // namespace
