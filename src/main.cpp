@@ -14,7 +14,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quillmere [--help] [--version] [--reduced-effects]\n"
+    "usage: quillmere [--help] [--version] [--reduced-effects] [--fullscreen | --window]\n"
+    "                 [--scale 1|2|auto]\n"
     "\n"
     "Quillmere, a story-driven match-3 game. Without options the game starts.\n"
     "Players and their progress are kept in $XDG_DATA_HOME/Quillmere - Qvx/\n"
@@ -23,14 +24,23 @@ constexpr const char* kUsage =
     "  --help             show this text and quit\n"
     "  --version          show the version and quit\n"
     "  --reduced-effects  play this run without the decorative effects and with\n"
-    "                     shorter fades, whatever the player has chosen\n";
+    "                     shorter fades, whatever the player has chosen\n"
+    "  --fullscreen       play this run in full screen, whatever the player has chosen\n"
+    "  --window           play this run in a window, whatever the player has chosen\n"
+    "  --scale 1|2|auto   draw the pictures at their own size and stretch them (1),\n"
+    "                     or draw the finer pictures at the screen's size (2);\n"
+    "                     auto (the default) draws the finer ones on screens more\n"
+    "                     than 1.2 times the game's 1366 x 768\n";
 
-constexpr const char* kReducedEffects = "--reduced-effects";
+struct TRunOptions {
+  bool ReducedEffects = false;
+  std::optional<bool> FullScreen;
+  qm::TScaleMode Scale = qm::TScaleMode::Auto;
+};
 
-// Options answer on the terminal before any window opens; without any, or
-// with only --reduced-effects, the game starts.
-std::optional<int> AnswerOptions(int argc, char** argv) {
-  if (argc < 2 || (argc == 2 && std::strcmp(argv[1], kReducedEffects) == 0)) return std::nullopt;
+// Options answer on the terminal before any window opens (a status to end
+// with); the others say how this run plays.
+std::optional<int> ReadOptions(int argc, char** argv, TRunOptions& run) {
   if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
     std::cout << kUsage;
     return 0;
@@ -39,14 +49,29 @@ std::optional<int> AnswerOptions(int argc, char** argv) {
     std::cout << "quillmere " << QUILLMERE_VERSION << '\n';
     return 0;
   }
-  std::cerr << "quillmere: unknown option " << argv[1] << "\n" << kUsage;
-  return 2;
+  for (int i = 1; i < argc; ++i) {
+    const char* option = argv[i];
+    if (std::strcmp(option, "--reduced-effects") == 0) {
+      run.ReducedEffects = true;
+    } else if (std::strcmp(option, "--fullscreen") == 0 || std::strcmp(option, "--window") == 0) {
+      run.FullScreen = std::strcmp(option, "--fullscreen") == 0;
+    } else if (std::strcmp(option, "--scale") == 0 && i + 1 < argc && qm::ScaleModeNamed(argv[i + 1])) {
+      run.Scale = *qm::ScaleModeNamed(argv[++i]);
+    } else {
+      std::cerr << "quillmere: unknown option " << option << (std::strcmp(option, "--scale") == 0 ? " (1, 2 or auto)" : "")
+                << "\n"
+                << kUsage;
+      return 2;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const std::optional<int> status = AnswerOptions(argc, argv)) return *status;
+  TRunOptions run;
+  if (const std::optional<int> status = ReadOptions(argc, argv, run)) return *status;
   // Pictures are decoded into large buffers that live only until they are
   // on the device: have the allocator hand such blocks back to the system
   // at once rather than keep them in a heap that only grows.
@@ -61,7 +86,8 @@ int main(int argc, char** argv) {
   auto platform = qm::CreateSdlPlatform();
   {
     qm::TFormMain form(*platform);
-    if (argc == 2) form.ReduceEffectsForThisRun();
+    if (run.ReducedEffects) form.ReduceEffectsForThisRun();
+    form.DisplayForThisRun(run.FullScreen, run.Scale);
     form.FormCreate();
     qm::InstallQuitSignals();
     if (!platform->Application->Terminated()) {

@@ -131,6 +131,7 @@ TPresentParameters TOmegaScreen::PresentParameters() {
   params.DepthBuffer = ZBuffer;
   params.Width = Width;
   params.Height = Height;
+  params.Scale = OutputScale;
   if (FullScreen) {
     if (!IsKnownFullScreenMode(Width, Height)) {
       if (FGraphics) FGraphics->Beep();

@@ -63,6 +63,9 @@ class TOmegaScreen {
   bool FullScreen = false;
   bool VSYNC = false;
   bool BackBufferAccess = false;
+  // Output pixels drawn for each unit of the frame; a change takes effect
+  // at the next device reset.
+  float OutputScale = 1;
   // Told what each draw put where, while the gallery looks at the frames;
   // none in play.
   TScreenLayout* Layout = nullptr;

@@ -49,6 +49,17 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
   }
 }
 
+// The frame stretched into the window filtered, as a graphics card shows
+// it, rather than in blocks of repeated pixels. SDL filters only between
+// surfaces of one format.
+void StretchSmoothly(SDL_Surface* frame, SDL_Surface* window, SDL_Rect rect) {
+  SDL_Surface* alike =
+      frame->format->format == window->format->format ? frame : SDL_ConvertSurface(frame, window->format, 0);
+  if (!alike) return;
+  if (SDL_SoftStretchLinear(alike, nullptr, window, &rect) != 0) SDL_BlitScaled(frame, nullptr, window, &rect);
+  if (alike != frame) SDL_FreeSurface(alike);
+}
+
 }  // namespace
 
 TSdlWindow::TSdlWindow() {
@@ -115,6 +126,12 @@ void TSdlWindow::SetCursorShape(TCursorShape shape) {
   if (cursor) SDL_SetCursor(cursor);
 }
 
+void TSdlWindow::OutputSize(int& width, int& height) const {
+  width = FBufferWidth;
+  height = FBufferHeight;
+  if (FWindow) SDL_GetWindowSize(FWindow, &width, &height);
+}
+
 TLetterbox TSdlWindow::PresentRect() const {
   int width = FBufferWidth, height = FBufferHeight;
   if (FWindow) SDL_GetWindowSize(FWindow, &width, &height);
@@ -136,7 +153,7 @@ void TSdlWindow::ShowFrame(const std::uint32_t* pixels, int width, int height) {
   if (rect.w == width && rect.h == height)
     SDL_BlitSurface(frame, nullptr, surface, &rect);
   else
-    SDL_BlitScaled(frame, nullptr, surface, &rect);
+    StretchSmoothly(frame, surface, rect);
   SDL_FreeSurface(frame);
   SDL_UpdateWindowSurface(FWindow);
 }
@@ -175,6 +192,10 @@ bool TSdlWindow::HandleEvent(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
         Close();
+        return true;
+      }
+      if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        if (OnResize) OnResize();
         return true;
       }
       return false;

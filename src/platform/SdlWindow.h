@@ -26,6 +26,7 @@ class TSdlWindow : public IWindow {
   void SetClientSize(int width, int height) override;
   int ClientWidth() const override { return FBufferWidth; }
   int ClientHeight() const override { return FBufferHeight; }
+  void OutputSize(int& width, int& height) const override;
   void Show() override;
   void Close() override { RunCloseQuery(); }
   void SetFullScreen(bool fullScreen) override;

@@ -41,12 +41,19 @@ class IWindow {
   std::function<void(char& key)> OnKeyPress;  // one cp1252 character
   std::function<void(bool& canClose)> OnCloseQuery;
   std::function<void()> OnClose;
+  // The window's output size changed (full screen entered or left, resized).
+  std::function<void()> OnResize;
 
   virtual void SetTitle(const std::string& title) = 0;
   virtual void SetFixedBorder(bool fixed) = 0;
   virtual void SetClientSize(int width, int height) = 0;
   virtual int ClientWidth() const = 0;
   virtual int ClientHeight() const = 0;
+  // The pixels the window shows, which in full screen are the desktop's.
+  virtual void OutputSize(int& width, int& height) const {
+    width = ClientWidth();
+    height = ClientHeight();
+  }
   virtual void Show() = 0;
   // Asks to close: OnCloseQuery decides, then OnClose runs. Once OnClose
   // has run, further requests are ignored.
@@ -81,6 +88,10 @@ class THeadlessWindow : public IWindow {
   }
   int ClientWidth() const override { return Width; }
   int ClientHeight() const override { return Height; }
+  void OutputSize(int& width, int& height) const override {
+    width = OutputWidth > 0 ? OutputWidth : Width;
+    height = OutputHeight > 0 ? OutputHeight : Height;
+  }
   void Show() override { Visible = true; }
   void Close() override;
   void SetFullScreen(bool fullScreen) override { IsFullScreen = fullScreen; }
@@ -92,6 +103,9 @@ class THeadlessWindow : public IWindow {
   bool FixedBorder = false;
   int Width = 1366;
   int Height = 768;
+  // A screen of this size, when set; the client size otherwise.
+  int OutputWidth = 0;
+  int OutputHeight = 0;
   bool Visible = false;
   bool Closed = false;
   bool IsFullScreen = false;

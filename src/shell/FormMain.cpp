@@ -155,6 +155,7 @@ void TFormMain::ChooseBackBuffer() {
 
 void TFormMain::InitScreen() {
   OmegaScreen1->UseWindow(*FPlatform.Window);
+  FollowOutputSize();
   OmegaScreen1->InitDevice();
 }
 
@@ -224,6 +225,7 @@ void TFormMain::WireWindowEvents() {
   window.OnMouseUp = [this](TMouseButton button, TShiftState shift, int x, int y) { FormMouseUp(button, shift, x, y); };
   window.OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
   window.OnKeyPress = [this](char& key) { FormKeyPress(key); };
+  window.OnResize = [this] { FollowOutputSize(); };
 }
 
 void TFormMain::DecideStartFullScreen() {
@@ -237,6 +239,7 @@ void TFormMain::DecideStartFullScreen() {
                         FPlatform.Window->ClientHeight() < OmegaScreen1->Height;
   State.StartFullScreen = fromOptions || windowTooSmall;
   if (FormWin10Confirm->Choice() == TFormWin10Confirm::ccRunWindowed) State.StartFullScreen = false;
+  if (FFullScreenForRun) State.StartFullScreen = *FFullScreenForRun;
 }
 
 void TFormMain::FormShow() {

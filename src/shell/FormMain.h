@@ -13,6 +13,7 @@
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaTimer.h"
+#include "engine/OutputScale.h"
 #include "engine/SpriteTileCount.h"
 #include "platform/Platform.h"
 #include "shell/CompanyLogos.h"
@@ -421,6 +422,9 @@ class TFormMain {
   // --reduced-effects: the decorative effects stay away for this run,
   // whatever the player has chosen.
   void ReduceEffectsForThisRun();
+  // --fullscreen or --window, and --scale: how this run shows the frame,
+  // whatever the player has chosen.
+  void DisplayForThisRun(std::optional<bool> fullScreen, TScaleMode scale);
   TShellState State;
 
   bool Timer1Running() const { return FTimer1.has_value(); }
@@ -432,6 +436,10 @@ class TFormMain {
  private:
   // --reduced-effects: for the whole run, past every reset of the state.
   bool FReducedEffectsForRun = false;
+  std::optional<bool> FFullScreenForRun;
+  TScaleMode FScaleMode = TScaleMode::Auto;
+  // The screen's scale and pictures follow the window's real size.
+  void FollowOutputSize();
   // Start-up, one step each.
   void DecideEffectsMode();
   void EnterProgramFolder();

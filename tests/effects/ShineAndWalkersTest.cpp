@@ -31,7 +31,9 @@ TEST_P(ShineMotions, LightOnlyWhenTheirMotionSaysSo) {
   screen.Forget();
   shine.TickAndDraw();
   EXPECT_EQ(!screen.Sprites().empty(), GetParam().Drawn) << GetParam().Rule;
-  if (!screen.Sprites().empty()) EXPECT_TRUE(screen.Sprites().front().Additive) << "light adds to what is under it";
+  if (!screen.Sprites().empty()) {
+    EXPECT_TRUE(screen.Sprites().front().Additive) << "light adds to what is under it";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

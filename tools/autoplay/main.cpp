@@ -4,7 +4,7 @@
 //   quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]
 //                      [--tools] [--skip] [--island I] [--level L] [--rounds N]
 //                      [--seed S] [--max-ticks T] [--pause P] [--render]
-//                      [--reduced-effects]
+//                      [--reduced-effects] [--scale 1|2|auto]
 //
 // It starts the whole game on a fake clock with the game's own save folder
 // ($XDG_DATA_HOME, as the game chooses it) and clicks through the logos and
@@ -36,7 +36,9 @@
 // --tools lets it use the tools as well (see ToolPlayer.h): a worm is
 // sprayed, a web or a lock on a needed piece is swept or opened, and once
 // the manna jar stands at its highest mark the power tools go where they
-// take the most needed pieces; each round's line counts the uses. The exit
+// take the most needed pieces; each round's line counts the uses. --scale
+// draws (with --render) as the game would on a screen of that scale: at
+// 2, every frame twice the size with the finer pictures. The exit
 // status is 0 only when every round was won or lost.
 #include <unistd.h>
 
@@ -77,6 +79,7 @@ struct TArguments {
   int Pause = 0;
   bool Render = false;
   bool ReducedEffects = false;
+  qm::TScaleMode Scale = qm::TScaleMode::Auto;
 };
 
 // A name as the game stores it: code page 1252, trimmed, in capitals.
@@ -90,7 +93,8 @@ std::string StoredName(const std::string& utf8) {
   std::cerr << "quillmere-autoplay: " << problem << "\n"
             << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign] [--tools] [--skip]\n"
             << "                          [--island I] [--level L] [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
-            << "                          [--pause P (ticks per move)] [--render] [--reduced-effects]\n";
+            << "                          [--pause P (ticks per move)] [--render] [--reduced-effects]\n"
+            << "                          [--scale 1|2|auto]\n";
   std::exit(2);
 }
 
@@ -134,6 +138,9 @@ TArguments ParseArguments(int argc, char** argv) {
       arguments.Render = true;
     } else if (option == "--reduced-effects") {
       arguments.ReducedEffects = true;
+    } else if (option == "--scale") {
+      if (i + 1 >= argc || !qm::ScaleModeNamed(argv[i + 1])) Usage("--scale 1, 2 or auto");
+      arguments.Scale = *qm::ScaleModeNamed(argv[++i]);
     } else {
       Usage(("unknown option " + option).c_str());
     }
@@ -198,6 +205,7 @@ class TAutoPlayer {
         FTools(FDriver) {
     FDriver.SkipsStories = arguments.Skip;
     if (arguments.ReducedEffects) FDriver.Form().ReduceEffectsForThisRun();
+    FDriver.Form().DisplayForThisRun(std::nullopt, arguments.Scale);
   }
 
   int Run() {
