@@ -87,6 +87,13 @@ bool TImageListItem::MakeTexture(IScreenDevice& device, int wantedDensity) {
   return true;
 }
 
+void TImageListItem::LetGoUntilDrawn() {
+  if (Filepath.empty() || FTexture == NoTexture) return;
+  ReleaseTexture();
+  ForgetPicture();
+  FLetGo = true;
+}
+
 void TImageListItem::ReleaseTexture() {
   if (FTexture != NoTexture && FDevice) FDevice->DestroyTexture(FTexture);
   FTexture = NoTexture;
@@ -107,6 +114,11 @@ void TImageListItem::DrawQuadAt(float x, float y, float width, float height, flo
                                 bool flipV, int blendMode) {
   TOmegaScreen* screen = FOwner.OmegaScreen;
   if (!screen) return;
+  FLastDrawn = FOwner.Tick();
+  if (FLetGo) {
+    FLetGo = false;
+    FOwner.MakeTexture(*this);
+  }
   if (scaleX == 0.0f) scaleX = 1.0f;
   if (scaleY == 0.0f) scaleY = 1.0f;
   // Corners with the half-pixel shift at the top and left edges.
@@ -203,7 +215,18 @@ void TOmegaImageList::FreeImage(const std::string& name) { Free(FindImage(name))
 void TOmegaImageList::MakeTexture(TImageListItem& item) {
   IScreenDevice* device = OmegaScreen ? OmegaScreen->Device() : nullptr;
   if (!device) return;
+  item.MarkUsed(FTick);
   if (!item.MakeTexture(*device, FDensity) && OnTextureFailed) OnTextureFailed(item.Name);
+}
+
+void TOmegaImageList::LetIdlePicturesGo() {
+  ++FTick;
+  if (FDensity != 2) return;
+  for (auto& item : FItems) {
+    const long long pixels = static_cast<long long>(item->PictureWidth()) * item->PictureHeight() * 4;
+    if (item->Density() == 2 && pixels >= kLargePicturePixels && FTick - item->LastDrawn() > kIdleTicks)
+      item->LetGoUntilDrawn();
+  }
 }
 
 void TOmegaImageList::SetDensity(int density) {

@@ -60,6 +60,12 @@ class TImageListItem {
   void DropTexture() { FTexture = NoTexture; }
   // Lets the pixels go, for an entry that reads them again from its file.
   void ForgetPicture() { FPicture = TRgbaImage{}; }
+  // Lets the texture go until the entry is drawn again, when it is read
+  // again from its file.
+  void LetGoUntilDrawn();
+  // The list's tick when the entry was last drawn or made.
+  long long LastDrawn() const { return FLastDrawn; }
+  void MarkUsed(long long tick) { FLastDrawn = tick; }
 
   void Draw(float x, float y, int pattern);
   // angle in degrees; centre given as fractions of the pattern from (x, y);
@@ -89,6 +95,8 @@ class TImageListItem {
 
   TRgbaImage FPicture;
   int FDensity = 1;
+  long long FLastDrawn = 0;
+  bool FLetGo = false;
   int FTileWidth = 1, FTileHeight = 1;
   int FPatternColumns = 1, FPatternRows = 1;
   int FPictureWidth = 1, FPictureHeight = 1;
@@ -126,6 +134,14 @@ class TOmegaImageList {
   // density make their textures again from it.
   void SetDensity(int density);
   int Density() const { return FDensity; }
+  // Once a tick. At density 2 a large picture costs four times its memory:
+  // the large ones not drawn for a while let their textures go, and come
+  // back from their files when drawn again.
+  void LetIdlePicturesGo();
+  long long Tick() const { return FTick; }
+  // A picture of at least this many pixels, unused for this many ticks.
+  static constexpr long long kLargePicturePixels = 1024 * 1024;
+  static constexpr long long kIdleTicks = 300;
   // The screen's passes around a device reset.
   void ReleasePass();
   void RestorePass();
@@ -137,6 +153,7 @@ class TOmegaImageList {
   TOmegaRenderer FQuad;
   std::uint32_t FTextureGeneration = 0;
   int FDensity = 1;
+  long long FTick = 0;
   mutable std::set<std::string> FMissedNames;
 };
 

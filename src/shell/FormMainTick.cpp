@@ -19,6 +19,7 @@ void TFormMain::OmegaTimer1Timer() {
     ReportLostFrame("unknown error");
   }
   ++FFramesTicked;
+  OmegaImageList1->LetIdlePicturesGo();
   if (FShowFps) ReportFramesPerSecond();
   AnswerDeferredClose();
 }

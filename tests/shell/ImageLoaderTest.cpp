@@ -439,5 +439,30 @@ TEST_F(FinerPictures, ATwinThatCannotServeLeavesThePacksOwn) {
   }
 }
 
+TEST_F(FinerPictures, LargePicturesUnusedForAWhileLetGoAndComeBackWhenDrawn) {
+  const struct {
+    const char* Rule;
+    int Density;
+    int Units;
+    bool LetGo;
+  } cases[] = {{"a large finer picture", 2, 512, true},
+               {"a small one stays", 2, 256, false},
+               {"at the frame's size nothing goes", 1, 512, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Rule);
+    WritePicture(In("Images/Menu/Board.png"), c.Units, c.Units);
+    WritePicture(In("Images2x/Menu/Board.png"), 2 * c.Units, 2 * c.Units);
+    images.SetDensity(c.Density);
+    loader.LoadImageFolder(ikMenu);
+    TImageListItem& board = *images.FindImage("Board");
+    for (long long tick = 0; tick <= TOmegaImageList::kIdleTicks; ++tick) images.LetIdlePicturesGo();
+    EXPECT_EQ(board.Texture() == NoTexture, c.LetGo);
+    board.Draw(0, 0, 0);
+    EXPECT_NE(board.Texture(), NoTexture) << "drawn, it is there again";
+    EXPECT_EQ(Made("Board").Density, c.Density);
+    loader.UnloadGroup(igMenu);
+  }
+}
+
 }  // namespace
 }  // namespace qm
