@@ -511,6 +511,8 @@ class TFormMain {
   // The tools.
   void CreateTools();
   void WirePowerTool(TCollectorBombTool& tool);
+  // Where the power tool tip points: the ready tool, if one is.
+  std::optional<TScreenPoint> ReadyPowerToolEdge() const;
   void WireCountedTools();
   TCountedTool* CountedTool(TToolKind kind) const;
   // Hanging places follow the panels; the tiles under the pointer follow

@@ -24,6 +24,8 @@ constexpr int kFirstToolEntry = 9, kLastToolEntry = 13, kFullJarEntry = 14;
 constexpr int kMannaUnderMark = 20;
 // The tool tip that points at a spider which has just landed.
 constexpr int kSpiderTip = 22;
+// The tool tip that points at the power tool just made ready.
+constexpr int kPowerToolTip = 6;
 constexpr int kSpiderEvent = 3;
 constexpr int kToolReadyEvent = 0;
 constexpr int kUpgradeSceneTrigger = 0;
@@ -59,6 +61,7 @@ void TFormMain::CreateTutorials() {
   ToolTip->ReloadTexts();
   ToolTip->OnPointingPosRequest = [this](TTutorialToolTip&, int entry, TScreenPoint& at) {
     if (entry == kSpiderTip) at = State.SpiderLanding;
+    if (entry == kPowerToolTip) at = ReadyPowerToolEdge().value_or(at);
   };
   ToolTip->OnButtonPosChange = [this](TTutorialToolTip&, int x, int y) {
     ToolTipOKButton->Left = x;
@@ -68,6 +71,15 @@ void TFormMain::CreateTutorials() {
   ToolTip->OnFinish = [this](TTutorialToolTip&) { ToolTipFinished(); };
   MakeButton(ToolTipOKButton, "TutorialOKButton").OnClick = [this](TGameButton&) { ToolTip->Finish(); };
   ToolTipOKButton->Visible = false;
+}
+
+std::optional<TScreenPoint> TFormMain::ReadyPowerToolEdge() const {
+  // The middle of the right edge of the tool that hangs ready, where the
+  // panel meets the board.
+  for (const auto& tool : CollectorBombTools)
+    if (tool->Available && tool->Enabled)
+      return TScreenPoint{tool->HitLeft + tool->HitWidth, tool->HitTop + tool->HitHeight / 2};
+  return std::nullopt;
 }
 
 void TFormMain::ResetTutorials() {

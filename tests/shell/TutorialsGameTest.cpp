@@ -90,6 +90,10 @@ TEST_F(TutorialsThroughTheGame, TheFirstLevelsTeachInOrderOncePerPlayer) {
   ASSERT_TRUE(game.Driver().ConfirmTutorial(200));
   game.RunTicks(5);
   EXPECT_EQ(Form().ToolTip->Current(), 6) << "the hammer is ready: its tip waited for the scroll's OK";
+  const TCollectorBombTool& hammer = *Form().PowerTool(tlHammer);
+  const TScreenPoint arrow = Form().ToolTip->ArrowPos();
+  EXPECT_NEAR(arrow.X, hammer.HitLeft + hammer.HitWidth, 60) << "the tip points at the hammer";
+  EXPECT_NEAR(arrow.Y, hammer.HitTop + hammer.HitHeight / 2, 60);
 
   // A second player is taught from the start; the first is not again.
   ASSERT_TRUE(game.Driver().LeaveRoundForMenu(600));
