@@ -80,6 +80,16 @@ const png_byte kIgnoredPngChunks[] = "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0
                                      "sBIT\0sCAL\0sPLT\0sRGB\0tEXt\0tIME\0zTXt";
 constexpr int kIgnoredPngChunkCount = 17;
 
+// The read structures over a PNG held in memory; false when out of memory.
+bool OpenPng(TPngReadStructs& structs, TPngSource& source) {
+  structs.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, PngError, PngWarning);
+  if (structs.Png == nullptr) return false;
+  structs.Info = png_create_info_struct(structs.Png);
+  if (structs.Info == nullptr) return false;
+  png_set_read_fn(structs.Png, &source, PngRead);
+  return true;
+}
+
 bool PngReadHeader(png_structp png, png_infop info, TPngLayout* layout) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kIgnoredPngChunks, kIgnoredPngChunkCount);
@@ -219,11 +229,7 @@ TRgbaImage DecodePng(const std::uint8_t* data, std::size_t size, const std::stri
   if (size < 8 || png_sig_cmp(data, 0, 8) != 0) Fail(sourceName, "it is not a PNG file");
   TPngSource source{data, size, 0, {}};
   TPngReadStructs structs;
-  structs.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, PngError, PngWarning);
-  if (structs.Png == nullptr) Fail(sourceName, "out of memory");
-  structs.Info = png_create_info_struct(structs.Png);
-  if (structs.Info == nullptr) Fail(sourceName, "out of memory");
-  png_set_read_fn(structs.Png, &source, PngRead);
+  if (!OpenPng(structs, source)) Fail(sourceName, "out of memory");
 
   TPngLayout layout{};
   if (!PngReadHeader(structs.Png, structs.Info, &layout)) Fail(sourceName, source.Message);
@@ -250,6 +256,27 @@ TRgbaImage DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::str
   if (!JpegReadPixels(&decoder, image.Pixels.data(), std::size_t(image.Width) * 4))
     Fail(sourceName, decoder.Error.Message);
   return image;
+}
+
+std::optional<TImageSize> ImageFileSize(const fs::path& path, bool forceJpeg) {
+  const std::string extension = LowerCase(path.extension().string());
+  const bool isJpeg = forceJpeg || extension == ".jpg" || extension == ".jpeg";
+  try {
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    if (isJpeg) {
+      TJpegDecoder decoder;
+      if (!JpegReadHeader(&decoder, bytes.data(), bytes.size())) return std::nullopt;
+      return TImageSize{int(decoder.Info.output_width), int(decoder.Info.output_height)};
+    }
+    if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return std::nullopt;
+    TPngSource source{bytes.data(), bytes.size(), 0, {}};
+    TPngReadStructs structs;
+    TPngLayout layout{};
+    if (!OpenPng(structs, source) || !PngReadHeader(structs.Png, structs.Info, &layout)) return std::nullopt;
+    return TImageSize{int(layout.Width), int(layout.Height)};
+  } catch (const EImageLoadError&) {
+    return std::nullopt;
+  }
 }
 
 TRgbaImage DecodeImageFile(const fs::path& path, bool forceJpeg) {

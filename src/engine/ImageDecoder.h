@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -31,5 +32,13 @@ TRgbaImage DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::str
 // Reads and decodes a file, choosing the decoder by its extension (".png",
 // ".jpg", ".jpeg", any case) unless forceJpeg says it is a JPEG whatever its name.
 TRgbaImage DecodeImageFile(const std::filesystem::path& path, bool forceJpeg = false);
+
+struct TImageSize {
+  int Width = 0, Height = 0;
+  bool operator==(const TImageSize&) const = default;
+};
+// The size a file's header gives, without decoding its pixels; nothing for a
+// file that cannot be read or is no picture.
+std::optional<TImageSize> ImageFileSize(const std::filesystem::path& path, bool forceJpeg = false);
 
 }  // namespace qm

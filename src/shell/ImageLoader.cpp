@@ -57,9 +57,12 @@ fs::path TImageLoader::FinerFile(const fs::path& file) const {
 
 TRgbaImage TImageLoader::DecodeAtDensity(const fs::path& file, const fs::path& finer, bool jpeg, int& density) {
   if (FImages.Density() == 2 && !finer.empty()) {
+    // Only a twin of exactly twice the size keeps every size in units.
+    const std::optional<TImageSize> own = ImageFileSize(file, jpeg);
     try {
       TRgbaImage picture = DecodeImageFile(finer, jpeg);
-      if (picture.Width % 2 == 0 && picture.Height % 2 == 0) {
+      if (own && *own == TImageSize{picture.Width / 2, picture.Height / 2} && picture.Width % 2 == 0 &&
+          picture.Height % 2 == 0) {
         density = 2;
         return picture;
       }

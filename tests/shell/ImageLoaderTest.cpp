@@ -426,6 +426,7 @@ TEST_F(FinerPictures, ATwinThatCannotServeLeavesThePacksOwn) {
   } cases[] = {
       {"damaged", [](const fs::path& file) { WriteBytes(file, {0x89, 'P', 'N', 'G'}); }},
       {"of odd size", [](const fs::path& file) { WritePicture(file, 121, 41); }},
+      {"not twice the size", [](const fs::path& file) { WritePicture(file, 100, 40); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Rule);
