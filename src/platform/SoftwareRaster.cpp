@@ -280,6 +280,48 @@ thread_local std::vector<std::uint32_t> tRowTexels;
 
 std::uint32_t Tinted(std::uint32_t texel, std::uint32_t color) { return Modulate(texel, color); }
 
+namespace {
+
+// Four pixels at a time, the same sums as Over2: where the processor has
+// wider vectors (AVX2) the blending of long rows takes half the steps.
+using TChannels4 = std::uint16_t __attribute__((vector_size(32)));
+using TBytes4 = std::uint8_t __attribute__((vector_size(16)));
+
+// The tinted texels of a row over it, four at a time; returns how many it
+// did (a multiple of four). The vectors stay inside: passed between
+// functions they would need AVX on both sides.
+__attribute__((target_clones("avx2", "default"))) int OverRowByFours(std::uint32_t* target,
+                                                                     const std::uint32_t* source, int count,
+                                                                     std::uint32_t color) {
+  const TChannels4 full = {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
+  const std::uint32_t tints[4] = {color, color, color, color};
+  TBytes4 bytes;
+  std::memcpy(&bytes, tints, sizeof bytes);
+  const TChannels4 tint = __builtin_convertvector(bytes, TChannels4);
+  int i = 0;
+  for (; i + 3 < count; i += 4) {
+    std::memcpy(&bytes, source + i, sizeof bytes);
+    TChannels4 tinted = __builtin_convertvector(bytes, TChannels4);
+    if (color != 0xFFFFFFFF) {
+      tinted = tinted * tint + 128;
+      tinted = (tinted + (tinted >> 8)) >> 8;
+    }
+    std::memcpy(&bytes, target + i, sizeof bytes);
+    const TChannels4 under = __builtin_convertvector(bytes, TChannels4);
+    const TChannels4 alpha =
+        __builtin_shufflevector(tinted, tinted, 3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15);
+    const TChannels4 weight =
+        __builtin_shufflevector(tinted, full, 3, 3, 3, 16, 7, 7, 7, 16, 11, 11, 11, 16, 15, 15, 15, 16);
+    TChannels4 sum = tinted * weight + under * (full - alpha) + 128;
+    sum = (sum + (sum >> 8)) >> 8;
+    bytes = __builtin_convertvector(sum, TBytes4);
+    std::memcpy(target + i, &bytes, sizeof bytes);
+  }
+  return i;
+}
+
+}  // namespace
+
 void BlendRow(std::uint32_t* target, const std::uint32_t* source, int count, std::uint32_t color,
               const TPixelBlend& blend) {
   const bool over = IsOver(blend), added = IsAdded(blend);
@@ -288,7 +330,7 @@ void BlendRow(std::uint32_t* target, const std::uint32_t* source, int count, std
     return;
   }
   const TChannels tint = Splat(color);
-  int i = 0;
+  int i = over ? OverRowByFours(target, source, count, color) : 0;
   for (; i + 1 < count; i += 2) {
     const TChannels texels = Load2(source + i);
     const TChannels tinted = color == 0xFFFFFFFF ? texels : Div255(texels * tint);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace qm {
 namespace {
@@ -76,6 +77,24 @@ TEST(SampledSprites, TheLeastRecentlyDrawnGoOverTheBudget) {
   EXPECT_NE(kept.Find(a), nullptr);
   EXPECT_EQ(kept.Find(b), nullptr);
   EXPECT_NE(kept.Find(c), nullptr);
+}
+
+// A row is blended in steps of four, two and one pixels: every pixel comes
+// out as blending it alone gives, whatever step it fell in.
+TEST(BlendRows, EachPixelAsIfBlendedAlone) {
+  std::vector<std::uint32_t> texels(11), under(11);
+  for (std::size_t i = 0; i < texels.size(); ++i) {
+    texels[i] = std::uint32_t(23 * i % 256) << 24 | std::uint32_t(0x00A0B0C0 + 0x00050311 * i);
+    under[i] = 0xFF000000 | std::uint32_t(0x00302010 * (i + 1));
+  }
+  for (std::uint32_t color : {0xFFFFFFFFu, 0xFEFEFEFEu, 0x80C0FF40u}) {
+    for (const TPixelBlend blend : {TPixelBlend{}, TPixelBlend{TBlendFactor::SrcAlpha, TBlendFactor::One}}) {
+      std::vector<std::uint32_t> row = under, alone = under;
+      BlendRow(row.data(), texels.data(), int(row.size()), color, blend);
+      for (std::size_t i = 0; i < alone.size(); ++i) BlendRow(&alone[i], &texels[i], 1, color, blend);
+      EXPECT_EQ(row, alone) << "colour " << std::hex << color;
+    }
+  }
 }
 
 }  // namespace
