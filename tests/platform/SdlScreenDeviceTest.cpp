@@ -104,6 +104,25 @@ class SdlScreenDeviceTest : public testing::TestWithParam<bool> {
     return TRgba{p[0], p[1], p[2], p[3]};
   }
 
+  // Dots each of its own colour: red rises by stepX a column, green by
+  // stepY a row.
+  static TRgbaImage Dots(int width, int height, int stepX, int stepY) {
+    TRgbaImage picture(width, height);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) {
+        std::uint8_t* p = picture.At(x, y);
+        p[0] = std::uint8_t(stepX + stepX * x);
+        p[1] = std::uint8_t(stepY + stepY * y);
+        p[2] = 200;
+        p[3] = 255;
+      }
+    return picture;
+  }
+
+  // The dots lie exactly from (left, top) on, with black for two pixels
+  // around them.
+  void ExpectDotsAt(int left, int top, int width, int height, int stepX, int stepY) const;
+
   std::unique_ptr<TPlatform> platform;
   std::unique_ptr<TOmegaScreen> screen;
   std::optional<TRgbaImage> frame;
@@ -118,6 +137,18 @@ void ExpectNear(TRgba actual, TRgba expected, const char* where) {
 }
 
 constexpr TRgba kBlack{0, 0, 0, 255};
+
+void SdlScreenDeviceTest::ExpectDotsAt(int left, int top, int width, int height, int stepX, int stepY) const {
+  for (int y = top - 2; y <= top + height + 1; ++y)
+    for (int x = left - 2; x <= left + width + 1; ++x) {
+      const bool inside = x >= left && x < left + width && y >= top && y < top + height;
+      const TRgba expected =
+          inside ? TRgba{Stepped(stepX + stepX * (x - left)), Stepped(stepY + stepY * (y - top)), Stepped(200), 255}
+                 : kBlack;
+      SCOPED_TRACE(testing::Message() << "pixel (" << x << ", " << y << ")");
+      ExpectNear(Pixel(x, y), expected, inside ? "inside" : "outside");
+    }
+}
 // A background with a different value on every channel.
 constexpr TRgba kSlate{40, 80, 200, 255};
 
@@ -206,31 +237,15 @@ TEST_P(SdlScreenTexturedQuads, PartOfATextureIsPickedByItsCoordinates) {
 TEST_P(SdlScreenTexturedQuads, APictureDrawnUnscaledCoversExactlyItsOwnPixels) {
   // Five by three pixels, each of its own colour, drawn through the image
   // list at (10, 7) with smoothing on, as the game draws.
-  TRgbaImage picture(5, 3);
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 5; ++x) {
-      std::uint8_t* p = picture.At(x, y);
-      p[0] = std::uint8_t(40 + 40 * x);
-      p[1] = std::uint8_t(60 + 60 * y);
-      p[2] = 200;
-      p[3] = 255;
-    }
   TOmegaImageList list(screen.get());
   TImageListItem& item = list.Add("Dots");
-  item.SetPicture(picture);
+  item.SetPicture(Dots(5, 3, 40, 60));
   list.MakeTexture(item);
   Frame(kBlack, [&] {
     screen->SetSmoothing(true);
     item.Draw(10, 7, 0);
   });
-  for (int y = 5; y <= 11; ++y)
-    for (int x = 8; x <= 16; ++x) {
-      const bool inside = x >= 10 && x <= 14 && y >= 7 && y <= 9;
-      const TRgba expected = inside ? TRgba{Stepped(40 + 40 * (x - 10)), Stepped(60 + 60 * (y - 7)), Stepped(200), 255}
-                                    : kBlack;
-      SCOPED_TRACE(testing::Message() << "pixel (" << x << ", " << y << ")");
-      ExpectNear(Pixel(x, y), expected, inside ? "inside" : "outside");
-    }
+  ExpectDotsAt(10, 7, 5, 3, 40, 60);
 }
 
 TEST_P(SdlScreenBlending, NormalModeWeighsByTheSourceAlpha) {
@@ -320,31 +335,15 @@ TEST_P(SdlScreenScaled, AFinerPictureCoversTwiceItsUnitsTexelForPixel) {
   screen->OutputScale = 2;
   ASSERT_TRUE(screen->ResetDevice());
   // Five by three units: ten by six pixels, each of its own colour.
-  TRgbaImage picture(10, 6);
-  for (int y = 0; y < 6; ++y)
-    for (int x = 0; x < 10; ++x) {
-      std::uint8_t* p = picture.At(x, y);
-      p[0] = std::uint8_t(20 + 20 * x);
-      p[1] = std::uint8_t(30 + 30 * y);
-      p[2] = 200;
-      p[3] = 255;
-    }
   TOmegaImageList list(screen.get());
   TImageListItem& item = list.Add("Dots");
-  item.SetPicture(picture, 2);
+  item.SetPicture(Dots(10, 6, 20, 30), 2);
   list.MakeTexture(item);
   ASSERT_EQ(item.PictureWidth(), 5);
   Frame(kBlack, [&] { item.Draw(10, 7, 0); });
   ASSERT_EQ(frame->Width, 2 * kWidth);
   ASSERT_EQ(frame->Height, 2 * kHeight);
-  for (int y = 12; y <= 21; ++y)
-    for (int x = 18; x <= 31; ++x) {
-      const bool inside = x >= 20 && x <= 29 && y >= 14 && y <= 19;
-      const TRgba expected = inside ? TRgba{Stepped(20 + 20 * (x - 20)), Stepped(30 + 30 * (y - 14)), Stepped(200), 255}
-                                    : kBlack;
-      SCOPED_TRACE(testing::Message() << "pixel (" << x << ", " << y << ")");
-      ExpectNear(Pixel(x, y), expected, inside ? "inside" : "outside");
-    }
+  ExpectDotsAt(20, 14, 10, 6, 20, 30);
 }
 
 TEST_P(SdlScreenScaled, APacksOwnPictureCoversTheSamePlace) {
