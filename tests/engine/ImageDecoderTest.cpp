@@ -439,5 +439,25 @@ TEST_F(ImageFiles, FolderIsNotAPicture) {
   EXPECT_THROW(DecodeImageFile(FFolder / "folder.png"), EImageLoadError);
 }
 
+// The size from the header alone: what the loader holds a finer twin to.
+TEST_F(ImageFiles, TheHeaderTellsTheSizeOrNothing) {
+  const TBytes png = EncodePng(SmallRgba());
+  const TBytes jpeg = EncodeJpeg(FourQuarters(), TJpegKind::Baseline, false);
+  const struct {
+    const char* File;
+    TBytes Bytes;
+    std::optional<TImageSize> Size;
+  } cases[] = {
+      {"a.png", png, TImageSize{2, 2}},
+      {"b.jpg", jpeg, TImageSize{32, 32}},
+      {"cut-after-its-header.png", TBytes(png.begin(), png.begin() + 33), std::nullopt},
+      {"cut-in-its-header.png", TBytes(png.begin(), png.begin() + 20), std::nullopt},
+      {"empty.jpg", {}, std::nullopt},
+      {"not-a-picture.png", {'h', 'e', 'l', 'l', 'o', 0, 0, 0, 0, 0}, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ImageFileSize(Write(c.File, c.Bytes)), c.Size) << c.File;
+  EXPECT_EQ(ImageFileSize(FFolder / "Nowhere.png"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace qm

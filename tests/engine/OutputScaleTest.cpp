@@ -6,6 +6,8 @@
 
 #include <ostream>
 
+#include "engine/ImageCatalogue.h"
+
 namespace qm {
 namespace {
 
@@ -44,6 +46,23 @@ TEST(ScaleModes, AreNamedAsTheCommandLineTakesThem) {
   EXPECT_EQ(ScaleModeNamed("2"), TScaleMode::Two);
   EXPECT_EQ(ScaleModeNamed("auto"), TScaleMode::Auto);
   EXPECT_FALSE(ScaleModeNamed("3"));
+}
+
+// The finer set mirrors the "Images" tree and nothing else.
+TEST(FinerSetPaths, MirrorTheImagesTreeOnly) {
+  const struct {
+    const char* Path;
+    int Density;
+    const char* Expected;
+  } cases[] = {
+      {"Images/Menu/MenuBG.jpg", 2, "Images2x/Menu/MenuBG.jpg"},
+      {"Images/Elements.png", 2, "Images2x/Elements.png"},
+      {"Images", 2, "Images2x"},
+      {"Images/Menu/MenuBG.jpg", 1, "Images/Menu/MenuBG.jpg"},
+      {"ImagesOld/Elements.png", 2, "ImagesOld/Elements.png"},
+      {"Texts/GameTexts.txt", 2, "Texts/GameTexts.txt"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PathAtDensity(c.Path, c.Density), c.Expected) << c.Path;
 }
 
 }  // namespace
