@@ -155,13 +155,8 @@ void Homecoming(cairo_t* cr) {
   DrawCloud(cr, 1000, 250, 40, 0.8);
   Sea(cr, horizon, Hex(0x8ad8f0), Hex(0x2f9ad0), 91, false);
   // the town's hill rising from the shore to the tower
-  cairo_move_to(cr, 420, kStageH + 10);
-  cairo_curve_to(cr, 470, 620, 480, 500, 600, 470);
-  cairo_curve_to(cr, 800, 430, 1100, 390, kStageW + 10, 380);
-  cairo_line_to(cr, kStageW + 10, kStageH + 10);
-  cairo_close_path(cr);
-  FillVertical(cr, 380, kStageH, Hex(0xa8dc6a), Hex(0x5cb33d));
-  Stroke(cr, Hex(0x2e6a2a), 2.5);
+  TownHill(cr, 420, {470, 620, 480, 500, 600, 470}, {800, 430, 1100, 390, kStageW + 10, 380}, 380, Hex(0xa8dc6a),
+           Hex(0x5cb33d), Hex(0x2e6a2a));
   MooringTower(cr, 1290, 392, 180);
   for (int i = 0; i < 4; ++i)
     StoryHouse(cr, 640 + i * 165, 470 - i * 20, 120, 140, Daylit(kHouses[i + 1]), RoofState::Garden, 50 + i);

@@ -42,6 +42,11 @@ void Sea(cairo_t* cr, double top, const Rgb& far, const Rgb& near, std::uint32_t
 // A hill band: from the left edge at y0 over the given bumps to the right
 // edge at y1, filled down to the bottom of the stage.
 void HillBand(cairo_t* cr, double y0, double y1, double bump, int bumps, const Rgb& c, std::uint32_t seed);
+// The town's hill: from the bottom at footX through two curves (their
+// control points and ends, six numbers each) to the right edge at rightY,
+// shaded from top to bottom and outlined.
+void TownHill(cairo_t* cr, double footX, const double (&first)[6], const double (&second)[6], double rightY,
+              const Rgb& top, const Rgb& bottom, const Rgb& outline);
 // A tree bent by the wind towards the right; bend 0 stands straight.
 void WindTree(cairo_t* cr, double x, double foot, double size, double bend, const Rgb& leaf);
 void Bush(cairo_t* cr, double cx, double foot, double size, const Rgb& leaf, int flower = -1);

@@ -143,13 +143,8 @@ void Gale(cairo_t* cr) {
     Bar(cr, 190, 560, 290, 566, 3, colour::Wood);
     Bar(cr, 360, 556, 460, 552, 3, colour::Wood);
     // The hill and its town.
-    cairo_move_to(cr, 400, kStageH + 10);
-    cairo_curve_to(cr, 430, 620, 470, 560, 560, 545);
-    cairo_curve_to(cr, 760, 515, 1000, 505, kStageW + 10, 470);
-    cairo_line_to(cr, kStageW + 10, kStageH + 10);
-    cairo_close_path(cr);
-    FillVertical(cr, 470, kStageH, Hex(0x3a7a4a), Hex(0x1e4a2e));
-    Stroke(cr, Hex(0x10301c), 2.5);
+    TownHill(cr, 400, {430, 620, 470, 560, 560, 545}, {760, 515, 1000, 505, kStageW + 10, 470}, 470, Hex(0x3a7a4a),
+             Hex(0x1e4a2e), Hex(0x10301c));
     MooringTower(cr, 1250, 484, 150);
     cairo_move_to(cr, 1250, 338);
     cairo_curve_to(cr, 1280, 320, 1300, 345, 1335, 318);

@@ -140,6 +140,17 @@ void Bird(cairo_t* cr, double cx, double cy, double span, double flap) {
 
 // ---- land and water ----------------------------------------------------------
 
+void TownHill(cairo_t* cr, double footX, const double (&first)[6], const double (&second)[6], double rightY,
+              const Rgb& top, const Rgb& bottom, const Rgb& outline) {
+  cairo_move_to(cr, footX, kStageH + 10);
+  cairo_curve_to(cr, first[0], first[1], first[2], first[3], first[4], first[5]);
+  cairo_curve_to(cr, second[0], second[1], second[2], second[3], second[4], second[5]);
+  cairo_line_to(cr, kStageW + 10, kStageH + 10);
+  cairo_close_path(cr);
+  FillVertical(cr, rightY, kStageH, top, bottom);
+  Stroke(cr, outline, 2.5);
+}
+
 void Sea(cairo_t* cr, double top, const Rgb& far, const Rgb& near, std::uint32_t seed, bool rough) {
   cairo_rectangle(cr, 0, top, kStageW, kStageH - top);
   FillVertical(cr, top, kStageH, far, near);
