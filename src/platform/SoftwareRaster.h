@@ -101,15 +101,47 @@ struct TSpriteSource {
   TRasterShortcuts Shortcuts;
 };
 
-// Draws into the target, cut to it.
+// The rows one thread draws when the frame is shared out: stripes of rows
+// dealt in turn, so that every band gets some of the board, the panels and
+// the sky.
+struct TRowBand {
+  int Index = 0, Count = 1;
+  static constexpr int kStripe = 16;
+
+  // The first row at or after y that belongs to the band.
+  int From(int y) const {
+    if (Count == 1) return y;
+    const int stripe = y / kStripe, ahead = ((Index - stripe) % Count + Count) % Count;
+    return ahead == 0 ? y : (stripe + ahead) * kStripe;
+  }
+  // How many of the rows top..bottom-1 belong to the band.
+  int RowsIn(int top, int bottom) const;
+};
+
+// Draws into the target, cut to it, on the band's rows only.
 void DrawSprite(TPixelSurface& target, const TSpriteSource& source, const TSpriteQuad& quad, bool linear,
-                const TPixelBlend& blend);
+                const TPixelBlend& blend, const TRowBand& band = {});
 
 // Any quad (a triangle fan 0-1-2, 0-2-3), each vertex with its own colour and
 // texture coordinates (0..1 over textureWidth x textureHeight, the size the
 // coordinates count in); everything interpolated across.
 void DrawGouraudQuad(TPixelSurface& target, const TPixelSurface* texture, int textureWidth, int textureHeight,
-                     const TScreenVertex (&vertices)[4], bool linear, const TPixelBlend& blend);
+                     const TScreenVertex (&vertices)[4], bool linear, const TPixelBlend& blend,
+                     const TRowBand& band = {});
+
+// The band's rows in one colour.
+void FillRows(TPixelSurface& target, std::uint32_t argb, const TRowBand& band = {});
+
+// The part of a texture a sprite may take texels from.
+struct TTexelBox {
+  int Left, Top, Right, Bottom;  // inclusive
+};
+
+// A row of filtered texels along a line through the texture, from (s, t) in
+// steps of (sStep, tStep), all in texels as 16.16 fixed point (a texel's
+// centre at +0.5), read from inside the box only.
+void SampleRow(const TPixelSurface& texture, const TTexelBox& box, std::int64_t s, std::int64_t sStep, std::int64_t t,
+               std::int64_t tStep, int count, bool sameTexels, std::uint32_t* out);
 
 // A texel times a colour, channel by channel, as every draw tints its texels.
 std::uint32_t Tinted(std::uint32_t texel, std::uint32_t color);

@@ -34,7 +34,9 @@ std::optional<std::uint32_t> UniformPixel(const TPixelSurface& picture) {
 }  // namespace
 
 TSoftwareScreenDevice::TSoftwareScreenDevice(const TPresentParameters& params)
-    : FFrame(FrameFor(params)), FScale(params.Scale), FSampled(kSampledTexels) {}
+    : FFrame(FrameFor(params)), FScale(params.Scale) {}
+
+TSoftwareScreenDevice::~TSoftwareScreenDevice() = default;
 
 TPixelSurface TSoftwareScreenDevice::FrameFor(const TPresentParameters& params) {
   return TPixelSurface(std::max(1, int(std::lround(params.Width * params.Scale))),
@@ -42,6 +44,7 @@ TPixelSurface TSoftwareScreenDevice::FrameFor(const TPresentParameters& params) 
 }
 
 bool TSoftwareScreenDevice::Reset(const TPresentParameters& params) {
+  Flush();
   TPixelSurface frame = FrameFor(params);
   if (frame.Width != FFrame.Width || frame.Height != FFrame.Height) FFrame = std::move(frame);
   FScale = params.Scale;
@@ -61,21 +64,61 @@ TTextureId TSoftwareScreenDevice::CreateTexture(int width, int height, const TRg
       texture.Pixels.Row(y)[x] = std::uint32_t(p[3]) << 24 | std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2];
     }
   texture.Uniform = UniformPixel(texture.Pixels);
+  texture.Opaque = std::all_of(texture.Pixels.Pixels.begin(), texture.Pixels.Pixels.end(),
+                               [](std::uint32_t pixel) { return pixel >> 24 == 255; });
   const TTextureId id = FNextTexture++;
   FTextures.emplace(id, std::move(texture));
   return id;
 }
 
 void TSoftwareScreenDevice::DestroyTexture(TTextureId texture) {
-  FSampled.Forget(texture);
+  Flush();
+  for (auto& kept : FSampled) kept.Forget(texture);
   FTextures.erase(texture);
 }
 
 void TSoftwareScreenDevice::Present() {
+  Flush();
   if (OnPresent) OnPresent(FFrame);
 }
 
-void TSoftwareScreenDevice::Clear(std::uint32_t argb) { std::fill(FFrame.Pixels.begin(), FFrame.Pixels.end(), argb); }
+void TSoftwareScreenDevice::Clear(std::uint32_t argb) {
+  // Whatever was drawn before is covered.
+  FDraws.clear();
+  TDraw clear;
+  clear.Color = argb;
+  FDraws.push_back(clear);
+}
+
+void TSoftwareScreenDevice::Flush() {
+  if (FDraws.empty()) return;
+  if (!FWorkers || (Shortcuts.Bands > 0 && FWorkers->Bands() != Shortcuts.Bands)) {
+    FWorkers = std::make_unique<TBandWorkers>(Shortcuts.Bands);
+    // The budget is shared out: together the bands keep what one would.
+    FSampled.assign(std::size_t(FWorkers->Bands()), TSampledSprites(kSampledTexels / std::size_t(FWorkers->Bands())));
+  }
+  FWorkers->Run([this](int band) {
+    for (const TDraw& draw : FDraws) DrawInBand(draw, band);
+  });
+  FDraws.clear();
+}
+
+void TSoftwareScreenDevice::DrawInBand(const TDraw& draw, int band) {
+  const TRowBand rows{band, FWorkers->Bands()};
+  switch (draw.Kind) {
+    case TDraw::TKind::Clear: FillRows(FFrame, draw.Color, rows); return;
+    case TDraw::TKind::Shaded:
+      DrawGouraudQuad(FFrame, draw.Pixels, draw.TexelsWide, draw.TexelsHigh, draw.Vertices, draw.Linear, draw.Blend,
+                      rows);
+      return;
+    case TDraw::TKind::Sprite:
+      DrawSprite(FFrame,
+                 {draw.Pixels, draw.Texture, Shortcuts.KeepSampled ? &FSampled[std::size_t(band)] : nullptr,
+                  Shortcuts.Raster},
+                 draw.Quad, draw.Linear, draw.Blend, rows);
+      return;
+  }
+}
 
 bool TSoftwareScreenDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destination) {
   FBlend = {source, destination};
@@ -101,8 +144,14 @@ void TSoftwareScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
   const TPixelSurface* pixels = texture ? &texture->Pixels : nullptr;
   const int texels = texture ? texture->Density : 1;
   if (!IsSprite(exact)) {
-    DrawGouraudQuad(FFrame, pixels, texture ? texture->Width * texels : 1, texture ? texture->Height * texels : 1,
-                    exact, linear, FBlend);
+    TDraw draw{.Kind = TDraw::TKind::Shaded,
+               .Pixels = pixels,
+               .TexelsWide = texture ? texture->Width * texels : 1,
+               .TexelsHigh = texture ? texture->Height * texels : 1,
+               .Linear = linear,
+               .Blend = FBlend};
+    std::copy(std::begin(exact), std::end(exact), std::begin(draw.Vertices));
+    FDraws.push_back(draw);
     return;
   }
   const float width = texture ? float(texture->Width * texels) : 1;
@@ -115,11 +164,26 @@ void TSoftwareScreenDevice::DrawQuad(const TScreenVertex (&vertices)[4]) {
     quad.Color = Tinted(*texture->Uniform, quad.Color);
     pixels = nullptr;
   }
-  DrawSprite(FFrame, {pixels, FBound, Shortcuts.KeepSampled ? &FSampled : nullptr, Shortcuts.Raster}, quad, linear,
-             FBlend);
+  if (Shortcuts.SkipCovered && CoversTheFrame(quad, texture)) FDraws.clear();
+  const TDraw draw{.Kind = TDraw::TKind::Sprite,
+                   .Quad = quad,
+                   .Pixels = pixels,
+                   .Texture = FBound,
+                   .Linear = linear,
+                   .Blend = FBlend};
+  FDraws.push_back(draw);
+}
+
+bool TSoftwareScreenDevice::CoversTheFrame(const TSpriteQuad& quad, const TTexture* texture) const {
+  const bool opaque = quad.Color >> 24 == 255 && (!texture || texture->Opaque);
+  const bool replaces = FBlend.Source == TBlendFactor::SrcAlpha && FBlend.Destination == TBlendFactor::InvSrcAlpha;
+  // Square to the frame and over all of it: every pixel centre inside.
+  return opaque && replaces && quad.Y1 == quad.Y0 && quad.X3 == quad.X0 && quad.X0 <= 0 && quad.Y0 <= 0 &&
+         quad.X1 >= float(FFrame.Width) && quad.Y3 >= float(FFrame.Height);
 }
 
 std::optional<TRgbaImage> TSoftwareScreenDevice::ReadFrame() {
+  Flush();
   TRgbaImage frame(FFrame.Width, FFrame.Height);
   for (int y = 0; y < FFrame.Height; ++y)
     for (int x = 0; x < FFrame.Width; ++x) {

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <unordered_map>
+#include <vector>
+
+#include "platform/BandWorkers.h"
 
 #include "platform/ScreenDevice.h"
 #include "platform/SoftwareRaster.h"
@@ -12,10 +16,13 @@ namespace qm {
 // without a usable graphics card: every quad is cut to the frame before any
 // pixel is touched, so a picture costs what of it can be seen, and the
 // common cases (a picture drawn at its own size, a solid fill) take straight
-// runs of pixels. A presented frame is handed to OnPresent to be shown.
+// runs of pixels. Draws are noted and carried out together when the frame
+// is wanted, in bands of rows on every core. A presented frame is handed to
+// OnPresent to be shown.
 class TSoftwareScreenDevice : public IScreenDevice {
  public:
   explicit TSoftwareScreenDevice(const TPresentParameters& params);
+  ~TSoftwareScreenDevice() override;
 
   std::function<void(const TPixelSurface& frame)> OnPresent;
 
@@ -27,6 +34,11 @@ class TSoftwareScreenDevice : public IScreenDevice {
     // A scaled sprite drawn again in the same place reuses its texels.
     bool KeepSampled = true;
     TRasterShortcuts Raster;
+    // Draws that an opaque picture over the whole frame hides are dropped.
+    bool SkipCovered = true;
+    // Bands of rows drawn side by side: 0 one per core, 1 all on the
+    // calling thread.
+    int Bands = 0;
   };
   TShortcuts Shortcuts;
 
@@ -55,16 +67,39 @@ class TSoftwareScreenDevice : public IScreenDevice {
     int Density = 1;
     // Set when every pixel of the picture is this one.
     std::optional<std::uint32_t> Uniform;
+    bool Opaque = false;
+  };
+
+  // A draw waiting for the frame to be wanted.
+  struct TDraw {
+    enum class TKind { Clear, Sprite, Shaded };
+    TKind Kind = TKind::Clear;
+    std::uint32_t Color = 0;
+    TSpriteQuad Quad{};
+    TScreenVertex Vertices[4]{};
+    const TPixelSurface* Pixels = nullptr;
+    TTextureId Texture = NoTexture;
+    int TexelsWide = 1, TexelsHigh = 1;
+    bool Linear = false;
+    TPixelBlend Blend;
   };
 
   const TTexture* Bound() const;
+  // Whether the sprite hides every pixel drawn before it.
+  bool CoversTheFrame(const TSpriteQuad& quad, const TTexture* texture) const;
+  // Carries out the waiting draws, each band of rows on its own thread.
+  void Flush();
+  void DrawInBand(const TDraw& draw, int band);
 
   static TPixelSurface FrameFor(const TPresentParameters& params);
 
   TPixelSurface FFrame;
   float FScale = 1;
   std::unordered_map<TTextureId, TTexture> FTextures;
-  TSampledSprites FSampled;
+  std::vector<TDraw> FDraws;
+  std::unique_ptr<TBandWorkers> FWorkers;
+  // One store per band: a band keeps the texels of its own rows.
+  std::vector<TSampledSprites> FSampled;
   TTextureId FNextTexture = 1;
   TTextureId FBound = NoTexture;
   TPixelBlend FBlend;

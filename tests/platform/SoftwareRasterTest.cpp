@@ -97,5 +97,79 @@ TEST(BlendRows, EachPixelAsIfBlendedAlone) {
   }
 }
 
+// A row is sampled eight, two and one pixels at a time: every pixel comes
+// out as sampling it alone gives, along any line through the picture, edges
+// and mirroring included.
+TEST(SampleRows, EachPixelAsIfSampledAlone) {
+  TPixelSurface picture(37, 29);
+  for (int y = 0; y < picture.Height; ++y)
+    for (int x = 0; x < picture.Width; ++x)
+      picture.Row(y)[x] = std::uint32_t((x * 41 + y * 7) % 256) << 24 | std::uint32_t(x * 0x070503 + y * 0x0B0D11);
+  constexpr std::int64_t kTexel = 1 << 16;
+  const struct {
+    const char* Case;
+    TTexelBox Box;
+    std::int64_t S, SStep, T, TStep;
+  } cases[] = {
+      {"square, magnified", {0, 0, 36, 28}, 3 * kTexel, kTexel / 3, 5 * kTexel + 1234, 0},
+      {"square, shrunk", {0, 0, 36, 28}, kTexel / 2, 2 * kTexel - 77, 9 * kTexel, 0},
+      {"turned", {0, 0, 36, 28}, 2 * kTexel, kTexel * 3 / 5, 20 * kTexel, -kTexel * 4 / 5},
+      {"mirrored", {0, 0, 36, 28}, 36 * kTexel, -kTexel * 7 / 9, 3 * kTexel, kTexel / 7},
+      {"over the edges of a part", {4, 3, 20, 15}, -3 * kTexel, kTexel * 11 / 10, kTexel, kTexel / 3},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::uint32_t> row(29), alone(29);
+    SampleRow(picture, c.Box, c.S, c.SStep, c.T, c.TStep, int(row.size()), true, row.data());
+    for (std::size_t i = 0; i < alone.size(); ++i)
+      SampleRow(picture, c.Box, c.S + c.SStep * std::int64_t(i), c.SStep, c.T + c.TStep * std::int64_t(i), c.TStep, 1,
+                true, &alone[i]);
+    EXPECT_EQ(row, alone) << c.Case;
+  }
+}
+
+TEST(RowBands, EveryRowBelongsToOneBandOnly) {
+  for (int bands = 1; bands <= 4; ++bands) {
+    std::vector<int> owners(200, 0);
+    int counted = 0;
+    for (int index = 0; index < bands; ++index) {
+      const TRowBand band{index, bands};
+      for (int y = band.From(0); y < int(owners.size()); y = band.From(y + 1)) ++owners[std::size_t(y)];
+      counted += band.RowsIn(13, 150);
+    }
+    EXPECT_EQ(std::count(owners.begin(), owners.end(), 1), 200) << bands << " bands";
+    EXPECT_EQ(counted, 150 - 13) << bands << " bands";
+  }
+}
+
+// Sprites of every kind (square and scaled, kept and drawn again, turned,
+// filled, shaded) drawn band by band give the pixels of the frame drawn
+// whole.
+TEST(RowBands, AFrameDrawnInBandsHasThePixelsOfOneDrawnWhole) {
+  TPixelSurface picture(16, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) picture.Row(y)[x] = std::uint32_t(100 + 9 * x) << 24 | std::uint32_t(x * 0x101010 + y * 0x030507);
+  const TSpriteQuad scaled{3.5f, 2.25f, 60.5f, 2.25f, 3.5f, 70.75f, 0, 0, 16, 16, 0xFFFFFFFF};
+  const TSpriteQuad turned = Square(50, 40, 45, true);
+  const TSpriteQuad fill{10, 30, 90, 30, 10, 41, 0, 0, 1, 1, 0x80FF8000};
+  const TScreenVertex shaded[4] = {
+      {5, 5, 0xFF0000FF, 0, 0}, {80, 12, 0xFF00FF00, 1, 0}, {70, 75, 0x80FF0000, 1, 1}, {8, 60, 0xFFFFFFFF, 0, 1}};
+  const auto drawAll = [&](TPixelSurface& frame, const TRowBand& band, TSampledSprites& kept) {
+    FillRows(frame, kGround, band);
+    for (int twice = 0; twice < 3; ++twice) DrawSprite(frame, {&picture, 1, &kept, {}}, scaled, true, {}, band);
+    DrawSprite(frame, {&picture, 1, nullptr, {}}, turned, true, {}, band);
+    DrawSprite(frame, {nullptr, 0, nullptr, {}}, fill, false, {}, band);
+    DrawGouraudQuad(frame, &picture, 16, 16, shaded, true, {TBlendFactor::SrcAlpha, TBlendFactor::One}, band);
+  };
+  TPixelSurface whole(96, 80), banded(96, 80);
+  TSampledSprites keptWhole(100000);
+  drawAll(whole, {}, keptWhole);
+  for (int index = 0; index < 3; ++index) {
+    TSampledSprites kept(100000);
+    drawAll(banded, {index, 3}, kept);
+  }
+  EXPECT_TRUE(whole.Pixels == banded.Pixels);
+  EXPECT_NE(PixelsOf(whole, kGround), 96 * 80) << "something was drawn";
+}
+
 }  // namespace
 }  // namespace qm

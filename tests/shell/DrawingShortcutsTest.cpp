@@ -1,6 +1,8 @@
 // The processor screen's short cuts (a uniform picture drawn as a fill,
-// scaled sprites' texels kept, rows copied, equal texels taken as they are)
-// give the very pixels of the long way round.
+// scaled sprites' texels kept, rows copied, equal texels taken as they are,
+// draws hidden by an opaque picture over the frame dropped, the frame drawn
+// in bands on every core) give the very pixels of the long
+// way round.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -82,7 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TShortcutCase{"UniformAsFill", [](TShortcuts& s) { s.UniformAsFill = false; }},
                       TShortcutCase{"KeepSampled", [](TShortcuts& s) { s.KeepSampled = false; }},
                       TShortcutCase{"CopyRows", [](TShortcuts& s) { s.Raster.CopyRows = false; }},
-                      TShortcutCase{"SameTexels", [](TShortcuts& s) { s.Raster.SameTexels = false; }}),
+                      TShortcutCase{"SameTexels", [](TShortcuts& s) { s.Raster.SameTexels = false; }},
+                      TShortcutCase{"SkipCovered", [](TShortcuts& s) { s.SkipCovered = false; }},
+                      TShortcutCase{"Bands", [](TShortcuts& s) { s.Bands = 1; }}),
     [](const ::testing::TestParamInfo<TShortcutCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace
