@@ -439,14 +439,15 @@ void BlendRow(std::uint32_t* target, const std::uint32_t* source, int count, std
 
 bool TSampledSprites::TKey::operator==(const TKey& other) const {
   return Texture == other.Texture && Linear == other.Linear && Width == other.Width && Height == other.Height &&
-         std::memcmp(&Quad, &other.Quad, sizeof Quad) == 0;
+         Rows.Top == other.Rows.Top && Rows.Bottom == other.Rows.Bottom && std::memcmp(&Quad, &other.Quad, sizeof Quad) == 0;
 }
 
 std::size_t TSampledSprites::TKeyHash::operator()(const TKey& key) const {
   std::uint64_t hash = 1469598103934665603ull ^ key.Texture;
   const auto* bytes = reinterpret_cast<const unsigned char*>(&key.Quad);
   for (std::size_t i = 0; i < sizeof key.Quad; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-  return std::size_t(hash ^ std::uint64_t(key.Linear) ^ (std::uint64_t(key.Width) << 20) ^ (std::uint64_t(key.Height) << 40));
+  return std::size_t(hash ^ std::uint64_t(key.Linear) ^ (std::uint64_t(key.Width) << 20) ^
+                     (std::uint64_t(key.Height) << 40) ^ (std::uint64_t(key.Rows.Top) << 8));
 }
 
 const std::vector<std::uint32_t>* TSampledSprites::Find(const TKey& key) {
@@ -498,25 +499,20 @@ void TSampledSprites::Clear() {
   FTexels = 0;
 }
 
-int TRowBand::RowsIn(int top, int bottom) const {
-  int rows = 0;
-  for (int y = From(top); y < bottom; y = From(y + 1)) ++rows;
-  return rows;
-}
-
-void FillRows(TPixelSurface& target, std::uint32_t argb, const TRowBand& band) {
-  for (int y = band.From(0); y < target.Height; y = band.From(y + 1)) std::fill_n(target.Row(y), target.Width, argb);
+void FillRows(TPixelSurface& target, std::uint32_t argb, const TRowSpan& rows) {
+  for (int y = std::max(rows.Top, 0); y < std::min(rows.Bottom, target.Height); ++y)
+    std::fill_n(target.Row(y), target.Width, argb);
 }
 
 void DrawSprite(TPixelSurface& target, const TSpriteSource& source, const TSpriteQuad& q, bool linear,
-                const TPixelBlend& blend, const TRowBand& band) {
+                const TPixelBlend& blend, const TRowSpan& rows) {
   const TPixelSurface* texture = source.Pixels;
   const double ux = q.X1 - q.X0, uy = q.Y1 - q.Y0, vx = q.X3 - q.X0, vy = q.Y3 - q.Y0;
   const double det = ux * vy - uy * vx;
   if (std::fabs(det) < 1e-9) return;
   const float xs[4] = {q.X0, q.X1, q.X3, q.X1 + q.X3 - q.X0}, ys[4] = {q.Y0, q.Y1, q.Y3, q.Y1 + q.Y3 - q.Y0};
-  const int top = std::max(0, int(std::floor(*std::min_element(ys, ys + 4))));
-  const int bottom = std::min(target.Height, int(std::ceil(*std::max_element(ys, ys + 4))) + 1);
+  const int top = std::max({0, rows.Top, int(std::floor(*std::min_element(ys, ys + 4)))});
+  const int bottom = std::min({target.Height, rows.Bottom, int(std::ceil(*std::max_element(ys, ys + 4))) + 1});
   const int left = std::max(0, int(std::floor(*std::min_element(xs, xs + 4))));
   const int right = std::min(target.Width, int(std::ceil(*std::max_element(xs, xs + 4))) + 1);
   if (left >= right || top >= bottom) return;
@@ -537,13 +533,13 @@ void DrawSprite(TPixelSurface& target, const TSpriteSource& source, const TSprit
   const bool copyRows = texture && source.Shortcuts.CopyRows && sStep == kOne && tStep == 0;
   // A scaled sprite square to the frame: its rows of texels may be kept.
   const bool keepable = texture && source.Kept && !copyRows && uy == 0 && vx == 0;
-  const TSampledSprites::TKey key{source.Id, q, linear, target.Width, target.Height};
+  const TSampledSprites::TKey key{source.Id, q, linear, target.Width, target.Height, rows};
   const std::vector<std::uint32_t>* kept = keepable ? source.Kept->Find(key) : nullptr;
   std::vector<std::uint32_t>* keeping = nullptr;
   bool judged = false, worthKeeping = false;
   std::size_t offset = 0;
 
-  for (int y = band.From(top); y < bottom; y = band.From(y + 1)) {
+  for (int y = top; y < bottom; ++y) {
     const double centreY = y + 0.5;
     const double aRow = (-q.X0) * dadx + (centreY - q.Y0) * dady;
     const double bRow = (-q.X0) * dbdx + (centreY - q.Y0) * dbdy;
@@ -579,7 +575,7 @@ void DrawSprite(TPixelSurface& target, const TSpriteSource& source, const TSprit
       worthKeeping = source.Kept->SeenBefore(key);
     }
     if (worthKeeping && !keeping)
-      keeping = &source.Kept->Keep(key, std::size_t(band.RowsIn(top, bottom)) * std::size_t(right - left));
+      keeping = &source.Kept->Keep(key, std::size_t(bottom - top) * std::size_t(right - left));
     tRowTexels.resize(std::size_t(count));
     std::uint32_t* texels = keeping ? keeping->data() + offset : tRowTexels.data();
     offset += std::size_t(count);
@@ -592,17 +588,17 @@ void DrawSprite(TPixelSurface& target, const TSpriteSource& source, const TSprit
 }
 
 void DrawGouraudQuad(TPixelSurface& target, const TPixelSurface* texture, int textureWidth, int textureHeight,
-                     const TScreenVertex (&v)[4], bool linear, const TPixelBlend& blend, const TRowBand& band) {
+                     const TScreenVertex (&v)[4], bool linear, const TPixelBlend& blend, const TRowSpan& rows) {
   const TTexelBox box{0, 0, texture ? texture->Width - 1 : 0, texture ? texture->Height - 1 : 0};
   for (const auto& corners : {std::array<int, 3>{0, 1, 2}, std::array<int, 3>{0, 2, 3}}) {
     const TScreenVertex &a = v[corners[0]], &b = v[corners[1]], &c = v[corners[2]];
     const double area = double(b.X - a.X) * (c.Y - a.Y) - double(b.Y - a.Y) * (c.X - a.X);
     if (std::fabs(area) < 1e-9) continue;
-    const int top = std::max(0, int(std::floor(std::min({a.Y, b.Y, c.Y}))));
-    const int bottom = std::min(target.Height, int(std::ceil(std::max({a.Y, b.Y, c.Y}))) + 1);
+    const int top = std::max({0, rows.Top, int(std::floor(std::min({a.Y, b.Y, c.Y})))});
+    const int bottom = std::min({target.Height, rows.Bottom, int(std::ceil(std::max({a.Y, b.Y, c.Y}))) + 1});
     const int left = std::max(0, int(std::floor(std::min({a.X, b.X, c.X}))));
     const int right = std::min(target.Width, int(std::ceil(std::max({a.X, b.X, c.X}))) + 1);
-    for (int y = band.From(top); y < bottom; y = band.From(y + 1))
+    for (int y = top; y < bottom; ++y)
       for (int x = left; x < right; ++x) {
         const double px = x + 0.5, py = y + 0.5;
         // Weights of b and c; a takes the rest. A centre on the diagonal the

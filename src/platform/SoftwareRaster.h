@@ -40,6 +40,14 @@ struct TSpriteQuad {
   std::uint32_t Color;  // 0xAARRGGBB
 };
 
+// The rows a draw may touch: the frame is drawn in stripes, every draw of
+// the frame into one stripe before the next, so that the stripe stays in the
+// processor's cache while the layers are laid over it.
+struct TRowSpan {
+  int Top = 0;
+  int Bottom = 1 << 30;
+};
+
 // The texels a sprite square to the frame took from its texture where it is
 // scaled, kept by texture, place and size: drawn again the same way, it is
 // blended straight from them, the very pixels sampling would give again.
@@ -55,6 +63,7 @@ class TSampledSprites {
     TSpriteQuad Quad;
     bool Linear;
     int Width, Height;  // of the frame drawn into
+    TRowSpan Rows;      // drawn into
     bool operator==(const TKey& other) const;
   };
   // The rows kept for the key, one after another; nullptr when none are.
@@ -101,36 +110,19 @@ struct TSpriteSource {
   TRasterShortcuts Shortcuts;
 };
 
-// The rows one thread draws when the frame is shared out: stripes of rows
-// dealt in turn, so that every band gets some of the board, the panels and
-// the sky.
-struct TRowBand {
-  int Index = 0, Count = 1;
-  static constexpr int kStripe = 16;
-
-  // The first row at or after y that belongs to the band.
-  int From(int y) const {
-    if (Count == 1) return y;
-    const int stripe = y / kStripe, ahead = ((Index - stripe) % Count + Count) % Count;
-    return ahead == 0 ? y : (stripe + ahead) * kStripe;
-  }
-  // How many of the rows top..bottom-1 belong to the band.
-  int RowsIn(int top, int bottom) const;
-};
-
-// Draws into the target, cut to it, on the band's rows only.
+// Draws into the target, cut to it and to the rows.
 void DrawSprite(TPixelSurface& target, const TSpriteSource& source, const TSpriteQuad& quad, bool linear,
-                const TPixelBlend& blend, const TRowBand& band = {});
+                const TPixelBlend& blend, const TRowSpan& rows = {});
 
 // Any quad (a triangle fan 0-1-2, 0-2-3), each vertex with its own colour and
 // texture coordinates (0..1 over textureWidth x textureHeight, the size the
 // coordinates count in); everything interpolated across.
 void DrawGouraudQuad(TPixelSurface& target, const TPixelSurface* texture, int textureWidth, int textureHeight,
                      const TScreenVertex (&vertices)[4], bool linear, const TPixelBlend& blend,
-                     const TRowBand& band = {});
+                     const TRowSpan& rows = {});
 
-// The band's rows in one colour.
-void FillRows(TPixelSurface& target, std::uint32_t argb, const TRowBand& band = {});
+// The rows in one colour.
+void FillRows(TPixelSurface& target, std::uint32_t argb, const TRowSpan& rows = {});
 
 // The part of a texture a sprite may take texels from.
 struct TTexelBox {

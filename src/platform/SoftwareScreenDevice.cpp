@@ -97,14 +97,17 @@ void TSoftwareScreenDevice::Flush() {
     // The budget is shared out: together the bands keep what one would.
     FSampled.assign(std::size_t(FWorkers->Bands()), TSampledSprites(kSampledTexels / std::size_t(FWorkers->Bands())));
   }
-  FWorkers->Run([this](int band) {
-    for (const TDraw& draw : FDraws) DrawInBand(draw, band);
+  // The stripes are dealt in turn, so that every band gets some of the
+  // board, the panels and the sky.
+  const int bands = FWorkers->Bands();
+  FWorkers->Run([this, bands](int band) {
+    for (int top = band * kStripeRows; top < FFrame.Height; top += bands * kStripeRows)
+      for (const TDraw& draw : FDraws) DrawInStripe(draw, {top, top + kStripeRows}, band);
   });
   FDraws.clear();
 }
 
-void TSoftwareScreenDevice::DrawInBand(const TDraw& draw, int band) {
-  const TRowBand rows{band, FWorkers->Bands()};
+void TSoftwareScreenDevice::DrawInStripe(const TDraw& draw, const TRowSpan& rows, int band) {
   switch (draw.Kind) {
     case TDraw::TKind::Clear: FillRows(FFrame, draw.Color, rows); return;
     case TDraw::TKind::Shaded:

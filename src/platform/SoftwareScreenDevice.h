@@ -17,8 +17,8 @@ namespace qm {
 // pixel is touched, so a picture costs what of it can be seen, and the
 // common cases (a picture drawn at its own size, a solid fill) take straight
 // runs of pixels. Draws are noted and carried out together when the frame
-// is wanted, in bands of rows on every core. A presented frame is handed to
-// OnPresent to be shown.
+// is wanted, stripe of rows by stripe, the stripes shared out between the
+// cores. A presented frame is handed to OnPresent to be shown.
 class TSoftwareScreenDevice : public IScreenDevice {
  public:
   explicit TSoftwareScreenDevice(const TPresentParameters& params);
@@ -87,9 +87,13 @@ class TSoftwareScreenDevice : public IScreenDevice {
   const TTexture* Bound() const;
   // Whether the sprite hides every pixel drawn before it.
   bool CoversTheFrame(const TSpriteQuad& quad, const TTexture* texture) const;
-  // Carries out the waiting draws, each band of rows on its own thread.
+  // Carries out the waiting draws, each band of stripes on its own thread.
   void Flush();
-  void DrawInBand(const TDraw& draw, int band);
+  void DrawInStripe(const TDraw& draw, const TRowSpan& rows, int band);
+
+  // A stripe of the frame at 2x is 350 KB: it stays in the cache while
+  // every draw is laid over it.
+  static constexpr int kStripeRows = 32;
 
   static TPixelSurface FrameFor(const TPresentParameters& params);
 
@@ -98,7 +102,7 @@ class TSoftwareScreenDevice : public IScreenDevice {
   std::unordered_map<TTextureId, TTexture> FTextures;
   std::vector<TDraw> FDraws;
   std::unique_ptr<TBandWorkers> FWorkers;
-  // One store per band: a band keeps the texels of its own rows.
+  // One store per band: a band keeps the texels of its own stripes.
   std::vector<TSampledSprites> FSampled;
   TTextureId FNextTexture = 1;
   TTextureId FBound = NoTexture;
