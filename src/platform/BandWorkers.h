@@ -10,8 +10,8 @@
 namespace qm {
 
 // A few threads that each take a share of one job and come back: the frame
-// drawn by the processor is cut into bands of rows, one per core, which
-// touch no pixel in common.
+// drawn by the processor is shared out in stripes of rows, one band of
+// stripes per core, which touch no pixel in common.
 class TBandWorkers {
  public:
   // bands 0 takes one per core, at most four.

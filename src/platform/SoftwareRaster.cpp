@@ -338,6 +338,8 @@ QM_AVX2 int SampleRowByEights(const TPixelSurface& texture, const TTexelBox& box
   return i;
 }
 
+#undef QM_AVX2
+
 bool HasAvx2() {
   static const bool has = __builtin_cpu_supports("avx2");
   return has;
