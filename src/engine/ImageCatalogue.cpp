@@ -270,6 +270,8 @@ void AddStoryAndText(TCatalogueBuilder& b) {
 
   b.Grid(img::GlobalFontWhite, I, 32, 40, 28, 5);
   b.Grid(img::CommentFont, I, 48, 56, 14, 5);
+  b.Grid(img::GlobalFontWhiteMore, I, 32, 40, 28, 1);
+  b.Grid(img::CommentFontMore, I, 48, 56, 14, 2);
 }
 
 void AddEffects(TCatalogueBuilder& b) {

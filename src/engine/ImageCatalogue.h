@@ -59,6 +59,10 @@ namespace img {
 // Bitmap fonts, rendered separately from the other pictures.
 inline constexpr std::string_view GlobalFontWhite = "GlobalFontWhite";
 inline constexpr std::string_view CommentFont = "CommentFont";
+// Their second sheets (named after them with "More"): the letters other
+// Western European languages add.
+inline constexpr std::string_view GlobalFontWhiteMore = "GlobalFontWhiteMore";  // 28x1
+inline constexpr std::string_view CommentFontMore = "CommentFontMore";          // 14x2
 
 // World map.
 inline constexpr std::string_view MapStamp = "MapStamp";                // completed-island stamp

@@ -8,9 +8,11 @@ namespace qm {
 namespace {
 
 // Small letters of code page 1252 beyond ASCII and their capitals.
-constexpr unsigned char kAccented[][2] = {{156, 140}, {224, 192}, {226, 194}, {228, 196}, {230, 198}, {231, 199},
-                                          {232, 200}, {233, 201}, {234, 202}, {235, 203}, {238, 206}, {239, 207},
-                                          {244, 212}, {246, 214}, {249, 217}, {251, 219}, {252, 220}, {255, 159}};
+constexpr unsigned char kAccented[][2] = {{156, 140}, {224, 192}, {225, 193}, {226, 194}, {228, 196}, {229, 197},
+                                          {230, 198}, {231, 199}, {232, 200}, {233, 201}, {234, 202}, {235, 203},
+                                          {237, 205}, {238, 206}, {239, 207}, {241, 209}, {243, 211}, {244, 212},
+                                          {246, 214}, {248, 216}, {249, 217}, {250, 218}, {251, 219}, {252, 220},
+                                          {255, 159}};
 
 }  // namespace
 
@@ -28,10 +30,9 @@ std::string TNameInput::UpperCase(std::string name) {
 
 bool TNameInput::Accepts(unsigned char c) {
   if (c == ' ' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) return true;
-  for (unsigned char capital : {140, 159, 192, 194, 196, 198, 199, 200, 201, 202, 203, 206, 207, 212, 214, 217, 219,
-                                220, 223})
-    if (c == capital) return true;
-  return false;
+  for (const auto& pair : kAccented)
+    if (c == pair[1]) return true;
+  return c == 223;  // ß has no capital of its own
 }
 
 }  // namespace qm

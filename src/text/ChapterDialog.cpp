@@ -9,6 +9,7 @@
 #include "engine/OmegaImageList.h"
 #include "engine/StepHelpers.h"
 #include "text/FontMetrics.h"
+#include "text/FontPictures.h"
 #include "text/GlobalGameText.h"
 #include "text/TextStrings.h"
 
@@ -142,16 +143,16 @@ void TChapterDialog::TTypedText::Step() {
 }
 
 void TChapterDialog::TTypedText::Draw(TOmegaImageList& list, int lineGap) const {
-  TImageListItem* font = list.FindImage(std::string(img::GlobalFontWhite));
-  if (!font) return;
+  const TFontPictures font(&list, fkAirstripNormal, img::GlobalFontWhite);
+  if (!font.Ready()) return;
   const TTextColor ink = TextColorOf(TextColor::Black);
   for (int i = 0; i < FLineCount; ++i) {
     int advance = 0;
     for (std::size_t k = 0; k < FLines[i].size(); ++k) {
       const auto code = static_cast<std::uint8_t>(FLines[i][k]);
       if (FAlphas[i][k] > 0)
-        font->DrawEx(float(FX + advance), float(FY + i * lineGap), 0, 0, 0, kTextRatio, kTextRatio, ink.Red,
-                     ink.Green, ink.Blue, FAlphas[i][k], GlyphPattern(fkAirstripNormal, code), 0);
+        font.DrawGlyph(code, float(FX + advance), float(FY + i * lineGap), kTextRatio, ink.Red, ink.Green, ink.Blue,
+                       FAlphas[i][k]);
       advance += AdvanceWidth(fkAirstripNormal, code, kTextSpacing, kTextRatio);
     }
   }

@@ -11,6 +11,7 @@
 #include "engine/StepHelpers.h"
 #include "text/GameTextIds.h"
 #include "text/TextStrings.h"
+#include "text/FontPictures.h"
 
 namespace qm {
 
@@ -207,14 +208,14 @@ void TGameComment::StepFadingOut() {
 
 void TGameComment::Draw() {
   const auto& wave = ShiftAdjListKind == slNormal ? kNormalWave : kShorterWave;
-  TImageListItem* font = OmgImgList ? OmgImgList->FindImage(LettersImg) : nullptr;
+  const TFontPictures font(OmgImgList, FontKind, LettersImg);
   for (int i = 0; i < LetterCount(); ++i) {
     TLetter& letter = FLetters[i];
     letter.Phase = letter.Phase % WavePhases + 1;
-    if (!font) continue;
+    if (!font.Ready()) continue;
     const auto code = static_cast<std::uint8_t>(FText[i]);
-    font->DrawEx(float(RoundToEven(letter.X)), float(RoundToEven(letter.Y + wave[letter.Phase - 1])), 0, 0, 0,
-                 LetterSizeRatio, LetterSizeRatio, 255, 255, 255, letter.Alpha, GlyphPattern(FontKind, code), 0);
+    font.DrawGlyph(code, float(RoundToEven(letter.X)), float(RoundToEven(letter.Y + wave[letter.Phase - 1])),
+                    LetterSizeRatio, 255, 255, 255, letter.Alpha);
   }
 }
 

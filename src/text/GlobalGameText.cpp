@@ -6,6 +6,7 @@
 #include "engine/ImageCatalogue.h"
 #include "engine/OmegaImageList.h"
 #include "engine/StepHelpers.h"
+#include "text/FontPictures.h"
 
 namespace qm {
 
@@ -162,8 +163,8 @@ void TGlobalGameText::NoteText(TScreenLayout& layout, int x, int y, std::string_
 void TGlobalGameText::DrawLetters(int x, int y, std::string_view text, float scale, int spacing, int alpha,
                                   int maxWidth, int colour) const {
   if (!(scale > 0) || !OmgImgList) return;
-  TImageListItem* font = OmgImgList->FindImage(std::string(img::GlobalFontWhite));
-  if (!font) return;
+  const TFontPictures font(OmgImgList, FontKind, img::GlobalFontWhite);
+  if (!font.Ready()) return;
   const int offsetX = RoundToEven(double(scale) / 2 * OrigLetterWidth);
   const int offsetY = RoundToEven(double(scale) / 2 * OrigLetterHeight);
   const TTextColor tint = TextColorOf(colour);
@@ -172,8 +173,8 @@ void TGlobalGameText::DrawLetters(int x, int y, std::string_view text, float sca
     const auto code = static_cast<std::uint8_t>(c);
     const int width = AdvanceWidth(FontKind, code, spacing, scale);
     if (maxWidth != 0 && advance + width > maxWidth) break;
-    font->DrawEx(float(x + advance - offsetX), float(y - offsetY), 0, 0, 0, scale, scale, tint.Red, tint.Green,
-                 tint.Blue, alpha, GlyphPattern(FontKind, code), 0);
+    font.DrawGlyph(code, float(x + advance - offsetX), float(y - offsetY), scale, tint.Red, tint.Green, tint.Blue,
+                   alpha);
     advance += width;
   }
 }

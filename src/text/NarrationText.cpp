@@ -5,6 +5,7 @@
 #include "engine/ImageCatalogue.h"
 #include "engine/OmegaImageList.h"
 #include "text/GlobalGameText.h"
+#include "text/FontPictures.h"
 
 namespace qm {
 
@@ -84,7 +85,8 @@ void TNarrationText::Fade() {
 }
 
 void TNarrationText::Draw() {
-  const std::string picture(FontKind == fkAirstripComment ? img::CommentFont : img::GlobalFontWhite);
+  const TFontPictures font(OmgImgList, FontKind,
+                           FontKind == fkAirstripComment ? img::CommentFont : img::GlobalFontWhite);
   // A letter brightened exactly once is the one revealed this frame.
   const int tailAlpha = StartingAlpha + AlphaStep;
   for (int line = 0; line < MaxLines; ++line) {
@@ -93,9 +95,7 @@ void TNarrationText::Draw() {
     for (std::size_t letter = 0; letter < FLines[line].size(); ++letter) {
       const auto code = static_cast<std::uint8_t>(FLines[line][letter]);
       const int alpha = FAlphas[line][letter];
-      if (alpha > 0 && OmgImgList)
-        DrawImageEx(*OmgImgList, picture, float(x), float(y), 0, 0, 0, FontRatio, FontRatio, FRed, FGreen, FBlue,
-                    alpha, GlyphPattern(FontKind, code), 0);
+      if (alpha > 0) font.DrawGlyph(code, float(x), float(y), FontRatio, FRed, FGreen, FBlue, alpha);
       if (alpha == tailAlpha && !FVanishing && OnTailPosUpdate) OnTailPosUpdate(*this, {x, y});
       x += AdvanceWidth(FontKind, code, HorzSpaceAdd, FontRatio);
     }

@@ -22,7 +22,8 @@ TEST(NameEntry, LettersBecomeCapitalsAndOnlyNameCharactersAreTaken) {
   } cases[] = {
       {"ann 2", "ANN 2"},
       {"\xE9", "\xC9"},             // é becomes É
-      {"\xF1", ""},                 // ñ is not taken
+      {"\xF1\xE1\xF8", "\xD1\xC1\xD8"},  // ñ, á and ø become Ñ, Á and Ø
+      {"\x80\xBF", ""},               // € and ¿ are not taken
       {"\xFF\x9C\xDF", "\x9F\x8C\xDF"},  // ÿ, œ and ß
       {"a-b.c!", "ABC"},
       {"abc\b", "AB"},

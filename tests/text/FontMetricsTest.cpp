@@ -34,7 +34,7 @@ TEST(NormalFont, Latin1LettersHaveGlyphsOfTheirOwn) {
 }
 
 TEST(NormalFont, CharactersWithoutAGlyphDrawTheAAndAdvanceTwenty) {
-  for (char c : {'~', '@', '_', '\xE1' /* á */, '\x80' /* € */}) {
+  for (char c : {'~', '@', '_', '\x80' /* € */, '\xA9' /* © */}) {
     EXPECT_FALSE(FontHasGlyph(fkAirstripNormal, static_cast<std::uint8_t>(c))) << c;
     EXPECT_EQ(Pattern(fkAirstripNormal, c), 0) << c;
     EXPECT_EQ(Base(fkAirstripNormal, c), 20) << c;
@@ -67,11 +67,49 @@ TEST(CommentFont, SmallLettersFoldToCapitals) {
 }
 
 TEST(CommentFont, SignsOutsideItsSetDrawTheA) {
-  for (char c : {'?', '.', ',', '\xE1'}) {
+  for (char c : {'?', '.', ',', '\x80'}) {
     EXPECT_FALSE(FontHasGlyph(fkAirstripComment, static_cast<std::uint8_t>(c))) << c;
     EXPECT_EQ(Pattern(fkAirstripComment, c), 0) << c;
     EXPECT_EQ(Base(fkAirstripComment, c), 20) << c;
   }
+}
+
+// The letters other Western European languages add sit on each font's
+// second sheet; where a data folder has none they are drawn as their plain
+// letters from the first.
+TEST(SecondSheet, CarriesTheLettersOfTheOtherWesternEuropeanLanguages) {
+  const struct {
+    TGameFontKind Kind;
+    const char* Letters;  // cp1252
+    int Sheet;            // patterns on the second sheet
+  } fonts[] = {
+      {fkAirstripNormal, "\xE1\xE5\xED\xF1\xF3\xF8\xFA\xC1\xC5\xCD\xD1\xD3\xD8\xDA\xA1\xBF\xAB\xBB\x84\x93\x94\x82\x91\x92\x96\x97", 26},
+      {fkAirstripComment, "\xE1\xF1\xC1\xC5\xCD\xD1\xD3\xD8\xDA\xA1\xBF\xAB\xBB\x84\x93\x94\x82\x91\x92\x96\x97", 19},
+  };
+  for (const auto& font : fonts) {
+    EXPECT_EQ(int(FontMoreGlyphCodes(font.Kind).size()), font.Sheet);
+    for (const char* c = font.Letters; *c != 0; ++c) {
+      const auto code = static_cast<std::uint8_t>(*c);
+      EXPECT_TRUE(FontHasGlyph(font.Kind, code)) << int(code);
+      EXPECT_TRUE(GlyphCell(font.Kind, code).OnMoreSheet) << int(code);
+      EXPECT_LT(GlyphCell(font.Kind, code).Pattern, font.Sheet) << int(code);
+    }
+  }
+  EXPECT_EQ(GlyphCell(fkAirstripComment, 0xF1).Pattern, GlyphCell(fkAirstripComment, 0xD1).Pattern) << "ñ draws Ñ";
+  EXPECT_FALSE(GlyphCell(fkAirstripNormal, 'a').OnMoreSheet);
+}
+
+TEST(SecondSheet, WithoutItTheLettersDrawTheirPlainLetters) {
+  const struct {
+    std::uint8_t Code;
+    char Plain;
+  } cases[] = {{0xE1, 'a'}, {0xD1, 'N'}, {0xF8, 'o'}, {0xAB, '"'}, {0x92, '\''}, {0x97, '-'}, {0xBF, '?'}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(PlainLetter(c.Code), c.Plain) << int(c.Code);
+    EXPECT_EQ(GlyphPattern(fkAirstripNormal, c.Code), Pattern(fkAirstripNormal, c.Plain)) << int(c.Code);
+  }
+  EXPECT_EQ(Base(fkAirstripNormal, '\xF1'), Base(fkAirstripNormal, 'n')) << "ñ advances like n";
+  EXPECT_EQ(Base(fkAirstripComment, '\xE1'), Base(fkAirstripComment, 'A')) << "á advances like A";
 }
 
 TEST(Advance, IsSpacingPlusBaseTimesScaleRoundedHalvesToEven) {

@@ -236,6 +236,19 @@ TEST_F(DrawText, Latin1LettersDrawTheirOwnGlyphs) {
   EXPECT_EQ(sprites[2].Pattern, 119);
 }
 
+TEST_F(DrawText, LettersOfTheSecondSheetComeFromItOrAsTheirPlainLetters) {
+  text.DrawText(0, 0, "\xF1", 1.0f, 0, 255, 0, TextColor::White);  // ñ, no second sheet: n
+  screen.AddPicture("GlobalFontWhiteMore", 28 * 32, 40, 28, 1);
+  text.DrawText(0, 0, "\xF1\xAB", 1.0f, 0, 255, 0, TextColor::White);  // ñ «
+  const std::vector<TSprite> sprites = screen.Sprites();
+  ASSERT_EQ(sprites.size(), 3u);
+  EXPECT_EQ(sprites[0].Image, "GlobalFontWhite");
+  EXPECT_EQ(sprites[0].Pattern, GlyphPattern(fkAirstripNormal, 'n'));
+  EXPECT_EQ(sprites[1].Image, "GlobalFontWhiteMore");
+  EXPECT_EQ(sprites[1].Pattern, GlyphCell(fkAirstripNormal, 0xF1).Pattern);
+  EXPECT_EQ(sprites[2].Pattern, GlyphCell(fkAirstripNormal, 0xAB).Pattern);
+}
+
 TEST(DrawTextWithoutFont, DrawsNothingAndDoesNotFail) {
   TSpriteRecorder screen;
   TGlobalGameText text;

@@ -20,21 +20,31 @@ const std::array<std::string, 256>& Utf8OfCodes() {
   return texts;
 }
 
-std::vector<TGlyph> GlyphsOf(qm::TGameFontKind kind) {
+std::vector<TGlyph> GlyphsOf(const std::vector<std::uint8_t>& codes) {
   std::vector<TGlyph> glyphs;
-  for (std::uint8_t code : qm::FontGlyphCodes(kind)) glyphs.push_back({code, Utf8OfCodes()[code].c_str()});
+  for (std::uint8_t code : codes) glyphs.push_back({code, Utf8OfCodes()[code].c_str()});
   return glyphs;
 }
 
 }  // namespace
 
 const std::vector<TGlyph>& NormalGlyphs() {
-  static const auto glyphs = GlyphsOf(qm::fkAirstripNormal);
+  static const auto glyphs = GlyphsOf(qm::FontGlyphCodes(qm::fkAirstripNormal));
   return glyphs;
 }
 
 const std::vector<TGlyph>& CommentGlyphs() {
-  static const auto glyphs = GlyphsOf(qm::fkAirstripComment);
+  static const auto glyphs = GlyphsOf(qm::FontGlyphCodes(qm::fkAirstripComment));
+  return glyphs;
+}
+
+const std::vector<TGlyph>& NormalMoreGlyphs() {
+  static const auto glyphs = GlyphsOf(qm::FontMoreGlyphCodes(qm::fkAirstripNormal));
+  return glyphs;
+}
+
+const std::vector<TGlyph>& CommentMoreGlyphs() {
+  static const auto glyphs = GlyphsOf(qm::FontMoreGlyphCodes(qm::fkAirstripComment));
   return glyphs;
 }
 

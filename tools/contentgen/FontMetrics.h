@@ -20,6 +20,9 @@ struct TGlyph {
 const std::vector<TGlyph>& NormalGlyphs();
 // Pattern p of "CommentFont" shows CommentGlyphs()[p] (61 patterns, capitals).
 const std::vector<TGlyph>& CommentGlyphs();
+// The second sheets, "GlobalFontWhiteMore" and "CommentFontMore".
+const std::vector<TGlyph>& NormalMoreGlyphs();
+const std::vector<TGlyph>& CommentMoreGlyphs();
 
 bool NormalFontHas(std::uint8_t code);
 // True for characters that have a glyph of their own after folding to capitals.

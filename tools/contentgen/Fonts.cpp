@@ -34,6 +34,9 @@ struct TFontSheet {
 
 constexpr TFontSheet kNormalSheet{"GlobalFontWhite.png", 28, 5, 32, 40, 3, 0.0};
 constexpr TFontSheet kCommentSheet{"CommentFont.png", 14, 5, 48, 56, 4, 3.0};
+// The second sheets: the same cells, drawn at the size of the first.
+constexpr TFontSheet kNormalMoreSheet{"GlobalFontWhiteMore.png", 28, 1, 32, 40, 3, 0.0};
+constexpr TFontSheet kCommentMoreSheet{"CommentFontMore.png", 14, 2, 48, 56, 4, 3.0};
 
 // Ink is pressed narrower when the face draws a glyph wider than its advance
 // allows, and may widen a little when the face draws it much narrower.
@@ -112,9 +115,10 @@ double FitSize(cairo_t* cr, const TFontSheet& sheet, const std::vector<TGlyph>& 
 }
 
 // The sheet's cells stay where they are at every density: the game finds
-// each letter by its cell, counted in units.
+// each letter by its cell, counted in units. The size is fitted to the
+// first sheet's glyphs, so both sheets of a font draw alike.
 void DrawSheet(const std::filesystem::path& file, const TFontSheet& sheet, const std::vector<TGlyph>& glyphs,
-               int (*baseOf)(std::uint8_t), int density) {
+               const std::vector<TGlyph>& sizedBy, int (*baseOf)(std::uint8_t), int density) {
   const int width = sheet.Columns * sheet.CellWidth;
   const int height = sheet.Rows * sheet.CellHeight;
   TSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * density, height * density),
@@ -123,7 +127,7 @@ void DrawSheet(const std::filesystem::path& file, const TFontSheet& sheet, const
   cairo_scale(cr.get(), density, density);
 
   double baseline = 0;
-  const double size = FitSize(cr.get(), sheet, glyphs, &baseline);
+  const double size = FitSize(cr.get(), sheet, sizedBy, &baseline);
   SetFace(cr.get(), size);
   RequireDejaVu(cr.get());
 
@@ -170,8 +174,12 @@ void GenerateFonts(const std::filesystem::path& programFolder) {
   for (int density : {1, 2}) {
     const auto images = programFolder / qm::PathAtDensity(std::string(qm::folder::Images), density);
     std::filesystem::create_directories(images);
-    DrawSheet(images / kNormalSheet.FileName, kNormalSheet, NormalGlyphs(), NormalBase, density);
-    DrawSheet(images / kCommentSheet.FileName, kCommentSheet, CommentGlyphs(), CommentBase, density);
+    DrawSheet(images / kNormalSheet.FileName, kNormalSheet, NormalGlyphs(), NormalGlyphs(), NormalBase, density);
+    DrawSheet(images / kNormalMoreSheet.FileName, kNormalMoreSheet, NormalMoreGlyphs(), NormalGlyphs(), NormalBase,
+              density);
+    DrawSheet(images / kCommentSheet.FileName, kCommentSheet, CommentGlyphs(), CommentGlyphs(), CommentBase, density);
+    DrawSheet(images / kCommentMoreSheet.FileName, kCommentMoreSheet, CommentMoreGlyphs(), CommentGlyphs(),
+              CommentBase, density);
   }
 }
 

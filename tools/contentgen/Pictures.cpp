@@ -33,7 +33,9 @@ void GeneratePictures(const std::filesystem::path& programFolder) {
     SetDensity(density);
     std::size_t index = 0;
     for (const auto& image : qm::ImageCatalogue()) {
-      if (image.Name == qm::img::GlobalFontWhite || image.Name == qm::img::CommentFont) continue;
+      if (image.Name == qm::img::GlobalFontWhite || image.Name == qm::img::CommentFont ||
+          image.Name == qm::img::GlobalFontWhiteMore || image.Name == qm::img::CommentFontMore)
+        continue;
       if (!InSample(image.RelativePath(), index++)) continue;
       const Painter* painter = registry.Find(image);
       if (!painter) throw std::runtime_error("no painter for " + image.RelativePath());
