@@ -1,6 +1,7 @@
 // Program entry: one copy at a time, then the main window and its loop.
 #include <malloc.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -10,12 +11,13 @@
 #include "platform/Platform.h"
 #include "platform/QuitSignals.h"
 #include "shell/FormMain.h"
+#include "text/Language.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: quillmere [--help] [--version] [--reduced-effects] [--fullscreen | --window]\n"
-    "                 [--scale 1|2|auto]\n"
+    "                 [--scale 1|2|auto] [--lang en|de|fr]\n"
     "\n"
     "Quillmere, a story-driven match-3 game. Without options the game starts.\n"
     "Players and their progress are kept in $XDG_DATA_HOME/Quillmere - Qvx/\n"
@@ -30,12 +32,16 @@ constexpr const char* kUsage =
     "  --scale 1|2|auto   draw the pictures at their own size and stretch them (1),\n"
     "                     or draw the finer pictures at the screen's size (2);\n"
     "                     auto (the default) draws the finer ones on screens more\n"
-    "                     than 1.2 times the game's 1366 x 768\n";
+    "                     than 1.2 times the game's 1366 x 768\n"
+    "  --lang en|de|fr    play this run in English, German or French, whatever\n"
+    "                     the player has chosen (by default the chosen language,\n"
+    "                     before any choice the desktop's)\n";
 
 struct TRunOptions {
   bool ReducedEffects = false;
   std::optional<bool> FullScreen;
   qm::TScaleMode Scale = qm::TScaleMode::Auto;
+  std::optional<qm::TLanguage> Language;
 };
 
 // Options answer on the terminal before any window opens (a status to end
@@ -57,10 +63,13 @@ std::optional<int> ReadOptions(int argc, char** argv, TRunOptions& run) {
       run.FullScreen = std::strcmp(option, "--fullscreen") == 0;
     } else if (std::strcmp(option, "--scale") == 0 && i + 1 < argc && qm::ScaleModeNamed(argv[i + 1])) {
       run.Scale = *qm::ScaleModeNamed(argv[++i]);
+    } else if (std::strcmp(option, "--lang") == 0 && i + 1 < argc && qm::LanguageNamed(argv[i + 1])) {
+      run.Language = qm::LanguageNamed(argv[++i]);
     } else {
-      std::cerr << "quillmere: unknown option " << option << (std::strcmp(option, "--scale") == 0 ? " (1, 2 or auto)" : "")
-                << "\n"
-                << kUsage;
+      const char* expected = std::strcmp(option, "--scale") == 0  ? " (1, 2 or auto)"
+                             : std::strcmp(option, "--lang") == 0 ? " (en, de or fr)"
+                                                                   : "";
+      std::cerr << "quillmere: unknown option " << option << expected << "\n" << kUsage;
       return 2;
     }
   }
@@ -88,6 +97,8 @@ int main(int argc, char** argv) {
     qm::TFormMain form(*platform);
     if (run.ReducedEffects) form.ReduceEffectsForThisRun();
     form.DisplayForThisRun(run.FullScreen, run.Scale);
+    form.LanguageForThisRun(run.Language, qm::DesktopLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                                               std::getenv("LANG")));
     form.FormCreate();
     qm::InstallQuitSignals();
     if (!platform->Application->Terminated()) {

@@ -14,6 +14,7 @@
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaTimer.h"
 #include "engine/OutputScale.h"
+#include "text/Language.h"
 #include "engine/SpriteTileCount.h"
 #include "platform/Platform.h"
 #include "shell/CompanyLogos.h"
@@ -425,6 +426,11 @@ class TFormMain {
   // --fullscreen or --window, and --scale: how this run shows the frame,
   // whatever the player has chosen.
   void DisplayForThisRun(std::optional<bool> fullScreen, TScaleMode scale);
+  // --lang for this run, and the desktop's language, spoken until the
+  // player chooses one.
+  void LanguageForThisRun(std::optional<TLanguage> asked, TLanguage desktop);
+  // The language the texts are read in.
+  TLanguage Language() const { return FLanguage; }
   TShellState State;
 
   bool Timer1Running() const { return FTimer1.has_value(); }
@@ -438,6 +444,9 @@ class TFormMain {
   bool FReducedEffectsForRun = false;
   std::optional<bool> FFullScreenForRun;
   TScaleMode FScaleMode = TScaleMode::Auto;
+  std::optional<TLanguage> FLanguageForRun;
+  TLanguage FDesktopLanguage = lnEnglish;
+  TLanguage FLanguage = lnEnglish;
   // The screen's scale and pictures follow the window's real size.
   void FollowOutputSize();
   // Start-up, one step each.

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "platform/FileLookup.h"
+#include "progress/LanguageSetting.h"
 #include "shell/FormMain.h"
 #include "text/GameTextIds.h"
 
@@ -19,9 +20,15 @@ constexpr float kNameScale = 0.85f;
 
 }  // namespace
 
+void TFormMain::LanguageForThisRun(std::optional<TLanguage> asked, TLanguage desktop) {
+  FLanguageForRun = asked;
+  FDesktopLanguage = desktop;
+}
+
 void TFormMain::LoadTextTables() {
+  FLanguage = FLanguageForRun.value_or(ReadChosenLanguage(Folders.SaveFolder).value_or(FDesktopLanguage));
   SettingLoader = std::make_unique<TSettingLoader>(Folders.TextsFolder);
-  TextStrings = std::make_unique<TTextStrings>(Folders.TextsFolder);
+  TextStrings = std::make_unique<TTextStrings>(Folders.TextsFolder, FLanguage);
   const std::string& title = GameText(GameTextId::WindowTitle);
   if (!title.empty()) FPlatform.Window->SetTitle(title);
 }

@@ -1,5 +1,7 @@
 #include "text/TextStrings.h"
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
@@ -18,10 +20,29 @@ std::vector<std::string> ReadTable(const std::filesystem::path& folder, const TT
   return lines;
 }
 
+// The language's lines over the English ones; a translation that cannot be
+// read leaves the English table as it is.
+void TakeTranslatedLines(const std::filesystem::path& folder, const TTextTableFile& table, TLanguage language,
+                         std::vector<std::string>& lines) {
+  const std::filesystem::path own = LanguageFile(folder, language, table.FileName);
+  if (language == lnEnglish || own == folder / table.FileName) return;
+  std::vector<std::string> translated;
+  try {
+    translated = ReadTextLines(own);
+  } catch (const ETextFileError&) {
+    return;
+  }
+  for (std::size_t i = 0; i < std::min(lines.size(), translated.size()); ++i)
+    if (!translated[i].empty()) lines[i] = translated[i].substr(0, std::size_t(table.MaxLength));
+}
+
 }  // namespace
 
-TTextStrings::TTextStrings(const std::filesystem::path& textsFolder) {
-  for (const TTextTableFile& table : TextTableFiles()) FTables[table.Table] = ReadTable(textsFolder, table);
+TTextStrings::TTextStrings(const std::filesystem::path& textsFolder, TLanguage language) {
+  for (const TTextTableFile& table : TextTableFiles()) {
+    FTables[table.Table] = ReadTable(textsFolder, table);
+    TakeTranslatedLines(textsFolder, table, language, FTables[table.Table]);
+  }
 }
 
 const std::string& TTextStrings::Text(TTextTable table, int index) const {

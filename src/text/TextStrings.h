@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "text/Language.h"
 #include "text/TextFileReader.h"
 #include "text/TextTableFiles.h"
 
@@ -16,8 +17,11 @@ namespace qm {
 class TTextStrings {
  public:
   // Reads the tables in their fixed order; throws ETextFileError for a
-  // missing file or one with fewer lines than its table reads.
-  explicit TTextStrings(const std::filesystem::path& textsFolder);
+  // missing file or one with fewer lines than its table reads. In another
+  // language each line is the language's own where its table has it (in
+  // the folder's language folder) and it is not empty, the English one
+  // elsewhere: a translation never leaves a line empty.
+  explicit TTextStrings(const std::filesystem::path& textsFolder, TLanguage language = lnEnglish);
 
   // Entry by 1-based index; empty for an index the table does not have.
   const std::string& Text(TTextTable table, int index) const;

@@ -4,7 +4,7 @@
 //   quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]
 //                      [--tools] [--skip] [--island I] [--level L] [--rounds N]
 //                      [--seed S] [--max-ticks T] [--pause P] [--render]
-//                      [--reduced-effects] [--scale 1|2|auto]
+//                      [--reduced-effects] [--scale 1|2|auto] [--lang en|de|fr]
 //
 // It starts the whole game on a fake clock with the game's own save folder
 // ($XDG_DATA_HOME, as the game chooses it) and clicks through the logos and
@@ -38,7 +38,8 @@
 // the manna jar stands at its highest mark the power tools go where they
 // take the most needed pieces; each round's line counts the uses. --scale
 // draws (with --render) as the game would on a screen of that scale: at
-// 2, every frame twice the size with the finer pictures. The exit
+// 2, every frame twice the size with the finer pictures. --lang plays in
+// that language (English by default, whatever the desktop speaks). The exit
 // status is 0 only when every round was won or lost.
 #include <unistd.h>
 
@@ -59,6 +60,7 @@
 #include "progress/PlayerFiles.h"
 #include "shell/GameFolders.h"
 #include "shell/HeadlessDriver.h"
+#include "text/Language.h"
 #include "ToolPlayer.h"
 
 namespace fs = std::filesystem;
@@ -80,6 +82,7 @@ struct TArguments {
   bool Render = false;
   bool ReducedEffects = false;
   qm::TScaleMode Scale = qm::TScaleMode::Auto;
+  qm::TLanguage Language = qm::lnEnglish;
 };
 
 // A name as the game stores it: code page 1252, trimmed, in capitals.
@@ -94,7 +97,7 @@ std::string StoredName(const std::string& utf8) {
             << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign] [--tools] [--skip]\n"
             << "                          [--island I] [--level L] [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
             << "                          [--pause P (ticks per move)] [--render] [--reduced-effects]\n"
-            << "                          [--scale 1|2|auto]\n";
+            << "                          [--scale 1|2|auto] [--lang en|de|fr]\n";
   std::exit(2);
 }
 
@@ -141,6 +144,9 @@ TArguments ParseArguments(int argc, char** argv) {
     } else if (option == "--scale") {
       if (i + 1 >= argc || !qm::ScaleModeNamed(argv[i + 1])) Usage("--scale 1, 2 or auto");
       arguments.Scale = *qm::ScaleModeNamed(argv[++i]);
+    } else if (option == "--lang") {
+      if (i + 1 >= argc || !qm::LanguageNamed(argv[i + 1])) Usage("--lang en, de or fr");
+      arguments.Language = *qm::LanguageNamed(argv[++i]);
     } else {
       Usage(("unknown option " + option).c_str());
     }
@@ -206,6 +212,7 @@ class TAutoPlayer {
     FDriver.SkipsStories = arguments.Skip;
     if (arguments.ReducedEffects) FDriver.Form().ReduceEffectsForThisRun();
     FDriver.Form().DisplayForThisRun(std::nullopt, arguments.Scale);
+    FDriver.Form().LanguageForThisRun(arguments.Language, qm::lnEnglish);
   }
 
   int Run() {
