@@ -6,6 +6,7 @@
 #include "progress/LanguageSetting.h"
 #include "shell/FormMain.h"
 #include "text/GameTextIds.h"
+#include "text/Placeholders.h"
 
 namespace qm {
 
@@ -191,7 +192,7 @@ void TFormMain::MenuRoutine() {
     if (button != ChangePlayerLink.get()) button->Draw();
   DrawImageEx(*OmegaImageList1, "MenuPanel_Top", menu.X - 90, menu.Y - 74, MenuTitlePulser->Value(), 0.5f, -50.0f, 1,
               1, 255, 255, 255, 255, 0, 0);
-  std::string welcomeLine = GameText(GameTextId::MenuWelcome) + State.PlayerName + "!";
+  std::string welcomeLine = WithValue(GameText(GameTextId::MenuWelcome), NamePlaceholder, State.PlayerName, "!");
   GlobalGameText->DrawText(welcome.X + 31, welcome.Y + 33, welcomeLine, kNameScale, 0, 255, 0, TextColor::White);
   DrawMenuEffects();
 }

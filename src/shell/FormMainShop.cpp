@@ -9,6 +9,7 @@
 #include "audio/AudioNames.h"
 #include "shell/FormMain.h"
 #include "text/GameTextIds.h"
+#include "text/Placeholders.h"
 
 namespace qm {
 
@@ -370,8 +371,8 @@ void TFormMain::ChapterClosed() {
   if (!BuySlots->IslandComplete()) return;
   const int island = BuySlots->IslandIdx;
   if (island <= 4) {
-    const std::string text = GameText(GameTextId::ChapterCompletePrefix) + std::to_string(island) +
-                             GameText(GameTextId::ChapterCompleteSuffix);
+    const std::string text = WithValue(GameText(GameTextId::ChapterCompletePrefix), NumberPlaceholder,
+                                       std::to_string(island), GameText(GameTextId::ChapterCompleteSuffix));
     StickerBookComment->ShowText(text);
     PlaySound("ChapterComplete" + std::to_string(island));
     return;

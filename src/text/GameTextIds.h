@@ -12,12 +12,12 @@ namespace qm {
 namespace GameTextId {
 inline constexpr int WindowTitle = 1;             // window caption and application title
 inline constexpr int TransitionCaption = 2;       // under the scene-change cover
-inline constexpr int MenuWelcome = 3;             // followed by the player's name and "!"
+inline constexpr int MenuWelcome = 3;             // the player's name in {name} (else appended, and "!")
 inline constexpr int HighScoresTitle = 4;
 inline constexpr int HighScorePlaceholder = 5;    // name of an empty rank after a reset
 inline constexpr int DefaultPlayerName = 6;       // first run with an empty name, or no player left
 inline constexpr int BoughtLabel = 7;             // over a bought shop slot
-inline constexpr int ChapterCompletePrefix = 8;   // prefix + island number + suffix, a comment
+inline constexpr int ChapterCompletePrefix = 8;   // the island in {number} (else prefix + number + suffix), a comment
 inline constexpr int ChapterCompleteSuffix = 9;
 inline constexpr int AllComplete = 10;            // comment after the last upgrade of island 5
 inline constexpr int IslandMessage1 = 11;         // map comments, islands 1..5 on lines 11..15

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "progress/LanguageSetting.h"
+#include "text/Placeholders.h"
 #include "text/TextFolder.h"
 #include "text/TextStrings.h"
 
@@ -68,6 +69,21 @@ TEST(ChosenLanguage, IsKeptInAFileOfItsOwnAndAnythingElseIsNoChoice) {
     folder.WriteBytes("save/Language.txt", spoilt);
     EXPECT_FALSE(ReadChosenLanguage(save)) << spoilt;
   }
+}
+
+// A value goes where the table's text puts it; an original-style text,
+// written to have it appended, gets it at its end with its tail.
+TEST(Placeholders, PutTheValueWhereTheTextWantsIt) {
+  const struct {
+    const char *Text, *Placeholder, *Value, *Tail, *Placed;
+  } cases[] = {
+      {"Welcome, {name}!", "{name}", "ANNA", "!", "Welcome, ANNA!"},
+      {"Bienvenue, {name} !", "{name}", "ANNA", "!", "Bienvenue, ANNA !"},
+      {"Welcome, ", "{name}", "ANNA", "!", "Welcome, ANNA!"},
+      {"Kapitel {number} geschafft!", "{number}", "4", " complete!", "Kapitel 4 geschafft!"},
+      {"Chapter ", "{number}", "4", " complete!", "Chapter 4 complete!"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WithValue(c.Text, c.Placeholder, c.Value, c.Tail), c.Placed) << c.Text;
 }
 
 }  // namespace

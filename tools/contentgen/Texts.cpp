@@ -9,6 +9,7 @@
 #include "FontMetrics.h"
 #include "TextContent.h"
 #include "text/GameTextIds.h"
+#include "text/Placeholders.h"
 #include "text/TextTableFiles.h"
 
 namespace contentgen {
@@ -99,8 +100,8 @@ TLines GameTextLines() {
   for (int island = 1; island <= 5; ++island)
     RequireComment(at(id::IslandMessage(island)), 1.0, 4, f.FileName, id::IslandMessage(island));
   RequireComment(at(id::AllComplete), 1.0, 4, f.FileName, id::AllComplete);
-  RequireComment(at(id::ChapterCompletePrefix) + "4" + at(id::ChapterCompleteSuffix), 1.0, 4,
-                 f.FileName, id::ChapterCompletePrefix);
+  RequireComment(qm::WithValue(at(id::ChapterCompletePrefix), qm::NumberPlaceholder, "4", at(id::ChapterCompleteSuffix)),
+                 1.0, 4, f.FileName, id::ChapterCompletePrefix);
   return lines;
 }
 
@@ -250,13 +251,14 @@ TLines SettingsLines() {
           "Reserved=0",  "SmallFontSize=10",   "MediumFontSize=12", "LargeFontSize=20"};
 }
 
-// Every line must hold only letters the normal font draws and fit its table.
+// Every line must hold only letters the normal font draws (placeholders
+// aside) and fit its table.
 void CheckTable(const qm::TTextTableFile& f, const TLines& lines) {
   Require(int(lines.size()) == f.WrittenLines(), f.FileName, int(lines.size()), "wrong number of lines");
   for (int n = 1; n <= f.LineCount; ++n) {
     const auto& line = lines[n - 1];
     Require(int(line.size()) <= f.MaxLength, f.FileName, n, "line longer than the table keeps");
-    for (char c : line) Require(NormalFontHas(std::uint8_t(c)), f.FileName, n, "character not in the font");
+    for (char c : qm::WithSampleValues(line)) Require(NormalFontHas(std::uint8_t(c)), f.FileName, n, "character not in the font");
   }
 }
 
