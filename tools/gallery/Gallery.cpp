@@ -103,6 +103,7 @@ void TGallery::Shot(const std::string& name) {
 bool TGallery::Walk() {
   std::error_code error;
   fs::create_directories(FOptions.Out, error);
+  FDriver->Form().LanguageForThisRun(FOptions.Language, lnEnglish);
   if (!FDriver->Start()) return Fail("the game did not start");
   if (!StartToNameEntry() || !NameEntryToMenu() || !MenuWindows() || !MapAndBanner() || !FirstRound())
     return false;

@@ -8,6 +8,7 @@
 
 #include "ContactSheet.h"
 #include "shell/HeadlessDriver.h"
+#include "text/Language.h"
 
 namespace qm {
 
@@ -23,6 +24,7 @@ class TGallery {
     std::filesystem::path Game;
     // Only the first screens, up to the first round (for the test).
     bool Sample = false;
+    TLanguage Language = lnEnglish;
   };
   explicit TGallery(const TOptions& options);
   ~TGallery();

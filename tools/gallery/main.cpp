@@ -1,10 +1,18 @@
-// quillmere-gallery OUT [--game FOLDER] [--sample]: draws the screens a new
-// player meets, one PNG each, and a contact sheet of them all.
+// quillmere-gallery OUT [--game FOLDER] [--sample] [--lang en|de|fr]: draws
+// the screens a new player meets, in that language, one PNG each, and a
+// contact sheet of them all.
 #include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "Gallery.h"
+#include "text/Language.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: quillmere-gallery OUT [--game FOLDER] [--sample] [--lang en|de|fr]\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
@@ -16,15 +24,17 @@ int main(int argc, char** argv) {
       options.Game = fs::absolute(argv[++i]);
     } else if (argument == "--sample") {
       options.Sample = true;
+    } else if (argument == "--lang" && i + 1 < argc && qm::LanguageNamed(argv[i + 1])) {
+      options.Language = *qm::LanguageNamed(argv[++i]);
     } else if (argument == "--help" || (!argument.empty() && argument[0] == '-') || !options.Out.empty()) {
-      std::cerr << "usage: quillmere-gallery OUT [--game FOLDER] [--sample]\n";
+      std::cerr << kUsage;
       return argument == "--help" ? 0 : 2;
     } else {
       options.Out = argument;
     }
   }
   if (options.Out.empty()) {
-    std::cerr << "usage: quillmere-gallery OUT [--game FOLDER] [--sample]\n";
+    std::cerr << kUsage;
     return 2;
   }
   qm::TGallery gallery(options);
