@@ -8,7 +8,9 @@
 
 #include "FontMetrics.h"
 #include "TextContent.h"
+#include "Wording.h"
 #include "text/GameTextIds.h"
+#include "text/Language.h"
 #include "text/Placeholders.h"
 #include "text/TextTableFiles.h"
 
@@ -75,22 +77,23 @@ void RequireComment(const std::string& text, double ratio, int extraSpace, std::
   Require(width <= kCommentScreenWidth, file, line, "comment wider than the screen");
 }
 
-TLines PlaceEntries(std::string_view file, int count, const std::vector<TTextEntry>& entries) {
+TLines PlaceEntries(std::string_view file, int count, const std::vector<TTextEntry>& entries,
+                    const TWording& words) {
   TLines lines(count);
   std::vector<bool> used(count + 1, false);
   for (const auto& e : entries) {
     Require(e.Line >= 1 && e.Line <= count, file, e.Line, "no such line");
     Require(!used[e.Line], file, e.Line, "two texts for one line");
     used[e.Line] = true;
-    lines[e.Line - 1] = ToCp1252(e.Text);
+    lines[e.Line - 1] = ToCp1252(words(e.Text));
   }
   return lines;
 }
 
-TLines GameTextLines() {
+TLines GameTextLines(const TWording& words) {
   namespace id = qm::GameTextId;
   const auto& f = qm::TextTableFileOf(qm::ttGameTexts);
-  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), GameTexts());
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), GameTexts(), words);
   auto at = [&](int n) -> const std::string& { return lines[n - 1]; };
   for (int n : {id::HighScoresTitle, id::CreditsTitle})
     Require(MeasureNormal(at(n), 0, kTitleScale) <= kTitleWidth, f.FileName, n, "title too wide");
@@ -105,9 +108,9 @@ TLines GameTextLines() {
   return lines;
 }
 
-TLines ConfirmLines() {
+TLines ConfirmLines(const TWording& words) {
   const auto& f = qm::TextTableFileOf(qm::ttGameConfirms);
-  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), ConfirmTexts());
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), ConfirmTexts(), words);
   for (int kind = 0; kind <= 8; ++kind) {
     const int title = qm::ConfirmTextId::TitleOfKind(kind);
     const int desc = qm::ConfirmTextId::DescOfKind(kind);
@@ -119,16 +122,16 @@ TLines ConfirmLines() {
   return lines;
 }
 
-TLines CommentLines() {
+TLines CommentLines(const TWording& words) {
   const auto& f = qm::TextTableFileOf(qm::ttGameComments);
-  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), CommentTexts());
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), CommentTexts(), words);
   for (const auto& e : CommentTexts()) RequireComment(lines[e.Line - 1], 1.15, 6, f.FileName, e.Line);
   return lines;
 }
 
-TLines NarrationLines() {
+TLines NarrationLines(const TWording& words) {
   const auto& f = qm::TextTableFileOf(qm::ttStoryNarrations);
-  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), NarrationTexts());
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), NarrationTexts(), words);
   for (const auto& e : NarrationTexts()) {
     const auto wrapped = WrapNormal(lines[e.Line - 1], -1, kNarrationWidth, kNarrationScale);
     Require(int(wrapped.size()) <= kNarrationLines, f.FileName, e.Line, "narration too long");
@@ -138,13 +141,13 @@ TLines NarrationLines() {
   return lines;
 }
 
-TLines CreditsLines() {
+TLines CreditsLines(const TWording& words) {
   const auto& f = qm::TextTableFileOf(qm::ttCredits);
   const auto credits = CreditLines();
   Require(int(credits.size()) == f.WrittenLines(), f.FileName, int(credits.size()), "wrong number of lines");
   TLines lines;
   for (std::string_view text : credits) {
-    lines.push_back(ToCp1252(text));
+    lines.push_back(ToCp1252(words(text)));
     const int n = int(lines.size());
     const bool heading = !lines.back().empty() && lines.back()[0] == qm::CreditsTextId::HeadingMark;
     const std::string shown = heading ? lines.back().substr(1) : lines.back();
@@ -155,7 +158,7 @@ TLines CreditsLines() {
   return lines;
 }
 
-TLines TutorialLines() {
+TLines TutorialLines(const TWording& words) {
   namespace id = qm::TutorialTextId;
   const auto& f = qm::TextTableFileOf(qm::ttGameTutorial);
   const auto tutorials = TutorialTexts();
@@ -165,7 +168,7 @@ TLines TutorialLines() {
     entries.push_back({id::TitleLine(entry), tutorials[entry - 1].Title});
     entries.push_back({id::BodyLine(entry), tutorials[entry - 1].Body});
   }
-  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), entries);
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), entries, words);
   for (int entry = 1; entry <= id::EntryCount; ++entry) {
     const auto& title = lines[id::TitleLine(entry) - 1];
     Require(int(title.size()) <= id::MaxTitleLength && MeasureNormal(title, 0, kTitleScale) <= kTutorialTitleWidth,
@@ -177,18 +180,18 @@ TLines TutorialLines() {
   return lines;
 }
 
-TLines ToolTipLines() {
+TLines ToolTipLines(const TWording& words) {
   const auto& f = qm::TextTableFileOf(qm::ttTutorialInfo);
   std::vector<TTextEntry> entries;
   for (const auto& tip : ToolTipTexts()) entries.push_back({qm::ToolTipTextId::InfoLine(tip.ToolTip), tip.Text});
-  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), entries);
+  TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), entries, words);
   for (int n = 1; n <= f.LineCount; ++n)
     Require(!lines[n - 1].empty() && WrappedLineCount(lines[n - 1], -1, kToolTipWidth, kNarrationScale) <= kToolTipLines,
             f.FileName, n, "tool tip missing or too long");
   return lines;
 }
 
-std::pair<TLines, TLines> UpgradeLines() {
+std::pair<TLines, TLines> UpgradeLines(const TWording& words) {
   const auto& names = qm::TextTableFileOf(qm::ttUpgradeNames);
   const auto& descs = qm::TextTableFileOf(qm::ttUpgradeDescs);
   std::vector<TTextEntry> nameEntries, descEntries;
@@ -197,8 +200,8 @@ std::pair<TLines, TLines> UpgradeLines() {
     descEntries.push_back({qm::UpgradeTextId::Entry(u.Island, u.Slot), u.Desc});
   }
   Require(nameEntries.size() == 20, names.FileName, 0, "every island has four upgrades");
-  TLines nameLines = PlaceEntries(names.FileName, names.LineCount, nameEntries);
-  TLines descLines = PlaceEntries(descs.FileName, descs.LineCount, descEntries);
+  TLines nameLines = PlaceEntries(names.FileName, names.LineCount, nameEntries, words);
+  TLines descLines = PlaceEntries(descs.FileName, descs.LineCount, descEntries, words);
   for (const auto& e : nameEntries) {
     Require(WrappedLineCount(nameLines[e.Line - 1], kUpgradeNameSpacing, kUpgradeNameWidth, kUpgradeNameScale) <=
                 kUpgradeNameLines,
@@ -209,14 +212,14 @@ std::pair<TLines, TLines> UpgradeLines() {
   return {nameLines, descLines};
 }
 
-TLines ChatLines() {
+TLines ChatLines(const TWording& words) {
   namespace id = qm::ChatTextId;
   const auto& f = qm::TextTableFileOf(qm::ttCharacterChats);
   const auto conversations = Conversations();
   Require(int(conversations.size()) == id::ConversationCount, f.FileName, 0, "wrong number of conversations");
   TLines lines;
   for (const auto& conv : conversations) {
-    lines.push_back(ToCp1252(conv.Heading));
+    lines.push_back(ToCp1252(words(conv.Heading)));
     Require(!conv.Lines.empty() && int(conv.Lines.size()) <= id::MaxLinesPerConversation, f.FileName,
             int(lines.size()), "a conversation has 1 to 20 lines");
     char client = 0;
@@ -229,7 +232,7 @@ TLines ChatLines() {
                 "one client per conversation");
         client = said.Speaker;
       }
-      const auto wrapped = WrapNormal(ToCp1252(said.Text), 0, kBalloonWidth, kBalloonScale);
+      const auto wrapped = WrapNormal(ToCp1252(words(said.Text)), 0, kBalloonWidth, kBalloonScale);
       Require(!wrapped.empty() && int(wrapped.size()) <= kBalloonLines, f.FileName, int(lines.size()) + 1,
               "balloon text too long");
       std::string line{said.Speaker, ':'};
@@ -268,27 +271,45 @@ void WriteLines(const std::filesystem::path& file, const TLines& lines) {
   if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
+// The tables in one wording, each checked against where the game draws it.
+std::map<qm::TTextTable, TLines> Tables(const TWording& words) {
+  std::map<qm::TTextTable, TLines> tables;
+  tables[qm::ttGameTexts] = GameTextLines(words);
+  tables[qm::ttGameConfirms] = ConfirmLines(words);
+  tables[qm::ttGameComments] = CommentLines(words);
+  tables[qm::ttStoryNarrations] = NarrationLines(words);
+  tables[qm::ttCredits] = CreditsLines(words);
+  tables[qm::ttGameTutorial] = TutorialLines(words);
+  tables[qm::ttTutorialInfo] = ToolTipLines(words);
+  tables[qm::ttCharacterChats] = ChatLines(words);
+  std::tie(tables[qm::ttUpgradeNames], tables[qm::ttUpgradeDescs]) = UpgradeLines(words);
+  for (const auto& f : qm::TextTableFiles()) CheckTable(f, tables.at(f.Table));
+  return tables;
+}
+
+void WriteTables(const std::filesystem::path& folder, const std::map<qm::TTextTable, TLines>& tables) {
+  std::filesystem::create_directories(folder);
+  for (const auto& f : qm::TextTableFiles()) WriteLines(folder / f.FileName, tables.at(f.Table));
+}
+
 }  // namespace
 
-void GenerateTexts(const std::filesystem::path& programFolder) {
-  std::map<qm::TTextTable, TLines> tables;
-  tables[qm::ttGameTexts] = GameTextLines();
-  tables[qm::ttGameConfirms] = ConfirmLines();
-  tables[qm::ttGameComments] = CommentLines();
-  tables[qm::ttStoryNarrations] = NarrationLines();
-  tables[qm::ttCredits] = CreditsLines();
-  tables[qm::ttGameTutorial] = TutorialLines();
-  tables[qm::ttTutorialInfo] = ToolTipLines();
-  tables[qm::ttCharacterChats] = ChatLines();
-  std::tie(tables[qm::ttUpgradeNames], tables[qm::ttUpgradeDescs]) = UpgradeLines();
-
+void GenerateTexts(const std::filesystem::path& programFolder, const std::filesystem::path& translations) {
   const auto folder = programFolder / qm::TextsFolderName;
-  std::filesystem::create_directories(folder);
-  for (const auto& f : qm::TextTableFiles()) {
-    CheckTable(f, tables.at(f.Table));
-    WriteLines(folder / f.FileName, tables.at(f.Table));
-  }
+  WriteTables(folder, Tables(TWording()));
   WriteLines(folder / qm::SettingsFileName, SettingsLines());
+  // Every other language in the folder of its code, where it has a catalogue.
+  for (qm::TLanguage language : qm::kLanguages) {
+    const std::string code(qm::LanguageCode(language));
+    const auto catalogue = translations / (code + ".txt");
+    std::error_code error;
+    if (language == qm::lnEnglish || translations.empty() || !std::filesystem::exists(catalogue, error)) continue;
+    try {
+      WriteTables(folder / code, Tables(TWording::Read(catalogue, code)));
+    } catch (const std::runtime_error& failure) {
+      throw std::runtime_error(code + ": " + failure.what());
+    }
+  }
 }
 
 }  // namespace contentgen

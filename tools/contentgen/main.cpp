@@ -1,8 +1,11 @@
 // Writes the default content pack into a program folder, the desktop icons
 // into an icon theme folder, or both:
-//   quillmere-contentgen [--out <folder> [--contact-sheet <file.png>]] [--icons <folder>] [--sample N]
+//   quillmere-contentgen [--out <folder> [--contact-sheet <file.png>] [--translations <folder>]]
+//                        [--icons <folder>] [--sample N]
 // --sample N makes about one in N pictures, sounds, tracks and voices (and
 // all of the rest), for checking that the generator repeats itself.
+// --translations names the folder of the wording catalogues (translations/
+// beside this file); without it only English is written.
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -19,16 +22,17 @@
 #include "Texts.h"
 
 int main(int argc, char** argv) {
-  std::filesystem::path out, contactSheet, icons;
+  std::filesystem::path out, contactSheet, icons, translations;
   for (int i = 1; i + 1 < argc; ++i) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[++i];
     else if (std::strcmp(argv[i], "--contact-sheet") == 0) contactSheet = argv[++i];
     else if (std::strcmp(argv[i], "--icons") == 0) icons = argv[++i];
+    else if (std::strcmp(argv[i], "--translations") == 0) translations = argv[++i];
     else if (std::strcmp(argv[i], "--sample") == 0) contentgen::SetSampling(std::atoi(argv[++i]));
   }
   if (out.empty() && (icons.empty() || !contactSheet.empty())) {
-    std::cerr << "usage: quillmere-contentgen [--out <program folder> [--contact-sheet <file.png>]]"
-                 " [--icons <icon folder>] [--sample N]\n";
+    std::cerr << "usage: quillmere-contentgen [--out <program folder> [--contact-sheet <file.png>]"
+                 " [--translations <folder>]] [--icons <icon folder>] [--sample N]\n";
     return 2;
   }
   try {
@@ -36,7 +40,7 @@ int main(int argc, char** argv) {
       std::filesystem::create_directories(out);
       contentgen::GeneratePictures(out);
       contentgen::GenerateFonts(out);
-      contentgen::GenerateTexts(out);
+      contentgen::GenerateTexts(out, translations);
       contentgen::GenerateAudio(out);
       contentgen::GeneratePrices(out);
       contentgen::GenerateLevels(out);
