@@ -80,6 +80,26 @@ TEST(TextPack, EveryCharacterHasAGlyphInTheNormalFont) {
   }
 }
 
+// Each language's tables have every line the English ones have, and say at
+// least nine in ten of them in their own words.
+TEST(TextPack, EachLanguageHasEveryLineAndSaysNineInTenItsOwnWay) {
+  for (const char* code : {"de", "fr"}) {
+    int lines = 0, own = 0;
+    for (const auto& f : TextTableFiles()) {
+      const auto english = ReadLines(kTexts / f.FileName);
+      const auto translated = ReadLines(kTexts / code / f.FileName);
+      ASSERT_EQ(translated.size(), english.size()) << code << "/" << f.FileName;
+      for (std::size_t i = 0; i < english.size(); ++i) {
+        if (english[i].empty()) continue;
+        EXPECT_FALSE(translated[i].empty()) << code << "/" << f.FileName << " line " << i + 1;
+        ++lines;
+        own += translated[i] != english[i] ? 1 : 0;
+      }
+    }
+    EXPECT_GE(own * 10, lines * 9) << code << ": " << own << " of " << lines << " lines differ from English";
+  }
+}
+
 TEST(TextPack, SettingsGiveEnglishAndTheDefaultFontSizes) {
   const auto lines = ReadLines(kTexts / SettingsFileName);
   ASSERT_GE(int(lines.size()), SettingsLineCount);
