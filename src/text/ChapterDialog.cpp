@@ -314,9 +314,10 @@ void TChapterDialog::StepCharacter(TSideState& side) {
   side.MouthTimer += FrameMs;
   if (side.MouthTimer < side.MouthInterval) return;
   side.MouthTimer = 0;
-  side.MouthInterval = Random(2) * 65 + 135;
+  side.MouthInterval = int(FMouths() % 2) * 65 + 135;
   const int previous = side.Mouth;
-  for (int draw = 0; draw < kMouthDraws && side.Mouth == previous; ++draw) side.Mouth = Random(kTalkingMouths) + 1;
+  for (int draw = 0; draw < kMouthDraws && side.Mouth == previous; ++draw)
+    side.Mouth = int(FMouths() % unsigned(kTalkingMouths)) + 1;
 }
 
 void TChapterDialog::StepBalloon(TSideState& side) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -170,6 +171,10 @@ class TChapterDialog {
   int FBalloonTimer = 0;
   float FFade = 0;
   float FFadeTarget = 0;
+  // The talking mouths' own numbers: how long a line is talked (its length
+  // differs by language) must not move the game's stream, which deals the
+  // next round's pieces.
+  std::minstd_rand FMouths{1};
   // Counts every Start and Reset, so a step can tell that an event handler
   // started over from inside it.
   unsigned FRun = 0;

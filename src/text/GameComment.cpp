@@ -89,9 +89,11 @@ void TGameComment::ShowText(std::string_view text, bool ownRandom) {
   FText = std::string(text.substr(0, MaxLetters));
   FCommentKind = coText;
   const auto& points = StartPoints();
-  const auto pick = [&] {
-    return ownRandom ? int(FScatter() % unsigned(StartPointCount)) : Random(StartPointCount);
-  };
+  // The letters scatter from the comment's own numbers: the game's stream
+  // (which also refills the board) gives one number a comment, whatever
+  // its length, so a round plays the same in every language.
+  if (!ownRandom) FScatter.seed(std::uint32_t(Random(0x7FFFFFFF)) + 1);
+  const auto pick = [&] { return int(FScatter() % unsigned(StartPointCount)); };
   for (int i = 0; i < LetterCount(); ++i) {
     FLetters[i].X = points[pick()].X;
     FLetters[i].Y = points[pick()].Y;
