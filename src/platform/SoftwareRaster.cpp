@@ -441,7 +441,8 @@ void BlendRow(std::uint32_t* target, const std::uint32_t* source, int count, std
 
 bool TSampledSprites::TKey::operator==(const TKey& other) const {
   return Texture == other.Texture && Linear == other.Linear && Width == other.Width && Height == other.Height &&
-         Rows.Top == other.Rows.Top && Rows.Bottom == other.Rows.Bottom && std::memcmp(&Quad, &other.Quad, sizeof Quad) == 0;
+         Rows.Top == other.Rows.Top && Rows.Bottom == other.Rows.Bottom &&
+         std::memcmp(&Quad, &other.Quad, sizeof Quad) == 0;
 }
 
 std::size_t TSampledSprites::TKeyHash::operator()(const TKey& key) const {

@@ -134,10 +134,10 @@ const std::array<int, 256>& CommentBases() {
               {33, {'D', 'K', 'O', 'U', 0xD4, 0xD6, 0xD9, 0xDB, 0xDC, 0xDF, 0xD3, 0xD8, 0xDA}},
               {34, {'X'}},
               {35, {'H'}},
+              {36, {0x97}},
               {37, {'M'}},
               {42, {0xC6}},
               {43, {0x8C}},
-              {36, {0x97}},
               {44, {'W'}},
           });
   return bases;

@@ -133,7 +133,8 @@ TEST(SampleRows, EachPixelAsIfSampledAlone) {
 TEST(RowSpans, AFrameDrawnInStripesHasThePixelsOfOneDrawnWhole) {
   TPixelSurface picture(16, 16);
   for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) picture.Row(y)[x] = std::uint32_t(100 + 9 * x) << 24 | std::uint32_t(x * 0x101010 + y * 0x030507);
+    for (int x = 0; x < 16; ++x)
+      picture.Row(y)[x] = std::uint32_t(100 + 9 * x) << 24 | std::uint32_t(x * 0x101010 + y * 0x030507);
   const TSpriteQuad scaled{3.5f, 2.25f, 60.5f, 2.25f, 3.5f, 70.75f, 0, 0, 16, 16, 0xFFFFFFFF};
   const TSpriteQuad turned = Square(50, 40, 45, true);
   const TSpriteQuad fill{10, 30, 90, 30, 10, 41, 0, 0, 1, 1, 0x80FF8000};

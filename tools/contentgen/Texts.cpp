@@ -103,8 +103,9 @@ TLines GameTextLines(const TWording& words) {
   for (int island = 1; island <= 5; ++island)
     RequireComment(at(id::IslandMessage(island)), 1.0, 4, f.FileName, id::IslandMessage(island));
   RequireComment(at(id::AllComplete), 1.0, 4, f.FileName, id::AllComplete);
-  RequireComment(qm::WithValue(at(id::ChapterCompletePrefix), qm::NumberPlaceholder, "4", at(id::ChapterCompleteSuffix)),
-                 1.0, 4, f.FileName, id::ChapterCompletePrefix);
+  const std::string chapter =
+      qm::WithValue(at(id::ChapterCompletePrefix), qm::NumberPlaceholder, "4", at(id::ChapterCompleteSuffix));
+  RequireComment(chapter, 1.0, 4, f.FileName, id::ChapterCompletePrefix);
   return lines;
 }
 
@@ -261,7 +262,8 @@ void CheckTable(const qm::TTextTableFile& f, const TLines& lines) {
   for (int n = 1; n <= f.LineCount; ++n) {
     const auto& line = lines[n - 1];
     Require(int(line.size()) <= f.MaxLength, f.FileName, n, "line longer than the table keeps");
-    for (char c : qm::WithSampleValues(line)) Require(NormalFontHas(std::uint8_t(c)), f.FileName, n, "character not in the font");
+    for (char c : qm::WithSampleValues(line))
+      Require(NormalFontHas(std::uint8_t(c)), f.FileName, n, "character not in the font");
   }
 }
 
