@@ -141,8 +141,12 @@ TLetterbox TSdlWindow::PresentRect() const {
 void TSdlWindow::ShowFrame(const std::uint32_t* pixels, int width, int height) {
   SDL_Surface* surface = FWindow ? SDL_GetWindowSurface(FWindow) : nullptr;
   if (!surface) return;
+  // The frame's words are 0xAARRGGBB; a window without alpha reads them as
+  // they are, so the frame takes its format and is never converted.
+  const Uint32 format =
+      surface->format->format == SDL_PIXELFORMAT_RGB888 ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
   SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(pixels), width, height, 32,
-                                                          width * 4, SDL_PIXELFORMAT_ARGB8888);
+                                                          width * 4, format);
   if (!frame) return;
   SDL_SetSurfaceBlendMode(frame, SDL_BLENDMODE_NONE);
   const TLetterbox box = PresentRect();
