@@ -15,6 +15,9 @@ namespace qm {
 namespace AudioFolder {
 inline constexpr std::string_view Sounds = "Sounds";
 inline constexpr std::string_view Music = "Music";
+// Every voice folder lies below this one; a language other than English has
+// its own copies below "Voices/<code>/".
+inline constexpr std::string_view Voices = "Voices";
 inline constexpr std::string_view StoryVoices = "Voices/Story";
 inline constexpr std::string_view EndingVoices = "Voices/Ending";
 inline constexpr std::string_view TutorialVoices = "Voices/Tutorial";

@@ -37,7 +37,7 @@ void TVoicePlayer::LoadVoiceSet(TVoiceSet kind, int number) {
   }
   const std::vector<std::filesystem::path> files = ListFiles(FProgramFolder / folder, OggExtension);
   const std::size_t room = MaxVoices - FSlots.size();
-  for (std::size_t i = 0; i < files.size() && i < room; ++i) Add(files[i], files[i].stem().string());
+  for (std::size_t i = 0; i < files.size() && i < room; ++i) Add(InLanguage(files[i]), files[i].stem().string());
   if (files.size() > room)
     std::cerr << "quillmere: " << (FProgramFolder / folder).string() << " holds more voices than the " << MaxVoices
               << " the game keeps; " << files.size() - room << " files ignored\n";
@@ -50,6 +50,7 @@ void TVoicePlayer::LoadTutorialVoice(int step) {
   std::filesystem::path file = FindPath(folder, fileName);
   // A missing file is still handed to the device, which says it is missing.
   if (file.empty()) file = folder / fileName;
+  file = InLanguage(file);
   // Named as asked, whatever the case of the file found.
   if (FSlots.size() < MaxVoices)
     Add(file, name);
@@ -69,6 +70,13 @@ void TVoicePlayer::StopAll() {
 int TVoicePlayer::LengthMs(std::string_view name) const {
   const TSlot* slot = Find(name);
   return slot ? FDevice->LengthMs(slot->Handle) : 0;
+}
+
+std::filesystem::path TVoicePlayer::InLanguage(const std::filesystem::path& file) const {
+  const std::filesystem::path voices = FProgramFolder / AudioFolder::Voices;
+  const std::filesystem::path relative = file.lexically_relative(voices);
+  if (FLanguage == lnEnglish || relative.empty() || *relative.begin() == "..") return file;
+  return LanguageFile(voices, FLanguage, relative);
 }
 
 void TVoicePlayer::Add(const std::filesystem::path& file, const std::string& name) {

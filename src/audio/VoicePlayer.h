@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/AudioDevice.h"
+#include "text/Language.h"
 
 namespace qm {
 
@@ -18,9 +19,10 @@ class TVoicePlayer {
  public:
   static constexpr int MaxVoices = 20;
 
-  // The "Voices" folders are looked for in programFolder.
-  TVoicePlayer(IAudioDevice* device, std::filesystem::path programFolder)
-      : FDevice(device), FProgramFolder(std::move(programFolder)) {}
+  // The "Voices" folders are looked for in programFolder; each line is
+  // spoken in the language where the pack has it in that language.
+  TVoicePlayer(IAudioDevice* device, std::filesystem::path programFolder, TLanguage language = lnEnglish)
+      : FDevice(device), FProgramFolder(std::move(programFolder)), FLanguage(language) {}
   ~TVoicePlayer();
   TVoicePlayer(const TVoicePlayer&) = delete;
   TVoicePlayer& operator=(const TVoicePlayer&) = delete;
@@ -46,10 +48,12 @@ class TVoicePlayer {
   };
 
   void Add(const std::filesystem::path& file, const std::string& name);
+  std::filesystem::path InLanguage(const std::filesystem::path& file) const;
   const TSlot* Find(std::string_view name) const;
 
   IAudioDevice* FDevice;
   std::filesystem::path FProgramFolder;
+  TLanguage FLanguage;
   std::vector<TSlot> FSlots;
   int FVolume = 70;
 };

@@ -86,7 +86,8 @@ void AddWindows(TCatalogueBuilder& b) {
   b.Single("WindowNoButton", I, 140, 48);
   b.Jpeg("Help1", folder::LateLoad, kScreenW, kScreenH);
 
-  b.Single("OptionsWindow", I, 446, 394);
+  b.Single("OptionsWindow", I, 446, 446);
+  for (auto name : {"LanguageEnglish", "LanguageGerman", "LanguageFrench"}) b.Grid(name, I, 120, 36, 1, 4);
   b.Single("CreditsButton", I, 160, 44);
   for (auto name : {"CheckBoxSound", "CheckBoxMusic", "CheckBoxFullscreen", "CheckBoxTutorial", "CheckBoxEffects"})
     b.Grid(name, I, 30, 30, 1, 4);
@@ -316,12 +317,24 @@ std::string TCatalogueImage::FileName() const { return Name + (Format == TImageF
 
 std::string TCatalogueImage::RelativePath() const { return Folder + "/" + FileName(); }
 
-std::string PathAtDensity(const std::string& relativePath, int density) {
+namespace {
+
+bool InImages(const std::string& relativePath) {
   const std::string_view images = folder::Images;
-  const bool inImages = relativePath.compare(0, images.size(), images) == 0 &&
-                        (relativePath.size() == images.size() || relativePath[images.size()] == '/');
-  if (density != 2 || !inImages) return relativePath;
-  return std::string(folder::ImagesAtDensity2) + relativePath.substr(images.size());
+  return relativePath.compare(0, images.size(), images) == 0 &&
+         (relativePath.size() == images.size() || relativePath[images.size()] == '/');
+}
+
+}  // namespace
+
+std::string PathAtDensity(const std::string& relativePath, int density) {
+  if (density != 2 || !InImages(relativePath)) return relativePath;
+  return std::string(folder::ImagesAtDensity2) + relativePath.substr(folder::Images.size());
+}
+
+std::string PathInLanguage(const std::string& relativePath, std::string_view code) {
+  if (!InImages(relativePath)) return relativePath;
+  return std::string(folder::Images) + "/" + std::string(code) + relativePath.substr(folder::Images.size());
 }
 
 std::string CreatureFolder(int creatureKind) {

@@ -49,6 +49,11 @@ inline constexpr std::string_view ImagesAtDensity2 = "Images2x";
 // 2): "Images/Menu/MenuBG.jpg" at 2 is "Images2x/Menu/MenuBG.jpg".
 std::string PathAtDensity(const std::string& relativePath, int density);
 
+// Where a lettered picture of the "Images" tree lies in a language's own set,
+// a folder named by the language code: "Images/PlayButton.png" in German is
+// "Images/de/PlayButton.png". Only pictures with words have such a twin.
+std::string PathInLanguage(const std::string& relativePath, std::string_view code);
+
 // Creature folder names by creature kind 0..4 (dragon, demon, warg,
 // griffin, spider), below "Images/Creatures/".
 std::string CreatureFolder(int creatureKind);

@@ -164,6 +164,7 @@ void TFormMain::CreateTileTable() {
   LoadedImageList = std::make_unique<TLoadedImageList>();
   ImageLoader = std::make_unique<TImageLoader>(*OmegaImageList1, *SpriteTileCount, *LoadedImageList, Folders);
   ImageLoader->OnLoadFailed = [this](const std::string& reason) { ReportOnce("picture left out: " + reason); };
+  ImageLoader->ChangeLanguage(FLanguage);
 }
 
 void TFormMain::LoadCompanyLogos() { ImageLoader->LoadJpegFolder(ikLogo, false); }

@@ -253,6 +253,8 @@ class TFormMain {
   std::unique_ptr<TGameCheckBox> FullScreenCheckBox;
   std::unique_ptr<TGameCheckBox> TutorialCheckBox;
   std::unique_ptr<TGameCheckBox> ReducedEffectsCheckBox;
+  // English, German, French: one of them checked.
+  std::array<std::unique_ptr<TGameCheckBox>, std::size(kLanguages)> LanguageBoxes;
   std::unique_ptr<TVolumeBar> SoundVolumeBar;
   std::unique_ptr<TVolumeBar> MusicVolumeBar;
   std::unique_ptr<TGameButton> SoundMinusButton;
@@ -546,6 +548,14 @@ class TFormMain {
   void PlaceOptionsWidgets(TScreenPoint at);
   std::array<TGameButton*, 6> OptionsButtons() const;
   std::array<TGameCheckBox*, 5> OptionsCheckBoxes() const;
+  // The check boxes and the language choice.
+  std::vector<TGameCheckBox*> OptionsChoices() const;
+  // The player's choice in the options: kept for the next runs and spoken
+  // from now on.
+  void ChooseLanguage(TLanguage language);
+  // The texts change at once, the lettered pictures and the voices with
+  // the next scene.
+  void SpeakLanguage(TLanguage language);
   void SoundBoxClicked();
   void MusicBoxClicked();
   void OptionsOK();

@@ -15,7 +15,7 @@ void TFormMain::CreateAudio() {
   SFXPlayer->Path = Folders.SoundsFolder;
   SFXPlayer->LoadSounds();
   SFXPlayer->SetVolume(100);
-  VoicePlayer = std::make_unique<TVoicePlayer>(device, Folders.ProgramFolder);
+  VoicePlayer = std::make_unique<TVoicePlayer>(device, Folders.ProgramFolder, FLanguage);
   VoicePlayer->LoadTutorialVoice(1);
 }
 

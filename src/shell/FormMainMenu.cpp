@@ -34,6 +34,22 @@ void TFormMain::LoadTextTables() {
   if (!title.empty()) FPlatform.Window->SetTitle(title);
 }
 
+void TFormMain::SpeakLanguage(TLanguage language) {
+  FLanguage = language;
+  try {
+    *TextStrings = TTextStrings(Folders.TextsFolder, language);
+  } catch (const ETextFileError& error) {
+    // The tables read at start-up stay.
+    ReportOnce(std::string("texts not changed: ") + error.what());
+    return;
+  }
+  Tutorial->ReloadTexts();
+  ToolTip->ReloadTexts();
+  ChapterDialog->LoadConversations();
+  const std::string& title = GameText(GameTextId::WindowTitle);
+  if (!title.empty()) FPlatform.Window->SetTitle(title);
+}
+
 std::function<void(const std::string&)> TFormMain::SoundRequest() {
   return [this](const std::string& sound) {
     PlaySound(sound);

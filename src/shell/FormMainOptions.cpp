@@ -2,6 +2,7 @@
 // once, the display mode and the tutorials on OK, from the menu or from a
 // round's in-game menu. The settings live in the player's record.
 #include "engine/EffectsMode.h"
+#include "progress/LanguageSetting.h"
 #include "shell/FormMain.h"
 #include "text/GameTextIds.h"
 
@@ -9,14 +10,18 @@ namespace qm {
 
 namespace {
 
-constexpr int kOptionsLeft = 460, kOptionsTop = 187, kOptionsHidingX = -450, kOptionsStep = 100;
+constexpr int kOptionsLeft = 460, kOptionsTop = 161, kOptionsHidingX = -450, kOptionsStep = 100;
 // Rows of the window: sound, music, full screen, tutorials, reduced effects.
 constexpr int kRows = 5;
 constexpr int kRowTop[kRows] = {50, 102, 154, 206, 258};
 constexpr int kBoxLeft = 44;
 constexpr int kLabelLeft = 86;
 constexpr int kMinusLeft = 212, kBarLeft = 252, kPlusLeft = 384;
-constexpr int kCreditsLeft = 40, kOptionsOKLeft = 262, kButtonsTop = 316;
+// The language row: the three languages side by side, below the check boxes.
+constexpr int kLanguageLeft = 43, kLanguageStep = 122, kLanguageTop = 312;
+constexpr int kLanguageWidth = 118, kLanguageHeight = 34;
+constexpr const char* kLanguagePictures[] = {"LanguageEnglish", "LanguageGerman", "LanguageFrench"};
+constexpr int kCreditsLeft = 40, kOptionsOKLeft = 262, kButtonsTop = 368;
 constexpr int kVolumeStep = 10;
 
 }  // namespace
@@ -43,6 +48,12 @@ void TFormMain::CreateOptionsWindow() {
   box(FullScreenCheckBox, "CheckBoxFullscreen");
   box(TutorialCheckBox, "CheckBoxTutorial");
   box(ReducedEffectsCheckBox, "CheckBoxEffects");
+  for (TLanguage language : kLanguages) {
+    TGameCheckBox& choice = box(LanguageBoxes[language], kLanguagePictures[language]);
+    choice.Width = kLanguageWidth;
+    choice.Height = kLanguageHeight;
+    choice.OnClick = [this, language](TGameCheckBox&) { ChooseLanguage(language); };
+  }
   for (auto* bar : {&SoundVolumeBar, &MusicVolumeBar}) {
     *bar = std::make_unique<TVolumeBar>();
     (*bar)->OmgImgList = OmegaImageList1.get();
@@ -86,6 +97,10 @@ void TFormMain::PlaceOptionsWidgets(TScreenPoint at) {
     plus[row]->Left = at.X + kPlusLeft;
     minus[row]->Top = plus[row]->Top = at.Y + kRowTop[row] - 1;
   }
+  for (TLanguage language : kLanguages) {
+    LanguageBoxes[language]->Left = at.X + kLanguageLeft + kLanguageStep * int(language);
+    LanguageBoxes[language]->Top = at.Y + kLanguageTop;
+  }
   CreditsButton->Left = at.X + kCreditsLeft;
   OptionsOKButton->Left = at.X + kOptionsOKLeft;
   CreditsButton->Top = OptionsOKButton->Top = at.Y + kButtonsTop;
@@ -101,6 +116,22 @@ std::array<TGameCheckBox*, 5> TFormMain::OptionsCheckBoxes() const {
           ReducedEffectsCheckBox.get()};
 }
 
+std::vector<TGameCheckBox*> TFormMain::OptionsChoices() const {
+  const auto boxes = OptionsCheckBoxes();
+  std::vector<TGameCheckBox*> choices(boxes.begin(), boxes.end());
+  for (const auto& language : LanguageBoxes) choices.push_back(language.get());
+  return choices;
+}
+
+void TFormMain::ChooseLanguage(TLanguage language) {
+  // One language is always chosen: a second press keeps it.
+  for (TLanguage each : kLanguages) LanguageBoxes[each]->Checked = each == language;
+  if (language == FLanguage) return;
+  std::string error;
+  if (!WriteChosenLanguage(Folders.SaveFolder, language, error)) ReportOnce("language not kept: " + error);
+  SpeakLanguage(language);
+}
+
 void TFormMain::OpenOptions(bool fromRound) {
   SoundCheckBox->Checked = PlayerRecord.SoundOn != 0;
   MusicCheckBox->Checked = PlayerRecord.MusicOn != 0;
@@ -111,6 +142,7 @@ void TFormMain::OpenOptions(bool fromRound) {
   FullScreenCheckBox->Checked = State.FullScreenOption;
   TutorialCheckBox->Checked = PlayerRecord.TutorialsOn != 0;
   ReducedEffectsCheckBox->Checked = PlayerRecord.ReducedEffects != 0;
+  for (TLanguage language : kLanguages) LanguageBoxes[language]->Checked = language == FLanguage;
   State.OptionsFromRound = fromRound;
   GameScene->SetValue(fromRound ? gsInGameOptions : gsOptions);
   OptionsWindow->Show();
@@ -228,7 +260,7 @@ void TFormMain::OptionsRoutine() {
   for (int row = 0; row < kRows; ++row)
     GlobalGameText->DrawText(at.X + kLabelLeft, at.Y + kRowTop[row] + 4, GameText(kLabels[row]), 0.62f, 0, 245, 0,
                              TextColor::White);
-  for (TGameCheckBox* box : OptionsCheckBoxes()) box->Draw();
+  for (TGameCheckBox* box : OptionsChoices()) box->Draw();
   SoundVolumeBar->Draw();
   MusicVolumeBar->Draw();
   for (TGameButton* button : OptionsButtons()) button->Draw();
@@ -236,12 +268,12 @@ void TFormMain::OptionsRoutine() {
 
 void TFormMain::OptionsMouseDown(int x, int y, TMouseButton button) {
   for (TGameButton* widget : OptionsButtons()) widget->MouseDown(x, y, button);
-  for (TGameCheckBox* box : OptionsCheckBoxes()) box->MouseDown(x, y, button);
+  for (TGameCheckBox* box : OptionsChoices()) box->MouseDown(x, y, button);
 }
 
 void TFormMain::OptionsMouseMove(int x, int y) {
   for (TGameButton* widget : OptionsButtons()) widget->MouseMove(x, y);
-  for (TGameCheckBox* box : OptionsCheckBoxes()) box->MouseMove(x, y);
+  for (TGameCheckBox* box : OptionsChoices()) box->MouseMove(x, y);
 }
 
 void TFormMain::OptionsMouseUp(int x, int y) {

@@ -25,6 +25,7 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
 }
 
 void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  if (ImageLoader->Language() != FLanguage) ImageLoader->ChangeLanguage(FLanguage);
   if (newScene == gsMenu) EnterMenu(oldScene);
   if (newScene == gsStickerBook) EnterStickerBook();
   if (newScene == gsMap) EnterMap();

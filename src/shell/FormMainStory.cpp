@@ -109,7 +109,7 @@ void TFormMain::NewVoiceSet(TVoiceSet set, int number) {
 }
 
 TVoicePlayer& TFormMain::ReplaceVoicePlayer(int volume) {
-  VoicePlayer = std::make_unique<TVoicePlayer>(FPlatform.Audio.get(), Folders.ProgramFolder);
+  VoicePlayer = std::make_unique<TVoicePlayer>(FPlatform.Audio.get(), Folders.ProgramFolder, FLanguage);
   VoicePlayer->SetVolume(volume);
   return *VoicePlayer;
 }

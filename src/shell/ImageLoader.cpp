@@ -48,6 +48,33 @@ void TImageLoader::ApplyPatternGrid(TImageListItem& item) {
   item.SetTileHeight(item.PictureHeight() / std::max(1, rows));
 }
 
+fs::path TImageLoader::WithoutLanguage(const fs::path& file) const {
+  const fs::path relative = file.lexically_relative(FFolders.ImagesFolder);
+  if (relative.empty() || *relative.begin() == ".." || !LanguageNamed(relative.begin()->string())) return file;
+  fs::path rest;
+  for (auto part = std::next(relative.begin()); part != relative.end(); ++part) rest /= *part;
+  return FFolders.ImagesFolder / rest;
+}
+
+fs::path TImageLoader::InLanguage(const fs::path& file) const {
+  const fs::path relative = file.lexically_relative(FFolders.ImagesFolder);
+  if (FLanguage == lnEnglish || relative.empty() || *relative.begin() == "..") return file;
+  return LanguageFile(FFolders.ImagesFolder, FLanguage, relative);
+}
+
+void TImageLoader::ChangeLanguage(TLanguage language) {
+  FLanguage = language;
+  for (int i = 0; i < FImages.Count(); ++i) {
+    TImageListItem& item = FImages.Item(i);
+    if (item.Filepath.empty()) continue;
+    const fs::path file = InLanguage(WithoutLanguage(item.Filepath));
+    if (file == fs::path(item.Filepath)) continue;
+    item.Filepath = file.string();
+    item.Filepath2x = FinerFile(file).string();
+    item.LetGoUntilDrawn();
+  }
+}
+
 fs::path TImageLoader::FinerFile(const fs::path& file) const {
   // The finer set mirrors the folders below "Images".
   const fs::path relative = file.lexically_relative(FFolders.ImagesFolder);
@@ -78,6 +105,7 @@ void TImageLoader::LoadImageFile(int kind, const std::string& fileName, bool lat
   fs::path folder = lateLoad ? FFolders.LateLoadFolder : FolderOf(kind);
   fs::path file = FindPath(folder, fileName);
   if (file.empty()) file = folder / fileName;
+  file = InLanguage(file);
   const fs::path finer = FinerFile(file);
   int density = 1;
   TRgbaImage picture = DecodeAtDensity(file, finer, jpeg, density);

@@ -10,6 +10,7 @@
 #include "engine/SpriteTileCount.h"
 #include "shell/GameFolders.h"
 #include "shell/LoadedImageList.h"
+#include "text/Language.h"
 
 namespace qm {
 
@@ -43,6 +44,13 @@ class TImageLoader {
   // A picture of a folder or a late one could not be loaded: what and why.
   std::function<void(const std::string& reason)> OnLoadFailed;
 
+  // The language whose lettered pictures are loaded where it has them.
+  TLanguage Language() const { return FLanguage; }
+  // Pictures loaded from now on come in the new language; those already
+  // loaded that have words in them let go and read their new file when next
+  // drawn.
+  void ChangeLanguage(TLanguage language);
+
   std::filesystem::path FolderOf(int kind) const;
   static std::optional<int> GroupOf(int kind);
 
@@ -59,6 +67,11 @@ class TImageLoader {
 
  private:
   void ApplyPatternGrid(TImageListItem& item);
+  // The language's own copy of a file of the "Images" tree where the pack
+  // has one, the file itself otherwise.
+  std::filesystem::path InLanguage(const std::filesystem::path& file) const;
+  // The file of the "Images" tree whose copy the path may be.
+  std::filesystem::path WithoutLanguage(const std::filesystem::path& file) const;
   // The file's twin in the finer set; empty when the pack has none.
   std::filesystem::path FinerFile(const std::filesystem::path& file) const;
   // The finer picture when the list wants it and it can be read, the file's
@@ -71,6 +84,7 @@ class TImageLoader {
   TSpriteTileCount& FTiles;
   TLoadedImageList& FGroups;
   const TGameFolders& FFolders;
+  TLanguage FLanguage = lnEnglish;
   // Late pictures that could not be loaded.
   std::set<std::string> FMissingLate;
 };

@@ -32,12 +32,13 @@ TLanguage DesktopLanguage(const char* lcAll, const char* lcMessages, const char*
 }
 
 std::filesystem::path LanguageFile(const std::filesystem::path& folder, TLanguage language,
-                                   std::string_view fileName) {
+                                   const std::filesystem::path& relativePath) {
   if (language != lnEnglish) {
-    const std::filesystem::path own = FindPath(folder / std::string(LanguageCode(language)), std::string(fileName));
+    const std::filesystem::path copy = folder / std::string(LanguageCode(language)) / relativePath;
+    const std::filesystem::path own = FindPath(copy.parent_path(), copy.filename().string());
     if (!own.empty()) return own;
   }
-  return folder / std::string(fileName);
+  return folder / relativePath;
 }
 
 }  // namespace qm

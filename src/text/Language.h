@@ -24,8 +24,10 @@ std::optional<TLanguage> LanguageNamed(std::string_view code);
 TLanguage DesktopLanguage(const char* lcAll, const char* lcMessages, const char* lang);
 
 // The language's copy of a file of the folder where it has one, else the
-// folder's own: a language falls back to English file by file.
+// folder's own: a language falls back to English file by file. The file may
+// lie below the folder ("Menu/PlayButton.png" has its German copy in
+// "de/Menu/PlayButton.png").
 std::filesystem::path LanguageFile(const std::filesystem::path& folder, TLanguage language,
-                                   std::string_view fileName);
+                                   const std::filesystem::path& relativePath);
 
 }  // namespace qm

@@ -208,6 +208,32 @@ TEST_F(AudioPlayers, TutorialVoicesPlayAtEightyFivePercentRoundedHalfToEven) {
   EXPECT_EQ(FDevice.Volumes[FDevice.Plays[0].Handle], 60);
 }
 
+// A language speaks each line it has in "Voices/<code>/" below the same
+// folders, and the English line where it lacks one.
+TEST_F(AudioPlayers, EachLineIsSpokenInTheLanguageWhereThePackHasIt) {
+  Touch("Voices/Story/Line1.ogg");
+  Touch("Voices/Story/Line2.ogg");
+  Touch("Voices/de/Story/Line1.ogg");
+  Touch("Voices/Tutorial/Tutorial1.ogg");
+  Touch("Voices/de/Tutorial/Tutorial1.ogg");
+  struct {
+    TLanguage Language;
+    std::vector<std::string> Files;  // below the program folder
+  } const cases[] = {
+      {lnEnglish, {"Voices/Story/Line1.ogg", "Voices/Story/Line2.ogg", "Voices/Tutorial/Tutorial1.ogg"}},
+      {lnGerman, {"Voices/de/Story/Line1.ogg", "Voices/Story/Line2.ogg", "Voices/de/Tutorial/Tutorial1.ogg"}},
+      {lnFrench, {"Voices/Story/Line1.ogg", "Voices/Story/Line2.ogg", "Voices/Tutorial/Tutorial1.ogg"}}};
+  for (const auto& [language, files] : cases) {
+    FDevice.Loads.clear();
+    TVoicePlayer voices(&FDevice, FRoot, language);
+    voices.LoadVoiceSet(vsStory, 0);
+    voices.LoadTutorialVoice(1);
+    std::vector<std::string> loaded;
+    for (const auto& load : FDevice.Loads) loaded.push_back(load.File.lexically_relative(FRoot).generic_string());
+    EXPECT_EQ(loaded, files) << LanguageCode(language);
+  }
+}
+
 TEST_F(AudioPlayers, VoiceSetsComeFromTheirFolders) {
   struct {
     TVoiceSet Kind;

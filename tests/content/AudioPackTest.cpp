@@ -22,6 +22,18 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kGameDir = QUILLMERE_GAME_DIR;
+// English speaks from the voice folders themselves, the others from their
+// copies below "Voices/<code>/".
+const std::string kLanguageCodes[] = {"", "de", "fr"};
+
+fs::path VoiceFolder(const std::string& code, std::string_view folder) {
+  const fs::path english(folder);
+  return kGameDir / (code.empty() ? english : fs::path(AudioFolder::Voices) / code / english.lexically_relative(AudioFolder::Voices));
+}
+
+fs::path TableFile(const std::string& code, TTextTable table) {
+  return kGameDir / TextsFolderName / code / TextTableFileOf(table).FileName;
+}
 
 struct TDecoded {
   bool Ok = false;
@@ -59,8 +71,8 @@ TDecoded Decode(const fs::path& file) {
   return d;
 }
 
-fs::path Ogg(std::string_view folder, const std::string& name) {
-  return kGameDir / std::string(folder) / (name + std::string(OggExtension));
+fs::path Ogg(std::string_view folder, const std::string& name, const std::string& code = "") {
+  return VoiceFolder(code, folder) / (name + std::string(OggExtension));
 }
 
 std::set<std::string> OggNamesIn(const fs::path& folder) {
@@ -82,8 +94,8 @@ std::vector<std::string> ReadLines(const fs::path& file) {
 
 // Spoken lines per conversation, read from the chat table as the dialog
 // reads it: a heading, the lines, an empty line.
-std::vector<int> ChatLineCounts() {
-  const auto lines = ReadLines(kGameDir / TextsFolderName / TextTableFileOf(ttCharacterChats).FileName);
+std::vector<int> ChatLineCounts(const std::string& code) {
+  const auto lines = ReadLines(TableFile(code, ttCharacterChats));
   std::vector<int> counts;
   std::size_t at = 0;
   for (int c = 0; c < ChatTextId::ConversationCount && at < lines.size(); ++c) {
@@ -203,59 +215,69 @@ TEST(AudioPackMusic, LevelClearEndsInSilenceRatherThanBeingCutOff) {
 }
 
 TEST(AudioPackVoices, StoryVoicesFitTheirNarrations) {
-  const auto narrations = ReadLines(kGameDir / TextsFolderName / TextTableFileOf(ttStoryNarrations).FileName);
-  for (int n = 1; n <= VoiceName::StoryOpeningCount; ++n) {
-    const TDecoded voice = Decode(Ogg(AudioFolder::StoryVoices, VoiceName::StoryOpening(n)));
-    ASSERT_TRUE(voice.Ok) << n;
-    // A narration stays on screen 65 ms per character plus 2.5 s.
-    const double shown = (65.0 * double(narrations.at(std::size_t(NarrationId::Opening(n) - 1)).size()) + 2500) / 1000;
-    EXPECT_GT(voice.Seconds(), 2.0) << n;
-    EXPECT_LT(voice.Seconds(), shown) << n;
-  }
-  for (int n = 1; n <= VoiceName::StoryEndingCount; ++n) {
-    const TDecoded voice = Decode(Ogg(AudioFolder::EndingVoices, VoiceName::StoryEnding(n)));
-    ASSERT_TRUE(voice.Ok) << n;
-    EXPECT_GT(voice.Seconds(), 1.0) << n;
-    if (n <= NarrationId::EndingCount) {
-      const double shown = (65.0 * double(narrations.at(std::size_t(NarrationId::Ending(n) - 1)).size()) + 2500) / 1000;
+  for (const std::string& code : kLanguageCodes) {
+    SCOPED_TRACE("language " + code);
+    const auto narrations = ReadLines(TableFile(code, ttStoryNarrations));
+    for (int n = 1; n <= VoiceName::StoryOpeningCount; ++n) {
+      const TDecoded voice = Decode(Ogg(AudioFolder::StoryVoices, VoiceName::StoryOpening(n), code));
+      ASSERT_TRUE(voice.Ok) << n;
+      // A narration stays on screen 65 ms per character plus 2.5 s.
+      const double shown = (65.0 * double(narrations.at(std::size_t(NarrationId::Opening(n) - 1)).size()) + 2500) / 1000;
+      EXPECT_GT(voice.Seconds(), 2.0) << n;
       EXPECT_LT(voice.Seconds(), shown) << n;
+    }
+    for (int n = 1; n <= VoiceName::StoryEndingCount; ++n) {
+      const TDecoded voice = Decode(Ogg(AudioFolder::EndingVoices, VoiceName::StoryEnding(n), code));
+      ASSERT_TRUE(voice.Ok) << n;
+      EXPECT_GT(voice.Seconds(), 1.0) << n;
+      if (n <= NarrationId::EndingCount) {
+        const double shown =
+            (65.0 * double(narrations.at(std::size_t(NarrationId::Ending(n) - 1)).size()) + 2500) / 1000;
+        EXPECT_LT(voice.Seconds(), shown) << n;
+      }
     }
   }
 }
 
 TEST(AudioPackVoices, TutorialVoicesOneToFiveAreSpoken) {
-  for (int step = 1; step <= VoiceName::TutorialCount; ++step) {
-    const TDecoded voice = Decode(Ogg(AudioFolder::TutorialVoices, VoiceName::Tutorial(step)));
-    ASSERT_TRUE(voice.Ok) << step;
-    EXPECT_GT(voice.Seconds(), 2.0) << step;
-    EXPECT_LT(voice.Seconds(), 30.0) << step;
-    EXPECT_GT(voice.Peak(), 0.1f) << step;
-  }
+  for (const std::string& code : kLanguageCodes)
+    for (int step = 1; step <= VoiceName::TutorialCount; ++step) {
+      const TDecoded voice = Decode(Ogg(AudioFolder::TutorialVoices, VoiceName::Tutorial(step), code));
+      ASSERT_TRUE(voice.Ok) << code << " " << step;
+      EXPECT_GT(voice.Seconds(), 2.0) << code << " " << step;
+      EXPECT_LT(voice.Seconds(), 30.0) << code << " " << step;
+      EXPECT_GT(voice.Peak(), 0.1f) << code << " " << step;
+    }
 }
 
 TEST(AudioPackVoices, EveryChatLineHasItsVoiceAndNothingMore) {
-  const std::vector<int> counts = ChatLineCounts();
-  ASSERT_EQ(int(counts.size()), ChatTextId::ConversationCount);
-  for (int c = 1; c <= ChatTextId::ConversationCount; ++c) {
-    const fs::path folder = kGameDir / AudioFolder::ChatVoicesOf(c);
-    std::set<std::string> expected;
-    for (int k = 1; k <= counts[std::size_t(c - 1)]; ++k) expected.insert(VoiceName::Chat(k));
-    EXPECT_EQ(OggNamesIn(folder), expected) << "conversation " << c;
-    EXPECT_LE(expected.size(), 20u);
+  for (const std::string& code : kLanguageCodes) {
+    const std::vector<int> counts = ChatLineCounts(code);
+    ASSERT_EQ(int(counts.size()), ChatTextId::ConversationCount) << code;
+    for (int c = 1; c <= ChatTextId::ConversationCount; ++c) {
+      std::set<std::string> expected;
+      for (int k = 1; k <= counts[std::size_t(c - 1)]; ++k) expected.insert(VoiceName::Chat(k));
+      EXPECT_EQ(OggNamesIn(VoiceFolder(code, AudioFolder::ChatVoicesOf(c))), expected)
+          << code << " conversation " << c;
+      EXPECT_LE(expected.size(), 20u);
+    }
   }
 }
 
 TEST(AudioPackVoices, ChatVoicesLastLessThanTheDefaultBalloonTime) {
-  const std::vector<int> counts = ChatLineCounts();
-  for (int c = 1; c <= int(counts.size()); ++c)
-    for (int k = 1; k <= counts[std::size_t(c - 1)]; ++k) {
-      const TDecoded voice = Decode(kGameDir / AudioFolder::ChatVoicesOf(c) / (VoiceName::Chat(k) + std::string(OggExtension)));
-      ASSERT_TRUE(voice.Ok) << c << "/" << k;
-      EXPECT_GT(voice.Seconds(), 0.5) << c << "/" << k;
-      EXPECT_LT(voice.Seconds(), 8.4) << c << "/" << k;
-      EXPECT_GT(voice.Peak(), 0.1f) << c << "/" << k;
-      EXPECT_LT(voice.Peak(), 0.98f) << c << "/" << k;
-    }
+  for (const std::string& code : kLanguageCodes) {
+    const std::vector<int> counts = ChatLineCounts(code);
+    for (int c = 1; c <= int(counts.size()); ++c)
+      for (int k = 1; k <= counts[std::size_t(c - 1)]; ++k) {
+        const TDecoded voice = Decode(Ogg(AudioFolder::ChatVoicesOf(c), VoiceName::Chat(k), code));
+        const std::string where = code + " " + std::to_string(c) + "/" + std::to_string(k);
+        ASSERT_TRUE(voice.Ok) << where;
+        EXPECT_GT(voice.Seconds(), 0.5) << where;
+        EXPECT_LT(voice.Seconds(), 8.4) << where;
+        EXPECT_GT(voice.Peak(), 0.1f) << where;
+        EXPECT_LT(voice.Peak(), 0.98f) << where;
+      }
+  }
 }
 
 TEST(AudioPackPrices, PricesFileIsA400ByteRecordTheShopCanRead) {

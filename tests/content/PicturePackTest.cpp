@@ -18,6 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kGameDir = QUILLMERE_GAME_DIR;
+constexpr const char* kOtherLanguages[] = {"de", "fr"};
 
 // The two font pictures come from the font renderer, which has its own tests.
 bool DrawnByPictureGenerator(const qm::TCatalogueImage& image) {
@@ -69,13 +70,46 @@ TEST(PicturePack, FontPicturesHaveTheGridTheFontRendererDraws) {
 }
 
 TEST(PicturePack, LoadedFoldersHoldOnlyCataloguePictures) {
-  // every picture in a loaded folder is loaded, so a stray file would be too
+  // every picture in a loaded folder is loaded, so a stray file would be too;
+  // a language's folder holds copies of catalogue pictures only
   std::set<std::string> known;
-  for (const auto& image : qm::ImageCatalogue()) known.insert(image.RelativePath());
+  for (const auto& image : qm::ImageCatalogue()) {
+    known.insert(image.RelativePath());
+    for (const char* code : kOtherLanguages) known.insert(qm::PathInLanguage(image.RelativePath(), code));
+  }
   for (const auto& entry : fs::recursive_directory_iterator(kGameDir / "Images"))
     if (entry.is_regular_file() && IsPicture(entry.path())) {
       EXPECT_TRUE(known.contains(fs::relative(entry.path(), kGameDir).generic_string())) << entry.path();
     }
+}
+
+// The pictures with words are drawn again in each language, at both
+// densities, at the size of the English picture they stand in for.
+TEST(PicturePack, EachLanguageHasEveryLetteredPicture) {
+  const auto lettered = [](const std::string& code) {
+    std::set<std::string> files;
+    const fs::path root = kGameDir / "Images" / code;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+      if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), root).generic_string());
+    return files;
+  };
+  const std::set<std::string> german = lettered("de");
+  for (const char* picture : {"Menu/PlayButton.png", "Menu/HighScoresButton.png", "Menu/ChangePlayerLink.png",
+                              "WindowOKButton.png", "StorySkipButton.png", "Paused.png", "ObjInfoTitle.png",
+                              "ComboText.png", "ComboBadge.png", "EnergyBonusText.png",
+                              "Splash/LoadingBarText.png", "LateLoad/Help1.jpg"})
+    EXPECT_TRUE(german.contains(picture)) << picture;
+  for (const char* code : kOtherLanguages) {
+    EXPECT_EQ(lettered(code), german) << code;
+    for (const std::string& picture : german) {
+      const std::string english = "Images/" + picture;
+      const auto own = qm::test::ReadImageHeader(kGameDir / english);
+      const auto copy = qm::test::ReadImageHeader(kGameDir / qm::PathInLanguage(english, code));
+      const auto finer = qm::test::ReadImageHeader(kGameDir / qm::PathAtDensity(qm::PathInLanguage(english, code), 2));
+      EXPECT_TRUE(copy.Width == own.Width && copy.Height == own.Height && own.Width > 0) << code << " " << picture;
+      EXPECT_TRUE(finer.Width == 2 * own.Width && finer.Height == 2 * own.Height) << code << " " << picture;
+    }
+  }
 }
 
 TEST(PicturePack, CompanyLogosAreJpegAndMenuPicturesArePng) {

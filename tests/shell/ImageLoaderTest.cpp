@@ -465,5 +465,51 @@ TEST_F(FinerPictures, LargePicturesUnusedForAWhileLetGoAndComeBackWhenDrawn) {
   }
 }
 
+// A language's lettered pictures lie in "Images/<code>/" below the same
+// folders; the rest of its pictures are the English ones.
+TEST_F(ImageLoaderTest, LetteredPicturesComeInTheLanguageWhereThePackHasThem) {
+  WritePicture(In("Images/Menu/PlayButton.png"), 20, 10);
+  WritePicture(In("Images/Menu/Shine.png"), 20, 10);
+  WritePicture(In("Images/de/MENU/PlayButton.png"), 20, 10);
+  WritePicture(In("Images2x/de/Menu/PlayButton.png"), 40, 20);
+  WritePicture(In("Images/fr/Menu/Shine.png"), 20, 10);
+  struct {
+    TLanguage Language;
+    std::string PlayButton, Shine;
+  } const cases[] = {{lnEnglish, "Images/Menu/PlayButton.png", "Images/Menu/Shine.png"},
+                     {lnGerman, "Images/de/MENU/PlayButton.png", "Images/Menu/Shine.png"},
+                     {lnFrench, "Images/Menu/PlayButton.png", "Images/fr/Menu/Shine.png"}};
+  for (const auto& c : cases) {
+    loader.ChangeLanguage(c.Language);
+    loader.LoadImageFolder(ikMenu);
+    EXPECT_EQ(fs::path(images.FindImage("PlayButton")->Filepath), In(c.PlayButton)) << c.PlayButton;
+    EXPECT_EQ(fs::path(images.FindImage("Shine")->Filepath), In(c.Shine)) << c.Shine;
+    loader.UnloadGroup(igMenu);
+  }
+  loader.ChangeLanguage(lnGerman);
+  loader.LoadImageFolder(ikMenu);
+  EXPECT_EQ(fs::path(images.FindImage("PlayButton")->Filepath2x), In("Images2x/de/Menu/PlayButton.png"));
+}
+
+TEST_F(ImageLoaderTest, ALanguageChosenLaterShowsItsPicturesWhenNextDrawn) {
+  WritePicture(In("Images/Menu/PlayButton.png"), 20, 10);
+  WritePicture(In("Images/Menu/Shine.png"), 20, 10);
+  WritePicture(In("Images/fr/Menu/PlayButton.png"), 20, 10);
+  loader.LoadImageFolder(ikMenu);
+  TImageListItem& play = *images.FindImage("PlayButton");
+  TImageListItem& shine = *images.FindImage("Shine");
+  const TTextureId shineTexture = shine.Texture();
+
+  loader.ChangeLanguage(lnFrench);
+  EXPECT_EQ(play.Texture(), NoTexture) << "the English picture is let go";
+  EXPECT_EQ(shine.Texture(), shineTexture) << "a picture without words stays";
+  play.Draw(0, 0, 0);
+  EXPECT_EQ(fs::path(play.Filepath), In("Images/fr/Menu/PlayButton.png"));
+  EXPECT_NE(play.Texture(), NoTexture);
+
+  loader.ChangeLanguage(lnEnglish);
+  EXPECT_EQ(fs::path(play.Filepath), In("Images/Menu/PlayButton.png"));
+}
+
 }  // namespace
 }  // namespace qm

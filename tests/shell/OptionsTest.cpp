@@ -5,7 +5,9 @@
 
 #include <functional>
 
+#include "progress/LanguageSetting.h"
 #include "progress/PlayerFiles.h"
+#include "text/GameTextIds.h"
 #include "shell/RoundFixture.h"
 
 namespace qm {
@@ -47,6 +49,28 @@ TEST_F(OptionsAndPause, TheOptionsFromTheMenuAskBeforeChangingTheDisplayAndCance
   ASSERT_TRUE(RunUntil(200, [&] { return game.Scene() == gsMenu; }));
   EXPECT_EQ(Form().OmegaScreen1->FullScreen, fullScreen);
   EXPECT_EQ(Form().State.FullScreenOption, fullScreen) << "the setting follows the display";
+}
+
+// Chosen in the options, a language is kept for the next runs; its texts
+// show at once, its lettered pictures with the next scene.
+TEST_F(OptionsAndPause, AChosenLanguageSpeaksAtOnceAndIsKept) {
+  Form().GameScene->SetValue(gsMenu);
+  Form().OpenOptions(false);
+  ASSERT_TRUE(WindowShown(*Form().OptionsWindow));
+  const std::string englishLabel = Form().TextStrings->Text(ttGameTexts, GameTextId::SoundLabel);
+  const auto okPicture = [&] { return Form().OmegaImageList1->FindImage("WindowOKButton")->Filepath; };
+  ASSERT_EQ(okPicture().find("/Images/de/"), std::string::npos);
+
+  for (int press = 0; press < 2; ++press) ClickBox(*Form().LanguageBoxes[lnGerman]);
+  EXPECT_TRUE(Form().LanguageBoxes[lnGerman]->Checked) << "a second press keeps the choice";
+  EXPECT_FALSE(Form().LanguageBoxes[lnEnglish]->Checked);
+  EXPECT_NE(Form().TextStrings->Text(ttGameTexts, GameTextId::SoundLabel), englishLabel) << "the window's labels change at once";
+  EXPECT_EQ(ReadChosenLanguage(Form().Folders.SaveFolder), lnGerman);
+  EXPECT_EQ(okPicture().find("/Images/de/"), std::string::npos) << "pictures wait for the next scene";
+
+  game.Driver().ClickButton(*Form().OptionsOKButton);
+  ASSERT_TRUE(RunUntil(200, [&] { return game.Scene() == gsMenu; }));
+  EXPECT_NE(okPicture().find("/Images/de/"), std::string::npos);
 }
 
 TEST_F(OptionsAndPause, UnchangedDisplayReturnsAtOnceAndTheVolumesAreKept) {

@@ -6,9 +6,9 @@
 
 namespace contentgen {
 
-void GenerateAudio(const std::filesystem::path& programFolder) {
+void GenerateAudio(const std::filesystem::path& programFolder, const std::filesystem::path& translations) {
   // Voices mostly wait on espeak-ng, so they run beside the synthesis.
-  auto voices = std::async(std::launch::async, [&] { audio::GenerateVoices(programFolder); });
+  auto voices = std::async(std::launch::async, [&] { audio::GenerateVoices(programFolder, translations); });
   audio::GenerateSounds(programFolder);
   audio::GenerateMusic(programFolder);
   voices.get();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Buildings.h"
+#include "Lettering.h"
 #include "Painters.h"
 #include "Pieces.h"
 #include "StoryPictures.h"
@@ -244,12 +245,12 @@ void RegisterScreens(PainterRegistry& r) {
     const double w = c.Width(), h = c.Height();
     DrawLandscape(cr, w, h, Island(3), 123);
     DrawWindowFrame(cr, 120, 60, w - 240, h - 120, 30);
-    OutlinedText(cr, "How to play", w / 2, 140, 48, colour::Gold, colour::Ink, 6);
+    DrawLabel(cr, "How to play", w / 2, 140, 48, colour::Gold, colour::Ink, 6, w - 300);
     const char* lines[] = {"Swap two neighbouring pieces to line up three or more.",
                            "Collect what the level asks for: the quicker, the better your medal.",
                            "Matches fill the manna jar and arm your tools."};
     // Light words edged in ink: the window's green is dark.
-    for (int i = 0; i < 3; ++i) OutlinedText(cr, lines[i], w / 2, 230 + i * 150, 26, colour::Cream, colour::Ink, 3);
+    for (int i = 0; i < 3; ++i) DrawLabel(cr, lines[i], w / 2, 230 + i * 150, 26, colour::Cream, colour::Ink, 3, w - 300);
     for (int i = 0; i < 3; ++i) DrawPiece(cr, 1, w / 2 - 60 + i * 60, 290, 52);
     for (int i = 0; i < 6; ++i) DrawPiece(cr, 12 + i % 6, w / 2 - 150 + i * 60, 440, 52);
     const ToolIcon tools[] = {ToolIcon::Hammer, ToolIcon::Bomb, ToolIcon::Collector, ToolIcon::HorzLightning,

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "Lettering.h"
 #include "Painters.h"
 #include "Pieces.h"
 #include "Style.h"
@@ -67,8 +68,8 @@ void RegisterWindowsAndButtons(PainterRegistry& r) {
 
   r.Add("ChangePlayerLink", [](Canvas& c, const TCatalogueImage&) {
     cairo_t* cr = c.Cr();
-    OutlinedText(cr, "Change player", c.Width() / 2.0, c.Height() / 2.0 - 2, c.Height() * 0.55, colour::White,
-                 colour::LeafDark, 3);
+    DrawLabel(cr, "Change player", c.Width() / 2.0, c.Height() / 2.0 - 2, c.Height() * 0.55, colour::White,
+              colour::LeafDark, 3);
     cairo_move_to(cr, 14, c.Height() - 4);
     cairo_line_to(cr, c.Width() - 14, c.Height() - 4);
     SetColor(cr, colour::LeafDark);
@@ -109,6 +110,22 @@ void CheckBoxes(PainterRegistry& r) {
           cairo_set_line_width(cr, 5);
           cairo_stroke(cr);
         }
+      });
+    });
+  // The languages by their own names, so a player finds theirs whatever the
+  // game speaks now: a tag, gold when chosen, glowing under the pointer.
+  const struct {
+    const char* Picture;
+    const char* OwnName;
+  } languages[] = {{"LanguageEnglish", "English"}, {"LanguageGerman", "Deutsch"}, {"LanguageFrench", "Français"}};
+  for (const auto& language : languages)
+    r.Add(language.Picture, [name = language.OwnName](Canvas& c, const TCatalogueImage& e) {
+      ForEachPattern(c, e.Columns, e.Rows, [name](cairo_t* cr, int p, double w, double h) {
+        const bool hover = p % 2 == 1, chosen = p >= 2;
+        if (hover) SoftGlow(cr, w / 2, h / 2, w * 0.55, colour::Gold, 0.7);
+        RoundedRect(cr, 3, 3, w - 6, h - 6, (h - 6) / 2);
+        ShadeAndOutline(cr, chosen ? colour::Gold : colour::Cream, 2);
+        OutlinedText(cr, name, w / 2, h / 2, h * 0.46, colour::Ink, colour::Ink, chosen ? 0.8 : 0, w - 16);
       });
     });
   r.Add("VolumeFill", [](Canvas& c, const TCatalogueImage&) {
@@ -179,8 +196,7 @@ void Bars(PainterRegistry& r) {
   r.Add("LoadingBarText", [](Canvas& c, const TCatalogueImage& e) {
     ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
       // Dark letters edged in white read on the light tube, empty or full.
-      OutlinedText(cr, p == 0 ? "Loading..." : "Click to play!", w / 2, h / 2, h * 0.75, colour::Ink, colour::White,
-                   3, w);
+      DrawLabel(cr, p == 0 ? "Loading..." : "Click to play!", w / 2, h / 2, h * 0.75, colour::Ink, colour::White, 3, w);
     });
   });
   r.Add("BookProgressTube", [](Canvas& c, const TCatalogueImage& e) {
@@ -277,26 +293,25 @@ void Hud(PainterRegistry& r) {
   });
   r.Add("ObjInfoTitle", [](Canvas& c, const TCatalogueImage& e) {
     ForEachPattern(c, e.Columns, e.Rows, [](cairo_t* cr, int p, double w, double h) {
-      OutlinedText(cr, p == 0 ? "Objectives" : "Boss Fight!", w / 2, h / 2, h * 0.7,
-                   p == 0 ? colour::Gold : Hex(0xff7ad0), colour::Ink, 4);
+      DrawLabel(cr, p == 0 ? "Objectives" : "Boss Fight!", w / 2, h / 2, h * 0.7, p == 0 ? colour::Gold : Hex(0xff7ad0),
+                colour::Ink, 4);
     });
   });
   r.Add("ComboText", [](Canvas& c, const TCatalogueImage& e) {
     const char* words[] = {"Great!", "Super!", "Amazing!", "Fantastic!"};
     const Rgb colours[] = {Hex(0x7ee05a), Hex(0x4fc3ff), Hex(0xffb84d), Hex(0xff5ab4)};
     ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int p, double w, double h) {
-      OutlinedText(cr, words[p], w / 2, h / 2, h * 0.6, colours[p], colour::Ink, 4, w - 8);
+      DrawLabel(cr, words[p], w / 2, h / 2, h * 0.6, colours[p], colour::Ink, 4, w - 8);
     });
   });
   r.Add("EnergyBonusText", [](Canvas& c, const TCatalogueImage& e) {
     const char* words[] = {"+1 Manna", "+2 Manna", "+3 Manna"};
     ForEachPattern(c, e.Columns, e.Rows, [&](cairo_t* cr, int p, double w, double h) {
-      OutlinedText(cr, words[p], w / 2, h / 2, h * 0.6, Hex(0x8fe8ff), colour::Ink, 4, w - 8);
+      DrawLabel(cr, words[p], w / 2, h / 2, h * 0.6, Hex(0x8fe8ff), colour::Ink, 4, w - 8);
     });
   });
   r.Add("Paused", [](Canvas& c, const TCatalogueImage&) {
-    OutlinedText(c.Cr(), "Paused", c.Width() / 2.0, c.Height() / 2.0, c.Height() * 0.7, colour::White, colour::Ink,
-                 5);
+    DrawLabel(c.Cr(), "Paused", c.Width() / 2.0, c.Height() / 2.0, c.Height() * 0.7, colour::White, colour::Ink, 5);
   });
   r.Add(qm::img::ComboBadge, [](Canvas& c, const TCatalogueImage& e) {
     const Rgb looks[] = {Hex(0x7ee05a), Hex(0xffb84d), Hex(0xff5ab4)};
@@ -305,7 +320,7 @@ void Hud(PainterRegistry& r) {
       ShadeAndOutline(cr, looks[p], 3);
       // The manna text the game centres on the badge takes its middle; the
       // word stands above it.
-      OutlinedText(cr, "Combo", w / 2, h * 0.2, h * 0.17, colour::White, colour::Ink, 3);
+      DrawLabel(cr, "Combo", w / 2, h * 0.2, h * 0.17, colour::White, colour::Ink, 3);
     });
   });
   r.Add("ElementGatherNumber", [](Canvas& c, const TCatalogueImage& e) { DrawDigitStrip(c, e.Columns, colour::White, false); });

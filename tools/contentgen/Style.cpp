@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "Lettering.h"
+
 namespace contentgen {
 
 const IslandPalette& Island(int island) {
@@ -120,9 +122,8 @@ void DrawButton(cairo_t* cr, double x, double y, double w, double h, std::string
   cairo_fill(cr);
   if (!label.empty()) {
     const double size = h * 0.46;
-    OutlinedText(cr, label, x + (w - 4) / 2 + 1, y + (h - 5) / 2 + 1, size,
-                 disabled ? Hex(0xeeeeee) : colour::White, base.Darker(0.65), std::max(2.0, size * 0.16),
-                 w - h * 0.6);
+    DrawLabel(cr, label, x + (w - 4) / 2 + 1, y + (h - 5) / 2 + 1, size, disabled ? Hex(0xeeeeee) : colour::White,
+              base.Darker(0.65), std::max(2.0, size * 0.16), w - h * 0.6);
   }
 }
 

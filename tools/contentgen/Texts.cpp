@@ -301,17 +301,8 @@ void GenerateTexts(const std::filesystem::path& programFolder, const std::filesy
   WriteTables(folder, Tables(TWording()));
   WriteLines(folder / qm::SettingsFileName, SettingsLines());
   // Every other language in the folder of its code, where it has a catalogue.
-  for (qm::TLanguage language : qm::kLanguages) {
-    const std::string code(qm::LanguageCode(language));
-    const auto catalogue = translations / (code + ".txt");
-    std::error_code error;
-    if (language == qm::lnEnglish || translations.empty() || !std::filesystem::exists(catalogue, error)) continue;
-    try {
-      WriteTables(folder / code, Tables(TWording::Read(catalogue, code)));
-    } catch (const std::runtime_error& failure) {
-      throw std::runtime_error(code + ": " + failure.what());
-    }
-  }
+  ForEachWording(translations,
+                 [&](const std::string& code, const TWording& words) { WriteTables(folder / code, Tables(words)); });
 }
 
 }  // namespace contentgen

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "text/Language.h"
+
 namespace contentgen {
 
 TWording TWording::Read(const std::filesystem::path& catalogue, std::string_view code) {
@@ -32,6 +34,21 @@ TWording TWording::Read(const std::filesystem::path& catalogue, std::string_view
     }
   }
   return wording;
+}
+
+void ForEachWording(const std::filesystem::path& translations,
+                    const std::function<void(const std::string& code, const TWording& wording)>& make) {
+  for (qm::TLanguage language : qm::kLanguages) {
+    const std::string code(qm::LanguageCode(language));
+    const auto catalogue = translations / (code + ".txt");
+    std::error_code error;
+    if (language == qm::lnEnglish || translations.empty() || !std::filesystem::exists(catalogue, error)) continue;
+    try {
+      make(code, TWording::Read(catalogue, code));
+    } catch (const std::runtime_error& failure) {
+      throw std::runtime_error(code + ": " + failure.what());
+    }
+  }
 }
 
 std::string_view TWording::operator()(std::string_view english) const {

@@ -6,6 +6,7 @@
 // comment. A text the catalogue lacks stays English.
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -25,5 +26,11 @@ class TWording {
  private:
   std::map<std::string, std::string, std::less<>> FTexts;
 };
+
+// Calls make with the code and wording of every language but English that
+// has a catalogue in the folder (none when the folder is empty); a failure
+// names the language.
+void ForEachWording(const std::filesystem::path& translations,
+                    const std::function<void(const std::string& code, const TWording& wording)>& make);
 
 }  // namespace contentgen

@@ -38,10 +38,10 @@ int main(int argc, char** argv) {
   try {
     if (!out.empty()) {
       std::filesystem::create_directories(out);
-      contentgen::GeneratePictures(out);
+      contentgen::GeneratePictures(out, translations);
       contentgen::GenerateFonts(out);
       contentgen::GenerateTexts(out, translations);
-      contentgen::GenerateAudio(out);
+      contentgen::GenerateAudio(out, translations);
       contentgen::GeneratePrices(out);
       contentgen::GenerateLevels(out);
       if (!contactSheet.empty()) contentgen::WriteContactSheet(out, contactSheet);
