@@ -214,12 +214,13 @@ void TBuySlots::Draw() {
     if (GlobGameText) {
       const std::string& name = Names[std::size_t(record.Number - 1)];
       const int alpha = record.Bought ? 100 : 245;
-      for (int line = 1; line <= 2; ++line)
+      for (int line = 1; line <= NameLines; ++line)
         GlobGameText->DrawText(x + kNameLeft, Top + (line == 1 ? kNameTop : kNameSecondTop),
                                WrapLine(fkAirstripNormal, name, DescWidthAdd, line, MaxDescTextWidth, DescSizeRatio),
                                DescSizeRatio, DescWidthAdd, alpha, 0, TextColor::White);
       if (record.Bought)
-        GlobGameText->DrawText(x + kBoughtLeft, Top + kBoughtTop, BoughtLabel, 0.43f, 0, 150, 0, TextColor::White);
+        GlobGameText->DrawText(x + kBoughtLeft, Top + kBoughtTop, BoughtLabel, BoughtLabelScale, 0, 150,
+                               BoughtLabelWidth, TextColor::White);
     }
     if (record.Bought) continue;
     TGameButton& button = BuyButton(slot);

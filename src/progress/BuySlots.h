@@ -51,6 +51,14 @@ class TBuySlots {
   static constexpr int IslandCount = PriceIslandCount;
   static constexpr int SlotCount = PriceSlotCount;
   static constexpr int KindCount = PriceKindCount;
+  // A slot shows its upgrade's name in two lines of small letters and, once
+  // bought, a label where the buy button stood.
+  static constexpr int NameWidth = 116;
+  static constexpr float NameScale = 0.48f;
+  static constexpr int NameSpacing = -2;
+  static constexpr int NameLines = 2;
+  static constexpr int BoughtLabelWidth = 90;
+  static constexpr float BoughtLabelScale = 0.43f;
 
   TBuySlots();
 
@@ -59,9 +67,9 @@ class TBuySlots {
   int Left = 0;
   int Top = 0;
   int SlotGap = 215;
-  float DescSizeRatio = 0.48f;
-  int DescWidthAdd = -2;
-  int MaxDescTextWidth = 116;
+  float DescSizeRatio = NameScale;
+  int DescWidthAdd = NameSpacing;
+  int MaxDescTextWidth = NameWidth;
   // The buttons take the mouse only while the shop is enabled.
   bool Enabled = true;
   int IslandIdx = 1;

@@ -16,13 +16,19 @@ class TBuySlotsInfo {
  public:
   static constexpr int KindCount = 5;  // fruit, flowers, potions, gold tiles, spiders
   static constexpr int MaxDescLines = 4;
+  // The name stands on one line, the description is wrapped below it, both
+  // to the same width.
+  static constexpr int TextWidth = 288;
+  static constexpr float NameScale = 0.7f;
+  static constexpr float DescScale = 0.45f;
 
   TOmegaImageList* OmgImgList = nullptr;
   TGlobalGameText* GlobGameText = nullptr;
   int Left = 0, Top = 0;
-  int ElementsCountGap = 56, ElementsCountLeft = 30, ElementsCountTop = 140, LeftMargin = 16, MaxDescTextWidth = 288;
+  int ElementsCountGap = 56, ElementsCountLeft = 30, ElementsCountTop = 140, LeftMargin = 16,
+      MaxDescTextWidth = TextWidth;
   int AlphaStep = 40;
-  float MainTitleTextRatio = 0.7f, SubTitleTextRatio = 0.5f, DescTextRatio = 0.45f;
+  float MainTitleTextRatio = NameScale, SubTitleTextRatio = 0.5f, DescTextRatio = DescScale;
 
   // Takes the upgrade's texts and numbers; an already visible panel changes
   // its contents without fading out first.

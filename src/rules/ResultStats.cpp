@@ -11,10 +11,10 @@
 namespace qm {
 namespace {
 
-constexpr float kTextScale = 0.78f;
-constexpr float kLabelScale = 0.6f;
-// In the window: the title's centre line, the rows' names and numbers.
-constexpr int kWindowCentre = 203;
+// The numbers are as large as the title.
+constexpr float kTextScale = TResultStats::TitleScale;
+// In the window: the title's band, the rows' names and numbers.
+constexpr int kTitleLeft = 32;
 constexpr int kTitleTop = 36;
 constexpr int kFirstRowTop = 262;
 constexpr int kLineGap = 40;
@@ -22,7 +22,7 @@ constexpr int kLabelLeft = 62;
 constexpr int kValueRight = 344;
 constexpr int kIconWidth = 40, kIconGap = 6;
 constexpr const char* kHighlightImage = "ResultStatsHighlight";
-constexpr int kHighlightWidth = 150, kHighlightHeight = 40;
+constexpr int kHighlightHeight = 40;
 
 }  // namespace
 
@@ -103,19 +103,21 @@ void TResultStats::DrawRow(int row, const std::string& value) const {
   const int valueLeft = Left + kValueRight - width;
   const int highlight = row == 1 ? FScoreHighlight : row == 2 ? FBonusHighlight : 0;
   if (OmgImgList && highlight > 0)
-    DrawImage(*OmgImgList, kHighlightImage, float(Left + kValueRight - kHighlightWidth + 10),
+    DrawImage(*OmgImgList, kHighlightImage, float(Left + kLabelLeft + LabelWidth),
               float(y - kHighlightHeight / 2), 0, highlight);
   if (OmgImgList && row == 2 && FBonusCount >= 1)
     DrawImage(*OmgImgList, "ElementIcons", float(valueLeft - kIconGap - kIconWidth), float(y - kIconWidth / 2),
               BonusElementKind);
   const std::string& label = Labels[std::size_t(row)];
-  GlobGameText->DrawText(GlobGameText->LeftEdgeAt(Left + kLabelLeft, kLabelScale), y, label, kLabelScale, 0, 255, 0, TextColor::White);
+  GlobGameText->DrawText(GlobGameText->LeftEdgeAt(Left + kLabelLeft, LabelScale), y, label, LabelScale, 0, 255,
+                         LabelWidth, TextColor::White);
   GlobGameText->DrawText(GlobGameText->LeftEdgeAt(valueLeft, kTextScale), y, value, kTextScale, 0, 255, 0, TextColor::White);
 }
 
 void TResultStats::Draw() const {
   if (!GlobGameText) return;
-  GlobGameText->DrawCentred(Left + kWindowCentre, Top + kTitleTop, Title, kTextScale, 255, TextColor::White);
+  GlobGameText->DrawCentred(Left + kTitleLeft + TitleWidth / 2, Top + kTitleTop, Title, TitleScale, 255,
+                            TextColor::White);
   DrawRow(0, FormatPlayingTime(PlayingTime));
   DrawRow(1, std::to_string(RoundToEven(FShownScore)));
   DrawRow(2, FBonusCount < 1 ? std::string("-") : std::to_string(RoundToEven(FShownBonus)));

@@ -17,6 +17,13 @@ class TGlobalGameText;
 // named on the left, its number stands on the right.
 class TResultStats {
  public:
+  // The title is centred in a band as wide as the other windows' titles;
+  // a row's name keeps to the left of the highlight behind its number.
+  static constexpr int TitleWidth = 342;
+  static constexpr float TitleScale = 0.78f;
+  static constexpr int LabelWidth = 142;
+  static constexpr float LabelScale = 0.6f;
+
   TOmegaImageList* OmgImgList = nullptr;
   TGlobalGameText* GlobGameText = nullptr;
   bool Visible = true;

@@ -5,6 +5,7 @@
 #include "platform/FileLookup.h"
 #include "progress/LanguageSetting.h"
 #include "shell/FormMain.h"
+#include "shell/ShellTextAreas.h"
 #include "text/GameTextIds.h"
 #include "text/Placeholders.h"
 
@@ -17,7 +18,6 @@ constexpr int kMenuPanelLeft = 960, kMenuPanelTop = 250, kMenuPanelHideLeft = 14
 constexpr int kWelcomeLeft = 40, kWelcomeTop = 36, kWelcomeHideTop = -140, kWelcomeStep = 14;
 constexpr int kDarkenerAlpha = 150;
 constexpr int kShopMenuMargin = 14;  // the upgrade scene's Menu, in the top-right corner
-constexpr float kNameScale = 0.85f;
 
 }  // namespace
 
@@ -209,7 +209,8 @@ void TFormMain::MenuRoutine() {
   DrawImageEx(*OmegaImageList1, "MenuPanel_Top", menu.X - 90, menu.Y - 74, MenuTitlePulser->Value(), 0.5f, -50.0f, 1,
               1, 255, 255, 255, 255, 0, 0);
   std::string welcomeLine = WithValue(GameText(GameTextId::MenuWelcome), NamePlaceholder, State.PlayerName, "!");
-  GlobalGameText->DrawText(welcome.X + 31, welcome.Y + 33, welcomeLine, kNameScale, 0, 255, 0, TextColor::White);
+  GlobalGameText->DrawText(welcome.X + 31, welcome.Y + 33, welcomeLine, ShellText::WelcomeScale, 0, 255,
+                           ShellText::WelcomeWidth, TextColor::White);
   DrawMenuEffects();
 }
 

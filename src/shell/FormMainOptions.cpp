@@ -4,6 +4,7 @@
 #include "engine/EffectsMode.h"
 #include "progress/LanguageSetting.h"
 #include "shell/FormMain.h"
+#include "shell/ShellTextAreas.h"
 #include "text/GameTextIds.h"
 
 namespace qm {
@@ -14,6 +15,8 @@ constexpr int kOptionsLeft = 460, kOptionsTop = 161, kOptionsHidingX = -450, kOp
 // Rows of the window: sound, music, full screen, tutorials, reduced effects.
 constexpr int kRows = 5;
 constexpr int kRowTop[kRows] = {50, 102, 154, 206, 258};
+// The first rows have a volume bar, the others a check box only.
+constexpr int kVolumeRows = 2;
 constexpr int kBoxLeft = 44;
 constexpr int kLabelLeft = 86;
 constexpr int kMinusLeft = 212, kBarLeft = 252, kPlusLeft = 384;
@@ -258,7 +261,9 @@ void TFormMain::OptionsRoutine() {
                                          GameTextId::ReducedEffectsLabel};
   const TScreenPoint at = OptionsWindow->Position();
   for (int row = 0; row < kRows; ++row)
-    GlobalGameText->DrawText(at.X + kLabelLeft, at.Y + kRowTop[row] + 4, GameText(kLabels[row]), 0.62f, 0, 245, 0,
+    GlobalGameText->DrawText(at.X + kLabelLeft, at.Y + kRowTop[row] + 4, GameText(kLabels[row]),
+                             ShellText::OptionsLabelScale, 0, 245,
+                             row < kVolumeRows ? ShellText::OptionsVolumeLabelWidth : ShellText::OptionsLabelWidth,
                              TextColor::White);
   for (TGameCheckBox* box : OptionsChoices()) box->Draw();
   SoundVolumeBar->Draw();

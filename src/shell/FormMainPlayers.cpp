@@ -7,6 +7,7 @@
 
 #include "progress/PlayerFiles.h"
 #include "shell/FormMain.h"
+#include "shell/ShellTextAreas.h"
 #include "text/GameTextIds.h"
 
 namespace qm {
@@ -324,8 +325,9 @@ void TFormMain::NameEntryRoutine() {
 }
 
 void TFormMain::DrawNameEntryWords(TScreenPoint window) {
-  constexpr int kCentre = 233, kTitleTop = 28, kPromptTop = 58, kNoticeTop = 124;
-  constexpr float kTitleScale = 0.78f, kSmallScale = 0.5f;
+  constexpr int kCentre = ShellText::NameEntryTextLeft + ShellText::NameEntryTextWidth / 2;
+  constexpr int kTitleTop = 28, kPromptTop = 58, kNoticeTop = 124;
+  constexpr float kTitleScale = ShellText::NameEntryTitleScale, kSmallScale = ShellText::NameEntrySmallScale;
   const auto centred = [&](const std::string& text, int top, float scale, int colour) {
     GlobalGameText->DrawCentred(window.X + kCentre, window.Y + top, text, scale, 255, colour);
   };
@@ -401,8 +403,9 @@ void TFormMain::OpenHighScores() {
 }
 
 void TFormMain::DrawWindowTitle(TScreenPoint window, const std::string& title) {
-  const int width = GlobalGameText->TextWidth(title, 0, 0.78f);
-  GlobalGameText->DrawText(window.X + 45 + (342 - width) / 2, window.Y + 27, title, 0.78f, 0, 255, 0, TextColor::White);
+  const int width = GlobalGameText->TextWidth(title, 0, ShellText::WindowTitleScale);
+  GlobalGameText->DrawText(window.X + ShellText::WindowTitleLeft + (ShellText::WindowTitleWidth - width) / 2,
+                           window.Y + 27, title, ShellText::WindowTitleScale, 0, 255, 0, TextColor::White);
 }
 
 void TFormMain::HighScoresRoutine() {

@@ -9,6 +9,7 @@
 #include "board/BoardImages.h"
 #include "audio/AudioNames.h"
 #include "shell/FormMain.h"
+#include "shell/ShellTextAreas.h"
 #include "text/GameTextIds.h"
 
 namespace {
@@ -413,13 +414,13 @@ void TFormMain::DrawIslandAndLevel() {
   // "Level" and island-level in the top panel, between the tool counters
   // and the objectives, sliding with the panel.
   constexpr int kLeft = 338, kDigitGap = 13;
-  constexpr float kScale = 0.5f;
+  constexpr float kScale = ShellText::LevelLabelScale;
   if (TopPanel->State() == mwHidden) return;
   const int slide = TopPanel->Position().Y - TopPanel->Top;
   const int textY = 26 + slide, digitTop = 16 + slide;
   const std::string& word = GameText(GameTextId::LevelLabel);
-  GlobalGameText->DrawTextShadow(GlobalGameText->LeftEdgeAt(kLeft, kScale), textY, word, kScale, 0, 255, 0,
-                                 TextColor::White);
+  GlobalGameText->DrawTextShadow(GlobalGameText->LeftEdgeAt(kLeft, kScale), textY, word, kScale, 0, 255,
+                                 ShellText::LevelLabelWidth, TextColor::White);
   int x = kLeft + GlobalGameText->TextWidth(word, 0, kScale) + 6;
   const auto digits = [&](int number) {
     for (char digit : std::to_string(number)) {

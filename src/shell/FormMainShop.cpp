@@ -8,6 +8,7 @@
 
 #include "audio/AudioNames.h"
 #include "shell/FormMain.h"
+#include "shell/ShellTextAreas.h"
 #include "text/GameTextIds.h"
 #include "text/Placeholders.h"
 
@@ -233,11 +234,11 @@ void TFormMain::DrawBookProgressLabel() {
   // Over the tube's middle, as long as the tube stands in full, on a dark
   // strip of its own: the town behind it is light and busy.
   if (BookProgressTube->PopRatio() < 1) return;
-  constexpr int kTubeWidth = 300, kAbove = 14, kMargin = 10, kStripHeight = 24;
-  constexpr float kScale = 0.55f;
+  constexpr int kAbove = 14, kStripHeight = 24;
+  constexpr float kScale = ShellText::BookLabelScale;
   const std::string& label = GameText(GameTextId::BookProgressLabel);
-  const int centreX = BookProgressTube->Left + kTubeWidth / 2, y = BookProgressTube->Top - kAbove;
-  const int stripWidth = GlobalGameText->TextWidth(label, 0, kScale) + 2 * kMargin;
+  const int centreX = BookProgressTube->Left + ShellText::BookTubeWidth / 2, y = BookProgressTube->Top - kAbove;
+  const int stripWidth = GlobalGameText->TextWidth(label, 0, kScale) + 2 * ShellText::BookLabelMargin;
   const int stripWidthOfPicture = std::max(1, PatternWidth(*OmegaImageList1, "BlackRect"));
   const int stripHeightOfPicture = std::max(1, PatternHeight(*OmegaImageList1, "BlackRect"));
   DrawImageEx(*OmegaImageList1, "BlackRect", float(centreX - stripWidth / 2), float(y - kStripHeight / 2), 0, 0, 0,

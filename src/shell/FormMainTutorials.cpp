@@ -29,7 +29,6 @@ constexpr int kPowerToolTip = 6;
 constexpr int kSpiderEvent = 3;
 constexpr int kToolReadyEvent = 0;
 constexpr int kUpgradeSceneTrigger = 0;
-constexpr int kToolTipTextWidth = 240;
 
 }  // namespace
 
@@ -56,8 +55,6 @@ void TFormMain::CreateTutorials() {
   ToolTip = std::make_unique<TTutorialToolTip>();
   ToolTip->OmgImgList = OmegaImageList1.get();
   ToolTip->TextStringsComp = TextStrings.get();
-  // Narrow enough for the text to stay inside the tip's box.
-  ToolTip->MaxRectTextWidth = kToolTipTextWidth;
   ToolTip->ReloadTexts();
   ToolTip->OnPointingPosRequest = [this](TTutorialToolTip&, int entry, TScreenPoint& at) {
     if (entry == kSpiderTip) at = State.SpiderLanding;

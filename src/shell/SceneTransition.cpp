@@ -54,7 +54,7 @@ void TSceneTransition::Draw() {
   float spinScale = scale * 0.29f / 2.0f;
   DrawImageEx(*OmgImgList, "TransSpin", 455, 158, FAngle, 0.5f, 0.5f, spinScale, spinScale, 255, 255, 255, FAlpha, 0,
               0);
-  if (FSizeRatio <= 6.0f && OnDrawCaption) OnDrawCaption(0.6f, 740);
+  if (FSizeRatio <= 6.0f && OnDrawCaption) OnDrawCaption(CaptionScale, 740);
 }
 
 }  // namespace qm

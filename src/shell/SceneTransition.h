@@ -11,6 +11,9 @@ namespace qm {
 // switches behind it, and it opens and fades away again.
 class TSceneTransition {
  public:
+  // The caption under the nearly closed cover is drawn at this size.
+  static constexpr float CaptionScale = 0.6f;
+
   TOmegaImageList* OmgImgList = nullptr;
   int BaseAlphaStep = 10;
   float MaxSizeRatioAdd = 32.0f;

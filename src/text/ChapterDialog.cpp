@@ -55,9 +55,6 @@ constexpr int kTalkingMouths = ChatMouthPatterns - 1;
 // The mouth must visibly move; a few draws find a different one.
 constexpr int kMouthDraws = 30;
 
-// The balloon text: the normal font, as the chat table was wrapped for it.
-constexpr float kTextRatio = 0.7f;
-constexpr int kTextSpacing = 0;
 constexpr int kStartingAlpha = 25;
 constexpr int kAlphaStep = 8;
 constexpr int kMaxTextAlpha = 230;
@@ -85,7 +82,8 @@ std::string WrapBalloonText(std::string_view text, int maxWidth) {
   std::string wrapped;
   for (const std::string& part : SplitTextLines(text)) {
     if (!wrapped.empty()) wrapped += TextLineBreak;
-    wrapped += WrapText(fkAirstripNormal, part, kTextSpacing, maxWidth, kTextRatio);
+    wrapped += WrapText(fkAirstripNormal, part, TChapterDialog::BalloonTextSpacing, maxWidth,
+                        TChapterDialog::BalloonTextScale);
   }
   return wrapped;
 }
@@ -151,9 +149,9 @@ void TChapterDialog::TTypedText::Draw(TOmegaImageList& list, int lineGap) const 
     for (std::size_t k = 0; k < FLines[i].size(); ++k) {
       const auto code = static_cast<std::uint8_t>(FLines[i][k]);
       if (FAlphas[i][k] > 0)
-        font.DrawGlyph(code, float(FX + advance), float(FY + i * lineGap), kTextRatio, ink.Red, ink.Green, ink.Blue,
-                       FAlphas[i][k]);
-      advance += AdvanceWidth(fkAirstripNormal, code, kTextSpacing, kTextRatio);
+        font.DrawGlyph(code, float(FX + advance), float(FY + i * lineGap), BalloonTextScale, ink.Red, ink.Green,
+                       ink.Blue, FAlphas[i][k]);
+      advance += AdvanceWidth(fkAirstripNormal, code, BalloonTextSpacing, BalloonTextScale);
     }
   }
 }

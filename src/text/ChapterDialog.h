@@ -27,6 +27,11 @@ class TChapterDialog {
   static constexpr int ConversationCount = ChatTextId::ConversationCount;
   static constexpr int MaxLines = ChatTextId::MaxLinesPerConversation;
   static constexpr int ClientCount = 6;
+  // The balloon's text: the normal font at this size and letter spacing,
+  // wrapped to this width.
+  static constexpr int BalloonTextWidth = 345;
+  static constexpr float BalloonTextScale = 0.7f;
+  static constexpr int BalloonTextSpacing = 0;
 
   struct TChatLine {
     std::string Text;  // "|" breaks it into balloon lines
@@ -54,7 +59,7 @@ class TChapterDialog {
   int MaxBalloonAlpha = 230;
   // Lines are wrapped to this width when the conversations are read; a "|"
   // in the table still breaks a line where it stands.
-  int MaxBalloonTextWidth = 345;
+  int MaxBalloonTextWidth = BalloonTextWidth;
   int FirstDelayTime = 600;  // ms
   int LinesGap = 24;         // pixels between balloon lines
   // A line whose voice length is unknown is held this long per letter,

@@ -13,8 +13,6 @@ namespace {
 
 constexpr int kFadeInStep = 15;
 constexpr int kFadeOutStep = 20;
-constexpr float kLineScale = 0.6f;
-constexpr float kHeadingScale = 0.65f;
 constexpr int kHeadingRaise = 1;
 
 }  // namespace
@@ -57,7 +55,7 @@ void TCreditLines::Step(int index) {
 
 void TCreditLines::Draw(const TSlot& slot) const {
   if (!GlobGameText) return;
-  const float scale = slot.Heading ? kHeadingScale : kLineScale;
+  const float scale = slot.Heading ? HeadingScale : LineScale;
   const int width = GlobGameText->TextWidth(slot.Text, 0, scale);
   const int x = Left + (HorzAreaWidth - width) / 2;
   const int y = Top + RoundToEven(slot.Position) - (slot.Heading ? kHeadingRaise : 0);

@@ -15,6 +15,10 @@ class TTextStrings;
 class TCreditLines {
  public:
   static constexpr int SlotCount = 39;
+  // Each line is centred in the column; headings are drawn a little larger.
+  static constexpr int AreaWidth = 288;
+  static constexpr float LineScale = 0.6f;
+  static constexpr float HeadingScale = 0.65f;
 
   struct TSlot {
     bool Active = false;
@@ -30,7 +34,7 @@ class TCreditLines {
   const TTextStrings* TextStringsComp = nullptr;
   int Left = 0;
   int Top = 0;
-  int HorzAreaWidth = 288;
+  int HorzAreaWidth = AreaWidth;
   // Where each line enters the column.
   int MaxVertPos = 214;
   // Lines the column holds at once (MaxVertPos / LineGap, rounded down).

@@ -17,7 +17,6 @@ namespace qm {
 
 namespace {
 
-constexpr int kScreenWidth = 1366;
 constexpr int kScreenHeight = 768;
 
 struct TStartPoint {
@@ -138,7 +137,7 @@ void TGameComment::ComputeTargets() {
   int left = DefinedLeft;
   int top = DefinedTop;
   if (Alignment == alCenter) {
-    left = (kScreenWidth - total) / 2;
+    left = (ScreenWidth - total) / 2;
     top = (kScreenHeight - LetterHeight) / 2 + CenterAdjustY;
   }
   int x = left + CenterAdjustX;

@@ -62,6 +62,8 @@ inline constexpr TGameCommentSetup UpgradeNoticeSetup{0, -75, 4, 1.0f, 7500, slS
 class TGameComment {
  public:
   static constexpr int MaxLetters = 40;
+  // A centred comment's line is centred on a screen this wide.
+  static constexpr int ScreenWidth = 1366;
   static constexpr int StartPointCount = 29;
   static constexpr int WavePhases = 8;
   // The longer axis of a letter's flight covers this much per frame.

@@ -139,13 +139,13 @@ inline constexpr int MaxLineLength = 40;
 
 // "CharacterChats.txt": 22 blocks of a heading line, the spoken lines and an
 // empty line. A spoken line starts with its speaker code and one more
-// character, both dropped; "|" breaks a balloon line.
+// character, both dropped; the game wraps the rest to the balloon, where a
+// "|" still forces a break.
 namespace ChatTextId {
 inline constexpr int ConversationCount = 22;
 inline constexpr int MaxLinesPerConversation = 20;
 inline constexpr char MainCharacterCode = 'J';
 inline constexpr std::string_view ClientCodes = "CAPRBH";  // clients 1..6
-inline constexpr char BalloonLineBreak = '|';
 inline constexpr int MaxBalloonLines = 10;
 // Conversation after buying upgrade (island, slot); 22 closes the book.
 constexpr int AfterUpgrade(int island, int slot) { return 4 * (island - 1) + slot + 1; }

@@ -14,7 +14,6 @@ namespace {
 constexpr int kFrameWidth = 1366;
 // Story narrations sit under the picture area.
 constexpr int kStoryNarrationTop = 660;
-constexpr int kStoryNarrationWidth = 920;
 
 }  // namespace
 
@@ -110,9 +109,9 @@ void TNarrationText::UpdateAndDraw() {
 
 void SetStoryNarrationLook(TNarrationText& text) {
   text.FontKind = fkAirstripNormal;
-  text.FontRatio = 0.7f;
+  text.FontRatio = StoryNarrationScale;
   text.VertSpace = 30;
-  text.HorzSpaceAdd = -1;
+  text.HorzSpaceAdd = StoryNarrationSpacing;
   text.StartingAlpha = 10;
   text.AlphaStep = 14;
   text.SetMaxAlpha(255);
@@ -122,7 +121,7 @@ void SetStoryNarrationLook(TNarrationText& text) {
 
 void ShowStoryNarration(TNarrationText& text, std::string_view narration) {
   const std::string wrapped =
-      WrapText(text.FontKind, narration, text.HorzSpaceAdd, kStoryNarrationWidth, text.FontRatio);
+      WrapText(text.FontKind, narration, text.HorzSpaceAdd, StoryNarrationWidth, text.FontRatio);
   const std::string firstLine = wrapped.substr(0, wrapped.find(TextLineBreak));
   const int width = MeasureText(text.FontKind, firstLine, text.HorzSpaceAdd, text.FontRatio);
   text.ShowWhite((kFrameWidth - width) / 2, kStoryNarrationTop, wrapped);

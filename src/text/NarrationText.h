@@ -77,6 +77,12 @@ class TNarrationText {
   bool FVanishing = false;
 };
 
+// A story narration is wrapped to this width, in the normal font at this
+// size and letter spacing.
+inline constexpr int StoryNarrationWidth = 920;
+inline constexpr float StoryNarrationScale = 0.7f;
+inline constexpr int StoryNarrationSpacing = -1;
+
 // The look of a story narration: tighter letters, wider lines, a slower
 // and brighter reveal than the defaults.
 void SetStoryNarrationLook(TNarrationText& text);

@@ -47,7 +47,6 @@ constexpr int kMiddleY = 460;
 constexpr TScreenPoint kTextInBox{36, 35};
 constexpr TScreenPoint kButtonInBox{121, 164};
 
-constexpr int kTextSpacing = -1;
 constexpr int kTextLineGap = 24;
 
 constexpr int kBoxAlpha = 170;
@@ -73,8 +72,8 @@ TScreenPoint Offset(TScreenPoint p, TScreenPoint by) { return {p.X + by.X, p.Y +
 }  // namespace
 
 TTutorialToolTip::TTutorialToolTip() {
-  // The texts are written to fit four lines of tight letters.
-  FText.HorzSpaceAdd = kTextSpacing;
+  FText.FontRatio = TextScale;
+  FText.HorzSpaceAdd = TextSpacing;
   FText.VertSpace = kTextLineGap;
   FArrow.SetSeq(kArrowSeq);
 }

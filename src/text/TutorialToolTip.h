@@ -24,6 +24,12 @@ class TTutorialToolTip {
   static constexpr int EntryCount = 27;
   // The move that brings the first level's objectives tip.
   static constexpr int ObjectivesTipMove = 8;
+  // The text is wrapped narrow enough to stay inside the tip's box; four
+  // lines end above the box's OK button.
+  static constexpr int TextWidth = 240;
+  static constexpr float TextScale = 0.7f;
+  static constexpr int TextSpacing = -1;
+  static constexpr int TextLines = 4;
 
   TTutorialToolTip();
 
@@ -32,7 +38,7 @@ class TTutorialToolTip {
   bool Enabled = true;
   int IslandIdx = 1, LevelIdx = 1;
   // Texts are wrapped to this width when they are loaded.
-  int MaxRectTextWidth = 265;
+  int MaxRectTextWidth = TextWidth;
   std::function<void(TTutorialToolTip& sender)> OnStart, OnFinish;
   // Asked with the entry's usual target already in pointingPos; the spider
   // tip (22) has none and needs the landing spot.

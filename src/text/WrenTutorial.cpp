@@ -18,9 +18,7 @@ constexpr TScreenPoint kIconAt{107, 74};
 constexpr TScreenPoint kTitleAt{48, 50};
 constexpr TScreenPoint kBodyAt{39, 151};
 
-constexpr int kBodySpacing = -1;
 constexpr int kBodyLineGap = 24;
-constexpr float kTitleScale = 0.78f;
 constexpr int kIconAlpha = 225;
 // Dark blue ink on the parchment.
 constexpr int kInkRed = 10, kInkGreen = 40, kInkBlue = 80;
@@ -30,8 +28,8 @@ int ToAlpha(float fade, int full) { return RoundToEven(double(fade) * full); }
 }  // namespace
 
 TWrenTutorial::TWrenTutorial() {
-  // The bodies are written to fit seven lines of tight letters.
-  FText.HorzSpaceAdd = kBodySpacing;
+  FText.FontRatio = BodyScale;
+  FText.HorzSpaceAdd = BodySpacing;
   FText.VertSpace = kBodyLineGap;
 }
 
@@ -115,8 +113,8 @@ void TWrenTutorial::TickAndDraw() {
                 255, 255, ToAlpha(FFade, kIconAlpha), FCurrent - 1, 0);
   }
   if (GlobGameText)
-    GlobGameText->DrawText(Left + kTitleAt.X, Top + kTitleAt.Y, Title(FCurrent), kTitleScale, 0, ToAlpha(FFade, 255),
-                           0, TextColor::Brown);
+    GlobGameText->DrawText(Left + kTitleAt.X, Top + kTitleAt.Y, Title(FCurrent), TitleScale, 0, ToAlpha(FFade, 255),
+                           TitleWidth, TextColor::Brown);
   FText.OmgImgList = OmgImgList;
   FText.UpdateAndDraw();
   const float step = FFadeTarget > FFade ? AlphaRatioInc : AlphaRatioDec;

@@ -23,6 +23,15 @@ class TTextStrings;
 class TWrenTutorial {
  public:
   static constexpr int EntryCount = TutorialTextId::EntryCount;
+  // The title stays on one line within the parchment's column.
+  static constexpr int TitleWidth = 330;
+  static constexpr float TitleScale = 0.78f;
+  // The body is wrapped to this width; six lines end above the scroll's OK
+  // button.
+  static constexpr int BodyWidth = 370;
+  static constexpr float BodyScale = 0.7f;
+  static constexpr int BodySpacing = -1;
+  static constexpr int BodyLines = 6;
 
   TWrenTutorial();
 
@@ -32,7 +41,7 @@ class TWrenTutorial {
   int Left = 0, Top = 0;
   bool Enabled = true;
   // Bodies are wrapped to this width when the texts are loaded.
-  int MaxRectTextWidth = 370;
+  int MaxRectTextWidth = BodyWidth;
   // Fade per tick; reduced effects fade much faster.
   float AlphaRatioInc = 0.03f;
   float AlphaRatioDec = 0.03f;

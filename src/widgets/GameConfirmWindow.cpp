@@ -13,15 +13,9 @@ constexpr int kMoveStep = 85;
 
 // Offsets from the window's top-left corner.
 constexpr TScreenPoint kTitleArea{40, 27};
-constexpr int kTitleWidth = 350;
 constexpr TScreenPoint kDescArea{26, 92};
-constexpr int kDescWidth = 370;
 constexpr TScreenPoint kPositiveButton{67, 136};
 constexpr TScreenPoint kNegativeButton{228, 136};
-
-constexpr float kTitleScale = 0.78f;
-constexpr float kDescScale = 0.55f;
-constexpr int kTextSpacing = -1;
 
 }  // namespace
 
@@ -80,7 +74,7 @@ void TGameConfirmWindow::Ask(int kind, TPositiveButtonKind positive, TNegativeBu
   if (TextStringsComp) {
     FTitle = TextStringsComp->Text(ttGameConfirms, ConfirmTextId::TitleOfKind(kind));
     const std::string& desc = TextStringsComp->Text(ttGameConfirms, ConfirmTextId::DescOfKind(kind));
-    const auto lines = WrapLines(fkAirstripNormal, desc, kTextSpacing, MaxDescTextWidth, kDescScale);
+    const auto lines = WrapLines(fkAirstripNormal, desc, TextSpacing, MaxDescTextWidth, DescScale);
     for (std::size_t i = 0; i < FDescLines.size(); ++i) FDescLines[i] = lines[i];
   }
   FAnswer = false;
@@ -132,19 +126,19 @@ void TGameConfirmWindow::Draw() {
 void TGameConfirmWindow::DrawTexts(TScreenPoint window) {
   if (!GlobGameText) return;
   const TGlobalGameText& text = *GlobGameText;
-  const int titleWidth = text.TextWidth(FTitle, kTextSpacing, kTitleScale);
-  text.DrawText(window.X + kTitleArea.X + (kTitleWidth - titleWidth) / 2, window.Y + kTitleArea.Y, FTitle,
-                kTitleScale, kTextSpacing, 255, 0, TextColor::White);
+  const int titleWidth = text.TextWidth(FTitle, TextSpacing, TitleScale);
+  text.DrawText(window.X + kTitleArea.X + (TitleWidth - titleWidth) / 2, window.Y + kTitleArea.Y, FTitle,
+                TitleScale, TextSpacing, 255, 0, TextColor::White);
 
   // The lines share the x that centres line 1 and sit around the middle of
   // the description area.
-  const int firstWidth = text.TextWidth(FDescLines[0], kTextSpacing, kDescScale);
-  const int x = window.X + kDescArea.X + (kDescWidth - firstWidth) / 2;
+  const int firstWidth = text.TextWidth(FDescLines[0], TextSpacing, DescScale);
+  const int x = window.X + kDescArea.X + (DescAreaWidth - firstWidth) / 2;
   int y = window.Y + kDescArea.Y;
   if (!FDescLines[1].empty()) y -= DescsGap / 2;
   if (!FDescLines[2].empty()) y -= DescsGap / 2;
-  for (int i = 0; i < 3; ++i)
-    text.DrawText(x, y + i * DescsGap, FDescLines[i], kDescScale, kTextSpacing, 255, 0, TextColor::White);
+  for (int i = 0; i < DescLines; ++i)
+    text.DrawText(x, y + i * DescsGap, FDescLines[i], DescScale, TextSpacing, 255, 0, TextColor::White);
 }
 
 }  // namespace qm

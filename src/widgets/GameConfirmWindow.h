@@ -25,6 +25,17 @@ class TGameConfirmWindow {
  public:
   using TNotify = std::function<void(TGameConfirmWindow& sender)>;
 
+  // The title stands on one line, centred over this width. The description
+  // is wrapped to DescWidth and shows its first DescLines lines, all at the
+  // x that centres the first one in the description area.
+  static constexpr int TitleWidth = 350;
+  static constexpr float TitleScale = 0.78f;
+  static constexpr int DescAreaWidth = 370;
+  static constexpr int DescWidth = 360;
+  static constexpr float DescScale = 0.55f;
+  static constexpr int DescLines = 3;
+  static constexpr int TextSpacing = -1;
+
   TOmegaImageList* OmgImgList = nullptr;
   TGlobalGameText* GlobGameText = nullptr;
   const TTextStrings* TextStringsComp = nullptr;
@@ -32,7 +43,7 @@ class TGameConfirmWindow {
   int Left = 0;
   int Top = 0;
   int DescsGap = 23;
-  int MaxDescTextWidth = 360;
+  int MaxDescTextWidth = DescWidth;
   TPositiveButtonKind PositiveButtonKind = pbYes;
   TNegativeButtonKind NegativeButtonKind = nbNo;
 
@@ -86,7 +97,7 @@ class TGameConfirmWindow {
   TGameButton FNegativeButton;
   int FQuestionKind = 0;
   std::string FTitle;
-  std::array<std::string, 3> FDescLines;
+  std::array<std::string, DescLines> FDescLines;
   bool FAnswer = false;
 };
 

@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "TutorialSubjects.h"
+#include "text/ChapterDialog.h"
 #include "text/GameTextIds.h"
+#include "text/GlobalGameText.h"
+#include "text/Language.h"
 #include "text/Placeholders.h"
 #include "text/TextTableFiles.h"
 
@@ -62,12 +65,14 @@ TEST(TextPack, EveryTableHasExactlyTheLinesTheGameReads) {
   }
 }
 
-TEST(TextPack, NoLineIsLongerThanItsTableKeeps) {
-  for (const auto& f : TextTableFiles()) {
-    const auto lines = ReadLines(kTexts / f.FileName);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-      EXPECT_LE(int(lines[i].size()), f.MaxLength) << f.FileName << " line " << i + 1;
-  }
+TEST(TextPack, NoLineOfAnyLanguageIsLongerThanItsTableKeeps) {
+  for (TLanguage language : kLanguages)
+    for (const auto& f : TextTableFiles()) {
+      const auto file = LanguageFile(kTexts, language, f.FileName);
+      const auto lines = ReadLines(file);
+      for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_LE(int(lines[i].size()), f.MaxLength) << file << " line " << i + 1;
+    }
 }
 
 TEST(TextPack, EveryCharacterHasAGlyphInTheNormalFont) {
@@ -224,9 +229,12 @@ TEST(TextPack, ChatsHoldTwentyTwoConversationBlocksWithKnownSpeakers) {
       EXPECT_TRUE(speaker == ChatTextId::MainCharacterCode || isClient) << lines[i];
       if (isClient && client == 0) client = speaker;
       EXPECT_TRUE(!isClient || speaker == client) << "one client per conversation: " << lines[i];
-      int balloonLines = 1;
-      for (char c : lines[i]) balloonLines += c == ChatTextId::BalloonLineBreak;
-      EXPECT_LE(balloonLines, ChatTextId::MaxBalloonLines) << lines[i];
+      // Stored as spoken: the game wraps it to its balloon.
+      const std::string said = lines[i].substr(2);
+      EXPECT_EQ(said.find(TextLineBreak), std::string::npos) << lines[i];
+      const auto wrapped = WrapLines(fkAirstripNormal, said, TChapterDialog::BalloonTextSpacing,
+                                     TChapterDialog::BalloonTextWidth, TChapterDialog::BalloonTextScale);
+      EXPECT_TRUE(wrapped[ChatTextId::MaxBalloonLines].empty()) << lines[i];
     }
     EXPECT_GE(spoken, 1) << "conversation " << conv;
     EXPECT_LE(spoken, ChatTextId::MaxLinesPerConversation) << "conversation " << conv;

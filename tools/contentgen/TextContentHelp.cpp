@@ -31,7 +31,7 @@ std::vector<TToolTipText> ToolTipTexts() {
   return {
       {3, "This is what the level asks for. Every match brings the counters down."},
       {6, "A power tool is ready! Pick it up and drop it on the board."},
-      {13, "Chains hold some pieces in place. Match through a chained piece to break its links."},
+      {13, "Chains hold some pieces in place. Match a chained piece to break its links."},
       {22, "A spider! Clear the piece under it to knock it off."},
       {25, "Spend your harvest here to rebuild the town."},
   };

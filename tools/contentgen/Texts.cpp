@@ -9,10 +9,19 @@
 #include "FontMetrics.h"
 #include "TextContent.h"
 #include "Wording.h"
+#include "progress/BuySlots.h"
+#include "progress/BuySlotsInfo.h"
+#include "shell/ShellTextAreas.h"
+#include "text/ChapterDialog.h"
+#include "text/CreditLines.h"
 #include "text/GameTextIds.h"
 #include "text/Language.h"
+#include "text/NarrationText.h"
 #include "text/Placeholders.h"
 #include "text/TextTableFiles.h"
+#include "text/TutorialToolTip.h"
+#include "text/WrenTutorial.h"
+#include "widgets/GameConfirmWindow.h"
 
 namespace contentgen {
 namespace {
@@ -20,35 +29,15 @@ namespace {
 using TLines = std::vector<std::string>;
 
 // Where and how big the game draws each kind of text; the wording must fit.
-constexpr int kTitleWidth = 342;  // high-score and credits window titles
-constexpr double kTitleScale = 0.78;
-constexpr int kConfirmTitleWidth = 350;
-constexpr int kConfirmDescWidth = 360;
-constexpr double kConfirmDescScale = 0.55;
-constexpr int kConfirmDescLines = 3;
-constexpr int kNarrationWidth = 920;
-constexpr double kNarrationScale = 0.7;
-constexpr int kNarrationLines = 8;
-constexpr int kNarrationLineLength = 100;
-constexpr int kCreditsWidth = 288;
-constexpr double kCreditsScale = 0.6;
-constexpr double kCreditsHeadingScale = 0.65;
-constexpr int kTutorialTitleWidth = 330;
-constexpr int kTutorialBodyWidth = 370;
-// Six lines end above the scroll's OK button (the body starts 151 pixels down,
-// 24 apart; the button stands at 296).
-constexpr int kTutorialBodyLines = 6;
-constexpr int kToolTipWidth = 265;
-constexpr int kToolTipLines = 4;          // the box's OK button sits under the fourth
-constexpr int kUpgradeNameWidth = 116;
-constexpr double kUpgradeNameScale = 0.48;
-constexpr int kUpgradeNameSpacing = -2;
-constexpr int kUpgradeNameLines = 2;
-constexpr int kUpgradeDescWidth = 250;   // the hint panel's four description lines
-constexpr double kUpgradeDescScale = 0.55;
-constexpr int kUpgradeDescLines = 4;
-constexpr int kBalloonWidth = 345;
-constexpr double kBalloonScale = 0.7;
+// The numbers are the game's own, so the two cannot drift apart.
+using qm::TBuySlots;
+using qm::TBuySlotsInfo;
+using qm::TCreditLines;
+using qm::TGameConfirmWindow;
+using qm::TTutorialToolTip;
+using qm::TWrenTutorial;
+constexpr int kTitleWidth = qm::ShellText::WindowTitleWidth;  // high-score and credits window titles
+constexpr double kTitleScale = qm::ShellText::WindowTitleScale;
 constexpr int kBalloonLines = 4;          // of 10 possible, so balloons stay small
 constexpr int kPlayerNameLength = 16;
 constexpr int kCommentScreenWidth = 1300;
@@ -115,10 +104,11 @@ TLines ConfirmLines(const TWording& words) {
   for (int kind = 0; kind <= 8; ++kind) {
     const int title = qm::ConfirmTextId::TitleOfKind(kind);
     const int desc = qm::ConfirmTextId::DescOfKind(kind);
-    Require(MeasureNormal(lines[title - 1], -1, kTitleScale) <= kConfirmTitleWidth, f.FileName, title,
+    using W = TGameConfirmWindow;
+    Require(MeasureNormal(lines[title - 1], W::TextSpacing, W::TitleScale) <= W::TitleWidth, f.FileName, title,
             "title too wide");
-    Require(WrappedLineCount(lines[desc - 1], -1, kConfirmDescWidth, kConfirmDescScale) <= kConfirmDescLines,
-            f.FileName, desc, "description needs more than three lines");
+    Require(WrappedLineCount(lines[desc - 1], W::TextSpacing, W::DescWidth, W::DescScale) <= W::DescLines, f.FileName,
+            desc, "description needs more than three lines");
   }
   return lines;
 }
@@ -134,10 +124,11 @@ TLines NarrationLines(const TWording& words) {
   const auto& f = qm::TextTableFileOf(qm::ttStoryNarrations);
   TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), NarrationTexts(), words);
   for (const auto& e : NarrationTexts()) {
-    const auto wrapped = WrapNormal(lines[e.Line - 1], -1, kNarrationWidth, kNarrationScale);
-    Require(int(wrapped.size()) <= kNarrationLines, f.FileName, e.Line, "narration too long");
+    const auto wrapped =
+        WrapNormal(lines[e.Line - 1], qm::StoryNarrationSpacing, qm::StoryNarrationWidth, qm::StoryNarrationScale);
+    Require(int(wrapped.size()) <= qm::TNarrationText::MaxLines, f.FileName, e.Line, "narration too long");
     for (const auto& l : wrapped)
-      Require(int(l.size()) <= kNarrationLineLength, f.FileName, e.Line, "narration line too long");
+      Require(int(l.size()) <= qm::TNarrationText::MaxLineLength, f.FileName, e.Line, "narration line too long");
   }
   return lines;
 }
@@ -153,7 +144,8 @@ TLines CreditsLines(const TWording& words) {
     const bool heading = !lines.back().empty() && lines.back()[0] == qm::CreditsTextId::HeadingMark;
     const std::string shown = heading ? lines.back().substr(1) : lines.back();
     Require(int(shown.size()) <= qm::CreditsTextId::MaxLineLength, f.FileName, n, "credit line too long");
-    Require(MeasureNormal(shown, 0, heading ? kCreditsHeadingScale : kCreditsScale) <= kCreditsWidth,
+    Require(MeasureNormal(shown, 0, heading ? TCreditLines::HeadingScale : TCreditLines::LineScale) <=
+                TCreditLines::AreaWidth,
             f.FileName, n, "credit line too wide");
   }
   return lines;
@@ -172,10 +164,11 @@ TLines TutorialLines(const TWording& words) {
   TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), entries, words);
   for (int entry = 1; entry <= id::EntryCount; ++entry) {
     const auto& title = lines[id::TitleLine(entry) - 1];
-    Require(int(title.size()) <= id::MaxTitleLength && MeasureNormal(title, 0, kTitleScale) <= kTutorialTitleWidth,
+    Require(int(title.size()) <= id::MaxTitleLength &&
+                MeasureNormal(title, 0, TWrenTutorial::TitleScale) <= TWrenTutorial::TitleWidth,
             f.FileName, id::TitleLine(entry), "title too long");
-    Require(WrappedLineCount(lines[id::BodyLine(entry) - 1], -1, kTutorialBodyWidth, kNarrationScale) <=
-                kTutorialBodyLines,
+    Require(WrappedLineCount(lines[id::BodyLine(entry) - 1], TWrenTutorial::BodySpacing, TWrenTutorial::BodyWidth,
+                             TWrenTutorial::BodyScale) <= TWrenTutorial::BodyLines,
             f.FileName, id::BodyLine(entry), "body too long");
   }
   return lines;
@@ -187,7 +180,9 @@ TLines ToolTipLines(const TWording& words) {
   for (const auto& tip : ToolTipTexts()) entries.push_back({qm::ToolTipTextId::InfoLine(tip.ToolTip), tip.Text});
   TLines lines = PlaceEntries(f.FileName, f.WrittenLines(), entries, words);
   for (int n = 1; n <= f.LineCount; ++n)
-    Require(!lines[n - 1].empty() && WrappedLineCount(lines[n - 1], -1, kToolTipWidth, kNarrationScale) <= kToolTipLines,
+    Require(!lines[n - 1].empty() && WrappedLineCount(lines[n - 1], TTutorialToolTip::TextSpacing,
+                                                      TTutorialToolTip::TextWidth, TTutorialToolTip::TextScale) <=
+                                         TTutorialToolTip::TextLines,
             f.FileName, n, "tool tip missing or too long");
   return lines;
 }
@@ -204,10 +199,13 @@ std::pair<TLines, TLines> UpgradeLines(const TWording& words) {
   TLines nameLines = PlaceEntries(names.FileName, names.LineCount, nameEntries, words);
   TLines descLines = PlaceEntries(descs.FileName, descs.LineCount, descEntries, words);
   for (const auto& e : nameEntries) {
-    Require(WrappedLineCount(nameLines[e.Line - 1], kUpgradeNameSpacing, kUpgradeNameWidth, kUpgradeNameScale) <=
-                kUpgradeNameLines,
+    Require(WrappedLineCount(nameLines[e.Line - 1], TBuySlots::NameSpacing, TBuySlots::NameWidth,
+                             TBuySlots::NameScale) <= TBuySlots::NameLines,
             names.FileName, e.Line, "name needs more than two lines");
-    Require(WrappedLineCount(descLines[e.Line - 1], -1, kUpgradeDescWidth, kUpgradeDescScale) <= kUpgradeDescLines,
+    Require(MeasureNormal(nameLines[e.Line - 1], 0, TBuySlotsInfo::NameScale) <= TBuySlotsInfo::TextWidth,
+            names.FileName, e.Line, "name wider than the hint panel");
+    Require(WrappedLineCount(descLines[e.Line - 1], 0, TBuySlotsInfo::TextWidth, TBuySlotsInfo::DescScale) <=
+                TBuySlotsInfo::MaxDescLines,
             descs.FileName, e.Line, "description needs more than four lines");
   }
   return {nameLines, descLines};
@@ -233,15 +231,13 @@ TLines ChatLines(const TWording& words) {
                 "one client per conversation");
         client = said.Speaker;
       }
-      const auto wrapped = WrapNormal(ToCp1252(words(said.Text)), 0, kBalloonWidth, kBalloonScale);
+      // Stored as spoken: the game wraps it to the balloon when it reads it.
+      const std::string text = ToCp1252(words(said.Text));
+      using D = qm::TChapterDialog;
+      const auto wrapped = WrapNormal(text, D::BalloonTextSpacing, D::BalloonTextWidth, D::BalloonTextScale);
       Require(!wrapped.empty() && int(wrapped.size()) <= kBalloonLines, f.FileName, int(lines.size()) + 1,
               "balloon text too long");
-      std::string line{said.Speaker, ':'};
-      for (std::size_t i = 0; i < wrapped.size(); ++i) {
-        if (i > 0) line += id::BalloonLineBreak;
-        line += wrapped[i];
-      }
-      lines.push_back(line);
+      lines.push_back(std::string{said.Speaker, ':'} + text);
     }
     lines.emplace_back();
   }
