@@ -9,11 +9,19 @@
 
 namespace qm {
 
+namespace {
+
+constexpr std::uint32_t kRotaterSeed = 0x601d;
+
+}  // namespace
+
 void TLockerFrames::Load(const TSimpleObjectArray& grid) {
   FCount.fill(0);
   FAngle.fill(0);
   for (int i = 0; i < BoardCells; ++i) FCount[i] = grid.Cells[i];
   FPresence = FPresenceTarget = 0.0f;
+  FRotaterClock = 0;
+  FRandom.SetSeed(kRotaterSeed);
 }
 
 void TLockerFrames::FlyIn() { FPresenceTarget = 1.0f; }
@@ -36,8 +44,8 @@ int TLockerFrames::FramesLeft() const {
 // Now and then one resting frame turns once around.
 void TLockerFrames::StartRotater() {
   const int frames = FramesLeft();
-  if (frames == 0 || Random(std::max(1, RotaterOnePerXProb)) != 0) return;
-  int pick = Random(frames);
+  if (frames == 0 || FRandom.Random(std::max(1, RotaterOnePerXProb)) != 0) return;
+  int pick = FRandom.Random(frames);
   for (int i = 0; i < BoardCells; ++i) {
     if (FCount[i] == 0) continue;
     if (pick-- == 0) {

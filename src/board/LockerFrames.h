@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "board/GeneralDataClass.h"
+#include "engine/GameRandom.h"
 
 namespace qm {
 
@@ -34,6 +35,7 @@ class TLockerFrames {
   static constexpr int kFlightFrames = 24;
 
   // Every cell with a nonzero count gets a frame of that many gold tiles.
+  // The frames turn afresh with every layer loaded.
   void Load(const TSimpleObjectArray& grid);
   void RemoveFrames(const TSimpleObjectArray& framesToRemove);
   void FlyIn();
@@ -52,6 +54,10 @@ class TLockerFrames {
   std::array<std::uint8_t, BoardCells> FCount{};
   std::array<int, BoardCells> FAngle{};
   int FRotaterClock = 0;
+  // A turning frame is decoration: it never takes numbers from the game's
+  // stream, which deals the pieces, so how long the frames have been in view
+  // cannot change the board.
+  TGameRandom FRandom;
   float FPresence = 0.0f;
   float FPresenceTarget = 0.0f;
 };

@@ -112,6 +112,10 @@ void TCrawlingSpiders::KnockOffSprayed(const TSprayRect& rect) {
 }
 
 void TCrawlingSpiders::KnockOffAll() {
+  // The rest of the wave stays away: a spider dropped onto a board that is
+  // over would crawl for as long as the last words are up, and nobody plays
+  // against it.
+  FSpidersToAdd = 0;
   // A spider already knocked off is counted once.
   for (TSlot& slot : FSlots)
     if (slot.State != spFree && slot.State != spHit && slot.State != spRollingAway) HitSpider(slot);

@@ -116,7 +116,8 @@ class TCrawlingSpiders {
   void KnockOffFalling(const TTileStates& states);
   // Spiders whose middle lies in the sprayed square, edges included.
   void KnockOffSprayed(const TSprayRect& rect);
-  // Every spider not already knocked off: the round ended or the board is lost.
+  // Every spider not already knocked off: the round ended or the board is
+  // lost. No more of the wave come.
   void KnockOffAll();
   void UpdateAndDraw();
 

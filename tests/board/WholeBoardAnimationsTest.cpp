@@ -89,12 +89,16 @@ TEST(RoundStart, AFirstBoardWithoutAMoveIsReplacedAtOnce) {
 }
 
 TEST(RoundStart, GoldFramesWaitAtTheCentreUntilTheBoardIsBuiltThenFlyToTheirCells) {
+  // A board with a move: one without would be shuffled away at once and
+  // take its frames with it.
+  SetRandomizeClock([] { return 41u; });
   TBoardRig rig;
   TBoardSetUp setUp;
   setUp.Board = Level();
   setUp.Allowed = FiveElements();
   setUp.GoldTiles = MaskOf({{1, 1}, {4, 3}});
   rig.Play.StartRound(setUp);
+  SetRandomizeClock(nullptr);
   rig.Frames(5);
   EXPECT_TRUE(rig.LockerFiller.IsRunning());
   EXPECT_EQ(rig.LockerFrames.Presence(), 0.0f);
@@ -112,6 +116,17 @@ TEST(RoundStart, GoldFramesWaitAtTheCentreUntilTheBoardIsBuiltThenFlyToTheirCell
   rig.Settle();
   rig.Frames(TLockerFrames::kFlightFrames);
   EXPECT_EQ(rig.LockerFrames.Presence(), 1.0f);
+}
+
+TEST(RoundStart, TurningGoldFramesTakeNothingFromTheGameStream) {
+  TLockerFrames frames;
+  frames.Load(MaskOf({{1, 1}, {4, 3}, {6, 2}}));
+  frames.FlyIn();
+  GameRandom().SetSeed(7);
+  // Long enough for many turns: how long the frames are in view must not
+  // change the pieces dealt.
+  for (int frame = 0; frame < 3000; ++frame) frames.TickAndDraw();
+  EXPECT_EQ(GameRandom().Seed(), 7u);
 }
 
 TEST(RoundStart, TheBorderRunsAlongEveryEdgeOfTheShape) {

@@ -213,6 +213,18 @@ TEST_P(KnockedOff, ANeededSpiderFliesAwayAndAnyOtherRollsOffTheScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Objectives, KnockedOff, ::testing::Values(TNeedCase{true, false}, TNeedCase{false, true}));
 
+TEST_F(Spiders, NoSpiderOfTheWaveComesOnceAllAreKnockedOff) {
+  S.MaxSpidersOnBoard = 2;
+  S.StartWave(Board, 0);
+  for (int i = 0; i < 400 && Count(spDroppingIn) == 0; ++i) S.UpdateAndDraw();
+  ASSERT_EQ(Count(spDroppingIn), 1);
+  S.KnockOffAll();
+  Tick(400);
+  EXPECT_EQ(Landings, 0);
+  EXPECT_EQ(Credited, 1) << "only the spider on its way down";
+  EXPECT_FALSE(S.IsRunning());
+}
+
 // --- Frozen --------------------------------------------------------------------------
 
 TEST_F(Spiders, FrozenSpidersStillFallAndRollAway) {
