@@ -37,7 +37,7 @@ std::vector<TTextEntry> GameTexts() {
       {id::NameRefusedNotice, "Letters, digits and spaces only"},
       {id::NameFullNotice, "A name has 16 letters at most"},
       {id::NameEmptyNotice, "Type a name first"},
-      {id::BookProgressLabel, "Island rebuilt"},
+      {id::BookProgressLabel, "Rebuilding progress"},
       {id::ReducedEffectsLabel, "Reduced effects"},
       {id::LevelLabel, "Level"},
   };
