@@ -1,6 +1,7 @@
 // The options window: sound and music switched and turned up or down at
 // once, the display mode and the tutorials on OK, from the menu or from a
-// round's in-game menu. The settings live in the player's record.
+// round's in-game menu. The settings live in the player's record; the
+// language, chosen at once, in a file of its own beside it.
 #include "engine/EffectsMode.h"
 #include "progress/LanguageSetting.h"
 #include "shell/FormMain.h"
