@@ -140,6 +140,7 @@ void AddMapAndRound(TCatalogueBuilder& b) {
   b.Single(img::TimerTubeLiquid, I, 22, 305);
   b.Grid(img::TubeMedalMarks, I, 24, 24, 2, 1);
   b.Single(img::ScreenDarkener, I, 64, 64);
+  b.Single(img::FocusRing, I, 48, 48);
   b.Single(img::WrenPocket, I, 200, 70);
   b.Grid(img::ComboBadge, I, 100, 100, 3, 1);
   b.Grid(img::ToolCounterDigit, I, 12, 16, 10, 1);

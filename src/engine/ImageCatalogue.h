@@ -78,6 +78,7 @@ inline constexpr std::string_view TimerTube = "TimerTube";              // glass
 inline constexpr std::string_view TimerTubeLiquid = "TimerTubeLiquid";  // 22 x 305, drawn bottom-up
 inline constexpr std::string_view TubeMedalMarks = "TubeMedalMarks";    // 2x1: gold, silver medal beside the tube
 inline constexpr std::string_view ScreenDarkener = "ScreenDarkener";    // translucent, drawn stretched
+inline constexpr std::string_view FocusRing = "FocusRing";              // drawn in nine pieces around a control
 inline constexpr std::string_view WrenPocket = "WrenPocket";            // account display
 inline constexpr std::string_view ComboBadge = "ComboBadge";            // 3x1: looks 0..2
 inline constexpr std::string_view ToolCounterDigit = "ToolCounterDigit";  // 10x1: digits 0..9

@@ -194,6 +194,11 @@ void TFormMain::CreateComponents() {
   LoadingBar->OmgImgList = OmegaImageList1.get();
   LoadingBar->ImageCountToLoad = CountStartupImages();
 
+  FocusRing = std::make_unique<TFocusRing>();
+  FocusRing->OmgImgList = OmegaImageList1.get();
+  BoardCursor = std::make_unique<TBoardCursor>();
+  BoardCursor->OmgImgList = OmegaImageList1.get();
+
   CreateAudio();
   CreateMenu();
   CreateConfirmWindow();

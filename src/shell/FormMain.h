@@ -42,6 +42,8 @@
 #include "widgets/GameButton.h"
 #include "widgets/GameCheckBox.h"
 #include "widgets/VolumeBar.h"
+#include "widgets/FocusRing.h"
+#include "board/BoardCursor.h"
 #include "widgets/GameConfirmWindow.h"
 #include "widgets/PanelMover.h"
 #include "engine/ValueUpDown.h"
@@ -158,6 +160,10 @@ class TFormMain {
   std::unique_ptr<TTextStrings> TextStrings;
   std::unique_ptr<TGlobalGameText> GlobalGameText;
   std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
+  // Play from the keyboard: the focus among a scene's controls and the
+  // cursor on the board, both shown only while the keyboard is in use.
+  std::unique_ptr<TFocusRing> FocusRing;
+  std::unique_ptr<TBoardCursor> BoardCursor;
 
   // The main menu: two sliding panels, the swinging title and six buttons.
   std::unique_ptr<TPanelMover> MenuPanelMover;
@@ -719,6 +725,32 @@ class TFormMain {
   void OpenHighScores();
   void HighScoresRoutine();
   void StartNewGame();
+
+  // Input in frame units, routed by scene; the window's events and the
+  // keyboard's presses both come through here.
+  void SceneMouseDown(int x, int y, TMouseButton button);
+  void SceneMouseMove(int x, int y);
+  void SceneMouseUp(int x, int y);
+  // A click at a point of the frame, as the mouse makes it.
+  void PressAt(int x, int y);
+  // The keyboard's focus: the current scene's controls handed to the ring.
+  void AddFocusTarget(std::vector<TFocusTarget>& targets, const TGameButton& button);
+  void AddFocusTarget(std::vector<TFocusTarget>& targets, const TGameCheckBox& box);
+  void AddOptionsTargets(std::vector<TFocusTarget>& targets);
+  void AddPlayerListTargets(std::vector<TFocusTarget>& targets);
+  void FollowFocus();
+  bool FocusKeyDown(int& key, TShiftState shift);
+  // Escape as the Back, No, Cancel or Done of the window on show.
+  void EscapeBack();
+  void ShowKeyboardMarks(bool shown);
+  void DrawKeyboardMarks();
+  // The board cursor: on the round's tiles, pressed as a click at its middle.
+  bool BoardTileUsable(TPoint tile) const;
+  void SettleBoardCursor();
+  TPoint BoardCursorMiddle() const;
+  void PressBoardCursor();
+  void PickToolByKey(int hitLeft, int hitTop, int hitWidth, int hitHeight);
+  bool BoardKeyDown(int& key);
 
   // The upgrade scene and the map.
   void CreateShop();

@@ -16,6 +16,10 @@ void TFormMain::WindowToFrame(int& x, int& y) const {
 void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
   if (SceneTransition->IsBlocking()) return;
   WindowToFrame(x, y);
+  SceneMouseDown(x, y, button);
+}
+
+void TFormMain::SceneMouseDown(int x, int y, TMouseButton button) {
   switch (GameScene->Value()) {
     case gsCompanyLogos:
       CompanyLogos->SkipHold();
@@ -83,8 +87,15 @@ void TFormMain::FormMouseDown(TMouseButton button, TShiftState, int x, int y) {
 
 void TFormMain::FormMouseMove(TShiftState, int x, int y) {
   FCursor = TCursorShape::crDefault;
+  // The mouse is back: the keyboard's marks step aside.
+  ShowKeyboardMarks(false);
   if (SceneTransition->IsBlocking()) return;
   WindowToFrame(x, y);
+  SceneMouseMove(x, y);
+  FPlatform.Window->SetCursorShape(FCursor);
+}
+
+void TFormMain::SceneMouseMove(int x, int y) {
   switch (GameScene->Value()) {
     case gsMenu:
       MenuMouseMove(x, y);
@@ -139,12 +150,15 @@ void TFormMain::FormMouseMove(TShiftState, int x, int y) {
     default:
       break;
   }
-  FPlatform.Window->SetCursorShape(FCursor);
 }
 
 void TFormMain::FormMouseUp(TMouseButton, TShiftState, int x, int y) {
   if (SceneTransition->IsBlocking()) return;
   WindowToFrame(x, y);
+  SceneMouseUp(x, y);
+}
+
+void TFormMain::SceneMouseUp(int x, int y) {
   switch (GameScene->Value()) {
     case gsMenu:
       MenuMouseUp(x, y);
@@ -217,7 +231,7 @@ void TFormMain::CollectEverything() {
   }
 }
 
-void TFormMain::FormKeyDown(int& key, TShiftState) {
+void TFormMain::FormKeyDown(int& key, TShiftState shift) {
   if (key == vk::F10) {
     key = 0;  // never open the window menu
     return;
@@ -244,10 +258,16 @@ void TFormMain::FormKeyDown(int& key, TShiftState) {
           (GameScene->Value() == gsMainGame || GameScene->Value() == gsTutorial ||
            GameScene->Value() == gsTutorialToolTip))
         OpenInGameMenu();
+      else if (GameScene->Value() == gsStickerBook && ChapterDialog->Playing())
+        PressAt(DialogSkipButton->Left + DialogSkipButton->Width() / 2,
+                DialogSkipButton->Top + DialogSkipButton->Height() / 2);
       else if (GameScene->Value() == gsStickerBook)
         LeaveShopForMenu();
+      else
+        EscapeBack();
       break;
     default:
+      if (GameScene->Value() == gsMainGame ? BoardKeyDown(key) : FocusKeyDown(key, shift)) ShowKeyboardMarks(true);
       break;
   }
 }

@@ -47,6 +47,7 @@ void TFormMain::RunFrame() {
   OmegaScreen1->ClearFrame(0, 0, 0, 255);
   OmegaScreen1->BeginFrame();
   RunScene(GameScene->Value());
+  DrawKeyboardMarks();
   SceneTransition->StepAndDraw();
   DrawDeveloperFps();
   OmegaScreen1->EndFrame();

@@ -1,6 +1,11 @@
 #include "shell/HeadlessDriver.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <deque>
+#include <map>
+#include <utility>
+#include <vector>
 #include <system_error>
 
 #include "platform/HeadlessScreenDevice.h"
@@ -90,21 +95,40 @@ void THeadlessDriver::MouseUp(int frameX, int frameY, TMouseButton button) {
 }
 
 void THeadlessDriver::Click(int frameX, int frameY) {
+  if (KeysOnly) {
+    ClickByKeys(frameX, frameY);
+    return;
+  }
   MouseMove(frameX, frameY);
   MouseDown(frameX, frameY);
   MouseUp(frameX, frameY);
 }
 
 void THeadlessDriver::ClickButton(const TGameButton& button) {
+  // The round's menu button stands outside the focus, and Enter hurries a
+  // chat on rather than skipping it: Escape is the key of both.
+  if (KeysOnly && ((&button == FForm->InGameMenuButton.get() && Scene() == gsMainGame) ||
+                   (&button == FForm->DialogSkipButton.get() && FForm->ChapterDialog->Playing()))) {
+    PressKey(vk::Escape);
+    return;
+  }
   Click(button.Left + button.Width() / 2, button.Top + button.Height() / 2);
 }
 
 void THeadlessDriver::ClickTile(TPoint tile) {
+  if (KeysOnly) {
+    ClickTileByKeys(tile);
+    return;
+  }
   TPoint corner = FForm->GameBoard().TilePixel(tile);
   Click(corner.X + TileSize / 2, corner.Y + TileSize / 2);
 }
 
 void THeadlessDriver::HoverTile(TPoint tile) {
+  if (KeysOnly) {
+    MoveCursorTo(tile);
+    return;
+  }
   TPoint corner = FForm->GameBoard().TilePixel(tile);
   MouseMove(corner.X + TileSize / 2, corner.Y + TileSize / 2);
 }
@@ -112,11 +136,21 @@ void THeadlessDriver::HoverTile(TPoint tile) {
 bool THeadlessDriver::PickPowerTool(TNewToolKind kind) {
   const TCollectorBombTool* tool = FForm->PowerTool(kind);
   if (tool == nullptr) return false;
+  if (KeysOnly) {
+    for (std::size_t index = 0; index < FForm->CollectorBombTools.size(); ++index)
+      if (FForm->CollectorBombTools[index].get() == tool) PressKey('1' + int(index));
+    return tool->Carried();
+  }
   Click(tool->HitLeft + tool->HitWidth / 2, tool->HitTop + tool->HitHeight / 2);
   return tool->Carried();
 }
 
 bool THeadlessDriver::PickCountedTool(const TCountedTool& tool) {
+  if (KeysOnly) {
+    const TFormMain& form = *FForm;
+    PressKey(&tool == form.MagicKey.get() ? 'K' : &tool == form.Broom.get() ? 'B' : 'E');
+    return tool.Carried();
+  }
   Click(tool.HangingPosX + tool.HitWidth / 2, tool.HangingPosY + tool.HitHeight / 2);
   return tool.Carried();
 }
@@ -129,6 +163,82 @@ void THeadlessDriver::Type(std::string_view text) {
 }
 
 void THeadlessDriver::PressKey(int key) { FPlatform->Window->PressKey(key); }
+
+bool THeadlessDriver::FocusHolds(int frameX, int frameY) const {
+  const TFocusTarget* target = FForm->FocusRing->Target();
+  return target != nullptr && frameX >= target->Left && frameX <= target->Left + target->Width &&
+         frameY >= target->Top && frameY <= target->Top + target->Height;
+}
+
+void THeadlessDriver::ClickByKeys(int frameX, int frameY) {
+  if (Scene() == gsMainGame) {
+    const TGameBoard& board = FForm->GameBoard();
+    const TPoint tile = board.TileAtPixel(frameX, frameY);
+    // The cells a level leaves unused are off the board for the tools too.
+    if (IsOnBoard(tile) && board.BoardData().At(tile).ObjectKind != okUnused)
+      ClickTileByKeys(tile);
+    else
+      PressKey(vk::Back);
+    return;
+  }
+  // Tab shows the focus, then goes round until it holds the point; a scene
+  // without controls takes Enter anywhere.
+  PressKey(vk::Tab);
+  for (int step = 0; step < 40 && FForm->FocusRing->Target() != nullptr && !FocusHolds(frameX, frameY); ++step)
+    PressKey(vk::Tab);
+  if (FForm->FocusRing->Target() == nullptr || FocusHolds(frameX, frameY)) PressKey(vk::Return);
+}
+
+bool THeadlessDriver::MoveCursorTo(TPoint tile) {
+  const TGameBoard& board = FForm->GameBoard();
+  const TBoardCursor& cursor = *FForm->BoardCursor;
+  // An arrow would swap a picked tile away; with a tool in the hand nothing
+  // is picked, and Backspace would send the tool home.
+  const bool toolInHand = FForm->PowerToolCarried() || FForm->CountedToolActive();
+  if (!toolInHand && board.SelectionArmed() && board.SelectedTile() == cursor.Tile()) PressKey(vk::Back);
+  if (!cursor.Shown) PressKey(vk::Left);
+  // The fewest arrows there: each goes to the next usable tile that way,
+  // over the holes, as the cursor does.
+  const auto usable = [&](TPoint p) { return IsOnBoard(p) && board.BoardData().At(p).ObjectKind != okUnused; };
+  constexpr int kArrows[4] = {vk::Left, vk::Right, vk::Up, vk::Down};
+  constexpr TPoint kSteps[4] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+  std::map<std::pair<int, int>, std::pair<TPoint, int>> cameFrom;
+  std::deque<TPoint> queue{cursor.Tile()};
+  cameFrom[{cursor.Tile().X, cursor.Tile().Y}] = {cursor.Tile(), 0};
+  while (!queue.empty() && !cameFrom.count({tile.X, tile.Y})) {
+    const TPoint from = queue.front();
+    queue.pop_front();
+    for (int way = 0; way < 4; ++way) {
+      TPoint next{from.X + kSteps[way].X, from.Y + kSteps[way].Y};
+      while (IsOnBoard(next) && !usable(next)) next = {next.X + kSteps[way].X, next.Y + kSteps[way].Y};
+      if (!IsOnBoard(next) || cameFrom.count({next.X, next.Y})) continue;
+      cameFrom[{next.X, next.Y}] = {from, kArrows[way]};
+      queue.push_back(next);
+    }
+  }
+  if (!cameFrom.count({tile.X, tile.Y})) return false;
+  std::vector<int> keys;
+  for (TPoint at = tile; at != cursor.Tile();) {
+    const auto& [from, key] = cameFrom[{at.X, at.Y}];
+    keys.push_back(key);
+    at = from;
+  }
+  for (auto key = keys.rbegin(); key != keys.rend(); ++key) PressKey(*key);
+  return cursor.Tile() == tile;
+}
+
+void THeadlessDriver::ClickTileByKeys(TPoint tile) {
+  const TGameBoard& board = FForm->GameBoard();
+  const TPoint at = FForm->BoardCursor->Tile();
+  const int dx = tile.X - at.X, dy = tile.Y - at.Y;
+  // A picked tile goes to its neighbour by the arrow that way.
+  if (FForm->BoardCursor->Shown && board.SelectionArmed() && board.SelectedTile() == at &&
+      std::abs(dx) + std::abs(dy) == 1) {
+    PressKey(dx < 0 ? vk::Left : dx > 0 ? vk::Right : dy < 0 ? vk::Up : vk::Down);
+    return;
+  }
+  if (MoveCursorTo(tile)) PressKey(vk::Return);
+}
 
 bool THeadlessDriver::WaitForScene(TGameSceneValues scene, int maxTicks) {
   for (long long limit = Ticks() + maxTicks; Ticks() < limit && !Terminated(); Tick())

@@ -119,6 +119,11 @@ class THeadlessDriver {
   bool SeeStoryThrough(int maxTicks);
   // Tests have seen the stories; a player watching them sets this false.
   bool SkipsStories = true;
+  // Plays with the keyboard alone, no mouse event at all: a click on a
+  // control becomes the focus moved there and Enter, a click on a tile the
+  // board cursor moved there and Enter (or an arrow that swaps), a tool
+  // comes by its key and an off-board click is Backspace.
+  bool KeysOnly = false;
   // The guide's scroll or a tool tip that is up: once it has faded in, its
   // OK. True when one was confirmed.
   bool ConfirmTutorial(int maxTicks);
@@ -134,6 +139,14 @@ class THeadlessDriver {
   // The in-game menu by its button, then one of its buttons; true once the
   // scene that follows stands.
   bool ChooseInGameMenu(const TGameButton& button, TGameSceneValues then, int maxTicks);
+
+  // The keyboard's ways to the same ends as Click, ClickTile and HoverTile.
+  void ClickByKeys(int frameX, int frameY);
+  void ClickTileByKeys(TPoint tile);
+  // The board cursor to the tile, letting go of a picked tile first;
+  // false when the cursor cannot get there.
+  bool MoveCursorTo(TPoint tile);
+  bool FocusHolds(int frameX, int frameY) const;
 
   std::unique_ptr<TPlatform> FPlatform;
   // The platform's graphics when drawing is on demand.

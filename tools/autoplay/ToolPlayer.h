@@ -7,7 +7,7 @@
 // holder by a click, moved over the board to see what it would take, and
 // dropped where it takes the most of what the round still needs, or sent
 // home by a click off the board. Only clicks and pointer moves reach the
-// game.
+// game, or the keys the driver turns them into when it plays by keys.
 class TToolPlayer {
  public:
   explicit TToolPlayer(qm::THeadlessDriver& driver) : FDriver(driver) {}

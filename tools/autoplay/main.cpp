@@ -2,7 +2,7 @@
 // clicking, as the project's soak test and performance probe.
 //
 //   quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign]
-//                      [--tools] [--skip] [--island I] [--level L] [--rounds N]
+//                      [--tools] [--keys] [--skip] [--island I] [--level L] [--rounds N]
 //                      [--seed S] [--max-ticks T] [--pause P] [--render]
 //                      [--reduced-effects] [--scale 1|2|auto] [--lang en|de|fr]
 //
@@ -29,8 +29,9 @@
 // complete presses its Play for the last chapter and the ending, back to
 // the menu; a player who finished the game before has nothing left to
 // play, which the campaign says ("game complete already") and ends on.
-// It reads the game's state to know where to click;
-// every change reaches the game through the mouse. --max-ticks bounds each
+// It reads the game's state to know where to click; every change reaches
+// the game through the mouse, or with --keys through the keyboard.
+// --max-ticks bounds each
 // round; --pause waits that many ticks after each move, as a slow player
 // would (a normal round that outlasts its time then ends with bronze).
 // --tools lets it use the tools as well (see ToolPlayer.h): a worm is
@@ -39,7 +40,10 @@
 // take the most needed pieces; each round's line counts the uses. --scale
 // draws (with --render) as the game would on a screen of that scale: at
 // 2, every frame twice the size with the finer pictures. --lang plays in
-// that language (English by default, whatever the desktop speaks). The exit
+// that language (English by default, whatever the desktop speaks). --keys
+// plays with the keyboard alone, no mouse event at all: the focus is moved
+// to a control and Enter pressed, the board cursor moved to a tile and
+// Enter or an arrow pressed, the tools taken up by their keys. The exit
 // status is 0 only when every round was won or lost.
 #include <unistd.h>
 
@@ -72,6 +76,7 @@ struct TArguments {
   std::optional<std::string> Player;
   bool Campaign = false;
   bool Tools = false;
+  bool Keys = false;
   bool Skip = false;
   std::optional<int> Island;
   std::optional<int> Level;
@@ -94,8 +99,8 @@ std::string StoredName(const std::string& utf8) {
 
 [[noreturn]] void Usage(const char* problem) {
   std::cerr << "quillmere-autoplay: " << problem << "\n"
-            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign] [--tools] [--skip]\n"
-            << "                          [--island I] [--level L] [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
+            << "usage: quillmere-autoplay [--game <program folder>] [--player NAME] [--campaign] [--tools] [--keys]\n"
+            << "                          [--skip] [--island I] [--level L] [--rounds N] [--seed S] [--max-ticks T (per round)]\n"
             << "                          [--pause P (ticks per move)] [--render] [--reduced-effects]\n"
             << "                          [--scale 1|2|auto] [--lang en|de|fr]\n";
   std::exit(2);
@@ -135,6 +140,8 @@ TArguments ParseArguments(int argc, char** argv) {
       arguments.Campaign = true;
     } else if (option == "--tools") {
       arguments.Tools = true;
+    } else if (option == "--keys") {
+      arguments.Keys = true;
     } else if (option == "--skip") {
       arguments.Skip = true;
     } else if (option == "--render") {
@@ -210,6 +217,7 @@ class TAutoPlayer {
         FDriver({.ProgramFolder = arguments.Game, .SaveRoot = saveRoot, .Rendering = arguments.Render}),
         FTools(FDriver) {
     FDriver.SkipsStories = arguments.Skip;
+    FDriver.KeysOnly = arguments.Keys;
     if (arguments.ReducedEffects) FDriver.Form().ReduceEffectsForThisRun();
     FDriver.Form().DisplayForThisRun(std::nullopt, arguments.Scale);
     FDriver.Form().LanguageForThisRun(arguments.Language, qm::lnEnglish);

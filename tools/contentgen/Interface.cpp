@@ -443,6 +443,21 @@ void Jars(PainterRegistry& r) {
     cairo_fill(cr);
     cairo_pattern_destroy(p);
   });
+  // Drawn in nine pieces around the focused control: the corners as they
+  // are, the edges stretched. A dark rim keeps the light line visible on
+  // light and dark backgrounds alike.
+  r.Add(qm::img::FocusRing, [](Canvas& c, const TCatalogueImage&) {
+    cairo_t* cr = c.Cr();
+    const double w = c.Width(), h = c.Height();
+    RoundedRect(cr, 3, 3, w - 6, h - 6, 13);
+    cairo_set_source_rgba(cr, 0.04, 0.03, 0.1, 0.85);
+    cairo_set_line_width(cr, 6);
+    cairo_stroke(cr);
+    RoundedRect(cr, 3, 3, w - 6, h - 6, 13);
+    cairo_set_source_rgb(cr, 1.0, 0.92, 0.3);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+  });
   r.Add(qm::img::ScreenDarkener, [](Canvas& c, const TCatalogueImage&) {
     cairo_rectangle(c.Cr(), 0, 0, c.Width(), c.Height());
     cairo_set_source_rgba(c.Cr(), 0.05, 0.03, 0.12, 0.6);
