@@ -67,6 +67,7 @@ TSdlWindow::TSdlWindow() {
                              FBufferHeight, SDL_WINDOW_HIDDEN);
   FHandCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
   FArrowCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+  FPads.OnKey = [this](int key) { PressKey(key); };
 }
 
 TSdlWindow::~TSdlWindow() {
@@ -167,6 +168,7 @@ void TSdlWindow::MapMouse(int windowX, int windowY, int& x, int& y) const {
 }
 
 bool TSdlWindow::HandleEvent(const SDL_Event& event) {
+  if (FPads.HandleEvent(event)) return true;
   int x = 0, y = 0;
   TMouseButton button;
   switch (event.type) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/Letterbox.h"
+#include "platform/SdlGamePads.h"
 #include "platform/Window.h"
 
 struct SDL_Window;
@@ -39,8 +40,10 @@ class TSdlWindow : public IWindow {
   // A frame of 0xAARRGGBB words shown in the window's own surface,
   // letterboxed, for a screen drawn without SDL's renderer.
   void ShowFrame(const std::uint32_t* pixels, int width, int height);
-  // Mouse, keyboard and close events of this window; true when handled.
+  // Mouse, keyboard, game pad and close events of this window; true when
+  // handled. A pad's buttons arrive as key presses.
   bool HandleEvent(const SDL_Event& event);
+  int GamePadCount() const { return FPads.Count(); }
 
  private:
   void MapMouse(int windowX, int windowY, int& x, int& y) const;
@@ -54,6 +57,7 @@ class TSdlWindow : public IWindow {
   int FBufferHeight = 768;
   bool FFullScreen = false;
   TCursorShape FCursor = TCursorShape::crDefault;
+  TSdlGamePads FPads;
 };
 
 }  // namespace qm

@@ -25,6 +25,10 @@ namespace vk {
 constexpr int Back = 0x08, Tab = 0x09, Return = 0x0D, Escape = 0x1B, Space = 0x20;
 constexpr int Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28, Delete = 0x2E;
 constexpr int F1 = 0x70, F2 = 0x71, F3 = 0x72, F4 = 0x73, F5 = 0x74, F10 = 0x79, F12 = 0x7B;
+// Sent by a game pad alone, from codes no keyboard uses: B (back, or a tool
+// put away), X (the next of the magic key, broom and aerosol) and the
+// shoulders (the previous and the next power tool).
+constexpr int PadB = 0xE1, PadX = 0xE2, PadPrevious = 0xE3, PadNext = 0xE4;
 }  // namespace vk
 
 // The game's one window. Mouse positions are reported in client pixels of

@@ -751,6 +751,12 @@ class TFormMain {
   void PressBoardCursor();
   void PickToolByKey(int hitLeft, int hitTop, int hitWidth, int hitHeight);
   bool BoardKeyDown(int& key);
+  // A pad's own keys as the keyboard's: B is Backspace while something is
+  // in the hand on the board and Escape elsewhere; the shoulders step
+  // through the six power tools, X through the magic key, broom and aerosol.
+  int PadKeyMeaning(int key);
+  int FPadPowerTool = -1;  // none stepped to yet
+  int FPadHandTool = -1;
 
   // The upgrade scene and the map.
   void CreateShop();

@@ -46,6 +46,30 @@ void TFormMain::PickToolByKey(int hitLeft, int hitTop, int hitWidth, int hitHeig
   SceneMouseMove(middle.X, middle.Y);
 }
 
+int TFormMain::PadKeyMeaning(int key) {
+  constexpr int kPowerTools = 6;
+  constexpr int kHandTools[] = {'K', 'B', 'E'};
+  switch (key) {
+    case vk::PadB: {
+      const bool onBoard = GameScene->Value() == gsMainGame;
+      const bool inHand = onBoard && (CountedToolActive() || PowerToolCarried() || GameBoard().SelectionArmed());
+      return inHand ? vk::Back : vk::Escape;
+    }
+    case vk::PadNext:
+    case vk::PadPrevious: {
+      const int step = key == vk::PadNext ? 1 : kPowerTools - 1;
+      FPadPowerTool = FPadPowerTool < 0 ? (key == vk::PadNext ? 0 : kPowerTools - 1)
+                                        : (FPadPowerTool + step) % kPowerTools;
+      return '1' + FPadPowerTool;
+    }
+    case vk::PadX:
+      FPadHandTool = (FPadHandTool + 1) % int(std::size(kHandTools));
+      return kHandTools[FPadHandTool];
+    default:
+      return key;
+  }
+}
+
 bool TFormMain::BoardKeyDown(int& key) {
   SettleBoardCursor();
   if (!IsOnBoard(BoardCursor->Tile())) return false;

@@ -243,6 +243,7 @@ void TFormMain::FormKeyDown(int& key, TShiftState shift) {
   // Keys wait for the cover to open, as the mouse does: a key that reached
   // the scene being left would act on a round or window about to go.
   if (SceneTransition->IsBlocking()) return;
+  key = PadKeyMeaning(key);
   switch (key) {
     case vk::F5:
       if (State.DeveloperMode) OmegaTimer1->SetTargetFPS(OmegaTimer1->TargetFPS() == 33 ? 0 : 33);
