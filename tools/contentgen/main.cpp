@@ -7,6 +7,7 @@
 // --translations names the folder of the wording catalogues (translations/
 // beside this file); without it only English is written.
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -53,8 +54,9 @@ int main(int argc, char** argv) {
     std::cerr << "quillmere-contentgen: " << e.what() << '\n';
     return 1;
   }
-  // Cairo keeps the fonts it looked up until told to let go; a leak checker
-  // would take them for lost.
+  // Cairo and fontconfig keep the fonts they looked up until told to let
+  // go; a leak checker would take them for lost.
   cairo_debug_reset_static_data();
+  FcFini();
   return 0;
 }
