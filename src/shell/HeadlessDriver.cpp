@@ -79,18 +79,21 @@ void THeadlessDriver::MouseDown(int frameX, int frameY, TMouseButton button) {
   FrameToWindow(frameX, frameY, x, y);
   TShiftState shift;
   shift.Left = button == TMouseButton::mbLeft;
+  ++FMouseEvents;
   if (FPlatform->Window->OnMouseDown) FPlatform->Window->OnMouseDown(button, shift, x, y);
 }
 
 void THeadlessDriver::MouseMove(int frameX, int frameY) {
   int x, y;
   FrameToWindow(frameX, frameY, x, y);
+  ++FMouseEvents;
   if (FPlatform->Window->OnMouseMove) FPlatform->Window->OnMouseMove({}, x, y);
 }
 
 void THeadlessDriver::MouseUp(int frameX, int frameY, TMouseButton button) {
   int x, y;
   FrameToWindow(frameX, frameY, x, y);
+  ++FMouseEvents;
   if (FPlatform->Window->OnMouseUp) FPlatform->Window->OnMouseUp(button, {}, x, y);
 }
 

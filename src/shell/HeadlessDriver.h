@@ -124,6 +124,8 @@ class THeadlessDriver {
   // board cursor moved there and Enter (or an arrow that swaps), a tool
   // comes by its key and an off-board click is Backspace.
   bool KeysOnly = false;
+  // Mouse events sent to the window so far, by any caller.
+  int MouseEvents() const { return FMouseEvents; }
   // The guide's scroll or a tool tip that is up: once it has faded in, its
   // OK. True when one was confirmed.
   bool ConfirmTutorial(int maxTicks);
@@ -153,6 +155,7 @@ class THeadlessDriver {
   TOnDemandGraphics* FOnDemand = nullptr;
   std::unique_ptr<TFormMain> FForm;
   bool FRecordQuads;
+  int FMouseEvents = 0;
 };
 
 }  // namespace qm

@@ -291,7 +291,7 @@ class TAutoPlayer {
     if (FArguments.Campaign)
       std::printf("  islands completed %d  upgrades bought %d  ending %s", IslandsCompleted(), Bought(),
                   completeAlready ? "before" : ending ? (FArguments.Skip ? "skipped" : "watched") : "not reached");
-    std::printf("\n");
+    std::printf("  mouse events %d\n", FDriver.MouseEvents());
     // A scene change started inside another leaves the game between two.
     if (const int nested = form.GameScene->NestedChanges(); nested > 0) {
       std::cerr << "quillmere-autoplay: " << nested << " scene changes started inside another\n";
