@@ -36,6 +36,7 @@ TGallery::TGallery(const TOptions& options)
   driver.DrawOnDemand = true;
   FDriver = std::make_unique<THeadlessDriver>(driver);
   FDriver->SkipsStories = true;
+  FDriver->KeysOnly = options.Keys;
 }
 
 TGallery::~TGallery() {
@@ -320,6 +321,9 @@ bool TGallery::ResultAndUpgradeScene() {
 bool TGallery::Purchase(int slot, const std::string& suffix) {
   TFormMain& form = FDriver->Form();
   if (!Until([&] { return form.ShopTakesClicks(); }, 3000)) return Fail("the shop before purchase" + suffix);
+  // One frame for the focus to take the buy buttons the harvest has just
+  // made affordable.
+  if (FOptions.Keys) FDriver->Tick();
   FDriver->ClickButton(form.BuySlots->BuyButton(slot));
   if (!form.BuySlots->Slot(form.BuySlots->IslandIdx, slot).Bought) return Fail("purchase" + suffix);
   FDriver->Tick(40);

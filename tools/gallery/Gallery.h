@@ -25,6 +25,8 @@ class TGallery {
     // Only the first screens, up to the first round (for the test).
     bool Sample = false;
     TLanguage Language = lnEnglish;
+    // Every press from the keyboard: the focus ring and board cursor show.
+    bool Keys = false;
   };
   explicit TGallery(const TOptions& options);
   ~TGallery();

@@ -1,6 +1,7 @@
-// quillmere-gallery OUT [--game FOLDER] [--sample] [--lang en|de|fr]: draws
-// the screens a new player meets, in that language, one PNG each, and a
-// contact sheet of them all.
+// quillmere-gallery OUT [--game FOLDER] [--sample] [--lang en|de|fr] [--keys]:
+// draws the screens a new player meets, in that language, one PNG each, and a
+// contact sheet of them all. With --keys the player uses the keyboard alone,
+// so every screen shows the focus ring where it stands.
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: quillmere-gallery OUT [--game FOLDER] [--sample] [--lang en|de|fr]\n";
+constexpr const char* kUsage = "usage: quillmere-gallery OUT [--game FOLDER] [--sample] [--lang en|de|fr] [--keys]\n";
 
 }  // namespace
 
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
       options.Game = fs::absolute(argv[++i]);
     } else if (argument == "--sample") {
       options.Sample = true;
+    } else if (argument == "--keys") {
+      options.Keys = true;
     } else if (argument == "--lang" && i + 1 < argc && qm::LanguageNamed(argv[i + 1])) {
       options.Language = *qm::LanguageNamed(argv[++i]);
     } else if (argument == "--help" || (!argument.empty() && argument[0] == '-') || !options.Out.empty()) {
