@@ -194,6 +194,9 @@ bool TFormMain::FocusKeyDown(int& key, TShiftState shift) {
         // Enter hurries the conversation on as a click beside the Skip does.
         SceneMouseDown(0, 0, TMouseButton::mbLeft);
         SceneMouseUp(0, 0);
+      } else if (scene == gsOpeningStory || scene == gsEndingStory) {
+        // Enter turns to the next strip; Escape skips the story.
+        (scene == gsOpeningStory ? static_cast<TComicStripsBase&>(*ComicStrips) : *EndingComicStrips).NextStrip();
       } else if (TakesPressAnywhere(scene)) {
         PressAt(kFrameWidth / 2, kFrameHeight / 2);
       } else {

@@ -109,9 +109,10 @@ void THeadlessDriver::Click(int frameX, int frameY) {
 
 void THeadlessDriver::ClickButton(const TGameButton& button) {
   // The round's menu button stands outside the focus, and Enter hurries a
-  // chat on rather than skipping it: Escape is the key of both.
+  // chat or a story on rather than skipping it: Escape is the key of all.
   if (KeysOnly && ((&button == FForm->InGameMenuButton.get() && Scene() == gsMainGame) ||
-                   (&button == FForm->DialogSkipButton.get() && FForm->ChapterDialog->Playing()))) {
+                   (&button == FForm->DialogSkipButton.get() && FForm->ChapterDialog->Playing()) ||
+                   &button == FForm->StorySkipButton.get())) {
     PressKey(vk::Escape);
     return;
   }

@@ -125,6 +125,19 @@ void TComicStripsBase::Skip() {
   if (OnSceneFinished) OnSceneFinished(*this);
 }
 
+void TComicStripsBase::NextStrip() {
+  if (!FPlaying || FFadingOut || FStrip < 1 || FStrip >= FParams.StripCount || FStripMs[FStrip - 1] <= 0) return;
+  FStripTimer = 0;
+  FFadingOut = true;
+  // The story's clock moves on to where the next strip's words begin, less
+  // the fade, so they start as its picture comes up.
+  if (FStrip < NarrationCount()) {
+    const int step = DecorationOff() ? 2 * FadeStep : FadeStep;
+    const int fadeMs = (FBrightness + step - 1) / step * FrameMs;
+    FStoryMs = std::max(FStoryMs, FNarrationStart[FStrip] - fadeMs);
+  }
+}
+
 void TComicStripsBase::StepFade() {
   // Reduced effects make the fades between pictures short.
   const int step = DecorationOff() ? 2 * FadeStep : FadeStep;

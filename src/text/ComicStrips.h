@@ -65,6 +65,10 @@ class TComicStripsBase {
   // Ends the show at once: the finish is reported if it was not yet, and
   // nothing else follows.
   void Skip();
+  // The player is done with this strip: it fades out now and the next one's
+  // words come with its picture. The last strip, and a story without timed
+  // strips, wait for their own end.
+  void NextStrip();
   // No voice comes any more until the next Start: the show goes on under
   // the cover that takes it away, in silence.
   void Silence() { FSilenced = true; }

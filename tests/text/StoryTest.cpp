@@ -127,6 +127,26 @@ TEST_F(Story, WithReducedEffectsThePicturesStandStillAndFadeInHalfTheTime) {
   ReducedDecoration = false;
 }
 
+// Enter turns to the next strip: the strip fades out at once and the next
+// one comes up with its words and voice; the last strip waits for its end.
+TEST_F(Story, TurningToTheNextStripBringsItsWordsWithItsPicture) {
+  TComicStrips show;
+  Begin(show);
+  Frames(show, 60);  // strip 1, its words begun
+  log.clear();
+  for (int press = 0; press < 2; ++press) show.NextStrip();  // a second press during the fade does nothing
+  Frames(show, 40);
+  EXPECT_EQ(log, (Log{"strip 2", "StoryOpening2", "narration b"})) << "within 40 frames, not 7 seconds";
+  for (int strip = 3; strip <= show.StripCount(); ++strip) {
+    show.NextStrip();
+    Frames(show, 40);
+  }
+  ASSERT_EQ(show.CurrentStrip(), show.StripCount());
+  show.NextStrip();
+  Frames(show, 40);
+  EXPECT_FALSE(show.Finished()) << "the last strip keeps its own time";
+}
+
 TEST_F(Story, SkippingFinishesTheShowOnceAndSilencesIt) {
   const struct {
     int Frames;  // before the skip
